@@ -1,0 +1,4 @@
+#include "cli/CliSupport.h"
+namespace tarvel::cli {
+void addBuildCommands(CLI::App&, int&) {}
+}

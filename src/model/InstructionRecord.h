@@ -1,0 +1,74 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tarvel {
+
+constexpr int kTextBytes = 64;
+using RecordText = std::array<std::uint8_t, kTextBytes>;
+
+// Family codes of the element table.
+namespace family {
+constexpr int Motors = 10;
+constexpr int Outputs = 11;
+constexpr int Inputs = 12;
+constexpr int Waits = 13;
+constexpr int Calculations = 14;
+constexpr int Decisions = 15;
+constexpr int DecisionsInverted = 16;
+constexpr int Structure = 17;
+constexpr int PathStep = 18;
+constexpr int PathStepSteering = 19;
+constexpr int LibraryReserved = 26;
+constexpr int Separator = 100;
+} // namespace family
+
+// Subtypes of the structure family.
+namespace structure {
+constexpr int ProgramStart = 10;
+constexpr int Label = 11;
+constexpr int Jump = 12;
+constexpr int SubroutineStart = 13;
+constexpr int Call = 14;
+constexpr int SubroutineEnd = 15;
+constexpr int ProgramEnd = 16;
+} // namespace structure
+
+inline RecordText blankText()
+{
+    RecordText t;
+    t.fill(' ');
+    return t;
+}
+
+// One flowchart element. `name`, `description` and `text` hold Windows-1252 bytes; `text` is
+// binary for tones, paths and melodies.
+struct InstructionRecord {
+    std::uint8_t family = 0;
+    std::uint8_t subtype = 0;
+    std::uint8_t option = 10;
+    std::int16_t arg1 = 0;
+    std::int16_t arg2 = 0;
+    std::uint8_t arg3 = 0;
+    std::string name;
+    std::int16_t pictureId = 0;
+    std::int16_t lblOneTop = 0;
+    std::int16_t lblOneLeft = 0;
+    std::int16_t lblTwoTop = 0;
+    std::int16_t lblTwoLeft = 0;
+    RecordText text = blankText();
+    std::string description;
+
+    bool is(int f, int s) const { return family == f && subtype == s; }
+    bool is(int f, int s, int o) const { return family == f && subtype == s && option == o; }
+    bool empty() const { return family == 0; }
+};
+
+// Cleared values of a record; `text` is left as it was.
+void clearElement(InstructionRecord& record);
+
+std::string textAsString(const RecordText& text);
+void setText(RecordText& text, std::string_view bytes); // left-aligned, blank-padded, cut at 64
+
+} // namespace tarvel

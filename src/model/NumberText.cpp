@@ -1,0 +1,54 @@
+#include "model/NumberText.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace tarvel {
+
+std::string plainNumber(long long value)
+{
+    return std::to_string(value);
+}
+
+std::string signedNumber(long long value)
+{
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+namespace {
+std::string trimReal(std::string text, bool dropLeadingZero)
+{
+    if (auto dot = text.find('.'); dot != std::string::npos && text.find('e') == std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    if (dropLeadingZero && text.rfind("0.", 0) == 0)
+        text.erase(0, 1);
+    else if (dropLeadingZero && text.rfind("-0.", 0) == 0)
+        text.erase(1, 1);
+    return text == "-0" ? "0" : text;
+}
+} // namespace
+
+std::string shortDecimal(float value)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.7g", double(value));
+    return trimReal(buf, true);
+}
+
+std::string plainReal(double value)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    return trimReal(buf, false);
+}
+
+long long roundHalfEven(double value)
+{
+    return (long long)std::nearbyint(value); // default rounding mode: to nearest, ties to even
+}
+
+} // namespace tarvel

@@ -1,0 +1,18 @@
+#pragma once
+// The number forms of the system's texts.
+#include <string>
+
+namespace tarvel {
+
+// Decimal, "-" for negatives, nothing before positives ("5").
+std::string plainNumber(long long value);
+// Decimal preceded by one blank when not negative (" 5", "-5").
+std::string signedNumber(long long value);
+// Single precision, up to 7 significant digits, no trailing zeros, no zero before the point (".5").
+std::string shortDecimal(float value);
+// A real number in plain form: an integral value has no decimal part ("16", "2.5").
+std::string plainReal(double value);
+// Round to the nearest integer, halves to even.
+long long roundHalfEven(double value);
+
+} // namespace tarvel

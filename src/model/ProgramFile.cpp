@@ -1,0 +1,262 @@
+#include "model/ProgramFile.h"
+
+#include "model/ElementDescription.h"
+#include "model/NumberText.h"
+#include "model/ProgramStore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <random>
+
+namespace tarvel {
+
+namespace {
+
+constexpr int kNameBytes = 10;
+constexpr int kNameOffset = 8;
+constexpr int kTextOffset = 28;
+
+void putInt16(std::uint8_t* at, std::int16_t v)
+{
+    at[0] = std::uint8_t(std::uint16_t(v) & 0xFF);
+    at[1] = std::uint8_t(std::uint16_t(v) >> 8);
+}
+
+std::int16_t getInt16(const std::uint8_t* at)
+{
+    return std::int16_t(std::uint16_t(at[0] | (at[1] << 8)));
+}
+
+void encodeRecord(const InstructionRecord& r, std::uint8_t* out)
+{
+    std::memset(out, 0, kRecordBytes);
+    out[0] = r.family;
+    out[1] = r.subtype;
+    out[2] = r.option;
+    putInt16(out + 3, r.arg1);
+    putInt16(out + 5, r.arg2);
+    out[7] = r.arg3;
+    std::memset(out + kNameOffset, ' ', kNameBytes);
+    std::memcpy(out + kNameOffset, r.name.data(), std::min<std::size_t>(r.name.size(), kNameBytes));
+    std::copy(r.text.begin(), r.text.end(), out + kTextOffset);
+}
+
+InstructionRecord decodeRecord(const std::uint8_t* in)
+{
+    InstructionRecord r;
+    r.family = in[0];
+    r.subtype = in[1];
+    r.option = in[2];
+    r.arg1 = getInt16(in + 3);
+    r.arg2 = getInt16(in + 5);
+    r.arg3 = in[7];
+    std::string name(reinterpret_cast<const char*>(in + kNameOffset), kNameBytes);
+    const auto first = name.find_first_not_of(' ');
+    r.name = first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(' ') - first + 1);
+    std::copy_n(in + kTextOffset, kTextBytes, r.text.begin());
+    return r;
+}
+
+// The number at the start of a header piece, as a text-to-number conversion reads it: optional
+// sign, digits, optional fraction and exponent; anything else ends it, and no digits give 0.
+double leadingNumber(std::string_view s)
+{
+    std::size_t i = 0;
+    std::string number;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+        number += s[i++];
+    while (i < s.size() && (std::isdigit((unsigned char)s[i]) || s[i] == '.'))
+        number += s[i++];
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E') && number.find_first_of("0123456789") != std::string::npos) {
+        std::string exp = "e";
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '-' || s[j] == '+'))
+            exp += s[j++];
+        if (j < s.size() && std::isdigit((unsigned char)s[j])) {
+            while (j < s.size() && std::isdigit((unsigned char)s[j]))
+                exp += s[j++];
+            number += exp;
+        }
+    }
+    if (number.find_first_of("0123456789") == std::string::npos)
+        return 0;
+    try {
+        const double v = std::stod(number);
+        return std::isfinite(v) ? v : 0;
+    } catch (...) {
+        return 0; // malformed, such as two decimal points: read as nothing
+    }
+}
+
+long long maskedNumber(std::string_view piece, long long mask)
+{
+    const double v = std::clamp(leadingNumber(piece), -9.0e15, 9.0e15);
+    return roundHalfEven(v) & mask;
+}
+
+} // namespace
+
+std::string buildProgramHeader(const ProgramSettings& s)
+{
+    std::string h = s.rightMotorName + "%" + s.leftMotorName + "%" + signedNumber(s.lightThreshold) + "%" +
+                    plainNumber(s.senseTimeout) + "%" + plainNumber(s.countTimeout) + "%" +
+                    plainNumber(s.directionMode) + "%" + plainNumber(s.motorTime) + "%" + plainNumber(s.motorSpin) +
+                    "%" + plainNumber(s.appId) + "%";
+    return h.substr(0, kTextBytes);
+}
+
+ProgramSettings parseProgramHeader(std::string_view text)
+{
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    while (pieces.size() < 9) {
+        const auto end = text.find('%', start);
+        std::string_view piece = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        const auto first = piece.find_first_not_of(' ');
+        pieces.emplace_back(first == std::string_view::npos ? std::string_view() : piece.substr(first));
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+    }
+    pieces.resize(9);
+    ProgramSettings s;
+    s.rightMotorName = pieces[0];
+    s.leftMotorName = pieces[1];
+    s.lightThreshold = std::uint8_t(maskedNumber(pieces[2], 0xFF));
+    s.senseTimeout = std::int16_t(maskedNumber(pieces[3], 0x7FFF));
+    s.countTimeout = std::int16_t(maskedNumber(pieces[4], 0x7FFF));
+    s.directionMode = std::uint8_t(maskedNumber(pieces[5], 0xFF));
+    s.motorTime = std::int16_t(maskedNumber(pieces[6], 0x7FFF));
+    s.motorSpin = std::int16_t(maskedNumber(pieces[7], 0x7FFF));
+    s.appId = std::uint8_t(maskedNumber(pieces[8], 0x1F));
+    return s;
+}
+
+std::vector<std::uint8_t> serializeProgram(ProgramStore& store)
+{
+    setText(store.recordAt(0, 0).text, buildProgramHeader(store.programSettings));
+
+    std::vector<std::uint8_t> bytes;
+    int recordNumber = 0; // records written or skipped so far
+    auto writeSequence = [&](int sequence, int limit) {
+        int n = 0;
+        while (n < limit && !store.recordAt(sequence, n).empty())
+            ++n;
+        if (n > 0)
+            bytes.resize(std::size_t(recordNumber + n) * kRecordBytes, 0);
+        for (int i = 0; i < n; ++i)
+            encodeRecord(store.recordAt(sequence, i), bytes.data() + std::size_t(recordNumber + i) * kRecordBytes);
+        recordNumber += std::max(n, sequence == 0 ? 0 : 1); // an empty subroutine leaves one gap
+    };
+    writeSequence(0, kFileMainRecords);
+    for (int s = 1; s <= kSubroutines; ++s)
+        writeSequence(s, kFileSubRecords);
+    return bytes;
+}
+
+FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes)
+{
+    FileOutcome outcome;
+    store.resetStore();
+    const std::size_t records = bytes.size() / kRecordBytes;
+    if (bytes.size() % kRecordBytes != 0)
+        outcome.notes.push_back("El archivo termina con un registro incompleto de " +
+                                plainNumber(long(bytes.size() % kRecordBytes)) + " bytes, que no se leyo.");
+
+    int sequence = 0;
+    int received = 0;
+    // The file's own start and label records fill each label table from its entry 0.
+    store.labelCount[0] = 0;
+    bool settingsTaken = false;
+    for (std::size_t n = 0; n < records; ++n) {
+        InstructionRecord r = decodeRecord(bytes.data() + n * kRecordBytes);
+        store.currentElement = r;
+        if (r.empty())
+            continue;
+        if (r.is(family::Structure, structure::ProgramStart) || r.is(family::Structure, structure::Label)) {
+            if (!store.addLabel(sequence, r.name) && outcome.notes.empty())
+                outcome.notes.push_back("Demasiadas etiquetas en una secuencia; las sobrantes no se registraron.");
+        }
+        if (r.is(family::Structure, structure::SubroutineStart)) {
+            if (store.subroutineCount >= kSubroutines) {
+                outcome.notes.push_back("El archivo tiene mas de 8 subrutinas; se leyo hasta la octava.");
+                break;
+            }
+            sequence = ++store.subroutineCount;
+            store.activeSequence = sequence;
+            store.subroutineNames[std::size_t(sequence)] = r.name;
+            store.labelTable[std::size_t(sequence)][0] = r.name;
+            store.labelCount[std::size_t(sequence)] = 1;
+            received = 0;
+        }
+        ++received;
+        const bool last = received > (sequence == 0 ? kFileMainRecords : kFileSubRecords);
+        describeElement(store.currentElement, store);
+        store.appendCurrent();
+        if (!settingsTaken) {
+            store.programSettings = parseProgramHeader(textAsString(store.recordAt(0, 0).text));
+            settingsTaken = true;
+        }
+        if (last) {
+            outcome.notes.push_back("Una secuencia del archivo excede su limite; el resto del archivo no se leyo.");
+            break;
+        }
+    }
+    if (store.labelCount[0] == 0)
+        store.labelCount[0] = 1; // no start record: keep the reset's "Inicio"
+    if (!settingsTaken)
+        store.programSettings = parseProgramHeader(textAsString(store.recordAt(0, 0).text));
+    store.activeSequence = 0;
+    return outcome;
+}
+
+FileOutcome saveProgramFile(ProgramStore& store, const std::filesystem::path& path)
+{
+    namespace fs = std::filesystem;
+    const std::vector<std::uint8_t> bytes = serializeProgram(store);
+    std::random_device rd;
+    fs::path temp = path;
+    temp += ".tmp" + std::to_string(rd() % 1000000);
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out)
+            out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            return {false, "No se Pudo Escribir el Archivo " + path.string(), {}};
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, path, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return {false, "No se Pudo Reemplazar el Archivo " + path.string(), {}};
+    }
+    return {};
+}
+
+FileOutcome openProgramFile(ProgramStore& store, const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {false, "No se Pudo Abrir el Archivo " + path.string(), {}};
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return {false, "No se Pudo Leer el Archivo " + path.string(), {}};
+    return loadProgram(store, bytes);
+}
+
+std::string withGtfExtension(std::string name)
+{
+    auto lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    if (lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".gtf") != 0)
+        name += ".gtf";
+    return name;
+}
+
+} // namespace tarvel

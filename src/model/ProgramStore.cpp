@@ -1,0 +1,166 @@
+#include "model/ProgramStore.h"
+
+#include "model/ElementDescription.h"
+
+namespace tarvel {
+
+namespace {
+const InstructionRecord kEmptyRecord{};
+}
+
+InstructionRecord programStartElement()
+{
+    InstructionRecord r;
+    r.family = family::Structure;
+    r.subtype = structure::ProgramStart;
+    r.option = 10;
+    r.name = "Inicio";
+    return r;
+}
+
+ProgramStore::ProgramStore()
+    : mainSequence_(kMainSlots)
+{
+    for (auto& sub : subSequences_)
+        sub.resize(kSubSlots);
+    resetStore();
+}
+
+void ProgramStore::resetStore()
+{
+    pictureCounter = 1;
+    mainLength_ = 0;
+    subroutineCount = 0;
+    activeSequence = 0;
+    subLength_.fill(0);
+    pendingDraw = false;
+    clearElement(currentElement);
+    for (auto& r : mainSequence_)
+        clearElement(r);
+    for (auto& sub : subSequences_)
+        for (auto& r : sub)
+            clearElement(r);
+    for (auto& labels : labelTable)
+        labels.fill(std::string());
+    labelCount.fill(0);
+    labelTable[0][0] = "Inicio";
+    labelCount[0] = 1;
+    subroutineNames.fill(std::string());
+    views.fill(SequenceView{});
+}
+
+void ProgramStore::newProgram()
+{
+    resetStore();
+    programSettings = ProgramSettings{};
+    RecordText keep = currentElement.text;
+    currentElement = programStartElement();
+    currentElement.text = keep;
+    describeElement(currentElement, *this);
+    appendCurrent();
+}
+
+std::vector<InstructionRecord>& ProgramStore::table(int sequence)
+{
+    return sequence == 0 ? mainSequence_ : subSequences_[std::size_t(sequence - 1)];
+}
+
+const std::vector<InstructionRecord>& ProgramStore::table(int sequence) const
+{
+    return sequence == 0 ? mainSequence_ : subSequences_[std::size_t(sequence - 1)];
+}
+
+std::optional<UserMessage> ProgramStore::appendCurrent()
+{
+    const int s = activeSequence;
+    int& length = s == 0 ? mainLength_ : subLength_[std::size_t(s - 1)];
+    if (length >= sequenceSlots(s))
+        return UserMessage{s == 0 ? "No Hay Mas Lugar en el Programa Principal (601 Elementos)"
+                                  : "No Hay Mas Lugar en esta Subrutina (129 Elementos)",
+                           "Error", MessageIcon::Critical};
+    table(s)[std::size_t(length)] = currentElement;
+    ++length;
+    SequenceView& view = views[std::size_t(s)];
+    ++view.cursorCell;
+    if (view.cursorCell > kGridCells) {
+        view.viewTop += kGridColumns;
+        view.cursorCell -= kGridColumns;
+    }
+    pendingDraw = true;
+    return std::nullopt;
+}
+
+const InstructionRecord& ProgramStore::recordAt(int sequence, int index) const
+{
+    if (sequence < 0 || sequence >= kSequences || index < 0 || index >= sequenceSlots(sequence))
+        return kEmptyRecord;
+    return table(sequence)[std::size_t(index)];
+}
+
+InstructionRecord& ProgramStore::recordAt(int sequence, int index)
+{
+    // Writers pass indices they took from this store; an index outside is a programming error.
+    return table(sequence).at(std::size_t(index));
+}
+
+int ProgramStore::sequenceLength(int sequence) const
+{
+    if (sequence == 0)
+        return mainLength_;
+    if (sequence < 1 || sequence > kSubroutines)
+        return 0;
+    return subLength_[std::size_t(sequence - 1)];
+}
+
+int ProgramStore::totalElements() const
+{
+    int total = mainLength_;
+    for (int n : subLength_)
+        total += n;
+    return total;
+}
+
+std::optional<int> ProgramStore::elementCost(const InstructionRecord& r) const
+{
+    const int f = r.family, s = r.subtype, o = r.option;
+    const bool variableLight = programSettings.lightFromVariable();
+    if (r.is(family::Outputs, 12, 14))
+        return int(elementSizeTable.at(11, 12, 14)) * r.arg1;
+    if (r.is(family::Motors, 16) || f == family::Separator)
+        return std::nullopt;
+    if (r.is(family::Waits, 12) && (o == 12 || o == 13) && variableLight)
+        return elementSizeTable.at(13, 12, o + 2);
+    if ((f == family::Decisions || f == family::DecisionsInverted) && s == 16)
+        return elementSizeTable.at(f, 16, variableLight ? 11 : 10);
+    if (f >= 9 && f <= 25 && CodeTable<std::uint8_t>::inRange(f, s, o))
+        return elementSizeTable.at(f, s, o);
+    return std::nullopt;
+}
+
+std::optional<UserMessage> ProgramStore::capacityCheck() const
+{
+    if (pictureCounter >= kIconCapacity)
+        return UserMessage{"Capacidad del Sistema Excedido (600 Instrucciones)", "Error", MessageIcon::Critical};
+    return std::nullopt;
+}
+
+std::optional<UserMessage> ProgramStore::capacityWarning() const
+{
+    if (pictureCounter == kIconWarningAt)
+        return UserMessage{"Solo Queda Espacio para 50 Instrucciones Graficas, Es Recomendable\r\n"
+                           "Guardar el Programa y Volver a Abrirlo para Recuperar Espacio.",
+                           "Aviso", MessageIcon::Information};
+    return std::nullopt;
+}
+
+bool ProgramStore::addLabel(int sequence, const std::string& label)
+{
+    int& count = labelCount[std::size_t(sequence)];
+    if (count >= kLabelEntries)
+        return false;
+    labelTable[std::size_t(sequence)][std::size_t(count)] = label;
+    ++count;
+    return true;
+}
+
+} // namespace tarvel

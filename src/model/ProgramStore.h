@@ -1,0 +1,92 @@
+#pragma once
+#include "model/CodeTable.h"
+#include "model/InstructionRecord.h"
+#include "model/ProgramSettings.h"
+#include "model/UserMessage.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace tarvel {
+
+constexpr int kMainSlots = 601;      // slots 0..600
+constexpr int kSubSlots = 129;       // slots 0..128 per subroutine
+constexpr int kSubroutines = 8;
+constexpr int kSequences = 1 + kSubroutines;
+constexpr int kLabelEntries = 201;   // entries 0..200 per sequence
+constexpr int kIconCapacity = 600;   // composed icons since the last reset
+constexpr int kIconWarningAt = 550;
+constexpr int kGridColumns = 7;
+constexpr int kGridCells = 28;       // 7 x 4 visible cells
+
+// What the canvas and the editing operations share about each sequence's view.
+struct SequenceView {
+    int viewTop = 0;      // first visible element
+    int cursorCell = 0;   // cells filled up to the end of the sequence
+    int selectedCell = 0;
+    int scrollValue = 0;
+};
+
+// The one program in memory: main sequence, eight subroutines, label tables, settings and the
+// element sizes of the loaded library.
+class ProgramStore {
+public:
+    ProgramStore();
+
+    // Empties the program, leaving no element at all (not even the start element).
+    void resetStore();
+    // A reset followed by the default settings and the program start element.
+    void newProgram();
+
+    // Appends `currentElement` to the active sequence. Refuses, with a message, when that
+    // sequence's table has no free slot.
+    std::optional<UserMessage> appendCurrent();
+
+    const InstructionRecord& recordAt(int sequence, int index) const;
+    InstructionRecord& recordAt(int sequence, int index);
+    int sequenceLength(int sequence) const;
+    static int sequenceSlots(int sequence) { return sequence == 0 ? kMainSlots : kSubSlots; }
+    int totalElements() const;
+
+    // Bytes of brick memory an element needs, or none (path, separator, codes outside the table).
+    std::optional<int> elementCost(const InstructionRecord& record) const;
+
+    // Before an icon is composed: the refusal when the icon store is full.
+    std::optional<UserMessage> capacityCheck() const;
+    // After any element was drawn: the "50 left" advice at exactly 550.
+    std::optional<UserMessage> capacityWarning() const;
+
+    // Library sizes (all zero until a library is loaded).
+    void setElementSizes(const CodeTable<std::uint8_t>& sizes) { elementSizeTable = sizes; }
+
+    InstructionRecord currentElement;
+    InstructionRecord lastElement;
+    int activeSequence = 0;
+    int subroutineCount = 0;
+    int pictureCounter = 1;
+    bool pendingDraw = false;
+    ProgramSettings programSettings;
+    CodeTable<std::uint8_t> elementSizeTable;
+    std::array<std::string, kSequences> subroutineNames; // index 1..8 used
+    std::array<std::array<std::string, kLabelEntries>, kSequences> labelTable;
+    std::array<int, kSequences> labelCount{};
+    std::array<SequenceView, kSequences> views{};
+
+    // Adds a name to a sequence's label table; false when its 201 entries are taken.
+    bool addLabel(int sequence, const std::string& label);
+
+private:
+    std::vector<InstructionRecord>& table(int sequence);
+    const std::vector<InstructionRecord>& table(int sequence) const;
+
+    std::vector<InstructionRecord> mainSequence_;
+    std::array<std::vector<InstructionRecord>, kSubroutines> subSequences_;
+    int mainLength_ = 0;
+    std::array<int, kSubroutines> subLength_{};
+};
+
+// The program start element of a new program.
+InstructionRecord programStartElement();
+
+} // namespace tarvel

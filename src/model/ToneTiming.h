@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+
+namespace tarvel {
+
+// The four tone bytes of the brick's tone generator: the high and low halves of one square-wave
+// period in ticks of 8 microseconds, and the number of periods to play.
+struct ToneTiming {
+    std::uint8_t toneHighTicks = 0;
+    std::uint8_t toneLowTicks = 0;
+    std::uint8_t tonePeriodsLow = 0;
+    std::uint8_t tonePeriodsHigh = 0;
+    bool operator==(const ToneTiming&) const = default;
+};
+
+// Fills `timing` from a tone and returns true when the tone is out of range. A volume above 32 and
+// a frequency below 100 are corrected in the caller's variables. When the period count does not
+// fit in 16 bits the two period bytes keep their previous values.
+bool toneTiming(std::int16_t& frequency, std::int16_t& volume, std::int16_t durationMs, ToneTiming& timing);
+
+} // namespace tarvel
