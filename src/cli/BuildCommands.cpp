@@ -1,4 +1,286 @@
+// lib, build, asm, help-text: the compilation library and the build chain.
+#include "cli/CliLibrary.h"
 #include "cli/CliSupport.h"
+
+#include "build/Compile.h"
+#include "build/LibraryLoader.h"
+#include "model/NumberText.h"
+#include "model/ProgramFile.h"
+#include "model/ProgramStore.h"
+#include "model/TextUtil.h"
+
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <iostream>
+
 namespace tarvel::cli {
-void addBuildCommands(CLI::App&, int&) {}
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+bool readBytes(const std::string& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
 }
+
+bool writeBytes(const std::string& path, std::string_view bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    return bool(out);
+}
+
+std::span<const std::uint8_t> imageBytes(const Assembler& assembler)
+{
+    const auto length = std::size_t(std::clamp(assembler.imageLength, 0, kImageBytes));
+    return {assembler.programImage.data(), length};
+}
+
+json libraryJson(const CompilationLibrary& lib, const std::vector<UserMessage>& messages)
+{
+    json set = json::array();
+    for (int i = 0; i < lib.instructionCount; ++i) {
+        const auto& e = lib.instructionSet[std::size_t(i)];
+        set.push_back({{"mnemonic", utf8(e.mnemonic)}, {"opcode", e.opcode}, {"kind", int(e.operandKind)}});
+    }
+    json actions = json::array(), times = json::array(), entries = json::array(), texts = json::array();
+    for (const auto& n : lib.motionActionNames)
+        actions.push_back(utf8(n));
+    for (const auto& n : lib.motionTimeNames)
+        times.push_back(utf8(n));
+    lib.templateOffsetTable.forEach([&](int f, int s, int o, std::int32_t offset) {
+        const int size = lib.elementSizeTable.at(f, s, o);
+        const int help = lib.helpOffsetTable.at(f, s, o);
+        if (offset != 0 || size != 0 || help != 0)
+            entries.push_back({{"family", f}, {"subtype", s}, {"option", o}, {"templateOffset", offset},
+                               {"size", size}, {"helpOffset", help}});
+    });
+    for (const auto& m : messages)
+        texts.push_back(utf8(m.text));
+    const std::string computed = computeIntegrityCode(lib);
+    return {{"brickModelName", utf8(lib.brickModelName)},
+            {"libraryCapacity", lib.libraryCapacity},
+            {"codeFormatName", utf8(lib.codeFormatName)},
+            {"computedCode", computed},
+            {"integrityOk", computed == lib.codeFormatName},
+            {"setVersion", utf8(lib.setVersion)},
+            {"libVersion", utf8(lib.libVersion)},
+            {"instructionCount", lib.instructionCount},
+            {"instructionSet", set},
+            {"motionActionNames", actions},
+            {"motionTimeNames", times},
+            {"entries", entries},
+            {"messages", texts}};
+}
+
+// Writes the computed code into the VELATRIXCODE line (adding one when the file has none). A value
+// of another length moves the templates, so the code is computed again until it stays the same.
+int stampLibrary(const std::string& path)
+{
+    std::string bytes;
+    if (!readBytes(path, bytes))
+        return fail("No se Pudo Abrir la Libreria " + path);
+    for (int round = 0; round < 4; ++round) {
+        std::size_t lineStart = 0, valueStart = std::string::npos, valueEnd = 0;
+        while (lineStart < bytes.size()) {
+            std::size_t lineEnd = bytes.find_first_of("\r\n", lineStart);
+            if (lineEnd == std::string::npos)
+                lineEnd = bytes.size();
+            const std::string line = bytes.substr(lineStart, lineEnd - lineStart);
+            const auto k = line.find_first_not_of(' ');
+            if (k != std::string::npos && upperCase(line.substr(k, 12)) == "VELATRIXCODE" &&
+                (line.size() == k + 12 || line[k + 12] == ' ')) {
+                const auto v = line.find_first_not_of(' ', k + 12);
+                valueStart = lineStart + (v == std::string::npos ? line.size() : v);
+                const auto e = v == std::string::npos ? std::string::npos : line.find_first_of(" ;", v);
+                valueEnd = lineStart + (e == std::string::npos ? line.size() : e);
+                if (v == std::string::npos) {
+                    bytes.insert(valueStart, " ");
+                    ++valueStart;
+                    ++valueEnd;
+                }
+                break;
+            }
+            lineStart = bytes.find('\n', lineEnd);
+            lineStart = lineStart == std::string::npos ? bytes.size() : lineStart + 1;
+        }
+        if (valueStart == std::string::npos) {
+            bytes.insert(0, "VELATRIXCODE 0000000000000000\r\n");
+            continue;
+        }
+        const auto loaded = LoadLibraryBytes(CompilationLibrary{}, bytes, path);
+        const std::string code = computeIntegrityCode(loaded.library);
+        if (bytes.compare(valueStart, valueEnd - valueStart, code) == 0)
+            return writeBytes(path, bytes) ? Success : fail("No se Pudo Escribir la Libreria " + path);
+        bytes.replace(valueStart, valueEnd - valueStart, code);
+    }
+    return fail("No se pudo calcular un codigo estable para " + path);
+}
+
+void printMessages(const std::string& messages)
+{
+    std::cout << utf8(messages);
+}
+
+} // namespace
+
+void addBuildCommands(CLI::App& app, int& exitCode)
+{
+    // tarvel lib
+    struct LibArgs {
+        std::string path;
+        bool json = false, stamp = false;
+    };
+    auto la = std::make_shared<LibArgs>();
+    auto* lib = app.add_subcommand("lib", "Muestra las tablas de una libreria, o graba su codigo de integridad");
+    lib->add_option("FILE", la->path, "Archivo de libreria (.LIB)")->required();
+    lib->add_flag("--json", la->json, "Salida JSON");
+    lib->add_flag("--stamp", la->stamp, "Graba el codigo de integridad calculado en la linea VELATRIXCODE");
+    lib->callback([la, &exitCode] {
+        if (la->stamp) {
+            exitCode = stampLibrary(la->path);
+            return;
+        }
+        std::string bytes;
+        if (!readBytes(la->path, bytes)) {
+            exitCode = fail("No se Pudo Abrir la Libreria " + la->path);
+            return;
+        }
+        const auto result = LoadLibraryBytes(CompilationLibrary{}, std::move(bytes), la->path);
+        const json doc = libraryJson(result.library, result.messages);
+        if (la->json) {
+            printJson(doc);
+            return;
+        }
+        std::cout << "Modelo: " << doc["brickModelName"].get<std::string>() << "\nCapacidad: " << doc["libraryCapacity"]
+                  << "\nCodigo: " << doc["codeFormatName"].get<std::string>() << " (calculado "
+                  << doc["computedCode"].get<std::string>() << (doc["integrityOk"].get<bool>() ? ", correcto)" : ", NO coincide)")
+                  << "\nVersiones: " << doc["setVersion"].get<std::string>() << " / " << doc["libVersion"].get<std::string>()
+                  << "\nInstrucciones: " << doc["instructionCount"] << "\nElementos con datos: " << doc["entries"].size() << '\n';
+        for (const auto& m : doc["messages"])
+            std::cout << m.get<std::string>() << '\n';
+    });
+
+    // tarvel build
+    struct BuildArgs {
+        std::string program, source, image;
+        bool json = false;
+        LibraryOption lib;
+    };
+    auto ba = std::make_shared<BuildArgs>();
+    auto* build = app.add_subcommand("build", "Traduce y ensambla un programa (.gtf)");
+    build->add_option("PROGRAM", ba->program, "Programa")->required();
+    ba->lib.add(*build);
+    build->add_option("--source", ba->source, "Escribe el codigo fuente generado");
+    build->add_option("--image", ba->image, "Escribe la imagen binaria");
+    build->add_flag("--json", ba->json, "Salida JSON");
+    build->callback([ba, &exitCode] {
+        CompilationLibrary library;
+        if (!ba->lib.load(library)) {
+            exitCode = Refused;
+            return;
+        }
+        ProgramStore store;
+        store.setElementSizes(library.elementSizeTable);
+        const FileOutcome opened = openProgramFile(store, ba->program);
+        if (!opened.ok) {
+            exitCode = fail(utf8(opened.error));
+            return;
+        }
+        Translator translator;
+        Assembler assembler(library);
+        const CompileResult result = compileProgram(store, library, translator, assembler);
+        if (!ba->source.empty() && !writeBytes(ba->source, result.source))
+            std::cerr << "No se Pudo Escribir " << ba->source << '\n';
+        if (!ba->image.empty() && !writeBytes(ba->image, std::string(imageBytes(assembler).begin(), imageBytes(assembler).end())))
+            std::cerr << "No se Pudo Escribir " << ba->image << '\n';
+        const bool tooLong = result.assembled && assembler.imageLength > library.libraryCapacity;
+        if (!result.assembled)
+            std::cerr << "Una o Varias Subrutinas No Tienen Final!\n";
+        if (tooLong)
+            std::cerr << "El Programa Excede la Memoria Disponible! (" << assembler.imageLength << ")\n";
+        exitCode = result.assembled && assembler.assemblyErrorsText.empty() && !tooLong ? Success : Refused;
+        if (ba->json) {
+            printJson({{"memoryUsed", result.memoryUsed},
+                       {"subroutineBalance", result.subroutineBalance},
+                       {"assembled", result.assembled},
+                       {"imageLength", assembler.imageLength},
+                       {"image", hex(imageBytes(assembler))},
+                       {"messages", utf8(assembler.assemblyErrorsText)},
+                       {"errorCount", assembler.assemblyErrorCount},
+                       {"source", utf8(result.source)}});
+            return;
+        }
+        printMessages(assembler.assemblyErrorsText);
+        std::cout << "Memoria: " << result.memoryUsed << "/(" << library.libraryCapacity << ")\n"
+                  << "Imagen: " << assembler.imageLength << " bytes\n";
+    });
+
+    // tarvel asm
+    struct AsmArgs {
+        std::string source, image;
+        bool json = false, appendEnd = false;
+        LibraryOption lib;
+    };
+    auto aa = std::make_shared<AsmArgs>();
+    auto* assemble = app.add_subcommand("asm", "Ensambla un archivo de codigo fuente (.src)");
+    assemble->add_option("SOURCE", aa->source, "Codigo fuente")->required();
+    aa->lib.add(*assemble);
+    assemble->add_option("--image", aa->image, "Escribe la imagen binaria");
+    assemble->add_flag("--append-end", aa->appendEnd, "Agrega un fin de linea y END, como el editor de codigo");
+    assemble->add_flag("--json", aa->json, "Salida JSON");
+    assemble->callback([aa, &exitCode] {
+        CompilationLibrary library;
+        if (!aa->lib.load(library)) {
+            exitCode = Refused;
+            return;
+        }
+        std::string text;
+        if (!readBytes(aa->source, text)) {
+            exitCode = fail("No se Pudo Abrir el Archivo " + aa->source);
+            return;
+        }
+        Assembler assembler(library);
+        assembleSource(text, aa->appendEnd, assembler);
+        if (!aa->image.empty() && !writeBytes(aa->image, std::string(imageBytes(assembler).begin(), imageBytes(assembler).end())))
+            std::cerr << "No se Pudo Escribir " << aa->image << '\n';
+        exitCode = assembler.assemblyErrorsText.empty() ? Success : Refused;
+        if (aa->json) {
+            printJson({{"imageLength", assembler.imageLength},
+                       {"image", hex(imageBytes(assembler))},
+                       {"messages", utf8(assembler.assemblyErrorsText)},
+                       {"errorCount", assembler.assemblyErrorCount}});
+            return;
+        }
+        printMessages(assembler.assemblyErrorsText);
+        std::cout << "Imagen: " << assembler.imageLength << " bytes\n";
+    });
+
+    // tarvel help-text
+    struct HelpArgs {
+        int family = 0, subtype = 0, option = 0;
+        LibraryOption lib;
+    };
+    auto ha = std::make_shared<HelpArgs>();
+    auto* help = app.add_subcommand("help-text", "Muestra la ayuda rapida de un elemento");
+    ha->lib.add(*help);
+    help->add_option("FAMILY", ha->family)->required();
+    help->add_option("SUBTYPE", ha->subtype)->required();
+    help->add_option("OPTION", ha->option)->required();
+    help->callback([ha, &exitCode] {
+        CompilationLibrary library;
+        if (!ha->lib.load(library)) {
+            exitCode = Refused;
+            return;
+        }
+        std::cout << utf8(elementHelpText(library, ha->family, ha->subtype, ha->option)) << '\n';
+    });
+}
+
+} // namespace tarvel::cli

@@ -1,4 +1,5 @@
 // describe, resave, tone: the program file and the element rules.
+#include "cli/CliLibrary.h"
 #include "cli/CliSupport.h"
 
 #include "model/ProgramFile.h"
@@ -90,12 +91,22 @@ void addModelCommands(CLI::App& app, int& exitCode)
     struct DescribeArgs {
         std::string path;
         bool json = false;
+        LibraryOption lib;
     };
     auto d = std::make_shared<DescribeArgs>();
+    d->lib.add(*describe);
     describe->add_option("PROGRAM", d->path, "Archivo de programa")->required();
     describe->add_flag("--json", d->json, "Salida JSON");
     describe->callback([d, &exitCode] {
         ProgramStore store;
+        if (!d->lib.path.empty()) {
+            CompilationLibrary library;
+            if (!d->lib.load(library)) {
+                exitCode = Refused;
+                return;
+            }
+            store.setElementSizes(library.elementSizeTable);
+        }
         const FileOutcome outcome = openProgramFile(store, d->path);
         if (!outcome.ok) {
             exitCode = fail(utf8(outcome.error));

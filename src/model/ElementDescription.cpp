@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "model/ProgramStore.h"
 #include "model/SpanishText.h"
+#include "model/TextUtil.h"
 
 #include <map>
 
@@ -112,15 +113,6 @@ const WordTable& formatWords()
 {
     static const WordTable t{{0, "Hexadecimal"}, {1, "Decimal"}, {2, "Binario"}, {3, "ASCII"}};
     return t;
-}
-
-std::string trimBlanks(std::string_view s)
-{
-    auto b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos)
-        return {};
-    auto e = s.find_last_not_of(' ');
-    return std::string(s.substr(b, e - b + 1));
 }
 
 void describeOutput(const InstructionRecord& r, std::string& d)

@@ -3,6 +3,7 @@
 #include "model/ElementDescription.h"
 #include "model/NumberText.h"
 #include "model/ProgramStore.h"
+#include "model/TextUtil.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,9 +53,7 @@ InstructionRecord decodeRecord(const std::uint8_t* in)
     r.arg1 = getInt16(in + 3);
     r.arg2 = getInt16(in + 5);
     r.arg3 = in[7];
-    std::string name(reinterpret_cast<const char*>(in + kNameOffset), kNameBytes);
-    const auto first = name.find_first_not_of(' ');
-    r.name = first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(' ') - first + 1);
+    r.name = trimBlanks(std::string_view(reinterpret_cast<const char*>(in + kNameOffset), kNameBytes));
     std::copy_n(in + kTextOffset, kTextBytes, r.text.begin());
     return r;
 }
@@ -252,9 +251,8 @@ FileOutcome openProgramFile(ProgramStore& store, const std::filesystem::path& pa
 
 std::string withGtfExtension(std::string name)
 {
-    auto lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    if (lower.size() < 4 || lower.compare(lower.size() - 4, 4, ".gtf") != 0)
+    const auto upper = upperCase(name);
+    if (upper.size() < 4 || upper.compare(upper.size() - 4, 4, ".GTF") != 0)
         name += ".gtf";
     return name;
 }

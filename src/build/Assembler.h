@@ -1,0 +1,67 @@
+#pragma once
+// The two-pass assembler: source lines in, the brick's byte image and a message list out.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarvel {
+
+struct CompilationLibrary;
+
+constexpr int kImageBytes = 2049; // addresses 0..2048
+constexpr int kImageStopAt = 2040;
+
+struct Symbol {
+    std::string name;
+    std::int16_t value = 0;
+};
+
+class Assembler {
+public:
+    explicit Assembler(const CompilationLibrary& library)
+        : library_(library)
+    {
+    }
+
+    // Empties the symbol tables and the messages; the image is left as it is (a flowchart build
+    // clears it, a source-only assembly keeps bytes that ORG skips).
+    void reset();
+    void clearImage() { programImage.fill(0); }
+
+    void AssembleLine(const std::string& line);
+    std::int32_t ParseOperandValue(std::string token);
+    void ReportAssemblyMessage(int code, const std::string& text);
+
+    // The driving loop: feeds the lines (restarting for the second pass) until the assembly is
+    // done, the image passes 2040 bytes or the lines run out.
+    void assembleLines(const std::vector<std::string>& lines);
+
+    std::array<std::uint8_t, kImageBytes> programImage{};
+    int imageLength = 0;
+    int assemblyPass = 0;
+    int sourceLineNumber = 1;
+    std::string assemblyErrorsText;
+    int assemblyErrorCount = 0;
+    bool assemblyDone = false;
+    std::vector<Symbol> labelSymbols, constantSymbols, variableSymbols, eepromSymbols;
+
+private:
+    int lineNumber_ = 0; // of the line being assembled, for its messages
+    bool restartRequested_ = false;
+    bool cancelled_ = false;
+    std::vector<std::string> listedWarnings_;
+    const CompilationLibrary& library_;
+
+    void definitionLine(const std::string& line);
+    void instructionLine(const std::string& line);
+    void emitInstruction(const std::string& mnemonic, int entryIndex, const std::string& line, std::size_t pos);
+    bool emit(std::uint8_t byte);
+    bool defineSymbol(std::vector<Symbol>& table, std::size_t capacity, std::string name, std::int32_t value,
+                      int duplicateCode, int fullCode, int longCode);
+};
+
+// Splits a text into lines on CR LF, CR or LF (the line ends are not part of the lines).
+std::vector<std::string> splitSourceLines(const std::string& text);
+
+} // namespace tarvel

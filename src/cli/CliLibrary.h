@@ -1,0 +1,23 @@
+#pragma once
+// The compilation library of a command: --lib FILE, or the library shipped with the program.
+#include "build/CompilationLibrary.h"
+
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+namespace tarvel::cli {
+
+std::string shippedLibraryPath();
+
+struct LibraryOption {
+    std::string path;
+    void add(CLI::App& command);
+    // Loads the library as the program does at start-up, integrity check included; messages go to
+    // stderr. False when no library could be read at all.
+    bool load(CompilationLibrary& library) const;
+};
+
+} // namespace tarvel::cli
