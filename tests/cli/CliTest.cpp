@@ -1,6 +1,7 @@
 #include "CliRun.h"
 
 #include "model/ProgramFile.h"
+#include "model/ElementDescription.h"
 #include "model/ProgramStore.h"
 
 #include <gtest/gtest.h>
@@ -95,4 +96,130 @@ TEST_F(Cli, ExitCodes)
     EXPECT_NE(missing.err.find("No se Pudo Abrir"), std::string::npos);
     EXPECT_EQ(runTarvel("tone 1 2").exitCode, 2);
     EXPECT_EQ(runTarvel("sin-comando").exitCode, 2);
+}
+
+namespace {
+const std::string kShipped = std::string(TARVEL_APPDIR) + "/Clib_J2A1_USB0.LIB";
+const std::string kEveryKind = std::string(TARVEL_TEST_DATA) + "/every_kind.LIB";
+
+std::string writeText(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+}
+} // namespace
+
+TEST_F(Cli, LibJsonOfTheShippedLibrary)
+{
+    auto r = runTarvel("lib --json " + kShipped);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const json doc = json::parse(r.out);
+    EXPECT_EQ(doc["brickModelName"], "J2A1");
+    EXPECT_EQ(doc["libraryCapacity"], 255);
+    EXPECT_EQ(doc["integrityOk"], true);
+    EXPECT_EQ(doc["computedCode"], doc["codeFormatName"]);
+    EXPECT_EQ(doc["motionActionNames"].size(), 8u);
+    EXPECT_EQ(doc["motionTimeNames"].size(), 4u);
+    EXPECT_EQ(doc["instructionSet"].size(), doc["instructionCount"].get<std::size_t>());
+    EXPECT_EQ(doc["instructionSet"][0]["mnemonic"], "LDA");
+    EXPECT_EQ(doc["instructionSet"][0]["kind"], 16);
+    EXPECT_GT(doc["entries"].size(), 100u);
+    const auto& first = doc["entries"][0];
+    for (const char* key : {"family", "subtype", "option", "templateOffset", "size", "helpOffset"})
+        EXPECT_TRUE(first.contains(key)) << key;
+    EXPECT_TRUE(doc["messages"].empty());
+}
+
+TEST_F(Cli, StampWritesOnlyTheCode)
+{
+    std::ifstream in(kShipped, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const auto code = bytes.find("VELATRIXCODE ") + 13;
+    bytes.replace(code, 16, "0123456789ABCDEF");
+    const auto path = writeText(dir / "copia.LIB", bytes);
+    ASSERT_EQ(runTarvel("lib --stamp " + path).exitCode, 0);
+    std::ifstream original(kShipped, std::ios::binary), stamped(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(original), {}), std::string(std::istreambuf_iterator<char>(stamped), {}));
+
+    // A library without the line gets one, and the code it holds is right.
+    const auto bare = writeText(dir / "bare.LIB", "MOD 10 10 10\r\n{\r\nFSIZE 1\r\n NOP\r\n}\r\n");
+    ASSERT_EQ(runTarvel("lib --stamp " + bare).exitCode, 0);
+    EXPECT_EQ(json::parse(runTarvel("lib --json " + bare).out)["integrityOk"], true);
+}
+
+TEST_F(Cli, BuildAProgram)
+{
+    tarvel::ProgramStore store;
+    store.newProgram();
+    store.currentElement = {};
+    store.currentElement.family = 11;
+    store.currentElement.subtype = 12;
+    store.currentElement.option = 16;
+    store.appendCurrent();
+    const auto program = (dir / "beep.gtf").string();
+    tarvel::saveProgramFile(store, program);
+    const auto image = (dir / "beep.bin").string();
+    auto r = runTarvel("build --json " + program + " --image " + image + " --source " + (dir / "beep.src").string());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const json doc = json::parse(r.out);
+    EXPECT_EQ(doc["assembled"], true);
+    EXPECT_EQ(doc["messages"], "");
+    EXPECT_EQ(doc["errorCount"], 0);
+    EXPECT_EQ(doc["imageLength"], 10);
+    EXPECT_EQ(doc["memoryUsed"], 10);
+    EXPECT_EQ(doc["image"], "00110020110A4011DFDD");
+    EXPECT_NE(doc["source"].get<std::string>().find(";Hacer Sonido : Sonido de OK [1]"), std::string::npos);
+    EXPECT_EQ(fs::file_size(image), 10u);
+    EXPECT_TRUE(fs::exists(dir / "beep.src"));
+
+    // The description costs come with --lib on describe.
+    const json described = json::parse(runTarvel("describe --json --lib " + kShipped + " " + program).out);
+    EXPECT_EQ(described["sequences"][0]["elements"][1]["description"], "Hacer Sonido : Sonido de OK [1]");
+}
+
+TEST_F(Cli, BuildRefusesAnUnbalancedProgram)
+{
+    tarvel::ProgramStore store;
+    store.newProgram();
+    store.activeSequence = 1;
+    store.subroutineCount = 1;
+    store.currentElement = {};
+    store.currentElement.family = 17;
+    store.currentElement.subtype = 13;
+    store.currentElement.name = "sub";
+    store.appendCurrent();
+    const auto program = (dir / "sin_fin.gtf").string();
+    tarvel::saveProgramFile(store, program);
+    auto r = runTarvel("build --json " + program);
+    EXPECT_EQ(r.exitCode, 1);
+    const json doc = json::parse(r.out);
+    EXPECT_EQ(doc["assembled"], false);
+    EXPECT_EQ(doc["subroutineBalance"], 1);
+}
+
+TEST_F(Cli, AsmWithAndWithoutEnd)
+{
+    const auto src = writeText(dir / "p.src", " JMP 5\r\n OUTC 300\r\n");
+    auto r = runTarvel("asm --json --lib " + kEveryKind + " " + src);
+    EXPECT_EQ(r.exitCode, 0); // no END: the first pass never ends, nothing is listed
+    EXPECT_EQ(json::parse(r.out)["imageLength"], 4);
+
+    r = runTarvel("asm --json --append-end --lib " + kEveryKind + " " + src);
+    EXPECT_EQ(r.exitCode, 1);
+    const json doc = json::parse(r.out);
+    EXPECT_EQ(doc["image"], "03050B2C");
+    EXPECT_EQ(doc["messages"], " 2 - Aviso: Argumento fuera de rango (truncado) [2009] :  300\r\n");
+    EXPECT_EQ(doc["errorCount"], 0);
+    // The integrity check of --lib reports a library without a code, and empties its element tables.
+    EXPECT_NE(r.err.find("Falla en la Libreria de Datos de Compilacion!"), std::string::npos);
+}
+
+TEST_F(Cli, HelpText)
+{
+    auto r = runTarvel("help-text 17 12 10");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("Salta a la etiqueta"), std::string::npos);
+    EXPECT_NE(r.out.find("\r\n"), std::string::npos); // "|" became a line break
+    r = runTarvel("help-text 9 9 9");
+    EXPECT_EQ(r.out, "No Hay Ayuda Disponible para este Grafo\n");
 }

@@ -1,0 +1,25 @@
+// Any text as assembler source, with the shipped library's instruction set: the assembler never
+// writes past its image and always ends.
+#include "build/Compile.h"
+#include "build/LibraryLoader.h"
+
+#include <fstream>
+
+namespace {
+const tarvel::CompilationLibrary& library()
+{
+    static const tarvel::CompilationLibrary lib = [] {
+        std::ifstream in(TARVEL_APPDIR "/Clib_J2A1_USB0.LIB", std::ios::binary);
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return tarvel::LoadLibraryBytes({}, bytes, "Clib_J2A1_USB0.LIB").library;
+    }();
+    return lib;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    tarvel::Assembler assembler(library());
+    tarvel::assembleSource(std::string(reinterpret_cast<const char*>(data), size), size % 2 == 0, assembler);
+    return 0;
+}
