@@ -1,0 +1,122 @@
+#include "link/HidTransport.h"
+
+#include "link/ReportDescriptor.h"
+
+#include <hidapi/hidapi.h>
+
+#include <fcntl.h>
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace tarvel {
+
+namespace {
+
+constexpr int kFallbackLength = 65; // 64 data bytes and the report ID
+
+std::string narrow(const wchar_t* text)
+{
+    if (!text)
+        return "error desconocido";
+    std::string out;
+    for (; *text; ++text)
+        out += *text < 128 ? char(*text) : '?';
+    return out;
+}
+
+// hidapi 0.13 cannot give the report descriptor; the hidraw node can.
+ReportLengths lengthsFromHidraw(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    ReportLengths lengths;
+    int size = 0;
+    if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) == 0 && size > 0 && size <= HID_MAX_DESCRIPTOR_SIZE) {
+        hidraw_report_descriptor descriptor{};
+        descriptor.size = std::uint32_t(size);
+        if (::ioctl(fd, HIDIOCGRDESC, &descriptor) == 0)
+            lengths = reportLengthsFromDescriptor({descriptor.value, descriptor.size});
+    }
+    ::close(fd);
+    return lengths;
+}
+
+} // namespace
+
+struct HidTransport::Device {
+    hid_device* handle = nullptr;
+};
+
+HidTransport::HidTransport()
+    : device_(std::make_unique<Device>())
+{
+    hid_init();
+}
+
+HidTransport::~HidTransport()
+{
+    close();
+    hid_exit();
+}
+
+bool HidTransport::open()
+{
+    close();
+    hid_device_info* list = hid_enumerate(kBrickVendorId, kBrickProductId);
+    if (!list) {
+        error_ = "No se encontro ningun Ladrillo (USB 04D8:0002)";
+        return false;
+    }
+    const std::string path = list->path ? list->path : "";
+    hid_free_enumeration(list);
+    device_->handle = hid_open_path(path.c_str());
+    if (!device_->handle) {
+        error_ = "No se pudo abrir " + path + " (permisos: ver la regla udev del README)";
+        return false;
+    }
+    const ReportLengths lengths = lengthsFromHidraw(path);
+    inputLength_ = lengths.input > 1 ? lengths.input : kFallbackLength;
+    outputLength_ = lengths.output > 1 ? lengths.output : kFallbackLength;
+    return true;
+}
+
+void HidTransport::close()
+{
+    if (device_->handle) {
+        hid_close(device_->handle);
+        device_->handle = nullptr;
+    }
+}
+
+int HidTransport::write(const std::uint8_t* report, std::size_t length)
+{
+    if (!device_->handle)
+        return -1;
+    const int n = hid_write(device_->handle, report, length);
+    if (n < 0)
+        error_ = narrow(hid_error(device_->handle));
+    return n;
+}
+
+int HidTransport::read(std::uint8_t* buffer, std::size_t length, int timeoutMs)
+{
+    if (!device_->handle || length < 2)
+        return -1;
+    // The brick does not number its reports: hidapi gives the data without the report ID.
+    const int n = hid_read_timeout(device_->handle, buffer + 1, length - 1, timeoutMs);
+    if (n < 0) {
+        error_ = narrow(hid_error(device_->handle));
+        return -1;
+    }
+    if (n == 0)
+        return 0;
+    buffer[0] = 0;
+    return n + 1;
+}
+
+} // namespace tarvel

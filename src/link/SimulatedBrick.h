@@ -1,0 +1,87 @@
+#pragma once
+// A brick without hardware: answers every command of the protocol like a device would, keeps the
+// downloaded program and shows its outputs. Used in classrooms without robots and by the tests.
+#include "link/BrickTransport.h"
+#include "link/LinkClock.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace tarvel {
+
+struct SimulatedBrickConfig {
+    std::uint8_t modelCode = 0x20; // J2
+    std::uint8_t variantCode = 0;  // A1 (Rojo Cristal)
+    std::uint8_t infoByte = 0x01;
+    int replyLatencyMs = 2;
+    int inputReportLength = 65;  // report-ID byte included
+    int outputReportLength = 65;
+    // Faults, counted over the commands written since the brick was created (1 = the first one).
+    std::optional<int> noReplyFromCommand; // this command and every later one get no reply
+    std::optional<int> lateReplyCommand;   // this command's reply comes late
+    int lateReplyMs = 600;
+    std::optional<int> unplugAtBlock; // unplugged when this program block (1 = the first) arrives
+    bool answersTone = false;          // a brick whose firmware also answers the tone command
+    bool attached = true;
+};
+
+struct BrickTone {
+    std::uint8_t periodsHigh = 0, periodsLow = 0, lowTicks = 0, highTicks = 0;
+};
+
+class SimulatedBrick final : public BrickTransport {
+public:
+    SimulatedBrick(LinkClock& clock, SimulatedBrickConfig config = {});
+
+    bool open() override;
+    void close() override;
+    int inputReportLength() const override { return config_.inputReportLength; }
+    int outputReportLength() const override { return config_.outputReportLength; }
+    int write(const std::uint8_t* report, std::size_t length) override;
+    int read(std::uint8_t* buffer, std::size_t length, int timeoutMs) override;
+    std::string lastError() const override { return lastError_; }
+
+    // What the outside world sets.
+    void setLightLevel(std::uint8_t level) { lightLevel_ = level; }
+    void setInfrared(bool on) { infrared_ = on; }
+    void plug(bool attached);
+    SimulatedBrickConfig& config() { return config_; }
+
+    // What the brick shows.
+    std::uint8_t leds() const { return leds_; }
+    std::uint8_t motors() const { return motors_; }
+    bool frontLight() const { return frontLight_; }
+    std::optional<BrickTone> lastTone() const { return lastTone_; }
+    const std::array<std::uint8_t, 256>& programMemory() const { return memory_; }
+    bool running() const { return running_; }
+    bool switchedOff() const { return switchedOff_; }
+    int downloadsFinished() const { return downloadsFinished_; }
+    bool isOpen() const { return open_; }
+    // Every output report received, report-ID byte first.
+    const std::vector<std::vector<std::uint8_t>>& receivedReports() const { return log_; }
+
+private:
+    struct Reply {
+        std::int64_t readyAtUs;
+        std::vector<std::uint8_t> report;
+    };
+    void execute(const std::vector<std::uint8_t>& data, bool& replies, std::vector<std::uint8_t>& reply);
+
+    LinkClock& clock_;
+    SimulatedBrickConfig config_;
+    std::deque<Reply> replies_;
+    std::vector<std::vector<std::uint8_t>> log_;
+    std::array<std::uint8_t, 256> memory_{};
+    std::optional<BrickTone> lastTone_;
+    std::string lastError_;
+    int commands_ = 0;
+    int blocks_ = 0;
+    int downloadsFinished_ = 0;
+    std::uint8_t leds_ = 0, motors_ = 0, lightLevel_ = 0;
+    bool frontLight_ = false, infrared_ = false, running_ = false, switchedOff_ = false, open_ = false;
+};
+
+} // namespace tarvel
