@@ -123,9 +123,21 @@ int stampLibrary(const std::string& path)
     return fail("No se pudo calcular un codigo estable para " + path);
 }
 
-void printMessages(const std::string& messages)
+// Writes the image when asked and gives the fields every assembling command reports.
+json assemblyOutcome(const Assembler& assembler, const std::string& imagePath)
 {
-    std::cout << utf8(messages);
+    const auto image = imageBytes(assembler);
+    if (!imagePath.empty() && !writeBytes(imagePath, std::string(image.begin(), image.end())))
+        std::cerr << "No se Pudo Escribir " << imagePath << '\n';
+    return {{"imageLength", assembler.imageLength},
+            {"image", hex(image)},
+            {"messages", utf8(assembler.assemblyErrorsText)},
+            {"errorCount", assembler.assemblyErrorCount}};
+}
+
+void printAssembly(const Assembler& assembler)
+{
+    std::cout << utf8(assembler.assemblyErrorsText) << "Imagen: " << assembler.imageLength << " bytes\n";
 }
 
 } // namespace
@@ -198,8 +210,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         const CompileResult result = compileProgram(store, library, translator, assembler);
         if (!ba->source.empty() && !writeBytes(ba->source, result.source))
             std::cerr << "No se Pudo Escribir " << ba->source << '\n';
-        if (!ba->image.empty() && !writeBytes(ba->image, std::string(imageBytes(assembler).begin(), imageBytes(assembler).end())))
-            std::cerr << "No se Pudo Escribir " << ba->image << '\n';
+        const json outcome = assemblyOutcome(assembler, ba->image);
         const bool tooLong = result.assembled && assembler.imageLength > library.libraryCapacity;
         if (!result.assembled)
             std::cerr << "Una o Varias Subrutinas No Tienen Final!\n";
@@ -207,19 +218,16 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             std::cerr << "El Programa Excede la Memoria Disponible! (" << assembler.imageLength << ")\n";
         exitCode = result.assembled && assembler.assemblyErrorsText.empty() && !tooLong ? Success : Refused;
         if (ba->json) {
-            printJson({{"memoryUsed", result.memoryUsed},
-                       {"subroutineBalance", result.subroutineBalance},
-                       {"assembled", result.assembled},
-                       {"imageLength", assembler.imageLength},
-                       {"image", hex(imageBytes(assembler))},
-                       {"messages", utf8(assembler.assemblyErrorsText)},
-                       {"errorCount", assembler.assemblyErrorCount},
-                       {"source", utf8(result.source)}});
+            json doc = {{"memoryUsed", result.memoryUsed},
+                        {"subroutineBalance", result.subroutineBalance},
+                        {"assembled", result.assembled}};
+            doc.update(outcome);
+            doc["source"] = utf8(result.source);
+            printJson(doc);
             return;
         }
-        printMessages(assembler.assemblyErrorsText);
-        std::cout << "Memoria: " << result.memoryUsed << "/(" << library.libraryCapacity << ")\n"
-                  << "Imagen: " << assembler.imageLength << " bytes\n";
+        std::cout << "Memoria: " << result.memoryUsed << "/(" << library.libraryCapacity << ")\n";
+        printAssembly(assembler);
     });
 
     // tarvel asm
@@ -248,18 +256,12 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         }
         Assembler assembler(library);
         assembleSource(text, aa->appendEnd, assembler);
-        if (!aa->image.empty() && !writeBytes(aa->image, std::string(imageBytes(assembler).begin(), imageBytes(assembler).end())))
-            std::cerr << "No se Pudo Escribir " << aa->image << '\n';
+        const json outcome = assemblyOutcome(assembler, aa->image);
         exitCode = assembler.assemblyErrorsText.empty() ? Success : Refused;
-        if (aa->json) {
-            printJson({{"imageLength", assembler.imageLength},
-                       {"image", hex(imageBytes(assembler))},
-                       {"messages", utf8(assembler.assemblyErrorsText)},
-                       {"errorCount", assembler.assemblyErrorCount}});
-            return;
-        }
-        printMessages(assembler.assemblyErrorsText);
-        std::cout << "Imagen: " << assembler.imageLength << " bytes\n";
+        if (aa->json)
+            printJson(outcome);
+        else
+            printAssembly(assembler);
     });
 
     // tarvel help-text

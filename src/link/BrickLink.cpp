@@ -106,26 +106,25 @@ bool BrickLink::IdentifyBrick()
     return result;
 }
 
-bool BrickLink::RunBrickProgram()
+bool BrickLink::finalCommand(std::uint8_t command)
 {
     if (!usb_.brickConnected)
         return false;
-    setCommand({0x08, 0x02});
+    setCommand({0x08, command});
     if (!BrickExchange(kCommandDelayMs))
         return false;
-    usb_.CloseBrick();
+    usb_.CloseBrick(); // the brick leaves the link after these commands
     return true;
+}
+
+bool BrickLink::RunBrickProgram()
+{
+    return finalCommand(0x02);
 }
 
 bool BrickLink::TurnOffBrick()
 {
-    if (!usb_.brickConnected)
-        return false;
-    setCommand({0x08, 0x03});
-    if (!BrickExchange(kCommandDelayMs))
-        return false;
-    usb_.CloseBrick();
-    return true;
+    return finalCommand(0x03);
 }
 
 void BrickLink::SendProgramImage(int& size, std::span<const std::uint8_t> image)

@@ -2,6 +2,7 @@
 #include "build/LibraryLoader.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramStore.h"
+#include "support/TestRecords.h"
 
 #include <fstream>
 #include <string>
@@ -32,20 +33,6 @@ inline tarvel::CompilationLibrary shippedLibrary()
     auto result = tarvel::LoadLibraryBytes({}, readFile(std::string(TARVEL_APPDIR) + "/Clib_J2A1_USB0.LIB"),
                                            "Clib_J2A1_USB0.LIB");
     return result.library;
-}
-
-inline tarvel::InstructionRecord element(int f, int s, int o, int a1 = 0, int a2 = 0, int a3 = 0,
-                                         const std::string& name = "")
-{
-    tarvel::InstructionRecord r;
-    r.family = std::uint8_t(f);
-    r.subtype = std::uint8_t(s);
-    r.option = std::uint8_t(o);
-    r.arg1 = std::int16_t(a1);
-    r.arg2 = std::int16_t(a2);
-    r.arg3 = std::uint8_t(a3);
-    r.name = name;
-    return r;
 }
 
 inline void append(tarvel::ProgramStore& store, const tarvel::InstructionRecord& r)

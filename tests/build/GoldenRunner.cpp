@@ -4,6 +4,7 @@
 #include "build/LibraryLoader.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramStore.h"
+#include "support/TestRecords.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -103,13 +104,7 @@ std::string runTranslate(const fs::path& casePath)
         } else if (key == "el") {
             int f, s, o, a1, a2, a3;
             words >> f >> s >> o >> a1 >> a2 >> a3;
-            InstructionRecord r;
-            r.family = std::uint8_t(f);
-            r.subtype = std::uint8_t(s);
-            r.option = std::uint8_t(o);
-            r.arg1 = std::int16_t(a1);
-            r.arg2 = std::int16_t(a2);
-            r.arg3 = std::uint8_t(a3);
+            InstructionRecord r = testsupport::element(f, s, o, a1, a2, a3);
             std::string word;
             while (words >> word) {
                 if (word.rfind("text=", 0) == 0) {

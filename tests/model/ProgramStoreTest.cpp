@@ -1,23 +1,13 @@
 #include "model/ElementDescription.h"
 #include "model/ProgramStore.h"
 
+#include "support/TestRecords.h"
+
 #include <gtest/gtest.h>
 
 using namespace tarvel;
 
-namespace {
-InstructionRecord element(int f, int s, int o, int a1 = 0, int a2 = 0, int a3 = 0)
-{
-    InstructionRecord r;
-    r.family = std::uint8_t(f);
-    r.subtype = std::uint8_t(s);
-    r.option = std::uint8_t(o);
-    r.arg1 = std::int16_t(a1);
-    r.arg2 = std::int16_t(a2);
-    r.arg3 = std::uint8_t(a3);
-    return r;
-}
-} // namespace
+using testsupport::element;
 
 TEST(ProgramStore, NewProgramHoldsOnlyTheStartElement)
 {
