@@ -3,13 +3,12 @@
 #include "model/ElementDescription.h"
 #include "model/NumberText.h"
 #include "model/ProgramStore.h"
+#include "model/TextFile.h"
 #include "model/TextUtil.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <random>
 
 namespace tarvel {
 
@@ -213,40 +212,20 @@ FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes
 
 FileOutcome saveProgramFile(ProgramStore& store, const std::filesystem::path& path)
 {
-    namespace fs = std::filesystem;
     const std::vector<std::uint8_t> bytes = serializeProgram(store);
-    std::random_device rd;
-    fs::path temp = path;
-    temp += ".tmp" + std::to_string(rd() % 1000000);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out)
-            out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return {false, "No se Pudo Escribir el Archivo " + path.string(), {}};
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return {false, "No se Pudo Reemplazar el Archivo " + path.string(), {}};
-    }
+    const std::string error =
+        writeFileReplacing(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!error.empty())
+        return {false, error, {}};
     return {};
 }
 
 FileOutcome openProgramFile(ProgramStore& store, const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string bytes;
+    if (!readWholeFile(path, bytes))
         return {false, "No se Pudo Abrir el Archivo " + path.string(), {}};
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return {false, "No se Pudo Leer el Archivo " + path.string(), {}};
-    return loadProgram(store, bytes);
+    return loadProgram(store, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 std::string withGtfExtension(std::string name)

@@ -1,0 +1,103 @@
+#include "settings/AppSettings.h"
+
+#include "model/TextFile.h"
+
+#include <vector>
+
+namespace tarvel {
+
+AppSettings defaultAppSettings(const std::string& defaultLibraryPath)
+{
+    AppSettings s;
+    s.libraryPath = defaultLibraryPath;
+    return s;
+}
+
+namespace {
+
+std::vector<std::string> splitLines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    std::string current;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            lines.push_back(current);
+            current.clear();
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            current += bytes[i];
+        }
+    }
+    if (!current.empty())
+        lines.push_back(current);
+    return lines;
+}
+
+int firstDigit(const std::string& line)
+{
+    return !line.empty() && line[0] >= '0' && line[0] <= '9' ? line[0] - '0' : 0;
+}
+
+int wholeNumber(const std::string& line)
+{
+    std::size_t i = line.find_first_not_of(' ');
+    if (i == std::string::npos)
+        return 0;
+    bool negative = line[i] == '-';
+    if (line[i] == '-' || line[i] == '+')
+        ++i;
+    long value = 0;
+    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i)
+        value = std::min(value * 10 + (line[i] - '0'), 32767L);
+    return int(negative ? -value : value);
+}
+
+} // namespace
+
+std::optional<AppSettings> parseConfig(const std::string& bytes)
+{
+    if (bytes.size() < 3 || bytes[0] == '0')
+        return std::nullopt;
+    std::vector<std::string> lines = splitLines(bytes);
+    lines.resize(std::max<std::size_t>(lines.size(), 8));
+    AppSettings s;
+    s.comPort = firstDigit(lines[1]);
+    s.warnUncodedIcons = firstDigit(lines[2]) == 1;
+    s.storeSourceFiles = firstDigit(lines[3]) == 1;
+    s.interfaceMode = firstDigit(lines[4]) == 1;
+    s.dontShowFlags = wholeNumber(lines[5]);
+    s.libraryPath = lines[6];
+    s.useSimulatedBrick = firstDigit(lines[7]) == 1;
+    return s;
+}
+
+std::string configText(const AppSettings& s)
+{
+    auto flag = [](bool b) { return b ? "1" : "0"; };
+    return std::string("1\r\n") + std::to_string(s.comPort) + "\r\n" + flag(s.warnUncodedIcons) + "\r\n" +
+           flag(s.storeSourceFiles) + "\r\n" + flag(s.interfaceMode) + "\r\n" + std::to_string(s.dontShowFlags) +
+           "\r\n" + s.libraryPath + "\r\n" + flag(s.useSimulatedBrick) + "\r\n";
+}
+
+std::string storeConfig(const std::string& path, const AppSettings& settings)
+{
+    return writeFileReplacing(path, configText(settings));
+}
+
+ConfigLoad loadOrCreateConfig(const std::string& path, const std::string& defaultLibraryPath)
+{
+    ConfigLoad result;
+    std::string bytes;
+    readWholeFile(path, bytes);
+    if (auto parsed = parseConfig(bytes)) {
+        result.settings = *parsed;
+        return result;
+    }
+    result.settings = defaultAppSettings(defaultLibraryPath);
+    result.created = true;
+    result.error = storeConfig(path, result.settings);
+    return result;
+}
+
+} // namespace tarvel

@@ -1,0 +1,44 @@
+#pragma once
+// The application's settings file, Config.txt: seven lines, and an eighth for the simulated brick.
+#include <optional>
+#include <string>
+
+namespace tarvel {
+
+struct AppSettings {
+    int comPort = 1;
+    bool warnUncodedIcons = true;
+    bool storeSourceFiles = false;
+    bool interfaceMode = false;
+    int dontShowFlags = 0;
+    std::string libraryPath;
+    bool useSimulatedBrick = false; // line 8; readers of the seven-line format ignore it
+    // Not stored:
+    bool autoConnect = false;
+    bool syntaxAssistantOff = false;
+
+    bool operator==(const AppSettings&) const = default;
+};
+
+constexpr int kDontShowWelcome = 1;
+constexpr int kDontShowMonitorWarning = 2;
+
+// The settings a new Config.txt is written with.
+AppSettings defaultAppSettings(const std::string& defaultLibraryPath);
+
+// Reads the file's text; none when it holds no valid configuration (shorter than 3 bytes, or a
+// first character "0").
+std::optional<AppSettings> parseConfig(const std::string& bytes);
+std::string configText(const AppSettings& settings);
+
+struct ConfigLoad {
+    AppSettings settings;
+    bool created = false;  // no valid file: the defaults were written
+    std::string error;     // the file could not be written (the defaults are used all the same)
+};
+// Start-up: reads Config.txt, or writes the defaults when it is missing or invalid.
+ConfigLoad loadOrCreateConfig(const std::string& path, const std::string& defaultLibraryPath);
+// Writes the file through a temporary beside it; an error text when it could not.
+std::string storeConfig(const std::string& path, const AppSettings& settings);
+
+} // namespace tarvel

@@ -1,0 +1,71 @@
+#include "settings/ExampleList.h"
+
+#include <array>
+
+namespace tarvel {
+
+int exampleMenuItems(int list)
+{
+    switch (list) {
+    case 0:
+    case 1:
+    case 2: return 8;
+    case 9: return 13;
+    default: return 0;
+    }
+}
+
+ExampleListResult parseExampleList(const std::string& bytes, const std::string& fileName)
+{
+    ExampleListResult result;
+    if (bytes.size() <= 2)
+        return result;
+    std::array<int, kExampleLists> counts{};
+    std::size_t pos = 0;
+    int line = 1;
+    auto upTo = [&](char stop, bool& found) {
+        std::string field;
+        while (pos < bytes.size() && bytes[pos] != stop && !(stop == '%' && (bytes[pos] == '\r' || bytes[pos] == '\n')))
+            field += bytes[pos++];
+        found = pos < bytes.size() && bytes[pos] == stop;
+        if (found)
+            ++pos;
+        return field;
+    };
+    auto problem = [&](const std::string& what) {
+        result.problems.push_back(fileName + ", linea " + std::to_string(line) + ": " + what);
+    };
+    while (pos < bytes.size() && bytes[pos] != '%') {
+        const char digit = bytes[pos++];
+        ++pos; // the separator after the digit
+        bool f1 = false, f2 = false, f3 = false;
+        ExampleEntry e;
+        e.programFile = upTo('%', f1);
+        if (f1)
+            e.helpFile = upTo('%', f2);
+        if (f2)
+            e.caption = upTo('\r', f3);
+        // Whatever ended the line, the next one starts after its line feed.
+        while (pos < bytes.size() && bytes[pos] != '\n')
+            ++pos;
+        if (pos < bytes.size())
+            ++pos;
+        const int list = digit - '0';
+        if (!f1 || !f2) {
+            problem("faltan los separadores \"%\" entre programa, ayuda y titulo");
+        } else if (list < 0 || list >= kExampleLists) {
+            problem(std::string("numero de lista invalido \"") + digit + "\"");
+        } else if (counts[std::size_t(list)] >= kExamplesPerList ||
+                   (exampleMenuItems(list) > 0 && counts[std::size_t(list)] >= exampleMenuItems(list))) {
+            problem("la lista " + std::to_string(list) + " ya esta completa");
+        } else {
+            e.list = list;
+            e.index = counts[std::size_t(list)]++;
+            result.entries.push_back(std::move(e));
+        }
+        ++line;
+    }
+    return result;
+}
+
+} // namespace tarvel

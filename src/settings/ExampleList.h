@@ -1,0 +1,30 @@
+#pragma once
+// The example-program list "qp_list.txt": one line per example, "L?program%help%caption".
+#include <string>
+#include <vector>
+
+namespace tarvel {
+
+constexpr int kExampleLists = 11;      // list numbers 0..10
+constexpr int kExamplesPerList = 15;   // entries 0..14
+
+struct ExampleEntry {
+    int list = 0;
+    int index = 0; // position in its list
+    std::string programFile;
+    std::string helpFile;
+    std::string caption;
+};
+
+struct ExampleListResult {
+    std::vector<ExampleEntry> entries;
+    std::vector<std::string> problems; // one per line that could not be used, with file and line
+};
+
+// The number of menu items a list's menu has (0 when the list has no menu).
+int exampleMenuItems(int list);
+
+// Reads the list. A bad line is reported and skipped; the good lines around it are kept.
+ExampleListResult parseExampleList(const std::string& bytes, const std::string& fileName = "qp_list.txt");
+
+} // namespace tarvel

@@ -1,0 +1,74 @@
+#include "settings/AppSettings.h"
+
+#include "model/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace tarvel;
+namespace fs = std::filesystem;
+
+TEST(AppSettings, ParsesTheSevenLinesAndTheSimulatorLine)
+{
+    auto s = parseConfig("1\r\n12\r\n0\r\n1\r\n1\r\n3\r\n/libs/X.LIB\r\n1\r\n");
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->comPort, 1); // only the first character counts
+    EXPECT_FALSE(s->warnUncodedIcons);
+    EXPECT_TRUE(s->storeSourceFiles);
+    EXPECT_TRUE(s->interfaceMode);
+    EXPECT_EQ(s->dontShowFlags, 3);
+    EXPECT_EQ(s->libraryPath, "/libs/X.LIB");
+    EXPECT_TRUE(s->useSimulatedBrick);
+
+    // A seven-line file (older writers) has no simulated brick.
+    s = parseConfig("1\r\n2\r\n1\r\n0\r\n0\r\n0\r\nC:\\L.LIB\r\n");
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->comPort, 2);
+    EXPECT_FALSE(s->useSimulatedBrick);
+
+    EXPECT_FALSE(parseConfig("0\r\n1\r\n"));
+    EXPECT_FALSE(parseConfig("1\r"));
+    EXPECT_FALSE(parseConfig(""));
+    EXPECT_TRUE(parseConfig("1\r\n")); // short but valid: every value takes its empty reading
+}
+
+TEST(AppSettings, WritesWhatItReads)
+{
+    AppSettings s = defaultAppSettings("/app/Clib_J2A1_USB0.LIB");
+    EXPECT_EQ(configText(s), "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n/app/Clib_J2A1_USB0.LIB\r\n0\r\n");
+    s.dontShowFlags = 1;
+    s.useSimulatedBrick = true;
+    s.comPort = 4;
+    EXPECT_EQ(parseConfig(configText(s)), s);
+}
+
+TEST(AppSettings, StartUpCreatesOrReplacesAnInvalidFile)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tarvel_cfg_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::string path = (dir / "Config.txt").string();
+    auto load = loadOrCreateConfig(path, "/app/L.LIB");
+    EXPECT_TRUE(load.created);
+    EXPECT_TRUE(load.error.empty());
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path, bytes));
+    EXPECT_EQ(bytes, "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n/app/L.LIB\r\n0\r\n");
+
+    writeFileReplacing(path, "0\r\n4\r\n");
+    load = loadOrCreateConfig(path, "/app/L.LIB");
+    EXPECT_TRUE(load.created);
+    EXPECT_EQ(load.settings.comPort, 1);
+
+    writeFileReplacing(path, "1\r\n3\r\n1\r\n0\r\n1\r\n1\r\n/x.LIB\r\n");
+    load = loadOrCreateConfig(path, "/app/L.LIB");
+    EXPECT_FALSE(load.created);
+    EXPECT_EQ(load.settings.comPort, 3);
+
+    // A folder that cannot be written still gives the defaults, with the reason.
+    load = loadOrCreateConfig((dir / "no" / "Config.txt").string(), "/app/L.LIB");
+    EXPECT_TRUE(load.created);
+    EXPECT_FALSE(load.error.empty());
+    fs::remove_all(dir);
+}
