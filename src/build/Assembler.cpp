@@ -273,7 +273,7 @@ std::int32_t Assembler::ParseOperandValue(std::string token)
     return 0;
 }
 
-bool Assembler::emit(std::uint8_t byte)
+bool Assembler::emitByte(std::uint8_t byte)
 {
     if (imageLength < 0 || imageLength >= kImageBytes) {
         ReportAssemblyMessage(kCodeOutOfImage, signedNumber(imageLength));
@@ -315,9 +315,9 @@ void Assembler::instructionLine(const std::string& line)
             if (!emitting) {
                 imageLength += word16 ? 2 : 1;
             } else if (word16) {
-                if (!emit(std::uint8_t((v >> 8) & 255)) || !emit(std::uint8_t(v & 255)))
+                if (!emitByte(std::uint8_t((v >> 8) & 255)) || !emitByte(std::uint8_t(v & 255)))
                     return;
-            } else if (!emit(std::uint8_t(v & 255))) {
+            } else if (!emitByte(std::uint8_t(v & 255))) {
                 return;
             }
         }
@@ -329,7 +329,7 @@ void Assembler::instructionLine(const std::string& line)
             for (std::size_t i = 1; i + 1 < token.size(); ++i) {
                 if (!emitting)
                     ++imageLength;
-                else if (!emit(std::uint8_t(token[i])))
+                else if (!emitByte(std::uint8_t(token[i])))
                     return;
             }
         }
@@ -490,7 +490,7 @@ void Assembler::emitInstruction(const std::string& mnemonic, int entryIndex, con
     if (missing)
         return;
     for (std::uint8_t b : bytes)
-        if (!emit(b))
+        if (!emitByte(b))
             return;
 }
 

@@ -56,7 +56,7 @@ private:
     void definitionLine(const std::string& line);
     void instructionLine(const std::string& line);
     void emitInstruction(const std::string& mnemonic, int entryIndex, const std::string& line, std::size_t pos);
-    bool emit(std::uint8_t byte);
+    bool emitByte(std::uint8_t byte);
     bool defineSymbol(std::vector<Symbol>& table, std::size_t capacity, std::string name, std::int32_t value,
                       int duplicateCode, int fullCode, int longCode);
 };

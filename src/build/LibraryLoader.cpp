@@ -3,9 +3,9 @@
 #include "build/NextToken.h"
 #include "model/NumberText.h"
 #include "model/SpanishText.h"
+#include "model/TextFile.h"
 
 #include <cstdio>
-#include <fstream>
 
 namespace tarvel {
 
@@ -151,15 +151,6 @@ private:
     Key currentKey_{0, 0, 0};
 };
 
-bool readFile(const std::filesystem::path& path, std::string& bytes)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 } // namespace
 
 std::string LibraryLineReader::ReadLibraryLine()
@@ -210,9 +201,9 @@ LibraryLoadResult LoadLibrary(const CompilationLibrary& previous, const std::fil
                               const std::filesystem::path& defaultPath)
 {
     std::string bytes;
-    if (readFile(path, bytes))
+    if (readWholeFile(path, bytes))
         return LoadLibraryBytes(previous, std::move(bytes), path.string());
-    if (readFile(defaultPath, bytes)) {
+    if (readWholeFile(defaultPath, bytes)) {
         auto result = LoadLibraryBytes(previous, std::move(bytes), defaultPath.string());
         result.usedDefault = true;
         return result;

@@ -7,6 +7,7 @@
 #include "model/NumberText.h"
 #include "model/ProgramFile.h"
 #include "model/ProgramStore.h"
+#include "model/TextFile.h"
 #include "model/TextUtil.h"
 
 #include <CLI/CLI.hpp>
@@ -22,18 +23,12 @@ using json = nlohmann::ordered_json;
 
 bool readBytes(const std::string& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    return readWholeFile(path, bytes);
 }
 
 bool writeBytes(const std::string& path, std::string_view bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    return bool(out);
+    return writeFileReplacing(path, bytes).empty();
 }
 
 std::span<const std::uint8_t> imageBytes(const Assembler& assembler)

@@ -82,7 +82,8 @@ std::optional<UserMessage> ProgramStore::appendCurrent()
     ++length;
     SequenceView& view = views[std::size_t(s)];
     ++view.cursorCell;
-    if (view.cursorCell > kGridCells) {
+    lastAppendScrolled = view.cursorCell > kGridCells;
+    if (lastAppendScrolled) {
         view.viewTop += kGridColumns;
         view.cursorCell -= kGridColumns;
     }

@@ -66,6 +66,7 @@ public:
     int subroutineCount = 0;
     int pictureCounter = 1;
     bool pendingDraw = false;
+    bool lastAppendScrolled = false; // the last append moved its sequence's view down one row
     ProgramSettings programSettings;
     CodeTable<std::uint8_t> elementSizeTable;
     std::array<std::string, kSequences> subroutineNames; // index 1..8 used

@@ -1,0 +1,58 @@
+#pragma once
+// The welcome, About, program help and quick help windows: information only.
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+
+namespace tarvel {
+
+class Workspace;
+
+// A window that closes itself, like a cancel, when another window of the program becomes active.
+class TransientWindow : public QDialog {
+public:
+    using QDialog::QDialog;
+
+protected:
+    bool event(QEvent* e) override;
+    virtual void deactivated() { close(); }
+};
+
+class WelcomeWindow : public TransientWindow {
+    Q_OBJECT
+public:
+    WelcomeWindow(Workspace& workspace, QWidget* parent);
+    std::function<void()> storeConfig;
+    void accept() override;
+
+protected:
+    void deactivated() override { accept(); }
+
+private:
+    Workspace& ws_;
+    QCheckBox* dontShow_ = nullptr;
+    bool done_ = false;
+};
+
+class AboutWindow : public TransientWindow {
+    Q_OBJECT
+public:
+    AboutWindow(Workspace& workspace, QWidget* parent);
+};
+
+class AppHelpWindow : public QDialog {
+    Q_OBJECT
+public:
+    AppHelpWindow(Workspace& workspace, QWidget* parent);
+};
+
+class QuickHelpWindow : public TransientWindow {
+    Q_OBJECT
+public:
+    QuickHelpWindow(const QString& text, QWidget* parent);
+};
+
+} // namespace tarvel

@@ -1,0 +1,35 @@
+#pragma once
+// Pictures from the SVG resources: icon layers composed into element icons (cached under their
+// pictureId, so redraws only copy), and every other picture list of the program.
+#include "model/IconComposition.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QPixmap>
+
+namespace tarvel {
+
+constexpr int kIconWidth = 80;
+constexpr int kIconHeight = 112;
+
+class IconStore {
+public:
+    // The composed icon of `layers`, on its white card (the empty cell has no card).
+    QPixmap compose(const std::vector<Layer>& layers) const;
+    // A picture of another list: resources/icons/<folder>/<name>.svg.
+    static QIcon picture(const QString& folder, const QString& name);
+    static QPixmap pixmap(const QString& folder, const QString& name, QSize size);
+    static QString resourcePath(const QString& folder, const QString& name);
+    static void ensureResources();
+
+    // The icon store: one composed picture per pictureId.
+    void store(int pictureId, const QPixmap& icon) { buffer_.insert(pictureId, icon); }
+    QPixmap stored(int pictureId) const { return buffer_.value(pictureId); }
+    void clear() { buffer_.clear(); }
+    int size() const { return int(buffer_.size()); }
+
+private:
+    QHash<int, QPixmap> buffer_;
+};
+
+} // namespace tarvel

@@ -1,0 +1,84 @@
+#pragma once
+// The application frame (MDIForm1): menus, toolbar, status bar, the canvas, start-up and commands.
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolButton;
+
+namespace tarvel {
+
+class Canvas;
+class Workspace;
+struct UserMessage;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Workspace& workspace, QWidget* parent = nullptr);
+
+    // The one-time start-up steps (settings file, library, example lists, welcome, new program).
+    // `programToOpen` (from the command line) is opened at the end when not empty.
+    void startUp(const QString& programToOpen = {}, bool forceSimulated = false);
+
+    bool SaveProgram(bool saveAs);
+    bool OpenProgram(const QString& exampleFileName = {});
+    void NewProgram();
+    void OpenHelp(const QString& helpName);
+    void InterfaceMode(bool fullMode);
+    void ConnectTool(bool connected);
+    void FullComConnect();
+    void StoreConfig();
+    void RefreshPanelObjects();
+    void RunBrickProgramCommand();
+    void setSimulatedBrick(bool simulated);
+
+    void setPanel(int panel, const QString& text);
+    // Opens the settings dialog and saves a picture of it (documentation screenshots).
+    void grabSettings(const QString& file);
+    QString panelText(int panel) const;
+    Canvas& canvas() { return *canvas_; }
+    QMenu* exampleMenu(int list) const;
+    // Message boxes go through here; tests replace it to answer them.
+    std::function<int(const UserMessage&, bool question)> messageBox;
+    // Whether start-up waits for the welcome window (tests turn this off).
+    bool waitForWelcome = true;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void fillExampleMenus();
+    void openExample(int list, int index);
+    void setCaption();
+    void showWelcome();
+    void showAbout();
+    void showSettings();
+    void showProgramHelp();
+    void showStartDialog();
+    void showQuickHelp(int cell);
+    void notYetAvailable();
+    bool askToSaveChanges();
+    int message(const UserMessage& m, bool question = false);
+    QAction* action(const char* name, const QString& caption, std::function<void()> run);
+    void toolbarPicture(const char* key, int picture);
+
+    Workspace& ws_;
+    Canvas* canvas_ = nullptr;
+    std::array<QLabel*, 7> panels_{};
+    std::map<std::string, QAction*> actions_;
+    std::map<int, QMenu*> exampleMenus_;
+    QMenu* grafoMenu_ = nullptr;
+    bool started_ = false;
+    bool integrityFailed_ = false;
+};
+
+} // namespace tarvel

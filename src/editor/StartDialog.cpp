@@ -1,0 +1,79 @@
+#include "editor/StartDialog.h"
+
+#include "app/QtText.h"
+#include "app/Workspace.h"
+#include "editor/IconStore.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tarvel {
+
+QString startModeText(int mode)
+{
+    return mode == 11 ? "Inicio de programa (Habilita el sensor tactil) [2]" : "Inicio de programa [1]";
+}
+
+StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
+    : QDialog(parent)
+    , ws_(workspace)
+{
+    setObjectName("formSaltoInicioProg");
+    setWindowTitle("Modo de Inicio de Programa");
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (parent)
+        move(parent->mapToGlobal(QPoint(px(3000), px(3000))));
+    auto* layout = new QHBoxLayout(this);
+    auto* picture = new QLabel(this);
+    picture->setObjectName("imgGrafo");
+    picture->setPixmap(IconStore().compose({{LayerList::Saltos, 1}}));
+    layout->addWidget(picture);
+    auto* right = new QVBoxLayout;
+    auto* normal = new QRadioButton("Inicio normal", this);
+    normal->setObjectName("optNormal");
+    auto* touch = new QRadioButton("Habilitar el sensor tacil (desactiva la tecla de apagado/encendido)", this);
+    touch->setObjectName("optTouchEna");
+    description_ = new QLabel(this);
+    description_->setObjectName("lblDescripcion");
+    right->addWidget(normal);
+    right->addWidget(touch);
+    right->addWidget(description_);
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("Aceptar", this);
+    ok->setObjectName("cmdOk");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("Cancelar", this);
+    cancel->setObjectName("cmdCancel");
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    right->addLayout(buttons);
+    layout->addLayout(right);
+
+    const int current = ws_.store.recordAt(0, 0).option;
+    (current == 11 ? touch : normal)->setChecked(true);
+    choose(current == 11 ? 11 : 10);
+    connect(normal, &QRadioButton::clicked, this, [this] { choose(10); });
+    connect(touch, &QRadioButton::clicked, this, [this] { choose(11); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        InstructionRecord& start = ws_.store.recordAt(0, 0);
+        start.option = std::uint8_t(mode_);
+        start.description = cp(text_);
+        if (descriptionChanged)
+            descriptionChanged(text_);
+        close();
+    });
+}
+
+void StartDialog::choose(int mode)
+{
+    mode_ = mode;
+    text_ = startModeText(mode);
+    description_->setText(text_);
+}
+
+} // namespace tarvel

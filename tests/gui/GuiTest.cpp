@@ -1,0 +1,375 @@
+// The windows, driven as a user would, on the offscreen platform; widgets found by their names.
+#include "app/QtText.h"
+#include "app/Workspace.h"
+#include "editor/Canvas.h"
+#include "editor/MainWindow.h"
+#include "model/ElementDescription.h"
+#include "model/ProgramFile.h"
+#include "model/TextFile.h"
+#include "settings/SettingsDialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace tarvel;
+
+namespace {
+
+// A fresh application folder with the shipped files, a workspace and its main window.
+struct Session {
+    explicit Session(const std::string& config = {})
+    {
+        QDir source(TARVEL_APPDIR);
+        for (const QString& f : source.entryList(QDir::Files))
+            if (f != "Config.txt" && !f.endsWith(".src"))
+                QFile::copy(source.filePath(f), dir.filePath(f));
+        if (!config.empty())
+            writeFileReplacing(dir.filePath("Config.txt").toStdString(), config);
+        workspace = std::make_unique<Workspace>(dir.path().toStdString());
+        window = std::make_unique<MainWindow>(*workspace);
+        window->messageBox = [this](const UserMessage& m, bool) {
+            messages.push_back(m.text);
+            return 0;
+        };
+        window->waitForWelcome = false;
+        window->show();
+        window->startUp();
+    }
+    template <typename T>
+    T* find(const QString& name) const
+    {
+        T* w = window->findChild<T*>(name);
+        if (!w)
+            qWarning() << "no widget" << name;
+        return w;
+    }
+    QString config() const
+    {
+        std::string bytes;
+        readWholeFile(dir.filePath("Config.txt").toStdString(), bytes);
+        return QString::fromStdString(bytes);
+    }
+    void appendElement(const InstructionRecord& r)
+    {
+        workspace->store.currentElement = r;
+        describeElement(workspace->store.currentElement, workspace->store);
+        workspace->store.appendCurrent();
+        window->canvas().afterAppend();
+        window->canvas().drawNewElement();
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::string> messages;
+};
+
+InstructionRecord element(int f, int s, int o, int a1 = 0, int a2 = 0, const std::string& name = "")
+{
+    InstructionRecord r;
+    r.family = std::uint8_t(f);
+    r.subtype = std::uint8_t(s);
+    r.option = std::uint8_t(o);
+    r.arg1 = std::int16_t(a1);
+    r.arg2 = std::int16_t(a2);
+    r.name = name;
+    return r;
+}
+
+} // namespace
+
+class GuiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpWithoutConfig()
+    {
+        Session s;
+        QCOMPARE(s.config(), QString("1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n%1\r\n0\r\n")
+                                 .arg(QString::fromStdString(s.workspace->defaultLibraryPath())));
+        QVERIFY(s.window->findChild<QWidget*>("formWelcome"));
+        QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Mi Programa.gtf"));
+        QCOMPARE(s.window->panelText(1), QString("USB"));
+        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QCOMPARE(s.window->panelText(3), QString("Libreria: J2A1"));
+        QCOMPARE(s.window->panelText(4), QString("Objetos:  1/ 1"));
+        QCOMPARE(s.window->panelText(5), QString("Memoria: 0/255"));
+        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QVERIFY(!s.find<QLabel>("sbarMain_7")->isVisible());
+        QCOMPARE(s.find<QLabel>("imgGrafoScreen_0")->toolTip(), QString("Inicio del Programa  [0]"));
+        QVERIFY(s.messages.empty());
+        // The first start leaves the interface full; the new file says reduced for the next start.
+        QVERIFY(s.find<QWidget>("imgTools_0")->isVisible());
+    }
+
+    void welcomeFlagAndDontShowAgain()
+    {
+        Session quiet("1\r\n1\r\n1\r\n0\r\n1\r\n1\r\nnada.LIB\r\n");
+        QVERIFY(!quiet.window->findChild<QWidget*>("formWelcome"));
+        QCOMPARE(quiet.workspace->library.brickModelName, std::string("J2A1")); // fell back to the default
+        QVERIFY(quiet.find<QWidget>("imgTools_0")->isVisible());
+
+        Session first;
+        auto* dontShow = first.window->findChild<QAbstractButton*>("chkDontShow");
+        QVERIFY(dontShow);
+        dontShow->click();
+        first.window->findChild<QPushButton*>("CmdAccept")->click();
+        QVERIFY(first.config().split("\r\n").at(5) == "1");
+    }
+
+    void openExampleWithHelp()
+    {
+        Session s;
+        QMenu* menu = s.window->exampleMenu(9);
+        QVERIFY(menu);
+        QAction* item = menu->findChild<QAction*>("mnuProgEjemplosList_0");
+        QVERIFY(item && item->isVisible());
+        QCOMPARE(item->text(), QString("Sigue la Luz"));
+        item->trigger();
+        QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Sigue la Luz.gtf"));
+        QVERIFY(s.workspace->hasHelp);
+        QCOMPARE(s.find<QLabel>("imgHelp")->toolTip(), QString("Haga click aqui para ver la ayuda del programa"));
+        QTest::mouseClick(s.find<QLabel>("imgHelp"), Qt::LeftButton);
+        auto* help = s.window->findChild<QWidget*>("formAppHelp");
+        QVERIFY(help);
+        QCOMPARE(s.window->panelText(4), QString("Objetos:  9/ 12"));
+        QCOMPARE(s.workspace->store.subroutineCount, 1);
+
+        // Overlays: the start element's name and the decision's label, where the position table says.
+        auto* cell0 = s.find<QLabel>("imgGrafoScreen_0");
+        auto* two0 = s.find<QLabel>("lblTwo_0");
+        QVERIFY(two0->isVisible());
+        QCOMPARE(two0->text(), QString("Inicio"));
+        QCOMPARE(two0->pos(), cell0->pos() + QPoint(px(90), px(1240)));
+        auto* two2 = s.find<QLabel>("lblTwo_2");
+        QCOMPARE(two2->text(), QString("buscar"));
+        QCOMPARE(two2->pos(), s.find<QLabel>("imgGrafoScreen_2")->pos() + QPoint(px(240), px(1460)));
+        QCOMPARE(two2->size(), QSize(px(855), px(255)));
+        QVERIFY(!s.find<QLabel>("lblOne_2")->isVisible());
+        QCOMPARE(s.find<QLabel>("imgGrafoScreen_3")->toolTip(),
+                 QString("Encender Motor(es) para Avanzar [2]"));
+        QVERIFY(s.find<QLabel>("lblTwo_3")->isVisible());
+
+        // An example with a help file named VOID has no help.
+        s.window->OpenHelp("void");
+        QVERIFY(!s.workspace->hasHelp);
+        QCOMPARE(s.find<QLabel>("imgHelp")->toolTip(), QString("No hay ayuda para este programa"));
+    }
+
+    void everyOverlayRow()
+    {
+        Session s;
+        const InstructionRecord elements[] = {
+            element(10, 10, 10, 1, 0, "AB"), element(11, 12, 11, 100, 440), element(11, 11, 11, 6, 0, "A-C"),
+            element(11, 11, 12, 7, 0, "A--"), element(11, 13, 11, 7), element(13, 11, 10, 5),
+            element(14, 10, 11, 1, 9), element(14, 15, 11, 200, 1), element(17, 11, 10, 0, 0, "L"),
+            element(17, 12, 10, 1, 0, "L"), element(17, 11, 10, 0, 0, "M"), element(15, 12, 10, 1, 7, "M"),
+            element(16, 13, 11, 1, 2, "M"),
+        };
+        for (const auto& e : elements)
+            s.appendElement(e);
+        struct Expect {
+            int cell;
+            const char* one;
+            int oneTop, oneLeft;
+            const char* two;
+            int twoTop, twoLeft;
+        };
+        const Expect expected[] = {
+            {1, nullptr, 0, 0, "AB", 1440, 360},      {2, nullptr, 0, 0, " 440Hz", 1440, 150},
+            {3, nullptr, 0, 0, "A-C", 240, 100},       {4, nullptr, 0, 0, "A--", 1440, 360},
+            {5, " 7", 240, 100, nullptr, 0, 0},        {6, " 5", 300, 200, nullptr, 0, 0},
+            {7, nullptr, 0, 0, " 9", 700, 550},        {8, " 200", 240, 360, nullptr, 0, 0},
+            {9, nullptr, 0, 0, "L", 1240, 90},         {10, nullptr, 0, 0, "L", 1440, 160},
+            {12, " 7", 690, 340, "M", 1460, 240},      {13, nullptr, 0, 0, "M", 1460, 240},
+        };
+        for (const auto& e : expected) {
+            const QPoint cell = s.find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(e.cell))->pos();
+            auto* one = s.find<QLabel>(QStringLiteral("lblOne_%1").arg(e.cell));
+            auto* two = s.find<QLabel>(QStringLiteral("lblTwo_%1").arg(e.cell));
+            QCOMPARE(one->isVisible(), e.one != nullptr);
+            QCOMPARE(two->isVisible(), e.two != nullptr);
+            if (e.one) {
+                QCOMPARE(one->text(), QString(e.one));
+                QCOMPARE(one->pos(), cell + QPoint(px(e.oneLeft), px(e.oneTop)));
+            }
+            if (e.two) {
+                QCOMPARE(two->text(), QString(e.two));
+                QCOMPARE(two->pos(), cell + QPoint(px(e.twoLeft), px(e.twoTop)));
+            }
+        }
+        // The label after the jump is marked: no flow arrives from above.
+        QCOMPARE(int(s.workspace->store.recordAt(0, 11).arg3), 15);
+        QCOMPARE(s.workspace->store.pictureCounter, 15);
+    }
+
+    void scrollingPastTwentyEightElements()
+    {
+        Session s;
+        for (int i = 1; i < 28; ++i)
+            s.appendElement(element(10, 10, 10, 1, 0, "AB"));
+        auto* bar = s.find<QScrollBar>("scrbarGrafo");
+        QCOMPARE(bar->maximum(), 0);
+        QCOMPARE(s.workspace->store.views[0].cursorCell, 28);
+        s.appendElement(element(11, 12, 16));
+        QCOMPARE(bar->maximum(), 1);
+        QCOMPARE(bar->value(), 1);
+        QCOMPARE(s.workspace->store.views[0].viewTop, 7);
+        QCOMPARE(s.find<QLabel>("imgGrafoScreen_21")->toolTip(), QString("Hacer Sonido : Sonido de OK [1]"));
+        QCOMPARE(s.find<QLabel>("lblFilas_0")->text(), QString(" 2"));
+        bar->setValue(0);
+        QCOMPARE(s.find<QLabel>("imgGrafoScreen_0")->toolTip(), QString("Inicio del Programa  [0]"));
+        QCOMPARE(bar->toolTip(), QString("Linea 1"));
+        // Appending while scrolled up shows the last rows first.
+        s.appendElement(element(11, 12, 17));
+        QCOMPARE(bar->value(), 1);
+        QCOMPARE(s.find<QLabel>("imgGrafoScreen_22")->toolTip(), QString("Hacer Sonido : Sonido de ERROR [1]"));
+        QCOMPARE(s.window->canvas().scrollMax(0), 1);
+    }
+
+    void tabsAndJumpToLabel()
+    {
+        Session s;
+        ProgramStore& store = s.workspace->store;
+        store.newProgram();
+        for (int i = 1; i < 50; ++i)
+            s.appendElement(element(10, 10, 10, 1, 0, "AB"));
+        s.appendElement(element(17, 11, 10, 0, 0, "lejos"));
+        s.appendElement(element(17, 12, 10, 1, 0, "lejos"));
+        store.activeSequence = 1;
+        store.subroutineCount = 1;
+        store.subroutineNames[1] = "sub";
+        s.appendElement(element(17, 13, 10, 0, 0, "sub"));
+        s.appendElement(element(17, 15, 10));
+        store.activeSequence = 0;
+        const std::string file = s.dir.filePath("salto.gtf").toStdString();
+        QVERIFY(saveProgramFile(store, file).ok);
+        QVERIFY(s.window->OpenProgram(QString::fromStdString(file)));
+        auto* bar = s.find<QScrollBar>("scrbarGrafo");
+        QCOMPARE(bar->maximum(), 4); // 52 elements: 8 rows, 4 scrolled
+        bar->setValue(4);
+        // The jump is element 51: row 7, cell 23 of a view starting at row 4.
+        auto* two = s.find<QLabel>("lblTwo_23");
+        QCOMPARE(two->text(), QString("lejos"));
+        bar->setValue(0);
+        bar->setValue(4);
+        bar->setValue(1);
+        QTest::mouseDClick(s.find<QLabel>("lblTwo_23"), Qt::LeftButton); // hidden at this scroll: nothing
+        QCOMPARE(bar->value(), 1);
+        bar->setValue(4);
+        QTest::mouseDClick(s.find<QLabel>("lblTwo_23"), Qt::LeftButton);
+        QCOMPARE(bar->value(), 4); // the label at 50: row 7 - 3
+
+        auto* tab = s.find<QLabel>("lblSubTags_1");
+        QVERIFY(tab->isVisible());
+        QCOMPARE(tab->text(), QString("sub"));
+        QTest::mouseClick(tab, Qt::LeftButton);
+        QCOMPARE(store.activeSequence, 1);
+        QCOMPARE(bar->maximum(), 0);
+        QCOMPARE(s.window->panelText(4), QString("Objetos:  2/ 54"));
+        QTest::mouseClick(s.find<QLabel>("lblSubTags_0"), Qt::LeftButton);
+        QCOMPARE(bar->maximum(), 4);
+        QCOMPARE(bar->value(), 4);
+    }
+
+    void settingsDialog()
+    {
+        Session s;
+        s.appendElement(element(10, 12, 13));
+        s.appendElement(element(10, 15, 13));
+        s.window->findChild<QAction*>("mnuConfig")->trigger();
+        auto* dialog = s.window->findChild<SettingsDialog*>("formScreenGlobalCfg");
+        QVERIFY(dialog);
+        auto* light = dialog->findChild<QComboBox*>("cmbSetLuz");
+        light->setCurrentIndex(3);
+        QVERIFY(!dialog->findChild<QWidget*>("txtSetLuz")->isEnabled());
+        dialog->findChild<QRadioButton*>("optDirAuto")->click();
+        QCOMPARE(dialog->findChild<QLineEdit*>("txtMotNameLF")->text(), QString("Direccion"));
+        dialog->findChild<QAbstractButton*>("chkSimulatedBrick")->click();
+        const QString before = s.config();
+        dialog->findChild<QPushButton*>("cmdOk")->click();
+        QCOMPARE(int(s.workspace->store.programSettings.lightThreshold), 248);
+        QCOMPARE(int(s.workspace->store.recordAt(0, 1).option), 14);
+        QCOMPARE(int(s.workspace->store.recordAt(0, 2).option), 14);
+        QVERIFY(s.config() != before); // the communication change rewrote the file
+        QVERIFY(s.config().endsWith("\r\n1\r\n"));
+        QVERIFY(s.workspace->usingSimulatedBrick());
+        QCOMPARE(s.window->panelText(1), QString("SIM"));
+
+        // Reopening shows the variable threshold; "Restear" alone does not rewrite the file.
+        s.window->findChild<QAction*>("mnuConfig")->trigger();
+        dialog = s.window->findChild<SettingsDialog*>("formScreenGlobalCfg");
+        QCOMPARE(dialog->findChild<QComboBox*>("cmbSetLuz")->currentIndex(), 3);
+        s.workspace->settings.dontShowFlags = 1;
+        dialog->findChild<QPushButton*>("ClearDontShows")->click();
+        const QString unchanged = s.config();
+        dialog->findChild<QPushButton*>("cmdOk")->click();
+        QCOMPARE(s.workspace->settings.dontShowFlags, 0);
+        QCOMPARE(s.config(), unchanged);
+    }
+
+    void connectToTheSimulatedBrick()
+    {
+        Session s;
+        s.window->setSimulatedBrick(true);
+        QCOMPARE(s.window->panelText(1), QString("SIM"));
+        QAction* conect = s.window->findChild<QAction*>("Conect");
+        QCOMPARE(conect->text(), QString("Conectar"));
+        conect->trigger();
+        QCOMPARE(s.window->panelText(2), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
+        QCOMPARE(conect->text(), QString("Conectado!"));
+        QVERIFY(s.workspace->brickReady);
+        QCOMPARE(int(s.workspace->simulatedBrick()->leds()), 0);
+
+        s.window->findChild<QAction*>("mnuTextExe")->trigger();
+        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Conectado?"));
+        QVERIFY(s.workspace->simulatedBrick()->running());
+        QVERIFY(!s.workspace->brickReady);
+        QCOMPARE(conect->text(), QString("Conectar"));
+
+        conect->trigger();
+        QVERIFY(s.workspace->link().brickConnected());
+        conect->trigger();
+        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QCOMPARE(conect->text(), QString("Conectar"));
+        QVERIFY(!s.workspace->link().brickConnected());
+
+        // An unplugged brick turns the tools off at the next exchange.
+        conect->trigger();
+        s.workspace->simulatedBrick()->plug(false);
+        s.workspace->link().SetBrickLeds(1);
+        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QVERIFY(!s.workspace->brickReady);
+    }
+
+    void startDialogAndAbout()
+    {
+        Session s;
+        QTest::mouseClick(s.find<QLabel>("imgGrafoScreen_0"), Qt::LeftButton);
+        auto* start = s.window->findChild<QWidget*>("formSaltoInicioProg");
+        QVERIFY(start);
+        start->findChild<QRadioButton*>("optTouchEna")->click();
+        start->findChild<QPushButton*>("cmdOk")->click();
+        QCOMPARE(int(s.workspace->store.recordAt(0, 0).option), 11);
+        QCOMPARE(s.find<QLabel>("imgGrafoScreen_0")->toolTip(),
+                 QString("Inicio de programa (Habilita el sensor tactil) [2]"));
+        s.window->findChild<QAction*>("mnuTextAcercaDe")->trigger();
+        auto* info = s.window->findChild<QLabel*>("lblInfo");
+        QVERIFY(info);
+        QVERIFY(info->text().contains("Maquina Virtual : J2VM-1.0"));
+        QVERIFY(info->text().contains("Codigo Velatrix : " + qs(s.workspace->library.codeFormatName)));
+    }
+};
+
+QTEST_MAIN(GuiTest)
+#include "GuiTest.moc"
