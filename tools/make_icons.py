@@ -80,8 +80,9 @@ write("frame", 3, frame_card("#29B6F6", curved(62, 96, 8, 200, 520 - 360 + 180, 
 write("frame", 4, frame_card("#FFA726", '<line x1="54" y1="96" x2="70" y2="96" stroke="#EF6C00" stroke-width="3"/>'
                              '<line x1="70" y1="89" x2="70" y2="103" stroke="#EF6C00" stroke-width="3"/>'))
 DIAMOND = '<polygon points="40,6 76,50 40,94 4,50" fill="none" stroke="{c}" stroke-width="3"/>'
-write("frame", 5, DIAMOND.format(c="#7CB342") + text(70, 104, "SI", 10, "#558B2F") + text(10, 104, "NO", 10, "#C62828"))
-write("frame", 6, DIAMOND.format(c="#E53935") + text(70, 104, "NO", 10, "#C62828") + text(10, 104, "SI", 10, "#558B2F"))
+# Which way the flow continues and which way it jumps, in the corners beside the diamond.
+write("frame", 5, DIAMOND.format(c="#7CB342") + text(70, 22, "SI", 10, "#558B2F") + text(10, 22, "NO", 10, "#C62828"))
+write("frame", 6, DIAMOND.format(c="#E53935") + text(70, 22, "NO", 10, "#C62828") + text(10, 22, "SI", 10, "#558B2F"))
 
 # ---- shared pictures -------------------------------------------------------------------------------
 def robot(cx=40, cy=48, s=1.0, body="#FFCA28"):

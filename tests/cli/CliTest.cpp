@@ -2,6 +2,10 @@
 
 #include "model/ProgramFile.h"
 #include "model/ElementDescription.h"
+#include "model/TextFile.h"
+#include "settings/ExampleList.h"
+
+#include <set>
 #include "model/ProgramStore.h"
 
 #include <gtest/gtest.h>
@@ -222,4 +226,22 @@ TEST_F(Cli, HelpText)
     EXPECT_NE(r.out.find("\r\n"), std::string::npos); // "|" became a line break
     r = runTarvel("help-text 9 9 9");
     EXPECT_EQ(r.out, "No Hay Ayuda Disponible para este Grafo\n");
+}
+
+TEST_F(Cli, EveryShippedExampleBuildsWithoutMessages)
+{
+    std::string list;
+    ASSERT_TRUE(tarvel::readWholeFile(std::string(TARVEL_APPDIR) + "/qp_list.txt", list));
+    const auto examples = tarvel::parseExampleList(list);
+    EXPECT_TRUE(examples.problems.empty());
+    std::set<int> lists;
+    for (const auto& e : examples.entries) {
+        lists.insert(e.list);
+        const std::string program = std::string(TARVEL_APPDIR) + "/" + e.programFile;
+        auto r = runTarvel("build --json \"" + program + "\"");
+        EXPECT_EQ(r.exitCode, 0) << e.programFile << r.err;
+        EXPECT_EQ(json::parse(r.out)["messages"], "") << e.programFile;
+        EXPECT_TRUE(fs::exists(std::string(TARVEL_APPDIR) + "/" + e.helpFile)) << e.helpFile;
+    }
+    EXPECT_EQ(lists, (std::set<int>{0, 1, 2, 9})); // one or more in each of the four menus
 }
