@@ -265,7 +265,7 @@ write("saltos", 7, f'<rect x="10" y="22" width="60" height="56" rx="12" fill="#F
       + '<rect x="28" y="38" width="24" height="24" rx="4" fill="#C62828" stroke="none"/>')
 
 # ---- empty cell ---------------------------------------------------------------------------------------
-write("especial", 1, '<rect x="6" y="6" width="68" height="100" rx="10" fill="none" stroke="#CFD8DC" stroke-width="2" '
+write("vacio", 1, '<rect x="6" y="6" width="68" height="100" rx="10" fill="none" stroke="#CFD8DC" stroke-width="2" '
       'stroke-dasharray="5 5"/>')
 
 # ---- toolbar (32 x 32): 1 new .. 17, the brick pictures in colour (on) and grey (off) -----------------

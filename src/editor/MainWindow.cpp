@@ -34,12 +34,12 @@ namespace {
 
 const char* const kWebAddress = "https://www.tarvel-lab.org/ladrillo";
 
-struct PanelSpec {
+struct PanelText {
     const char* text;
     int widthTwips;
     const char* tooltip;
 };
-const PanelSpec kPanels[7] = {
+const PanelText kPanels[7] = {
     {"USB", 800, "Numero de Puerto de Conexion con el Ladrillo"},
     {"Ladrillo: Ninguno", 3700, "Modelo del Ladrillo Conectado"},
     {"Libreria: J2A1", 2000, "Modelo de Ladrillo de la Libreria de Compilacion Activa"},
@@ -49,13 +49,13 @@ const PanelSpec kPanels[7] = {
     {"Cancelar Insertar", 2500, ""},
 };
 
-struct ToolSpec {
+struct ToolButtonText {
     const char* caption;
     const char* key;
     const char* tooltip;
     int picture;
 };
-const ToolSpec kTools[] = {
+const ToolButtonText kTools[] = {
     {"Nuevo", "New", "Comenzar un Nuevo Programa", 1},
     {"Abrir", "Open", "Abrir un Programa Existente", 2},
     {"Guardar", "Save", "Guardar el Programa Actual", 3},
@@ -72,13 +72,13 @@ const ToolSpec kTools[] = {
 };
 
 // Example lists with a menu: list number, menu name, caption, item array name.
-struct ExampleMenuSpec {
+struct ExampleMenuText {
     int list;
     const char* name;
     const char* caption;
     const char* items;
 };
-const ExampleMenuSpec kExampleMenus[] = {
+const ExampleMenuText kExampleMenus[] = {
     {0, "mnuProgTesmo", "ProgsTesmo", "mnuProgTesmoList"},
     {1, "mnuProgArandel", "ProgsArandel", "mnuProgArandelList"},
     {2, "mnuProgRobot", "ProgsRobot", "mnuProgRobotList"},
@@ -239,10 +239,10 @@ void MainWindow::buildMenus()
     for (auto [name, caption] : {std::pair{"mnuEndTour", "Terminar Recorrido"}, {"mnuLuzOn", "Encender Luz"},
                                  {"mnuLuzOff", "Apagar Luz"}, {"mnuCont", "Continuar"}})
         tour->addAction(action(name, caption, [] {}));
-    for (const auto& spec : kExampleMenus) {
-        auto* menu = new QMenu(spec.caption, this);
-        menu->setObjectName(spec.name);
-        exampleMenus_[spec.list] = menu;
+    for (const auto& menuText : kExampleMenus) {
+        auto* menu = new QMenu(menuText.caption, this);
+        menu->setObjectName(menuText.name);
+        exampleMenus_[menuText.list] = menu;
     }
     auto* varbo = new QMenu("ProgsVarbo", this);
     varbo->setObjectName("mnuProgVarbo");
@@ -424,16 +424,16 @@ void MainWindow::fillExampleMenus()
     std::string bytes;
     readWholeFile(ws_.appFile("qp_list.txt"), bytes);
     ws_.examples = parseExampleList(bytes, ws_.appFile("qp_list.txt"));
-    for (const auto& spec : kExampleMenus) {
-        QMenu* menu = exampleMenus_[spec.list];
+    for (const auto& menuText : kExampleMenus) {
+        QMenu* menu = exampleMenus_[menuText.list];
         menu->clear();
-        const int items = exampleMenuItems(spec.list);
+        const int items = exampleMenuItems(menuText.list);
         for (int i = 0; i < items; ++i) {
-            QAction* a = menu->addAction(i == 0 ? QStringLiteral("P%1_0").arg(spec.caption + 5)
+            QAction* a = menu->addAction(i == 0 ? QStringLiteral("P%1_0").arg(menuText.caption + 5)
                                                 : QStringLiteral("No Hay Programas Disponibles"));
-            a->setObjectName(QStringLiteral("%1_%2").arg(spec.items).arg(i));
+            a->setObjectName(QStringLiteral("%1_%2").arg(menuText.items).arg(i));
             a->setVisible(i == 0);
-            connect(a, &QAction::triggered, this, [this, list = spec.list, i] { openExample(list, i); });
+            connect(a, &QAction::triggered, this, [this, list = menuText.list, i] { openExample(list, i); });
         }
     }
     for (const auto& e : ws_.examples.entries) {

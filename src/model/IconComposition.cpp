@@ -8,7 +8,7 @@ namespace tarvel {
 const char* layerListName(LayerList list)
 {
     switch (list) {
-    case LayerList::Especial: return "especial";
+    case LayerList::Especial: return "vacio";
     case LayerList::Frame: return "frame";
     case LayerList::Motores: return "motores";
     case LayerList::Salidas: return "salidas";
