@@ -352,6 +352,33 @@ private slots:
         QVERIFY(!s.workspace->brickReady);
     }
 
+    void capacityAndNoCodeMessages()
+    {
+        Session s;
+        ProgramStore& store = s.workspace->store;
+        store.pictureCounter = 549;
+        s.appendElement(element(11, 12, 16));
+        QCOMPARE(s.messages.size(), std::size_t(1));
+        QVERIFY(s.messages.back().rfind("Solo Queda Espacio para 50 Instrucciones Graficas", 0) == 0);
+        store.pictureCounter = 600;
+        s.appendElement(element(11, 12, 17));
+        QCOMPARE(s.messages.back(), std::string("Capacidad del Sistema Excedido (600 Instrucciones)"));
+        QCOMPARE(int(store.recordAt(0, 2).pictureId), 0); // stored, without an icon
+        QCOMPARE(store.sequenceLength(0), 3);
+
+        store.pictureCounter = 10;
+        store.elementSizeTable.clear(); // a library without code for anything
+        s.appendElement(element(10, 10, 10, 1, 0, "AB"));
+        QCOMPARE(s.messages.back(), std::string("Esta funcion no Genera Codigo para este Ladrillo!"));
+        const auto count = s.messages.size();
+        s.find<QScrollBar>("scrbarGrafo")->setValue(0);
+        s.window->canvas().redrawView(); // a redraw never warns
+        QCOMPARE(s.messages.size(), count);
+        s.workspace->settings.warnUncodedIcons = false;
+        s.appendElement(element(10, 11, 10, 1, 0, "AB"));
+        QCOMPARE(s.messages.size(), count);
+    }
+
     void startDialogAndAbout()
     {
         Session s;
