@@ -25,14 +25,7 @@ void add(ProgramStore& store, int f, int s, int o, int a1 = 0, int a2 = 0, int a
          const std::string& text = "")
 {
     InstructionRecord& r = store.currentElement;
-    r = InstructionRecord{};
-    r.family = std::uint8_t(f);
-    r.subtype = std::uint8_t(s);
-    r.option = std::uint8_t(o);
-    r.arg1 = std::int16_t(a1);
-    r.arg2 = std::int16_t(a2);
-    r.arg3 = std::uint8_t(a3);
-    r.name = name;
+    r = makeElement(f, s, o, a1, a2, a3, name);
     if (!text.empty())
         setText(r.text, text);
     describeElement(r, store);

@@ -65,6 +65,21 @@ struct InstructionRecord {
     bool empty() const { return family == 0; }
 };
 
+// A record with the given codes and operands (the rest cleared).
+inline InstructionRecord makeElement(int f, int s, int o, int a1 = 0, int a2 = 0, int a3 = 0,
+                                     const std::string& name = {})
+{
+    InstructionRecord r;
+    r.family = std::uint8_t(f);
+    r.subtype = std::uint8_t(s);
+    r.option = std::uint8_t(o);
+    r.arg1 = std::int16_t(a1);
+    r.arg2 = std::int16_t(a2);
+    r.arg3 = std::uint8_t(a3);
+    r.name = name;
+    return r;
+}
+
 // Cleared values of a record; `text` is left as it was.
 void clearElement(InstructionRecord& record);
 

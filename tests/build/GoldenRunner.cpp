@@ -4,7 +4,6 @@
 #include "build/LibraryLoader.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramStore.h"
-#include "support/TestRecords.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -104,7 +103,7 @@ std::string runTranslate(const fs::path& casePath)
         } else if (key == "el") {
             int f, s, o, a1, a2, a3;
             words >> f >> s >> o >> a1 >> a2 >> a3;
-            InstructionRecord r = testsupport::element(f, s, o, a1, a2, a3);
+            InstructionRecord r = makeElement(f, s, o, a1, a2, a3);
             std::string word;
             while (words >> word) {
                 if (word.rfind("text=", 0) == 0) {

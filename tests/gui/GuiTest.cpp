@@ -77,14 +77,7 @@ struct Session {
 
 InstructionRecord element(int f, int s, int o, int a1 = 0, int a2 = 0, const std::string& name = "")
 {
-    InstructionRecord r;
-    r.family = std::uint8_t(f);
-    r.subtype = std::uint8_t(s);
-    r.option = std::uint8_t(o);
-    r.arg1 = std::int16_t(a1);
-    r.arg2 = std::int16_t(a2);
-    r.name = name;
-    return r;
+    return makeElement(f, s, o, a1, a2, 0, name);
 }
 
 } // namespace
