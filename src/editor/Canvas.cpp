@@ -162,7 +162,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         mode_[std::size_t(i)] = option;
     }
     setHelpPicture(false);
-    setMinimumSize(px(16000), px(9000));
+    setMinimumSize(px(14600), px(8900)); // the grid, the scroll bar and the side pictures
     resetCanvas();
 }
 

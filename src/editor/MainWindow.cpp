@@ -612,7 +612,9 @@ void MainWindow::ConnectTool(bool connected)
 void MainWindow::FullComConnect()
 {
     auto* window = new ConnectingWindow(this);
-    window->move(geometry().center() - QPoint(window->width() / 2, int(height() / 2.3 - height() / 2.0) + window->height() / 2));
+    window->adjustSize();
+    window->move(geometry().left() + width() / 2 - window->width() / 2,
+                 geometry().top() + int(height() / 2.3) - window->height() / 2);
     window->show();
     const bool connected = ws_.link().ToggleBrickConnection(4, window->progress());
     if (connected) {
