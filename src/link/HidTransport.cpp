@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cwchar>
+#include <optional>
 #include <vector>
 
 namespace tarvel {
@@ -28,13 +29,13 @@ std::string narrow(const wchar_t* text)
     return out;
 }
 
-// hidapi 0.13 cannot give the report descriptor; the hidraw node can.
-ReportLengths lengthsFromHidraw(const std::string& path)
+// hidapi 0.13 cannot give the report descriptor; the hidraw node can. None when it cannot be read.
+std::optional<ReportLengths> lengthsFromHidraw(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return {};
-    ReportLengths lengths;
+        return std::nullopt;
+    std::optional<ReportLengths> lengths;
     int size = 0;
     if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) == 0 && size > 0 && size <= HID_MAX_DESCRIPTOR_SIZE) {
         hidraw_report_descriptor descriptor{};
@@ -79,9 +80,11 @@ bool HidTransport::open()
         error_ = "No se pudo abrir " + path + " (permisos: ver la regla udev del README)";
         return false;
     }
-    const ReportLengths lengths = lengthsFromHidraw(path);
-    inputLength_ = lengths.input > 1 ? lengths.input : kFallbackLength;
-    outputLength_ = lengths.output > 1 ? lengths.output : kFallbackLength;
+    // A device without an output report says so (length 0, and the link refuses it); a descriptor
+    // that cannot be read at all gives the usual 64 data bytes.
+    const ReportLengths lengths = lengthsFromHidraw(path).value_or(ReportLengths{kFallbackLength, kFallbackLength});
+    inputLength_ = lengths.input;
+    outputLength_ = lengths.output;
     return true;
 }
 

@@ -83,6 +83,11 @@ TEST(BrickLink, IdentifyDecoding)
     EXPECT_FALSE(silent.link.brickConnected());
     EXPECT_EQ(silent.panels, (std::vector<std::string>{"1:USB", "2:Ladrillo: Ninguno"}));
 
+    SimulatedSetup noOutput({.outputReportLength = 0});
+    EXPECT_FALSE(noOutput.link.IdentifyBrick());
+    EXPECT_FALSE(noOutput.brick.isOpen()); // opened, then closed again: a device that takes no commands
+    EXPECT_TRUE(noOutput.brick.receivedReports().empty());
+
     SimulatedSetup absent({.attached = false});
     EXPECT_FALSE(absent.link.IdentifyBrick());
     EXPECT_TRUE(absent.brick.receivedReports().empty());
