@@ -2,6 +2,9 @@
 #include "app/AppFolder.h"
 #include "app/Workspace.h"
 #include "editor/MainWindow.h"
+#include "model/Cp1252.h"
+
+#include <cstdio>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -33,6 +36,11 @@ int main(int argc, char** argv)
     const QStringList files = parser.positionalArguments();
     const bool unattended = parser.isSet(screenshot) || parser.isSet(settingsShot) || parser.isSet(quit);
     window.waitForWelcome = !unattended;
+    if (unattended) // nobody is there to answer a message box: print it instead
+        window.messageBox = [](const tarvel::UserMessage& m, bool) {
+            std::fprintf(stderr, "%s: %s\n", tarvel::cp1252ToUtf8(m.title).c_str(), tarvel::cp1252ToUtf8(m.text).c_str());
+            return 0;
+        };
     window.startUp(files.isEmpty() ? QString() : files.first(), parser.isSet(simulated));
     if (parser.isSet(quit))
         return 0;
