@@ -118,6 +118,10 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         });
         connect(tool, &QToolButton::released, this,
                 [tool, i] { tool->setIcon(IconStore::picture("toolbox", QStringLiteral("%1_1").arg(kToolLists[i]))); });
+        connect(tool, &QToolButton::clicked, this, [this, i] {
+            if (openPalette)
+                openPalette(i);
+        });
         tools_[std::size_t(i)] = tool;
     }
     for (int i = 0; i < 4; ++i) {

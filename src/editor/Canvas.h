@@ -47,6 +47,7 @@ public:
     // What the main window does for the canvas's commands.
     std::function<void()> refreshPanelObjects;
     std::function<void(int cell)> elementMenu;
+    std::function<void(int palette)> openPalette;
     std::function<void()> startDialog;
     std::function<void(int list)> exampleMenu;
     std::function<void()> programHelp;

@@ -113,6 +113,7 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     canvas_->showMessage = [this](const UserMessage& m) { message(m); };
     canvas_->startDialog = [this] { showStartDialog(); };
     canvas_->elementMenu = [this](int) { grafoMenu_->popup(QCursor::pos()); };
+    canvas_->openPalette = [this](int) { notYetAvailable(); };
     canvas_->exampleMenu = [this](int i) {
         static const int lists[] = {0, 1, 2, 9};
         if (QMenu* menu = exampleMenu(lists[i]))
