@@ -442,16 +442,8 @@ void Canvas::showLoadedProgram()
                 capacityShown = true; // once per file, not once per element
                 continue;
             }
-            InstructionRecord copy = element;
-            const int labelPic = element.is(family::Structure, structure::Label)
-                                     ? (i > 0 && (store.recordAt(s, i - 1).family == family::Separator ||
-                                                  store.recordAt(s, i - 1).is(17, 16) || store.recordAt(s, i - 1).is(17, 12))
-                                            ? 1
-                                            : 2)
-                                     : 2;
-            if (labelPic == 1)
-                element.arg3 = 15;
-            const auto layers = iconLayers(copy, labelPic);
+            const int labelPic = element.is(family::Structure, structure::Label) ? labelPictureAt(store, s, i) : 2;
+            const auto layers = iconLayers(element, labelPic);
             setOverlayPositions(element);
             if (!layers.empty()) {
                 icons_.store(store.pictureCounter, icons_.compose(layers));
@@ -520,16 +512,8 @@ void Canvas::jumpToLabel(int cell)
                        element.family == family::DecisionsInverted;
     if (!jumps || !lblTwo_[std::size_t(cell)]->isVisible())
         return;
-    for (int f = 1; f < kMainSlots && !store.recordAt(0, f).empty(); ++f) {
-        const InstructionRecord& r = store.recordAt(0, f);
-        if (r.is(family::Structure, structure::Label) && r.name == target) {
-            int row = f / 7;
-            if (row > 3)
-                row -= 3;
-            scrollBar_->setValue(std::min(row, scrollBar_->maximum()));
-            return;
-        }
-    }
+    if (const int found = findMainLabel(store, target); found > 0)
+        scrollBar_->setValue(std::min(labelJumpRow(found), scrollBar_->maximum()));
 }
 
 void Canvas::setHelpPicture(bool hasHelp)

@@ -486,8 +486,7 @@ void MainWindow::InterfaceMode(bool fullMode)
 
 void MainWindow::RefreshPanelObjects()
 {
-    const int active = ws_.store.sequenceLength(ws_.store.activeSequence);
-    setPanel(4, QStringLiteral("Objetos:  %1/ %2").arg(active).arg(ws_.store.totalElements()));
+    setPanel(4, qs(objectsStatusText(ws_.store)));
 }
 
 bool MainWindow::askToSaveChanges()

@@ -166,6 +166,26 @@ void setOverlayPositions(InstructionRecord& r)
     }
 }
 
+namespace {
+bool noFlowFromAbove(const InstructionRecord& before)
+{
+    return before.family == family::Separator || before.is(family::Structure, structure::ProgramEnd) ||
+           before.is(family::Structure, structure::Jump);
+}
+} // namespace
+
+int labelPictureAt(ProgramStore& store, int sequence, int index)
+{
+    if (index < 1)
+        return 1; // the first element of its sequence: nothing above it
+    if (!noFlowFromAbove(store.recordAt(sequence, index - 1)))
+        return 2;
+    InstructionRecord& label = store.recordAt(sequence, index);
+    if (label.is(family::Structure, structure::Label))
+        label.arg3 = 15; // only a label is ever marked
+    return 1;
+}
+
 int labelPicture(ProgramStore& store, int sequence, bool insertMode, InstructionRecord& current)
 {
     if (!insertMode)
@@ -173,19 +193,25 @@ int labelPicture(ProgramStore& store, int sequence, bool insertMode, Instruction
     const int length = store.sequenceLength(sequence);
     if (length < 2)
         return 1;
-    const InstructionRecord& before = store.recordAt(sequence, length - 2);
-    const bool noFlowFromAbove = before.family == family::Separator ||
-                                 before.is(family::Structure, structure::ProgramEnd) ||
-                                 before.is(family::Structure, structure::Jump);
-    if (!noFlowFromAbove)
-        return 2;
-    InstructionRecord& last = store.recordAt(sequence, length - 1);
-    if (last.is(family::Structure, structure::Label)) {
-        last.arg3 = 15;
-        if (current.is(family::Structure, structure::Label))
-            current.arg3 = 15;
-    }
-    return 1;
+    const int picture = labelPictureAt(store, sequence, length - 1);
+    if (picture == 1 && store.recordAt(sequence, length - 1).is(family::Structure, structure::Label) &&
+        current.is(family::Structure, structure::Label))
+        current.arg3 = 15;
+    return picture;
+}
+
+int findMainLabel(const ProgramStore& store, const std::string& name)
+{
+    for (int i = 1; i < kMainSlots && !store.recordAt(0, i).empty(); ++i)
+        if (store.recordAt(0, i).is(family::Structure, structure::Label) && store.recordAt(0, i).name == name)
+            return i;
+    return -1;
+}
+
+int labelJumpRow(int index)
+{
+    const int row = index / kGridColumns;
+    return row > 3 ? row - 3 : row;
 }
 
 OverlayLabel overlayOne(const InstructionRecord& r)

@@ -30,6 +30,14 @@ void setOverlayPositions(InstructionRecord& record);
 // The label rule: picture 1 when no flow can arrive from the element above, 2 otherwise. While a
 // new element is being placed the label (the last element of `sequence`) is marked with arg3 15.
 int labelPicture(ProgramStore& store, int sequence, bool insertMode, InstructionRecord& current);
+// The same rule for the label at `index`, as drawn right after it was appended (loading a file).
+int labelPictureAt(ProgramStore& store, int sequence, int index);
+
+// The first label of the main program with this name (index 1..600), or -1.
+int findMainLabel(const ProgramStore& store, const std::string& name);
+// The scroll row that shows the element at `index` in the view, its row at the bottom when it is
+// further down than the first four rows.
+int labelJumpRow(int index);
 
 // One value overlay as the canvas shows it.
 struct OverlayLabel {

@@ -1,11 +1,18 @@
 #include "model/ProgramStore.h"
 
 #include "model/ElementDescription.h"
+#include "model/NumberText.h"
 
 namespace tarvel {
 
 namespace {
 const InstructionRecord kEmptyRecord{};
+}
+
+std::string objectsStatusText(const ProgramStore& store)
+{
+    return "Objetos: " + signedNumber(store.sequenceLength(store.activeSequence)) + "/" +
+           signedNumber(store.totalElements());
 }
 
 InstructionRecord programStartElement()

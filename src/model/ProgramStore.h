@@ -87,6 +87,9 @@ private:
     std::array<int, kSubroutines> subLength_{};
 };
 
+// Status panel 4: "Objetos: " and the active sequence's and the whole program's element counts.
+std::string objectsStatusText(const ProgramStore& store);
+
 // The program start element of a new program.
 InstructionRecord programStartElement();
 

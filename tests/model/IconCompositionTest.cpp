@@ -134,6 +134,28 @@ TEST(IconComposition, LabelRule)
     EXPECT_EQ(store.recordAt(0, 5).arg3, 3);
 }
 
+TEST(IconComposition, LabelRuleWhileLoadingAndLabelJumps)
+{
+    ProgramStore store;
+    store.resetStore();
+    for (const auto& r : {element(17, 11, 10, 0, 0, 0, "primero"), element(17, 12, 10, 1, 0, 0, "x"),
+                          element(17, 11, 10, 0, 0, 0, "x"), element(10, 10, 10), element(17, 11, 10, 0, 0, 0, "y")}) {
+        store.currentElement = r;
+        store.appendCurrent();
+    }
+    EXPECT_EQ(labelPictureAt(store, 0, 0), 1); // first of its sequence
+    EXPECT_EQ(labelPictureAt(store, 0, 2), 1); // after a jump
+    EXPECT_EQ(store.recordAt(0, 2).arg3, 15);
+    EXPECT_EQ(labelPictureAt(store, 0, 4), 2);
+    EXPECT_EQ(findMainLabel(store, "y"), 4);
+    EXPECT_EQ(findMainLabel(store, "primero"), -1); // the search starts at index 1
+    EXPECT_EQ(findMainLabel(store, "z"), -1);
+    EXPECT_EQ(labelJumpRow(50), 4);
+    EXPECT_EQ(labelJumpRow(2), 0);
+    EXPECT_EQ(labelJumpRow(27), 3);
+    EXPECT_EQ(objectsStatusText(store), "Objetos:  5/ 5");
+}
+
 TEST(IconComposition, UncodedWarning)
 {
     ProgramStore store;
