@@ -3,6 +3,7 @@
 #include "app/QtText.h"
 #include "app/Workspace.h"
 #include "model/NumberText.h"
+#include "settings/SettingsForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,12 +25,9 @@ namespace tarvel {
 
 namespace {
 
-// The decimal value of a box: non-numeric text reads as 0.
 int boxValue(const QLineEdit* box)
 {
-    bool ok = false;
-    const double v = box->text().trimmed().toDouble(&ok);
-    return ok ? int(std::clamp<long long>(roundHalfEven(v), -2147483647LL, 2147483647LL)) : 0;
+    return dialogNumber(cp(box->text()));
 }
 
 QWidget* row(QWidget* parent, QWidget* a, QWidget* b = nullptr, const QString& unit = {})
@@ -81,9 +79,9 @@ void UpDown::step(int direction)
     buddy_->setText(qs(signedNumber(value_)));
 }
 
-QLineEdit* SettingsDialog::numberBox(const char* name, int value)
+QLineEdit* SettingsDialog::numberBox(const char* name, const std::string& value)
 {
-    auto* box = new QLineEdit(QString::number(value), this);
+    auto* box = new QLineEdit(qs(value), this);
     box->setObjectName(name);
     box->setMaximumWidth(80);
     return box;
@@ -97,7 +95,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     setWindowTitle("Configuracion Global");
     setAttribute(Qt::WA_DeleteOnClose);
     const ProgramSettings& p = ws_.store.programSettings;
-    const AppSettings& a = ws_.settings;
+    const SettingsForm form = loadSettingsForm(p, ws_.settings);
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabConfig");
@@ -118,20 +116,20 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     ml->addWidget(direction);
     auto* names = new QGroupBox("Identificacion de los Motores", motores);
     auto* nl = new QFormLayout(names);
-    nameLeft_ = new QLineEdit(qs(p.leftMotorName), names);
+    nameLeft_ = new QLineEdit(qs(form.leftName), names);
     nameLeft_->setObjectName("txtMotNameLF");
     nameLeft_->setMaxLength(10);
-    nameRight_ = new QLineEdit(qs(p.rightMotorName), names);
+    nameRight_ = new QLineEdit(qs(form.rightName), names);
     nameRight_->setObjectName("txtMotNameRG");
     nameRight_->setMaxLength(10);
     nl->addRow("Motor Izquierdo (A)", nameLeft_);
     nl->addRow("Motor Derecho (B)", nameRight_);
     ml->addWidget(names);
     auto* timing = new QFormLayout;
-    motorSpin_ = numberBox("txtMotorSpin", p.motorSpin);
+    motorSpin_ = numberBox("txtMotorSpin", form.motorSpin);
     upMotorSpin_ = new UpDown("UpDnMotorSpin", 0, 32000, 100, motorSpin_, this);
     upMotorSpin_->setValue(p.motorSpin);
-    motorTime_ = numberBox("txtMotorTime", p.motorTime);
+    motorTime_ = numberBox("txtMotorTime", form.motorTime);
     upMotorTime_ = new UpDown("UpDnMotorTime", 0, 32767, 100, motorTime_, this);
     upMotorTime_->setValue(p.motorTime);
     timing->addRow("Tiempo de Giro de 45\xC2\xB0 para Direccion de Motores Independientes",
@@ -149,20 +147,16 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     lightSource_->setObjectName("cmbSetLuz");
     lightSource_->addItems({"Constante", "Contenedor Rojo", "Contenedor Azul", "Contenedor Verde", "Contenedor Rosa",
                             "Contenedor Naranja"});
-    lightLevel_ = numberBox("txtSetLuz", p.lightThreshold < 246 ? p.lightThreshold : 150);
+    lightLevel_ = numberBox("txtSetLuz", form.lightLevel);
     upLight_ = new UpDown("UpDownLuz", 0, 256, 1, lightLevel_, this);
-    if (p.lightThreshold > 244 && p.lightThreshold - 245 <= 5) {
-        lightSource_->setCurrentIndex(p.lightThreshold - 245);
-        lightLevel_->setEnabled(false);
-        upLight_->setEnabled(false);
-    } else {
-        lightSource_->setCurrentIndex(0);
-        upLight_->setValue(p.lightThreshold);
-    }
-    senseTimeout_ = numberBox("txtSenseTO", p.senseTimeout);
+    lightSource_->setCurrentIndex(form.lightSource);
+    lightLevel_->setEnabled(form.lightLevelEnabled);
+    upLight_->setEnabled(form.lightLevelEnabled);
+    upLight_->setValue(p.lightThreshold);
+    senseTimeout_ = numberBox("txtSenseTO", form.senseTimeout);
     auto* upSense = new UpDown("UpDownSenseTO", 0, 20000, 100, senseTimeout_, this);
     upSense->setValue(p.senseTimeout);
-    countTimeout_ = numberBox("txtCountTO", p.countTimeout);
+    countTimeout_ = numberBox("txtCountTO", form.countTimeout);
     auto* upCount = new UpDown("UpDownCountTO", 0, 20000, 100, countTimeout_, this);
     upCount->setValue(p.countTimeout);
     sl->addRow("Fuente de Referencia de estado Iluminado", lightSource_);
@@ -178,13 +172,13 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     comPort_ = new QComboBox(com);
     comPort_->setObjectName("cmbComInUse");
     comPort_->addItems({"Com 1", "Com 2", "Com 3", "Com 4"});
-    comPort_->setCurrentIndex(std::clamp(a.comPort - 1, 0, 3));
+    comPort_->setCurrentIndex(form.comPortItem);
     autoConnect_ = new QCheckBox("Conectar automaticamente antes de la accion \"CompiGrabar\"", com);
     autoConnect_->setObjectName("chkAutoConnect");
-    autoConnect_->setChecked(a.autoConnect);
+    autoConnect_->setChecked(form.autoConnect);
     simulated_ = new QCheckBox("Usar Ladrillo Simulado", com);
     simulated_->setObjectName("chkSimulatedBrick");
-    simulated_->setChecked(a.useSimulatedBrick);
+    simulated_->setChecked(form.useSimulatedBrick);
     auto* clear = new QPushButton("Restear \"No volver a mostrar\"", com);
     clear->setObjectName("ClearDontShows");
     cl->addRow("Puerto Serie para Conectar el Ladrillo", comPort_);
@@ -199,11 +193,11 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     auto* kl = new QVBoxLayout(compi);
     noSyntax_ = new QCheckBox("Desactivar Errores en Tiempo Programacion (Asistente de Sintaxis)", compi);
     noSyntax_->setObjectName("chkNoSintaxis");
-    noSyntax_->setChecked(a.syntaxAssistantOff);
+    noSyntax_->setChecked(ws_.settings.syntaxAssistantOff);
     kl->addWidget(noSyntax_);
     auto* id = new QGroupBox("Numero de ID del Programa (0 a 31)", compi);
     auto* il = new QHBoxLayout(id);
-    appId_ = numberBox("txtAppID", p.appId);
+    appId_ = numberBox("txtAppID", form.appId);
     upAppId_ = new UpDown("UpDnAppID", 0, 31, 1, appId_, this);
     upAppId_->setValue(p.appId);
     il->addWidget(appId_);
@@ -213,14 +207,14 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     kl->addWidget(id);
     storeSources_ = new QCheckBox("Guardar los Archivos Fuentes Generados por Todos Programas Graficos", compi);
     storeSources_->setObjectName("chkStoreScrFile");
-    storeSources_->setChecked(a.storeSourceFiles);
+    storeSources_->setChecked(form.storeSourceFiles);
     kl->addWidget(storeSources_);
     showEmptyIcons_ = new QCheckBox("Avisar si se usan Iconos de Programacion (Grafos) sin Codigo Relacionado", compi);
     showEmptyIcons_->setObjectName("chkShowEmptyIcons");
-    showEmptyIcons_->setChecked(a.warnUncodedIcons);
+    showEmptyIcons_->setChecked(ws_.settings.warnUncodedIcons);
     kl->addWidget(showEmptyIcons_);
     kl->addWidget(new QLabel("Libreria para Generacion de Codigo", compi));
-    libraryPath_ = new QLineEdit(qs(a.libraryPath), compi);
+    libraryPath_ = new QLineEdit(qs(form.libraryPath), compi);
     libraryPath_->setObjectName("txtClibs");
     auto* pick = new QPushButton("...", compi);
     pick->setObjectName("cmdOpenCLibs");
@@ -241,7 +235,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
 
-    setDirection(p.directionMode == 1);
+    (form.steering ? dirAuto_ : dirRobot_)->setChecked(true);
 
     // Immediate effects, which "Cancelar" does not undo.
     connect(dirAuto_, &QRadioButton::clicked, this, [this] { setDirection(true); });
@@ -302,27 +296,30 @@ void SettingsDialog::deactivated()
 void SettingsDialog::setDirection(bool steering)
 {
     ws_.store.programSettings.directionMode = steering ? 1 : 0;
-    nameLeft_->setText(steering ? "Direccion" : "Izquierdo");
-    nameRight_->setText(steering ? "Traccion" : "Derecho");
+    SettingsForm names;
+    setSteering(names, steering);
+    nameLeft_->setText(qs(names.leftName));
+    nameRight_->setText(qs(names.rightName));
     (steering ? dirAuto_ : dirRobot_)->setChecked(true);
 }
 
 void SettingsDialog::confirm()
 {
-    ProgramSettings& p = ws_.store.programSettings;
     AppSettings& a = ws_.settings;
-    p.rightMotorName = cp(nameRight_->text());
-    p.leftMotorName = cp(nameLeft_->text());
-    p.lightThreshold = std::uint8_t(lightSource_->currentIndex() != 0 ? 245 + lightSource_->currentIndex()
-                                                                      : std::clamp(boxValue(lightLevel_), 0, 255));
-    p.senseTimeout = std::int16_t(std::clamp(boxValue(senseTimeout_), -32768, 32767));
-    p.countTimeout = std::int16_t(std::clamp(boxValue(countTimeout_), -32768, 32767));
-    p.motorTime = std::int16_t(std::clamp(boxValue(motorTime_), -32768, 32767));
-    p.motorSpin = std::int16_t(std::clamp(boxValue(motorSpin_), -32768, 32767));
-    p.appId = std::uint8_t(boxValue(appId_) & 31);
-    a.comPort = comPort_->currentIndex() + 1;
-    a.storeSourceFiles = storeSources_->isChecked();
-    a.autoConnect = autoConnect_->isChecked();
+    SettingsForm form;
+    form.leftName = cp(nameLeft_->text());
+    form.rightName = cp(nameRight_->text());
+    form.lightSource = lightSource_->currentIndex();
+    form.lightLevel = cp(lightLevel_->text());
+    form.senseTimeout = cp(senseTimeout_->text());
+    form.countTimeout = cp(countTimeout_->text());
+    form.motorTime = cp(motorTime_->text());
+    form.motorSpin = cp(motorSpin_->text());
+    form.appId = cp(appId_->text());
+    form.comPortItem = comPort_->currentIndex();
+    form.storeSourceFiles = storeSources_->isChecked();
+    form.autoConnect = autoConnect_->isChecked();
+    applySettingsForm(form, ws_.store.programSettings, a);
     const bool simulated = simulated_->isChecked();
     if (simulated != a.useSimulatedBrick) {
         a.useSimulatedBrick = simulated;

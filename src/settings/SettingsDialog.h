@@ -4,6 +4,7 @@
 #include "model/UserMessage.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -33,7 +34,7 @@ protected:
     void deactivated() override;
 
 private:
-    QLineEdit* numberBox(const char* name, int value);
+    QLineEdit* numberBox(const char* name, const std::string& value);
     void setDirection(bool steering);
 
     Workspace& ws_;

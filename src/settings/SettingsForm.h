@@ -1,0 +1,35 @@
+#pragma once
+// What the settings dialog shows and what its OK button stores: the rules without the window.
+#include "model/ProgramSettings.h"
+#include "settings/AppSettings.h"
+
+#include <string>
+
+namespace tarvel {
+
+struct SettingsForm {
+    bool steering = false; // "Tipo Auto": one motor steers
+    std::string leftName, rightName;
+    std::string motorSpin, motorTime;
+    int lightSource = 0; // 0 "Constante", 1..5 the variables
+    std::string lightLevel;
+    bool lightLevelEnabled = true;
+    std::string senseTimeout, countTimeout;
+    int comPortItem = 0;
+    bool autoConnect = false;
+    bool useSimulatedBrick = false;
+    std::string appId;
+    bool storeSourceFiles = false;
+    std::string libraryPath;
+};
+
+// The dialog's controls when it opens. The motor name boxes show the names of the steering type.
+SettingsForm loadSettingsForm(const ProgramSettings& program, const AppSettings& app);
+// The motor name boxes for a steering type: "Direccion"/"Traccion" or "Izquierdo"/"Derecho".
+void setSteering(SettingsForm& form, bool steering);
+// A typed number: non-numeric text is 0; a decimal part is rounded (halves to even).
+int dialogNumber(const std::string& text);
+// OK, steps 1 to 4: the form's values into the settings.
+void applySettingsForm(const SettingsForm& form, ProgramSettings& program, AppSettings& app);
+
+} // namespace tarvel
