@@ -28,7 +28,7 @@ namespace {
 
 // A fresh application folder with the shipped files, a workspace and its main window.
 struct Session {
-    explicit Session(const std::string& config = {})
+    explicit Session(const std::string& config = {}, const QString& program = {}, bool simulated = false)
     {
         QDir source(TARVEL_APPDIR);
         for (const QString& f : source.entryList(QDir::Files))
@@ -44,7 +44,7 @@ struct Session {
         };
         window->waitForWelcome = false;
         window->show();
-        window->startUp();
+        window->startUp(program.isEmpty() ? program : dir.filePath(program), simulated);
     }
     template <typename T>
     T* find(const QString& name) const
@@ -370,6 +370,17 @@ private slots:
         s.workspace->settings.warnUncodedIcons = false;
         s.appendElement(element(10, 11, 10, 1, 0, "AB"));
         QCOMPARE(s.messages.size(), count);
+    }
+
+    void commandLineProgramAndSimulatedBrick()
+    {
+        Session s({}, "Melodia.gtf", true);
+        QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Melodia.gtf"));
+        QCOMPARE(s.workspace->store.sequenceLength(0), 5);
+        QCOMPARE(s.window->panelText(1), QString("SIM"));
+        QVERIFY(s.workspace->usingSimulatedBrick());
+        QVERIFY(s.window->findChild<QAction*>("mnuSimulatedBrick")->isChecked());
+        QCOMPARE(s.find<QLabel>("imgGrafoScreen_1")->toolTip(), QString("Reproducir Melodia (Escala) [25]"));
     }
 
     void startDialogAndAbout()
