@@ -2,6 +2,7 @@
 
 #include "app/QtText.h"
 #include "app/Workspace.h"
+#include "build/LibraryLoader.h"
 #include "editor/IconStore.h"
 
 #include <QApplication>
@@ -25,6 +26,22 @@ bool TransientWindow::event(QEvent* e)
     return QDialog::event(e);
 }
 
+void setUpWindow(QDialog* window, const char* name, const QString& title)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(title);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QPushButton* addCloseButton(QDialog* window, QBoxLayout* layout, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, window);
+    button->setObjectName(name);
+    QObject::connect(button, &QPushButton::clicked, window, &QDialog::close);
+    layout->addWidget(button, 0, Qt::AlignRight);
+    return button;
+}
+
 namespace {
 QLabel* introPicture(QWidget* parent)
 {
@@ -39,9 +56,7 @@ WelcomeWindow::WelcomeWindow(Workspace& workspace, QWidget* parent)
     : TransientWindow(parent)
     , ws_(workspace)
 {
-    setObjectName("formWelcome");
-    setWindowTitle("Bienvenido a Tarvel Lab");
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, "formWelcome", "Bienvenido a Tarvel Lab");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(introPicture(this));
     auto* text = new QLabel("Dibuje su programa con los botones de la izquierda, o abra un ejemplo con los "
@@ -79,28 +94,21 @@ void WelcomeWindow::accept()
 AboutWindow::AboutWindow(Workspace& workspace, QWidget* parent)
     : TransientWindow(parent)
 {
-    setObjectName("formAbout");
-    setWindowTitle("Acerca de Tarvel Lab");
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, "formAbout", "Acerca de Tarvel Lab");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(introPicture(this));
-    auto* info = new QLabel(qs(aboutText(workspace.library)).replace("\r\n", "\n"), this);
+    auto* info = new QLabel(qs(libraryInformationText(workspace.library)).replace("\r\n", "\n"), this);
     info->setObjectName("lblInfo");
     info->setFont(QFont("DejaVu Sans Mono"));
     info->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(info);
-    auto* ok = new QPushButton("Aceptar", this);
-    ok->setObjectName("cmdOk");
-    connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    layout->addWidget(ok, 0, Qt::AlignRight);
+    addCloseButton(this, layout, "cmdOk", "Aceptar");
 }
 
 AppHelpWindow::AppHelpWindow(Workspace& workspace, QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName("formAppHelp");
-    setWindowTitle("Ayuda Relacionada");
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, "formAppHelp", "Ayuda Relacionada");
     resize(520, 380);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QPlainTextEdit(this);
@@ -108,28 +116,20 @@ AppHelpWindow::AppHelpWindow(Workspace& workspace, QWidget* parent)
     text->setReadOnly(true);
     text->setPlainText(qs(workspace.programHelpText).replace("\r\n", "\n"));
     layout->addWidget(text);
-    auto* close = new QPushButton("Cerrar Ayuda", this);
-    close->setObjectName("cmdClose");
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    addCloseButton(this, layout, "cmdClose", "Cerrar Ayuda");
 }
 
 QuickHelpWindow::QuickHelpWindow(const QString& text, QWidget* parent)
     : TransientWindow(parent)
 {
-    setObjectName("formMenuQuickHelp");
-    setWindowTitle("Ayuda Rapida");
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, "formMenuQuickHelp", "Ayuda Rapida");
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(QString(text).replace("\r\n", "\n"), this);
     label->setObjectName("lblHelpItem");
     label->setWordWrap(true);
     label->setMinimumWidth(360);
     layout->addWidget(label);
-    auto* ok = new QPushButton("Cerrar", this);
-    ok->setObjectName("cmdOk");
-    connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    layout->addWidget(ok, 0, Qt::AlignRight);
+    addCloseButton(this, layout, "cmdOk", "Cerrar");
 }
 
 } // namespace tarvel

@@ -3,13 +3,18 @@
 #include <QDialog>
 #include <functional>
 
+class QBoxLayout;
 class QCheckBox;
-class QLabel;
-class QPlainTextEdit;
+class QPushButton;
 
 namespace tarvel {
 
 class Workspace;
+
+// Names a window by its form name, gives it its caption and lets it free itself when closed.
+void setUpWindow(QDialog* window, const char* name, const QString& title);
+// A named button at the right end of `layout` that closes the window.
+QPushButton* addCloseButton(QDialog* window, QBoxLayout* layout, const char* name, const QString& caption);
 
 // A window that closes itself, like a cancel, when another window of the program becomes active.
 class TransientWindow : public QDialog {

@@ -2,8 +2,6 @@
 
 #include "build/LibraryLoader.h"
 #include "link/HidTransport.h"
-#include "model/TextFile.h"
-#include "model/TextUtil.h"
 
 namespace tarvel {
 
@@ -66,34 +64,6 @@ void Workspace::rebuildLink()
     link_ = std::make_unique<BrickLink>(transport, clock_, events_, pump_);
     link_->brickName = name;
     link_->brickMemorySize = memory;
-}
-
-std::string aboutText(const CompilationLibrary& library)
-{
-    return "\r\nMaquina Virtual : " + library.setVersion + "\r\nVersion Libreria: " + library.libVersion +
-           "\r\nCodigo Velatrix : " + library.codeFormatName + "\r\n";
-}
-
-std::optional<std::string> exampleHelpText(const Workspace& workspace, const std::string& helpName)
-{
-    const std::string name = trimBlanks(helpName);
-    if (upperCase(helpName) == "VOID" || name.size() <= 4)
-        return std::nullopt;
-    std::string bytes;
-    if (!readWholeFile(workspace.appFile(name), bytes))
-        return std::nullopt; // a help file that is not there is no help
-    return bytes;
-}
-
-void applyDirectionMode(ProgramStore& store)
-{
-    const std::uint8_t option = store.programSettings.directionMode == 1 ? 14 : 13;
-    for (int seq = 0; seq < kSequences; ++seq)
-        for (int i = 0; i < store.sequenceLength(seq); ++i) {
-            InstructionRecord& r = store.recordAt(seq, i);
-            if (r.family == family::Motors && r.subtype >= 12 && r.subtype <= 15)
-                r.option = option;
-        }
 }
 
 } // namespace tarvel

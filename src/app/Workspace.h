@@ -84,11 +84,4 @@ inline int elementIndex(const ProgramStore& store, int sequence, int cell)
     return store.views[std::size_t(sequence)].viewTop + cell;
 }
 
-// Text of the About window.
-std::string aboutText(const CompilationLibrary& library);
-// The help text of an example: the file's bytes, or none for "VOID" or a name of 4 characters or less.
-std::optional<std::string> exampleHelpText(const Workspace& workspace, const std::string& helpName);
-// Applies the steering type of the settings to every turning element (option 13 or 14).
-void applyDirectionMode(ProgramStore& store);
-
 } // namespace tarvel

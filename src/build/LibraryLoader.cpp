@@ -47,7 +47,7 @@ public:
             const std::string optionWord = NextToken(line, pos, ' ');
             const bool star = optionWord == "*";
             const long long o = star ? kStarOption : leadingDigits(optionWord);
-            if (!keyInRange(f, s, o, keyword, line, lineNumber)) {
+            if (!keyInRange(f, s, o, line, lineNumber)) {
                 currentKey_ = {0, 0, 0};
                 return;
             }
@@ -100,15 +100,13 @@ private:
         int f, s, o;
     };
 
-    bool keyInRange(long long f, long long s, long long o, const std::string& keyword, const std::string& line,
-                    int lineNumber)
+    bool keyInRange(long long f, long long s, long long o, const std::string& line, int lineNumber)
     {
         if (codeInTable(int(std::min(f, 255LL))) && codeInTable(int(std::min(s, 255LL))) &&
             codeInTable(int(std::min(o, 255LL))))
             return true;
         messages_.push_back(loadError("Clave fuera de rango (9 a 26) en la linea " + plainNumber(lineNumber) + ": " +
                                       line));
-        (void)keyword;
         return false;
     }
 
@@ -247,6 +245,12 @@ std::string libraryStatusText(const CompilationLibrary& library)
 std::string memoryStatusText(const CompilationLibrary& library)
 {
     return library.libraryCapacity == 0 ? "Memoria: 0/???" : "Memoria: 0/" + plainNumber(library.libraryCapacity);
+}
+
+std::string libraryInformationText(const CompilationLibrary& library)
+{
+    return "\r\nMaquina Virtual : " + library.setVersion + "\r\nVersion Libreria: " + library.libVersion +
+           "\r\nCodigo Velatrix : " + library.codeFormatName + "\r\n";
 }
 
 std::string elementHelpText(const CompilationLibrary& library, int family, int subtype, int option)

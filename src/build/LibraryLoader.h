@@ -54,6 +54,9 @@ std::optional<UserMessage> CheckLibraryIntegrity(CompilationLibrary& library);
 std::string libraryStatusText(const CompilationLibrary& library);
 std::string memoryStatusText(const CompilationLibrary& library);
 
+// The information text of the About window: the library's version strings and integrity code.
+std::string libraryInformationText(const CompilationLibrary& library);
+
 // The help text of an element, or "No Hay Ayuda Disponible para este Grafo".
 std::string elementHelpText(const CompilationLibrary& library, int family, int subtype, int option);
 

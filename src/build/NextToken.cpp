@@ -1,8 +1,5 @@
 #include "build/NextToken.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace tarvel {
 
 std::string NextToken(std::string_view line, std::size_t& position, char separator)
@@ -16,17 +13,6 @@ std::string NextToken(std::string_view line, std::size_t& position, char separat
     if (position < line.size() && line[position] == separator)
         ++position;
     return token;
-}
-
-long long leadingDigits(std::string_view word)
-{
-    long long value = 0;
-    for (char c : word) {
-        if (c < '0' || c > '9')
-            break;
-        value = std::min(value * 10 + (c - '0'), 1LL << 40);
-    }
-    return value;
 }
 
 } // namespace tarvel

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/NumberText.h"
 #include "model/TextUtil.h"
 
 namespace tarvel {
@@ -11,9 +12,5 @@ namespace tarvel {
 // Skips blanks at `position`, then takes the characters up to `separator` (exclusive), a carriage
 // return or the end of the line; `position` moves past the separator. "" at the end of the line.
 std::string NextToken(std::string_view line, std::size_t& position, char separator);
-
-// The number formed by the leading decimal digits of a word (0 when it has none), saturated so a
-// long digit string cannot overflow.
-long long leadingDigits(std::string_view word);
 
 } // namespace tarvel

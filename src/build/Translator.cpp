@@ -29,17 +29,6 @@ long long floorDiv(long long a, long long b)
     return q;
 }
 
-// The decimal value at the start of a text: optional sign and digits.
-long long signedDecimal(std::string_view text)
-{
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
-    const long long v = leadingDigits(text.substr(i));
-    return negative ? -v : v;
-}
-
 // A result "_AUTOLABEL" + digits names the automatic label of that template slot.
 bool autoLabelSlot(const std::string& text, int& slot)
 {
@@ -256,7 +245,7 @@ std::string Translator::ExpandTemplate(std::int32_t position, const InstructionR
             if (upper.size() >= 3) {
                 const int index = upper[2] - 'A';
                 if (index >= 0 && index < int(templateLocals.size()))
-                    templateLocals[std::size_t(index)] = std::int32_t(signedDecimal(std::string_view(word).substr(3)));
+                    templateLocals[std::size_t(index)] = std::int32_t(signedLeadingNumber(std::string_view(word).substr(3)));
             }
         } else {
             text = word + " ";

@@ -21,11 +21,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-bool readBytes(const std::string& path, std::string& bytes)
-{
-    return readWholeFile(path, bytes);
-}
-
 bool writeBytes(const std::string& path, std::string_view bytes)
 {
     return writeFileReplacing(path, bytes).empty();
@@ -79,7 +74,7 @@ json libraryJson(const CompilationLibrary& lib, const std::vector<UserMessage>& 
 int stampLibrary(const std::string& path)
 {
     std::string bytes;
-    if (!readBytes(path, bytes))
+    if (!readWholeFile(path, bytes))
         return fail("No se Pudo Abrir la Libreria " + path);
     for (int round = 0; round < 4; ++round) {
         std::size_t lineStart = 0, valueStart = std::string::npos, valueEnd = 0;
@@ -155,7 +150,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             return;
         }
         std::string bytes;
-        if (!readBytes(la->path, bytes)) {
+        if (!readWholeFile(la->path, bytes)) {
             exitCode = fail("No se Pudo Abrir la Libreria " + la->path);
             return;
         }
@@ -245,7 +240,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             return;
         }
         std::string text;
-        if (!readBytes(aa->source, text)) {
+        if (!readWholeFile(aa->source, text)) {
             exitCode = fail("No se Pudo Abrir el Archivo " + aa->source);
             return;
         }

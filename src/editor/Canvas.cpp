@@ -226,11 +226,7 @@ void Canvas::resetCanvas()
 {
     scrollMax_.fill(0);
     selectedCell_ = 0;
-    const int saved = ws_.editor.previewPictureIndex;
-    ws_.editor.previewPictureIndex = kScrollMarker;
-    scrollBar_->setMaximum(0);
-    scrollBar_->setValue(0);
-    ws_.editor.previewPictureIndex = saved;
+    setScrollQuietly(0, 0);
     for (int k = 0; k < 28; ++k) {
         cells_[std::size_t(k)]->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
         cells_[std::size_t(k)]->setToolTip(QString());
@@ -240,6 +236,16 @@ void Canvas::resetCanvas()
     icons_.clear();
     updateRowNumbers();
     applyTabs();
+}
+
+void Canvas::setScrollQuietly(int maximum, int value)
+{
+    // The marker keeps the scroll bar's change handler from redrawing while the canvas moves it.
+    const int saved = ws_.editor.previewPictureIndex;
+    ws_.editor.previewPictureIndex = kScrollMarker;
+    scrollBar_->setMaximum(maximum);
+    scrollBar_->setValue(value);
+    ws_.editor.previewPictureIndex = saved;
 }
 
 void Canvas::updateRowNumbers()
@@ -275,19 +281,12 @@ void Canvas::drawNewElement()
         return;
     }
     InstructionRecord& element = store.recordAt(s, length - 1);
-    store.currentElement = element;
-    composeInto(store.currentElement, s, ws_.editor.insertMode);
-    element.lblOneTop = store.currentElement.lblOneTop;
-    element.lblOneLeft = store.currentElement.lblOneLeft;
-    element.lblTwoTop = store.currentElement.lblTwoTop;
-    element.lblTwoLeft = store.currentElement.lblTwoLeft;
-    element.arg3 = store.currentElement.arg3;
+    composeInto(element, s, ws_.editor.insertMode); // overlay positions and the label mark go to the record
     if (ws_.editor.previewPictureIndex != 0) {
         icons_.store(store.pictureCounter, lastComposed_);
-        element.pictureId = std::int16_t(store.pictureCounter);
-        store.currentElement.pictureId = element.pictureId;
-        ++store.pictureCounter;
+        element.pictureId = std::int16_t(store.pictureCounter++);
     }
+    store.currentElement = element;
     drawOverlays(cell, false, false);
     if (auto warning = store.capacityWarning(); warning && showMessage)
         showMessage(*warning);
@@ -346,7 +345,6 @@ void Canvas::redrawView()
     ws_.settings.warnUncodedIcons = false; // a redraw never warns
     const int s = ws_.store.activeSequence;
     const int top = ws_.store.views[std::size_t(s)].viewTop;
-    const int saved = ws_.editor.previewPictureIndex;
     for (int k = 0; k < 28; ++k) {
         oneVisible_[std::size_t(k)] = twoVisible_[std::size_t(k)] = false;
         const ProgramStore& store = ws_.store;
@@ -360,14 +358,12 @@ void Canvas::redrawView()
             picture->setPixmap(icons_.stored(r.pictureId));
             picture->setToolTip(qs(trimBlanks(r.description)));
         }
-        ws_.editor.previewPictureIndex = r.pictureId < 1 ? 0 : 1;
         drawOverlays(k, true, true);
     }
     for (int k = 0; k < 28; ++k) {
         lblOne_[std::size_t(k)]->setVisible(oneVisible_[std::size_t(k)]);
         lblTwo_[std::size_t(k)]->setVisible(twoVisible_[std::size_t(k)]);
     }
-    ws_.editor.previewPictureIndex = saved;
     updateRowNumbers();
     ws_.settings.warnUncodedIcons = warn;
 }
@@ -385,15 +381,12 @@ void Canvas::scrollOneRow()
         cells_[std::size_t(k)]->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
         cells_[std::size_t(k)]->setToolTip(QString());
     }
-    const int saved = ws_.editor.previewPictureIndex;
     for (int k = 0; k < 28; ++k) {
         const ProgramStore& store = ws_.store;
         ws_.store.currentElement = store.recordAt(s, top + k);
         setOverlayPositions(ws_.store.currentElement);
-        ws_.editor.previewPictureIndex = ws_.store.currentElement.pictureId < 1 ? 0 : 1;
         drawOverlays(k, true, false);
     }
-    ws_.editor.previewPictureIndex = saved;
     updateRowNumbers();
     ws_.store.currentElement = keep;
 }
@@ -409,13 +402,9 @@ void Canvas::afterAppend()
         return;
     }
     scrollOneRow();
-    const int saved = ws_.editor.previewPictureIndex;
-    ws_.editor.previewPictureIndex = kScrollMarker;
-    scrollBar_->setMaximum(scrollBar_->maximum() + 1);
-    if (normal)
-        scrollBar_->setValue(scrollBar_->maximum());
-    scrollMax_[std::size_t(s)] = scrollBar_->maximum();
-    ws_.editor.previewPictureIndex = saved;
+    const int maximum = scrollBar_->maximum() + 1;
+    setScrollQuietly(maximum, normal ? maximum : scrollBar_->value());
+    scrollMax_[std::size_t(s)] = maximum;
 }
 
 void Canvas::onScrollChanged(int value)
@@ -454,11 +443,7 @@ void Canvas::showLoadedProgram()
     }
     ws_.settings.warnUncodedIcons = warn;
     store.activeSequence = 0;
-    const int saved = ws_.editor.previewPictureIndex;
-    ws_.editor.previewPictureIndex = kScrollMarker;
-    scrollBar_->setMaximum(scrollMax_[0]);
-    scrollBar_->setValue(store.views[0].viewTop / 7);
-    ws_.editor.previewPictureIndex = saved;
+    setScrollQuietly(scrollMax_[0], store.views[0].viewTop / 7);
     applyTabs();
     redrawView();
     if (auto warning = store.capacityWarning(); warning && showMessage)
@@ -472,10 +457,7 @@ void Canvas::switchSequence(int n)
     ws_.store.activeSequence = n;
     applyTabs();
     redrawView();
-    ws_.editor.previewPictureIndex = kScrollMarker;
-    scrollBar_->setMaximum(scrollMax_[std::size_t(n)]);
-    scrollBar_->setValue(ws_.store.views[std::size_t(n)].viewTop / 7);
-    ws_.editor.previewPictureIndex = 0;
+    setScrollQuietly(scrollMax_[std::size_t(n)], ws_.store.views[std::size_t(n)].viewTop / 7);
     if (refreshPanelObjects)
         refreshPanelObjects();
 }

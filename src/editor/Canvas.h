@@ -61,6 +61,7 @@ private:
     void composeInto(InstructionRecord& element, int sequence, bool placing);
     void updateRowNumbers();
     void onScrollChanged(int value);
+    void setScrollQuietly(int maximum, int value);
 public:
     // The scroll rules of an append (the view moves to the last rows, or one row down).
     void afterAppend();

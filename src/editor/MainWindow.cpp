@@ -8,6 +8,7 @@
 #include "editor/ClickLabel.h"
 #include "editor/IconStore.h"
 #include "editor/StartDialog.h"
+#include "link/BrickTools.h"
 #include "link/ConnectingWindow.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramFile.h"
@@ -15,7 +16,6 @@
 #include "settings/SettingsDialog.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -415,11 +415,6 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     }
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    event->accept(); // "Salir" ends the program without a save prompt, as the frame does
-}
-
 void MainWindow::fillExampleMenus()
 {
     std::string bytes;
@@ -469,7 +464,7 @@ void MainWindow::openExample(int list, int index)
 
 void MainWindow::OpenHelp(const QString& helpName)
 {
-    const auto text = exampleHelpText(ws_, cp(helpName));
+    const auto text = exampleHelpText(ws_.appFolder().string(), cp(helpName));
     ws_.hasHelp = text.has_value();
     ws_.programHelpText = text.value_or(std::string());
     canvas_->setHelpPicture(ws_.hasHelp);
@@ -596,17 +591,13 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
 
 void MainWindow::ConnectTool(bool connected)
 {
-    if (ws_.settings.autoConnect)
-        connected = true;
-    ws_.brickReady = connected;
-    toolbarPicture("Conect", connected ? 9 : 13);
-    toolbarPicture("Run", connected ? 11 : 14);
-    toolbarPicture("Compi", connected ? 4 : 15);
-    toolbarPicture("Send", connected ? 5 : 16);
-    toolbarPicture("CompiSend", connected ? 6 : 17);
-    actions_["Conect"]->setText(connected ? (ws_.settings.autoConnect ? "Automatico" : "Conectado!") : "Conectar");
-    if (connected)
-        ws_.link().SetBrickLeds(0);
+    const BrickTools tools = brickToolsState(connected, ws_.settings.autoConnect);
+    ws_.brickReady = tools.brickReady;
+    for (const auto& [key, picture] : tools.pictures)
+        toolbarPicture(key, picture);
+    actions_["Conect"]->setText(qs(tools.conectCaption));
+    if (tools.brickReady)
+        ws_.link().SetBrickLeds(0); // refused without effect while the link is closed
 }
 
 void MainWindow::FullComConnect()

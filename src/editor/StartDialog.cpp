@@ -1,8 +1,10 @@
 #include "editor/StartDialog.h"
 
+#include "app/InfoWindows.h"
 #include "app/QtText.h"
 #include "app/Workspace.h"
 #include "editor/IconStore.h"
+#include "model/ElementDescription.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,18 +14,11 @@
 
 namespace tarvel {
 
-QString startModeText(int mode)
-{
-    return mode == 11 ? "Inicio de programa (Habilita el sensor tactil) [2]" : "Inicio de programa [1]";
-}
-
 StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
     : QDialog(parent)
     , ws_(workspace)
 {
-    setObjectName("formSaltoInicioProg");
-    setWindowTitle("Modo de Inicio de Programa");
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, "formSaltoInicioProg", "Modo de Inicio de Programa");
     if (parent)
         move(parent->mapToGlobal(QPoint(px(3000), px(3000))));
     auto* layout = new QHBoxLayout(this);
@@ -72,7 +67,7 @@ StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
 void StartDialog::choose(int mode)
 {
     mode_ = mode;
-    text_ = startModeText(mode);
+    text_ = qs(startModeText(mode));
     description_->setText(text_);
 }
 

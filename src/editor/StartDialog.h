@@ -24,7 +24,4 @@ private:
     QLabel* description_ = nullptr;
 };
 
-// The texts of the two start modes.
-QString startModeText(int mode);
-
 } // namespace tarvel

@@ -255,6 +255,11 @@ std::optional<UserMessage> checkStructure(const InstructionRecord& previous, con
     return std::nullopt;
 }
 
+std::string startModeText(int option)
+{
+    return option == 11 ? "Inicio de programa (Habilita el sensor tactil) [2]" : "Inicio de programa [1]";
+}
+
 std::string cleanName(std::string& text)
 {
     for (char& c : text)

@@ -25,6 +25,9 @@ struct StructureCheckFlags {
 std::optional<UserMessage> checkStructure(const InstructionRecord& previous, const InstructionRecord& next,
                                           StructureCheckFlags flags = {});
 
+// The description the program start dialog gives the start element for its mode (option 10 or 11).
+std::string startModeText(int option);
+
 // Blanks, ":" and "," become "_" (the argument is changed the same way).
 std::string cleanName(std::string& text);
 

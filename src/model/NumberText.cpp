@@ -1,5 +1,6 @@
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -44,6 +45,27 @@ std::string plainReal(double value)
     char buf[48];
     std::snprintf(buf, sizeof buf, "%.15g", value);
     return trimReal(buf, false);
+}
+
+long long leadingDigits(std::string_view word)
+{
+    long long value = 0;
+    for (char c : word) {
+        if (c < '0' || c > '9')
+            break;
+        value = std::min(value * 10 + (c - '0'), 1LL << 40);
+    }
+    return value;
+}
+
+long long signedLeadingNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    const long long v = leadingDigits(text.substr(i));
+    return negative ? -v : v;
 }
 
 long long roundHalfEven(double value)

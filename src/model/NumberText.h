@@ -1,6 +1,7 @@
 #pragma once
 // The number forms of the system's texts.
 #include <string>
+#include <string_view>
 
 namespace tarvel {
 
@@ -12,6 +13,11 @@ std::string signedNumber(long long value);
 std::string shortDecimal(float value);
 // A real number in plain form: an integral value has no decimal part ("16", "2.5").
 std::string plainReal(double value);
+// The number formed by the leading decimal digits of a word (0 without any), saturated so that a long
+// digit string cannot overflow.
+long long leadingDigits(std::string_view word);
+// The same after an optional sign: "-5x" is -5.
+long long signedLeadingNumber(std::string_view text);
 // Round to the nearest integer, halves to even.
 long long roundHalfEven(double value);
 

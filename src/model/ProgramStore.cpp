@@ -9,6 +9,17 @@ namespace {
 const InstructionRecord kEmptyRecord{};
 }
 
+void applyDirectionMode(ProgramStore& store)
+{
+    const std::uint8_t option = store.programSettings.directionMode == 1 ? 14 : 13;
+    for (int seq = 0; seq < kSequences; ++seq)
+        for (int i = 0; i < store.sequenceLength(seq); ++i) {
+            InstructionRecord& r = store.recordAt(seq, i);
+            if (r.family == family::Motors && r.subtype >= 12 && r.subtype <= 15)
+                r.option = option;
+        }
+}
+
 std::string objectsStatusText(const ProgramStore& store)
 {
     return "Objetos: " + signedNumber(store.sequenceLength(store.activeSequence)) + "/" +

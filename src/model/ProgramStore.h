@@ -87,6 +87,10 @@ private:
     std::array<int, kSubroutines> subLength_{};
 };
 
+// Gives every turning and spinning element (10, 12..15) of every sequence the option of the
+// program's steering type: 14 for steering by one motor, 13 for independent motors.
+void applyDirectionMode(ProgramStore& store);
+
 // Status panel 4: "Objetos: " and the active sequence's and the whole program's element counts.
 std::string objectsStatusText(const ProgramStore& store);
 

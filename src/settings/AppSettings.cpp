@@ -1,6 +1,9 @@
 #include "settings/AppSettings.h"
 
+#include "model/NumberText.h"
 #include "model/TextFile.h"
+
+#include <algorithm>
 
 #include <vector>
 
@@ -41,16 +44,10 @@ int firstDigit(const std::string& line)
 
 int wholeNumber(const std::string& line)
 {
-    std::size_t i = line.find_first_not_of(' ');
-    if (i == std::string::npos)
+    const auto start = line.find_first_not_of(' ');
+    if (start == std::string::npos)
         return 0;
-    bool negative = line[i] == '-';
-    if (line[i] == '-' || line[i] == '+')
-        ++i;
-    long value = 0;
-    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i)
-        value = std::min(value * 10 + (line[i] - '0'), 32767L);
-    return int(negative ? -value : value);
+    return int(std::clamp(signedLeadingNumber(std::string_view(line).substr(start)), -32767LL, 32767LL));
 }
 
 } // namespace

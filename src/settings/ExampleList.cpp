@@ -1,6 +1,10 @@
 #include "settings/ExampleList.h"
 
+#include "model/TextFile.h"
+#include "model/TextUtil.h"
+
 #include <array>
+#include <filesystem>
 
 namespace tarvel {
 
@@ -13,6 +17,17 @@ int exampleMenuItems(int list)
     case 9: return 13;
     default: return 0;
     }
+}
+
+std::optional<std::string> exampleHelpText(const std::string& folder, const std::string& helpName)
+{
+    const std::string name = trimBlanks(helpName);
+    if (upperCase(helpName) == "VOID" || name.size() <= 4)
+        return std::nullopt;
+    std::string bytes;
+    if (!readWholeFile(std::filesystem::path(folder) / name, bytes))
+        return std::nullopt; // a help file that is not there is no help
+    return bytes;
 }
 
 ExampleListResult parseExampleList(const std::string& bytes, const std::string& fileName)

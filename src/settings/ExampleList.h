@@ -1,5 +1,6 @@
 #pragma once
 // The example-program list "qp_list.txt": one line per example, "L?program%help%caption".
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct ExampleListResult {
 
 // The number of menu items a list's menu has (0 when the list has no menu).
 int exampleMenuItems(int list);
+
+// The help text of an example, read from `folder`: none for the name "VOID" (any case), a name of 4
+// characters or less, or a file that cannot be read.
+std::optional<std::string> exampleHelpText(const std::string& folder, const std::string& helpName);
 
 // Reads the list. A bad line is reported and skipped; the good lines around it are kept.
 ExampleListResult parseExampleList(const std::string& bytes, const std::string& fileName = "qp_list.txt");

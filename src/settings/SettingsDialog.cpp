@@ -91,9 +91,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     : TransientWindow(parent)
     , ws_(workspace)
 {
-    setObjectName("formScreenGlobalCfg");
-    setWindowTitle("Configuracion Global");
-    setAttribute(Qt::WA_DeleteOnClose);
+    setUpWindow(this, "formScreenGlobalCfg", "Configuracion Global");
     const ProgramSettings& p = ws_.store.programSettings;
     const SettingsForm form = loadSettingsForm(p, ws_.settings);
     auto* layout = new QVBoxLayout(this);
@@ -296,10 +294,9 @@ void SettingsDialog::deactivated()
 void SettingsDialog::setDirection(bool steering)
 {
     ws_.store.programSettings.directionMode = steering ? 1 : 0;
-    SettingsForm names;
-    setSteering(names, steering);
-    nameLeft_->setText(qs(names.leftName));
-    nameRight_->setText(qs(names.rightName));
+    const auto [left, right] = steeringNames(steering);
+    nameLeft_->setText(qs(left));
+    nameRight_->setText(qs(right));
     (steering ? dirAuto_ : dirRobot_)->setChecked(true);
 }
 

@@ -4,14 +4,20 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 namespace tarvel {
+
+std::pair<std::string, std::string> steeringNames(bool steering)
+{
+    return steering ? std::pair<std::string, std::string>{"Direccion", "Traccion"}
+                    : std::pair<std::string, std::string>{"Izquierdo", "Derecho"};
+}
 
 void setSteering(SettingsForm& form, bool steering)
 {
     form.steering = steering;
-    form.leftName = steering ? "Direccion" : "Izquierdo";
-    form.rightName = steering ? "Traccion" : "Derecho";
+    std::tie(form.leftName, form.rightName) = steeringNames(steering);
 }
 
 SettingsForm loadSettingsForm(const ProgramSettings& p, const AppSettings& a)

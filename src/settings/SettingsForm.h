@@ -4,6 +4,7 @@
 #include "settings/AppSettings.h"
 
 #include <string>
+#include <utility>
 
 namespace tarvel {
 
@@ -25,7 +26,9 @@ struct SettingsForm {
 
 // The dialog's controls when it opens. The motor name boxes show the names of the steering type.
 SettingsForm loadSettingsForm(const ProgramSettings& program, const AppSettings& app);
-// The motor name boxes for a steering type: "Direccion"/"Traccion" or "Izquierdo"/"Derecho".
+// The motor name boxes (left, right) for a steering type: "Direccion"/"Traccion" or
+// "Izquierdo"/"Derecho".
+std::pair<std::string, std::string> steeringNames(bool steering);
 void setSteering(SettingsForm& form, bool steering);
 // A typed number: non-numeric text is 0; a decimal part is rounded (halves to even).
 int dialogNumber(const std::string& text);

@@ -164,3 +164,10 @@ TEST(LibraryLoader, HelpTexts)
     EXPECT_EQ(elementHelpText(lib, 10, 12, 10), "No Hay Ayuda Disponible para este Grafo");
     EXPECT_EQ(elementHelpText(lib, 0, 0, 10), "No Hay Ayuda Disponible para este Grafo");
 }
+
+TEST(LibraryLoader, InformationText)
+{
+    auto lib = libraryFromLines({"SETVERSION 2", "LIBVERSION 7", "VELATRIXCODE ABCD"});
+    EXPECT_EQ(libraryInformationText(lib), "\r\nMaquina Virtual : 2\r\nVersion Libreria: 7\r\nCodigo Velatrix : ABCD\r\n");
+    EXPECT_EQ(libraryInformationText(CompilationLibrary{}), "\r\nMaquina Virtual : \r\nVersion Libreria: \r\nCodigo Velatrix : \r\n");
+}

@@ -1,3 +1,4 @@
+#include "link/BrickTools.h"
 #include "link/LinkClock.h"
 #include "link/ReportDescriptor.h"
 
@@ -42,4 +43,21 @@ TEST(ReportDescriptor, LengthsIncludeTheReportId)
     EXPECT_EQ(reportLengthsFromDescriptor({}).input, 0);
     const std::uint8_t truncated[] = {0x75, 0x08, 0x96, 0x40};
     EXPECT_EQ(reportLengthsFromDescriptor(truncated).output, 0);
+}
+
+
+TEST(BrickTools, PicturesAndCaptionByState)
+{
+    const auto off = brickToolsState(false, false);
+    EXPECT_FALSE(off.brickReady);
+    EXPECT_EQ(off.conectCaption, "Conectar");
+    EXPECT_EQ(off.pictures[0].picture, 13);
+    EXPECT_EQ(off.pictures[4].picture, 17);
+    const auto on = brickToolsState(true, false);
+    EXPECT_EQ(on.conectCaption, "Conectado!");
+    EXPECT_EQ(std::string(on.pictures[1].key), "Run");
+    EXPECT_EQ(on.pictures[1].picture, 11);
+    const auto automatic = brickToolsState(false, true);
+    EXPECT_TRUE(automatic.brickReady);
+    EXPECT_EQ(automatic.conectCaption, "Automatico");
 }

@@ -135,3 +135,27 @@ TEST(ProgramStore, IconCapacityMessages)
     store.resetStore();
     EXPECT_EQ(store.pictureCounter, 1);
 }
+
+TEST(ProgramStore, SteeringTypeReachesEveryTurningElement)
+{
+    ProgramStore store;
+    store.newProgram();
+    for (int s : {10, 12, 15}) {
+        store.currentElement = element(10, s, s == 10 ? 10 : 13);
+        store.appendCurrent();
+    }
+    store.activeSequence = 2;
+    store.currentElement = element(10, 13, 13);
+    store.appendCurrent();
+    store.programSettings.directionMode = 1;
+    applyDirectionMode(store);
+    EXPECT_EQ(store.recordAt(0, 1).option, 10);
+    EXPECT_EQ(store.recordAt(0, 2).option, 14);
+    EXPECT_EQ(store.recordAt(0, 3).option, 14);
+    EXPECT_EQ(store.recordAt(2, 0).option, 14);
+    store.programSettings.directionMode = 0;
+    applyDirectionMode(store);
+    EXPECT_EQ(store.recordAt(2, 0).option, 13);
+    EXPECT_EQ(startModeText(11), "Inicio de programa (Habilita el sensor tactil) [2]");
+    EXPECT_EQ(startModeText(10), "Inicio de programa [1]");
+}

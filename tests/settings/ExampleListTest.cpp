@@ -49,3 +49,13 @@ TEST(ExampleList, ShortOrEmptyFiles)
     EXPECT_EQ(exampleMenuItems(9), 13);
     EXPECT_EQ(exampleMenuItems(5), 0);
 }
+
+TEST(ExampleList, HelpTexts)
+{
+    const std::string folder = TARVEL_APPDIR;
+    EXPECT_TRUE(exampleHelpText(folder, "Melodia.txt").has_value());
+    EXPECT_FALSE(exampleHelpText(folder, "VOID"));
+    EXPECT_FALSE(exampleHelpText(folder, "void"));
+    EXPECT_FALSE(exampleHelpText(folder, " a.b "));   // 4 characters or less
+    EXPECT_FALSE(exampleHelpText(folder, "no-hay.txt")); // not there: no help
+}

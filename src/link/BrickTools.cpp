@@ -1,0 +1,19 @@
+#include "link/BrickTools.h"
+
+namespace tarvel {
+
+BrickTools brickToolsState(bool connected, bool autoConnect)
+{
+    const bool on = connected || autoConnect;
+    BrickTools tools;
+    tools.brickReady = on;
+    tools.conectCaption = on ? (autoConnect ? "Automatico" : "Conectado!") : "Conectar";
+    tools.pictures = {{{"Conect", on ? 9 : 13},
+                       {"Run", on ? 11 : 14},
+                       {"Compi", on ? 4 : 15},
+                       {"Send", on ? 5 : 16},
+                       {"CompiSend", on ? 6 : 17}}};
+    return tools;
+}
+
+} // namespace tarvel
