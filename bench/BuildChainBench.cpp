@@ -1,6 +1,6 @@
 // Loading the shipped library, and translating + assembling the largest program the store holds.
-#include "build/Compile.h"
-#include "build/LibraryLoader.h"
+#include "compiler/Compile.h"
+#include "compiler/LibraryLoader.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramStore.h"
 

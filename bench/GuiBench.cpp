@@ -1,7 +1,7 @@
 // The canvas: opening and drawing a program of 599 elements, and scrolling by one row.
-#include "app/Workspace.h"
-#include "editor/Canvas.h"
-#include "editor/MainWindow.h"
+#include "workspace/Workspace.h"
+#include "gui/editor/Canvas.h"
+#include "gui/editor/MainWindow.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramFile.h"
 

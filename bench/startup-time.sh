@@ -3,9 +3,9 @@
 # window is up (offscreen, no welcome window, the simulated brick).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-app=out/src/app/tarvel-lab
+app=out/src/gui/app/tarvel-lab
 export QT_QPA_PLATFORM=offscreen
-printf '1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n%s\r\n1\r\n' "$PWD/out/src/app/appdir/Clib_J2A1_USB0.LIB" > out/src/app/appdir/Config.txt
+printf '1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n%s\r\n1\r\n' "$PWD/out/src/gui/app/appdir/Clib_J2A1_USB0.LIB" > out/src/gui/app/appdir/Config.txt
 times=()
 for i in $(seq 10); do
   start=$(date +%s%N)

@@ -1,7 +1,7 @@
 // Any text as assembler source, with the shipped library's instruction set: the assembler never
 // writes past its image and always ends.
-#include "build/Compile.h"
-#include "build/LibraryLoader.h"
+#include "compiler/Compile.h"
+#include "compiler/LibraryLoader.h"
 
 #include <fstream>
 

@@ -1,7 +1,7 @@
 // Any bytes as a library file: loading, the integrity code, help texts and a translation with its
 // templates never read or write out of bounds.
-#include "build/Compile.h"
-#include "build/LibraryLoader.h"
+#include "compiler/Compile.h"
+#include "compiler/LibraryLoader.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramStore.h"
 

@@ -2,8 +2,8 @@
 #include "cli/CliLibrary.h"
 #include "cli/CliSupport.h"
 
-#include "build/Compile.h"
-#include "build/LibraryLoader.h"
+#include "compiler/Compile.h"
+#include "compiler/LibraryLoader.h"
 #include "model/NumberText.h"
 #include "model/ProgramFile.h"
 #include "model/ProgramStore.h"

@@ -1,6 +1,6 @@
 #include "cli/CliLibrary.h"
 
-#include "build/LibraryLoader.h"
+#include "compiler/LibraryLoader.h"
 #include "cli/CliSupport.h"
 
 #include <CLI/CLI.hpp>

@@ -1,6 +1,6 @@
 #pragma once
 // The compilation library of a command: --lib FILE, or the library shipped with the program.
-#include "build/CompilationLibrary.h"
+#include "compiler/CompilationLibrary.h"
 
 #include <string>
 

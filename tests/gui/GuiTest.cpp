@@ -1,12 +1,12 @@
 // The windows, driven as a user would, on the offscreen platform; widgets found by their names.
-#include "app/QtText.h"
-#include "app/Workspace.h"
-#include "editor/Canvas.h"
-#include "editor/MainWindow.h"
+#include "gui/app/QtText.h"
+#include "workspace/Workspace.h"
+#include "gui/editor/Canvas.h"
+#include "gui/editor/MainWindow.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramFile.h"
 #include "model/TextFile.h"
-#include "settings/SettingsDialog.h"
+#include "gui/settings/SettingsDialog.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,0 +1,56 @@
+// Tarvel Lab: the desktop program.
+#include "gui/app/AppFolder.h"
+#include "workspace/Workspace.h"
+#include "gui/editor/MainWindow.h"
+#include "model/Cp1252.h"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("tarvel-lab");
+    QApplication::setApplicationDisplayName("Tarvel Lab");
+    QApplication::setOrganizationName("tarvel-lab");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Tarvel Lab: programas de flujo para el Ladrillo");
+    parser.addHelpOption();
+    QCommandLineOption simulated("simulated-brick", "Usa el Ladrillo simulado.");
+    parser.addOption(simulated);
+    QCommandLineOption screenshot("screenshot", "Guarda una imagen de la ventana principal y termina.", "archivo");
+    parser.addOption(screenshot);
+    QCommandLineOption settingsShot("screenshot-settings", "Guarda una imagen de la configuracion y termina.", "archivo");
+    parser.addOption(settingsShot);
+    QCommandLineOption quit("quit-after-start", "Termina en cuanto la ventana principal esta lista (mediciones).");
+    parser.addOption(quit);
+    parser.addPositionalArgument("programa", "Programa (.gtf) para abrir al iniciar.");
+    parser.process(app);
+
+    tarvel::Workspace workspace(tarvel::applicationFolder().toStdString());
+    tarvel::MainWindow window(workspace);
+    window.show();
+    const QStringList files = parser.positionalArguments();
+    const bool unattended = parser.isSet(screenshot) || parser.isSet(settingsShot) || parser.isSet(quit);
+    window.waitForWelcome = !unattended;
+    if (unattended) // nobody is there to answer a message box: print it instead
+        window.messageBox = [](const tarvel::UserMessage& m, bool) {
+            std::fprintf(stderr, "%s: %s\n", tarvel::cp1252ToUtf8(m.title).c_str(), tarvel::cp1252ToUtf8(m.text).c_str());
+            return 0;
+        };
+    window.startUp(files.isEmpty() ? QString() : files.first(), parser.isSet(simulated));
+    if (parser.isSet(quit))
+        return 0;
+    if (unattended) {
+        QCoreApplication::processEvents();
+        if (parser.isSet(screenshot))
+            window.grab().save(parser.value(screenshot));
+        if (parser.isSet(settingsShot))
+            window.grabSettings(parser.value(settingsShot));
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,517 @@
+#include "gui/editor/Canvas.h"
+
+#include "gui/app/QtText.h"
+#include "workspace/Workspace.h"
+#include "gui/editor/ClickLabel.h"
+#include "model/TextUtil.h"
+
+#include <QFrame>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace tarvel {
+
+namespace {
+
+constexpr int kColumnPitch = 1455;
+constexpr int kRowPitch = 1815;
+constexpr int kCellLeft = 1950;
+constexpr int kCellTop = 760;
+constexpr int kButtonFace = 0xF0F0F0;
+
+const char* const kToolLists[7] = {"imlstMotores",  "imlstSalidas",    "imlstEntradas", "imlstEsperas",
+                                   "imlstCalculo", "imlstDecisiones", "imlstSaltos"};
+const char* const kToolTips[7] = {"Operacion de Motor",      "Operaciones de Salida",
+                                  "Operaciones de Entrada",  "Operaciones de Demora",
+                                  "Operaciones Logico-Matematicas", "Bifuraciones de Programa",
+                                  "Saltos y Etiquetas"};
+const char* const kRobotTips[4] = {"Programas para Tesmo", "Programas para el arandel", "Programas para el Robot",
+                                   "Programas del manual (Ejemplos)"};
+
+QString rgb(unsigned color)
+{
+    return QStringLiteral("#%1").arg(color, 6, 16, QLatin1Char('0'));
+}
+
+} // namespace
+
+Canvas::Canvas(Workspace& workspace, QWidget* parent)
+    : QWidget(parent)
+    , ws_(workspace)
+{
+    setObjectName("formMain");
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor("#ECEFF1"));
+    setPalette(pal);
+
+    workspaceFrame_ = new QFrame(this);
+    workspaceFrame_->setObjectName("shpWorkSpace");
+    workspaceFrame_->setStyleSheet("#shpWorkSpace { background: white; border: 1px solid #90A4AE; border-radius: 6px; }");
+
+    for (int n = 0; n < 9; ++n) {
+        auto* tab = new ClickLabel(n == 0 ? QStringLiteral("Mi_Prog") : QString(), this);
+        tab->setObjectName(QStringLiteral("lblSubTags_%1").arg(n));
+        tab->setAlignment(Qt::AlignCenter);
+        tab->setAutoFillBackground(true);
+        connect(tab, &ClickLabel::clicked, this, [this, n] { switchSequence(n); });
+        tabs_[std::size_t(n)] = tab;
+    }
+    conectTag_ = new QFrame(this);
+    conectTag_->setObjectName("shpConectTag");
+    conectTag_->setStyleSheet("#shpConectTag { background: white; }");
+
+    for (int c = 0; c < 7; ++c) {
+        auto* label = new QLabel(QString::number(c + 1), this);
+        label->setObjectName(QStringLiteral("lblColumnas_%1").arg(c));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(px(2350 + kColumnPitch * c), px(470), px(375), px(240));
+        columns_[std::size_t(c)] = label;
+    }
+    for (int r = 0; r < 4; ++r) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("lblFilas_%1").arg(r));
+        label->setGeometry(px(1400), px(1850 + kRowPitch * r), px(500), px(240));
+        rows_[std::size_t(r)] = label;
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 0.85);
+    for (int k = 0; k < 28; ++k) {
+        auto* cell = new ClickLabel(this);
+        cell->setObjectName(QStringLiteral("imgGrafoScreen_%1").arg(k));
+        cell->setGeometry(cellRect(k));
+        connect(cell, &ClickLabel::clicked, this, [this, k] { selectCell(k); });
+        cells_[std::size_t(k)] = cell;
+        auto* one = new ClickLabel(this);
+        one->setObjectName(QStringLiteral("lblOne_%1").arg(k));
+        one->setFont(bold);
+        one->setAlignment(Qt::AlignCenter);
+        one->hide();
+        lblOne_[std::size_t(k)] = one;
+        auto* two = new ClickLabel(this);
+        two->setObjectName(QStringLiteral("lblTwo_%1").arg(k));
+        two->setFont(bold);
+        two->setAlignment(Qt::AlignCenter);
+        two->hide();
+        connect(two, &ClickLabel::doubleClicked, this, [this, k] { jumpToLabel(k); });
+        lblTwo_[std::size_t(k)] = two;
+    }
+
+    scrollBar_ = new QScrollBar(Qt::Vertical, this);
+    scrollBar_->setObjectName("scrbarGrafo");
+    connect(scrollBar_, &QScrollBar::valueChanged, this, &Canvas::onScrollChanged);
+    connect(scrollBar_, &QScrollBar::sliderMoved, this,
+            [this](int value) { scrollBar_->setToolTip(QStringLiteral("Linea %1").arg(value)); });
+
+    for (int i = 0; i < 7; ++i) {
+        auto* tool = new QToolButton(this);
+        tool->setObjectName(QStringLiteral("imgTools_%1").arg(i));
+        tool->setToolTip(kToolTips[i]);
+        tool->setIcon(IconStore::picture("toolbox", QStringLiteral("%1_1").arg(kToolLists[i])));
+        tool->setIconSize(QSize(52, 52));
+        tool->setAutoRaise(true);
+        connect(tool, &QToolButton::pressed, this, [this, tool, i] {
+            ws_.editor.insertMode = true;
+            tool->setIcon(IconStore::picture("toolbox", QStringLiteral("%1_2").arg(kToolLists[i])));
+        });
+        connect(tool, &QToolButton::released, this,
+                [tool, i] { tool->setIcon(IconStore::picture("toolbox", QStringLiteral("%1_1").arg(kToolLists[i]))); });
+        connect(tool, &QToolButton::clicked, this, [this, i] {
+            if (openPalette)
+                openPalette(i);
+        });
+        tools_[std::size_t(i)] = tool;
+    }
+    for (int i = 0; i < 4; ++i) {
+        auto* picture = new ClickLabel(this);
+        picture->setObjectName(QStringLiteral("imgRobotCenter_%1").arg(i));
+        picture->setToolTip(kRobotTips[i]);
+        const QString list = i < 3 ? "robotcenter" : "robotcentsmall";
+        const QString rest = i < 3 ? QString::number(i + 1) : "1";
+        const QString down = i < 3 ? QString::number(i + 4) : "2";
+        picture->setPixmap(IconStore::pixmap(list, rest, QSize(56, 56)));
+        connect(picture, &ClickLabel::pressed, this,
+                [picture, list, down] { picture->setPixmap(IconStore::pixmap(list, down, QSize(56, 56))); });
+        connect(picture, &ClickLabel::released, this,
+                [picture, list, rest] { picture->setPixmap(IconStore::pixmap(list, rest, QSize(56, 56))); });
+        connect(picture, &ClickLabel::clicked, this, [this, i] {
+            if (exampleMenu)
+                exampleMenu(i);
+        });
+        robotCenter_[std::size_t(i)] = picture;
+    }
+    help_ = new ClickLabel(this);
+    help_->setObjectName("imgHelp");
+    connect(help_, &ClickLabel::clicked, this, [this] {
+        if (!hasHelp_)
+            return;
+        help_->setPixmap(IconStore::pixmap("robotcentsmall", "5", QSize(56, 56)));
+        if (programHelp)
+            programHelp();
+        ws_.link().WaitMs(200);
+        help_->setPixmap(IconStore::pixmap("robotcentsmall", "4", QSize(56, 56)));
+    });
+    for (int i = 0; i < 2; ++i) {
+        auto* option = new QRadioButton(this);
+        option->setObjectName(QStringLiteral("optSysMode_%1").arg(i));
+        option->setIcon(IconStore::picture("mode", QString::number(i + 1)));
+        option->setIconSize(QSize(32, 32));
+        option->setToolTip(i == 0 ? "Interfaz Completa" : "Interfaz Reducida");
+        connect(option, &QRadioButton::clicked, this, [this, i] {
+            if (interfaceModeChosen)
+                interfaceModeChosen(i == 0);
+        });
+        mode_[std::size_t(i)] = option;
+    }
+    setHelpPicture(false);
+    setMinimumSize(px(14600), px(8900)); // the grid, the scroll bar and the side pictures
+    resetCanvas();
+}
+
+QRect Canvas::cellRect(int cell) const
+{
+    return {px(kCellLeft + kColumnPitch * (cell % 7)), px(kCellTop + kRowPitch * (cell / 7)), kIconWidth, kIconHeight};
+}
+
+void Canvas::resizeEvent(QResizeEvent*)
+{
+    layoutCanvas();
+}
+
+void Canvas::layoutCanvas()
+{
+    const int canvasWidth = width() * 15, canvasHeight = height() * 15;
+    for (int i = 0; i < 7; ++i)
+        tools_[std::size_t(i)]->setGeometry(px(120), px(360 + 1080 * i), px(900), px(900));
+    const int wsWidth = std::max(canvasWidth - 4200, 11800), wsHeight = std::max(canvasHeight - 860, 8000);
+    workspaceFrame_->setGeometry(px(1200), px(380), px(wsWidth), px(wsHeight));
+    workspaceFrame_->lower();
+    scrollBar_->setGeometry(px(wsWidth + 1200), px(360), px(255), px(wsHeight));
+    const int side = wsWidth + 1200 + 290;
+    for (int i = 0; i < 4; ++i)
+        robotCenter_[std::size_t(i)]->setGeometry(px(side), px(400 + 960 * i), 56, 56);
+    help_->setGeometry(px(side), px(400 + 960 * 4), 56, 56);
+    for (int i = 0; i < 2; ++i)
+        mode_[std::size_t(i)]->setGeometry(px(side), px(400 + 960 * 5 + 600 * i), 64, 40);
+    for (int n = 0; n < 9; ++n)
+        tabs_[std::size_t(n)]->setGeometry(px(1300 + 1200 * n), px(40), px(1150), px(300));
+    applyTabs();
+}
+
+void Canvas::applyTabs()
+{
+    const int active = ws_.store.activeSequence;
+    for (int n = 0; n < 9; ++n) {
+        QLabel* tab = tabs_[std::size_t(n)];
+        tab->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #90A4AE; border-bottom: none;"
+                                          "border-top-left-radius: 5px; border-top-right-radius: 5px;")
+                               .arg(rgb(n == active ? 0xFFFFFF : kButtonFace)));
+        const bool exists = n == 0 || n <= ws_.store.subroutineCount;
+        tab->setVisible(exists);
+        tab->setEnabled(exists);
+        if (n > 0 && exists)
+            tab->setText(qs(ws_.store.subroutineNames[std::size_t(n)]));
+    }
+    const QRect t = tabs_[std::size_t(active)]->geometry();
+    conectTag_->setGeometry(t.left() + px(10), t.top() + t.height() - px(50), t.width() - px(10), t.height());
+    conectTag_->raise();
+    for (auto* tab : tabs_)
+        tab->raise();
+    tabs_[std::size_t(active)]->raise();
+}
+
+void Canvas::resetCanvas()
+{
+    scrollMax_.fill(0);
+    selectedCell_ = 0;
+    setScrollQuietly(0, 0);
+    for (int k = 0; k < 28; ++k) {
+        cells_[std::size_t(k)]->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
+        cells_[std::size_t(k)]->setToolTip(QString());
+        lblOne_[std::size_t(k)]->hide();
+        lblTwo_[std::size_t(k)]->hide();
+    }
+    icons_.clear();
+    updateRowNumbers();
+    applyTabs();
+}
+
+void Canvas::setScrollQuietly(int maximum, int value)
+{
+    // The marker keeps the scroll bar's change handler from redrawing while the canvas moves it.
+    const int saved = ws_.editor.previewPictureIndex;
+    ws_.editor.previewPictureIndex = kScrollMarker;
+    scrollBar_->setMaximum(maximum);
+    scrollBar_->setValue(value);
+    ws_.editor.previewPictureIndex = saved;
+}
+
+void Canvas::updateRowNumbers()
+{
+    const int top = ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop;
+    for (int r = 0; r < 4; ++r)
+        rows_[std::size_t(r)]->setText(QStringLiteral(" %1").arg(top / 7 + r + 1));
+}
+
+void Canvas::composeInto(InstructionRecord& element, int sequence, bool placing)
+{
+    int labelPic = 2;
+    if (element.is(family::Structure, structure::Label))
+        labelPic = labelPicture(ws_.store, sequence, placing, element);
+    const auto layers = iconLayers(element, labelPic);
+    setOverlayPositions(element);
+    ws_.editor.previewPictureIndex = layers.empty() ? 0 : 1;
+    if (!layers.empty())
+        lastComposed_ = icons_.compose(layers);
+}
+
+void Canvas::drawNewElement()
+{
+    ProgramStore& store = ws_.store;
+    const int s = store.activeSequence;
+    const int length = store.sequenceLength(s);
+    if (length == 0)
+        return;
+    const int cell = store.views[std::size_t(s)].cursorCell - 1;
+    if (auto refusal = store.capacityCheck()) {
+        if (showMessage)
+            showMessage(*refusal);
+        return;
+    }
+    InstructionRecord& element = store.recordAt(s, length - 1);
+    composeInto(element, s, ws_.editor.insertMode); // overlay positions and the label mark go to the record
+    if (ws_.editor.previewPictureIndex != 0) {
+        icons_.store(store.pictureCounter, lastComposed_);
+        element.pictureId = std::int16_t(store.pictureCounter++);
+    }
+    store.currentElement = element;
+    drawOverlays(cell, false, false);
+    if (auto warning = store.capacityWarning(); warning && showMessage)
+        showMessage(*warning);
+}
+
+void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
+{
+    if (cell < 0 || cell > 27)
+        return;
+    const InstructionRecord& r = ws_.store.currentElement;
+    ClickLabel* picture = cells_[std::size_t(cell)];
+    if (warnsUncoded(r, ws_.store, ws_.settings.warnUncodedIcons) && showMessage)
+        showMessage({"Esta funcion no Genera Codigo para este Ladrillo!", "Aviso", MessageIcon::Warning});
+    auto setVisible = [&](QLabel* label, std::array<bool, 28>& flags, bool visible) {
+        if (deferVisibility)
+            flags[std::size_t(cell)] = visible;
+        else
+            label->setVisible(visible);
+        label->setEnabled(visible);
+    };
+    if (r.family == family::Separator || r.empty() || ws_.editor.previewPictureIndex == 0) {
+        if (!keepPicture) {
+            picture->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
+            picture->setToolTip(QString());
+        }
+        if (r.family == family::Separator || r.empty()) {
+            setVisible(lblOne_[std::size_t(cell)], oneVisible_, false);
+            setVisible(lblTwo_[std::size_t(cell)], twoVisible_, false);
+            return;
+        }
+    } else if (!keepPicture) {
+        picture->setPixmap(lastComposed_);
+        picture->setToolTip(qs(trimBlanks(r.description)));
+    }
+    const QRect c = cellRect(cell);
+    auto place = [&](ClickLabel* label, const OverlayLabel& o, std::array<bool, 28>& flags) {
+        if (!o.visible) {
+            setVisible(label, flags, false);
+            return;
+        }
+        label->setText(qs(o.text));
+        label->setGeometry(c.left() + px(o.left), c.top() + px(o.top), px(o.width), px(o.height));
+        label->setStyleSheet(QStringLiteral("color: black; background: %1; border: %2;")
+                                 .arg(o.transparent ? QStringLiteral("transparent") : rgb(o.background),
+                                      o.border ? QStringLiteral("1px solid black") : QStringLiteral("none")));
+        label->raise();
+        setVisible(label, flags, true);
+    };
+    place(lblOne_[std::size_t(cell)], overlayOne(r), oneVisible_);
+    place(lblTwo_[std::size_t(cell)], overlayTwo(r), twoVisible_);
+}
+
+void Canvas::redrawView()
+{
+    const bool warn = ws_.settings.warnUncodedIcons;
+    ws_.settings.warnUncodedIcons = false; // a redraw never warns
+    const int s = ws_.store.activeSequence;
+    const int top = ws_.store.views[std::size_t(s)].viewTop;
+    for (int k = 0; k < 28; ++k) {
+        oneVisible_[std::size_t(k)] = twoVisible_[std::size_t(k)] = false;
+        const ProgramStore& store = ws_.store;
+        ws_.store.currentElement = store.recordAt(s, top + k); // beyond the table: an empty record
+        const InstructionRecord& r = ws_.store.currentElement;
+        ClickLabel* picture = cells_[std::size_t(k)];
+        if (r.pictureId < 1) {
+            picture->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
+            picture->setToolTip(QString());
+        } else {
+            picture->setPixmap(icons_.stored(r.pictureId));
+            picture->setToolTip(qs(trimBlanks(r.description)));
+        }
+        drawOverlays(k, true, true);
+    }
+    for (int k = 0; k < 28; ++k) {
+        lblOne_[std::size_t(k)]->setVisible(oneVisible_[std::size_t(k)]);
+        lblTwo_[std::size_t(k)]->setVisible(twoVisible_[std::size_t(k)]);
+    }
+    updateRowNumbers();
+    ws_.settings.warnUncodedIcons = warn;
+}
+
+void Canvas::scrollOneRow()
+{
+    const InstructionRecord keep = ws_.store.currentElement;
+    const int s = ws_.store.activeSequence;
+    const int top = ws_.store.views[std::size_t(s)].viewTop;
+    for (int k = 0; k < 21; ++k) {
+        cells_[std::size_t(k)]->setPixmap(cells_[std::size_t(k + 7)]->pixmap());
+        cells_[std::size_t(k)]->setToolTip(cells_[std::size_t(k + 7)]->toolTip());
+    }
+    for (int k = 21; k < 28; ++k) {
+        cells_[std::size_t(k)]->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
+        cells_[std::size_t(k)]->setToolTip(QString());
+    }
+    for (int k = 0; k < 28; ++k) {
+        const ProgramStore& store = ws_.store;
+        ws_.store.currentElement = store.recordAt(s, top + k);
+        setOverlayPositions(ws_.store.currentElement);
+        drawOverlays(k, true, false);
+    }
+    updateRowNumbers();
+    ws_.store.currentElement = keep;
+}
+
+void Canvas::afterAppend()
+{
+    ProgramStore& store = ws_.store;
+    const int s = store.activeSequence;
+    const bool normal = ws_.editor.editorMode == EditorMode::Normal;
+    if (!store.lastAppendScrolled) {
+        if (normal && scrollBar_->value() < scrollBar_->maximum())
+            scrollBar_->setValue(scrollBar_->maximum());
+        return;
+    }
+    scrollOneRow();
+    const int maximum = scrollBar_->maximum() + 1;
+    setScrollQuietly(maximum, normal ? maximum : scrollBar_->value());
+    scrollMax_[std::size_t(s)] = maximum;
+}
+
+void Canvas::onScrollChanged(int value)
+{
+    if (ws_.editor.editorMode != EditorMode::Normal || ws_.editor.previewPictureIndex == kScrollMarker)
+        return;
+    scrollBar_->setToolTip(QStringLiteral("Linea %1").arg(value + 1));
+    ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop = value * 7;
+    redrawView();
+}
+
+void Canvas::showLoadedProgram()
+{
+    ProgramStore& store = ws_.store;
+    bool capacityShown = false;
+    const bool warn = ws_.settings.warnUncodedIcons;
+    ws_.settings.warnUncodedIcons = false; // one warning per element of a whole file would bury the user
+    for (int s = 0; s < kSequences; ++s) {
+        for (int i = 0; i < store.sequenceLength(s); ++i) {
+            InstructionRecord& element = store.recordAt(s, i);
+            if (store.capacityCheck()) {
+                if (!capacityShown && showMessage)
+                    showMessage(*store.capacityCheck());
+                capacityShown = true; // once per file, not once per element
+                continue;
+            }
+            const int labelPic = element.is(family::Structure, structure::Label) ? labelPictureAt(store, s, i) : 2;
+            const auto layers = iconLayers(element, labelPic);
+            setOverlayPositions(element);
+            if (!layers.empty()) {
+                icons_.store(store.pictureCounter, icons_.compose(layers));
+                element.pictureId = std::int16_t(store.pictureCounter++);
+            }
+        }
+        scrollMax_[std::size_t(s)] = store.views[std::size_t(s)].viewTop / 7;
+    }
+    ws_.settings.warnUncodedIcons = warn;
+    store.activeSequence = 0;
+    setScrollQuietly(scrollMax_[0], store.views[0].viewTop / 7);
+    applyTabs();
+    redrawView();
+    if (auto warning = store.capacityWarning(); warning && showMessage)
+        showMessage(*warning);
+}
+
+void Canvas::switchSequence(int n)
+{
+    if (n == ws_.store.activeSequence || n < 0 || n > ws_.store.subroutineCount)
+        return;
+    ws_.store.activeSequence = n;
+    applyTabs();
+    redrawView();
+    setScrollQuietly(scrollMax_[std::size_t(n)], ws_.store.views[std::size_t(n)].viewTop / 7);
+    if (refreshPanelObjects)
+        refreshPanelObjects();
+}
+
+void Canvas::selectCell(int cell)
+{
+    selectedCell_ = cell;
+    const int s = ws_.store.activeSequence;
+    const int index = elementIndex(ws_.store, s, cell);
+    const ProgramStore& store = ws_.store;
+    if (store.recordAt(s, index).empty())
+        return;
+    if (s == 0 && index == 0) {
+        if (startDialog)
+            startDialog();
+    } else if (elementMenu) {
+        elementMenu(cell);
+    }
+}
+
+void Canvas::jumpToLabel(int cell)
+{
+    selectedCell_ = cell;
+    const int s = ws_.store.activeSequence;
+    const ProgramStore& store = ws_.store;
+    const InstructionRecord& element = store.recordAt(s, elementIndex(store, s, cell));
+    const std::string target = cp(lblTwo_[std::size_t(cell)]->text());
+    if (s != 0) {
+        if (!element.empty() && elementMenu)
+            elementMenu(cell);
+        return;
+    }
+    const bool jumps = element.is(family::Structure, structure::Jump) || element.family == family::Decisions ||
+                       element.family == family::DecisionsInverted;
+    if (!jumps || !lblTwo_[std::size_t(cell)]->isVisible())
+        return;
+    if (const int found = findMainLabel(store, target); found > 0)
+        scrollBar_->setValue(std::min(labelJumpRow(found), scrollBar_->maximum()));
+}
+
+void Canvas::setHelpPicture(bool hasHelp)
+{
+    hasHelp_ = hasHelp;
+    help_->setPixmap(IconStore::pixmap("robotcentsmall", hasHelp ? "4" : "3", QSize(56, 56)));
+    help_->setToolTip(hasHelp ? "Haga click aqui para ver la ayuda del programa" : "No hay ayuda para este programa");
+}
+
+void Canvas::setInterfaceMode(bool full)
+{
+    for (auto* tool : tools_) {
+        tool->setEnabled(full);
+        tool->setVisible(full);
+    }
+    mode_[full ? 0 : 1]->setChecked(true);
+}
+
+} // namespace tarvel

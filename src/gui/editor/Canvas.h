@@ -1,0 +1,96 @@
+#pragma once
+// The flowchart canvas (formMain): 7 x 4 cells of the active sequence with value overlays, row and
+// column numbers, sequence tabs, scroll bar, toolbox, example and help pictures, interface mode.
+#include "gui/editor/IconStore.h"
+#include "model/UserMessage.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QRadioButton;
+class QScrollBar;
+class QToolButton;
+
+namespace tarvel {
+
+class ClickLabel;
+class Workspace;
+
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit Canvas(Workspace& workspace, QWidget* parent = nullptr);
+
+    // Empty canvas: main tab selected, subroutine tabs hidden, no pictures, scroll bar at 0.
+    void resetCanvas();
+    // Draws the element just appended to the active sequence (composing its icon).
+    void drawNewElement();
+    void redrawView();
+    void scrollOneRow();
+    void drawOverlays(int cell, bool keepPicture, bool deferVisibility);
+    // After a program was loaded: every element composed, tabs and scroll maxima set, main shown.
+    void showLoadedProgram();
+    void switchSequence(int sequence);
+    void selectCell(int cell);
+    void jumpToLabel(int cell);
+    void setHelpPicture(bool hasHelp);
+    void setInterfaceMode(bool full);
+    void layoutCanvas();
+
+    int scrollMax(int sequence) const { return scrollMax_[std::size_t(sequence)]; }
+    int selectedCell() const { return selectedCell_; }
+    IconStore& icons() { return icons_; }
+
+    // What the main window does for the canvas's commands.
+    std::function<void()> refreshPanelObjects;
+    std::function<void(int cell)> elementMenu;
+    std::function<void(int palette)> openPalette;
+    std::function<void()> startDialog;
+    std::function<void(int list)> exampleMenu;
+    std::function<void()> programHelp;
+    std::function<void(bool full)> interfaceModeChosen;
+    std::function<void(const UserMessage&)> showMessage;
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void composeInto(InstructionRecord& element, int sequence, bool placing);
+    void updateRowNumbers();
+    void onScrollChanged(int value);
+    void setScrollQuietly(int maximum, int value);
+public:
+    // The scroll rules of an append (the view moves to the last rows, or one row down).
+    void afterAppend();
+
+private:
+    void applyTabs();
+    QRect cellRect(int cell) const;
+
+    Workspace& ws_;
+    IconStore icons_;
+    std::array<ClickLabel*, 28> cells_{};
+    std::array<ClickLabel*, 28> lblOne_{};
+    std::array<ClickLabel*, 28> lblTwo_{};
+    std::array<bool, 28> oneVisible_{};
+    std::array<bool, 28> twoVisible_{};
+    std::array<QLabel*, 7> columns_{};
+    std::array<QLabel*, 4> rows_{};
+    std::array<ClickLabel*, 9> tabs_{};
+    std::array<int, 9> scrollMax_{};
+    std::array<QToolButton*, 7> tools_{};
+    std::array<ClickLabel*, 4> robotCenter_{};
+    std::array<QRadioButton*, 2> mode_{};
+    ClickLabel* help_ = nullptr;
+    QFrame* workspaceFrame_ = nullptr;
+    QFrame* conectTag_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+    QPixmap lastComposed_; // the icon just composed (the scratch list of one entry)
+    int selectedCell_ = 0;
+    bool hasHelp_ = false;
+};
+
+} // namespace tarvel

@@ -1,0 +1,714 @@
+#include "gui/editor/MainWindow.h"
+
+#include "gui/app/InfoWindows.h"
+#include "gui/app/QtText.h"
+#include "workspace/Workspace.h"
+#include "compiler/LibraryLoader.h"
+#include "gui/editor/Canvas.h"
+#include "gui/editor/ClickLabel.h"
+#include "gui/editor/IconStore.h"
+#include "gui/editor/StartDialog.h"
+#include "link/BrickTools.h"
+#include "gui/link/ConnectingWindow.h"
+#include "model/ElementDescription.h"
+#include "model/ProgramFile.h"
+#include "model/TextFile.h"
+#include "gui/settings/SettingsDialog.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace tarvel {
+
+namespace {
+
+const char* const kWebAddress = "https://www.tarvel-lab.org/ladrillo";
+
+struct PanelText {
+    const char* text;
+    int widthTwips;
+    const char* tooltip;
+};
+const PanelText kPanels[7] = {
+    {"USB", 800, "Numero de Puerto de Conexion con el Ladrillo"},
+    {"Ladrillo: Ninguno", 3700, "Modelo del Ladrillo Conectado"},
+    {"Libreria: J2A1", 2000, "Modelo de Ladrillo de la Libreria de Compilacion Activa"},
+    {"Objetos: 0/0", 2000, "Objetos Contenidos en el Programa: Visibles/Totales"},
+    {"Memoria: 0/255", 2000, "Memoria Usada/Disponible"},
+    {"Editor: Normal", 2600, "Estado del Editor de Grafos"},
+    {"Cancelar Insertar", 2500, ""},
+};
+
+struct ToolButtonText {
+    const char* caption;
+    const char* key;
+    const char* tooltip;
+    int picture;
+};
+const ToolButtonText kTools[] = {
+    {"Nuevo", "New", "Comenzar un Nuevo Programa", 1},
+    {"Abrir", "Open", "Abrir un Programa Existente", 2},
+    {"Guardar", "Save", "Guardar el Programa Actual", 3},
+    {nullptr, nullptr, nullptr, 0},
+    {"Ejecutar", "Run", "Ejecutar el Programa Guardado en el Ladrillo", 11},
+    {"Compilar", "Compi", "Covertir el Programa de Grafos en Codigo-Ladrillo", 4},
+    {"Grabar", "Send", "Envia el Programa al Ladrillo", 5},
+    {"CompiGraba", "CompiSend", "Compila, Envia Programa al Ladrillo y lo Ejecuta", 6},
+    {nullptr, nullptr, nullptr, 0},
+    {"Conectar", "Conect", "Iniciar Conexion con el Ladrillo", 9},
+    {nullptr, nullptr, nullptr, 0},
+    {"Monitor", "Monitor", "Monitor de Comunicacion para Aplicacion", 10},
+    {"Tester", "Consola", "Consola de prueba desde PC", 12},
+};
+
+// Example lists with a menu: list number, menu name, caption, item array name.
+struct ExampleMenuText {
+    int list;
+    const char* name;
+    const char* caption;
+    const char* items;
+};
+const ExampleMenuText kExampleMenus[] = {
+    {0, "mnuProgTesmo", "ProgsTesmo", "mnuProgTesmoList"},
+    {1, "mnuProgArandel", "ProgsArandel", "mnuProgArandelList"},
+    {2, "mnuProgRobot", "ProgsRobot", "mnuProgRobotList"},
+    {9, "mnuProgEjemplos", "ProgsEjemplos", "mnuProgEjemplosList"},
+};
+
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    default: return QMessageBox::Information;
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
+    : QMainWindow(parent)
+    , ws_(workspace)
+{
+    setObjectName("MDIForm1");
+    setWindowTitle("Tarvel Lab 1.0");
+    setWindowIcon(IconStore::picture("robotcenter", "3"));
+    // The canvas loads with the window: the store is reset and the start element created.
+    ws_.store.programSettings = ProgramSettings{};
+    ws_.store.resetStore();
+    canvas_ = new Canvas(ws_, this);
+    setCentralWidget(canvas_);
+    canvas_->refreshPanelObjects = [this] { RefreshPanelObjects(); };
+    canvas_->showMessage = [this](const UserMessage& m) { message(m); };
+    canvas_->startDialog = [this] { showStartDialog(); };
+    canvas_->elementMenu = [this](int) { grafoMenu_->popup(QCursor::pos()); };
+    canvas_->openPalette = [this](int) { notYetAvailable(); };
+    canvas_->exampleMenu = [this](int i) {
+        static const int lists[] = {0, 1, 2, 9};
+        if (QMenu* menu = exampleMenu(lists[i]))
+            menu->exec(QCursor::pos());
+    };
+    canvas_->programHelp = [this] { showProgramHelp(); };
+    canvas_->interfaceModeChosen = [this](bool full) {
+        InterfaceMode(full);
+        ws_.settings.interfaceMode = full;
+        StoreConfig();
+    };
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    ws_.setLinkObservers({[this](int panel, const std::string& text) { setPanel(panel, qs(text)); },
+                          [this](bool connected) { ConnectTool(connected); }},
+                         [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
+    setCaption();
+    ConnectTool(false);
+    resize(1180, 760);
+}
+
+QAction* MainWindow::action(const char* name, const QString& caption, std::function<void()> run)
+{
+    auto* a = new QAction(caption, this);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    actions_[name] = a;
+    return a;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu("Archivo");
+    file->setObjectName("mnuFile");
+    file->addAction(action("mnuFileNuevo", "Nuevo", [this] { NewProgram(); }));
+    actions_["mnuFileNuevo"]->setShortcut(QKeySequence::New);
+    file->addAction(action("mnuFileAbrir", "Abrir", [this] {
+        ws_.hasHelp = false;
+        canvas_->setHelpPicture(false);
+        OpenProgram();
+        RefreshPanelObjects();
+        ws_.store.pendingDraw = false;
+    }));
+    actions_["mnuFileAbrir"]->setShortcut(QKeySequence::Open);
+    file->addAction(action("mnuFileGuardar", "Guardar", [this] {
+        SaveProgram(false);
+        ws_.store.pendingDraw = false;
+    }));
+    actions_["mnuFileGuardar"]->setShortcut(QKeySequence::Save);
+    file->addAction(action("mnuFileGuardarComo", "Guardar Como", [this] {
+        SaveProgram(true);
+        ws_.store.pendingDraw = false;
+    }));
+    actions_["mnuFileGuardarComo"]->setShortcut(QKeySequence::SaveAs);
+    file->addAction(action("mnuTester", "Tester", [this] { notYetAvailable(); }));
+    file->addSeparator()->setObjectName("mnuFileSep1");
+    file->addAction(action("mnuFileSalir", "Salir", [this] { close(); }));
+    actions_["mnuFileSalir"]->setShortcut(QKeySequence::Quit);
+
+    QMenu* compi = bar->addMenu("Compilacion");
+    compi->setObjectName("mnuCompi");
+    compi->addAction(action("mnuTextCompilar", "Compilar Programa", [this] { notYetAvailable(); }));
+    actions_["mnuTextCompilar"]->setShortcut(Qt::Key_F5);
+    compi->addAction(action("mnuTextCompiGrabar", "Compilar, Grabar y Ejecutar", [this] {
+        if (ws_.brickReady)
+            notYetAvailable();
+    }));
+    compi->addAction(action("mnuEditSource", "Ver y Editar Codigo Fuente", [this] { notYetAvailable(); }));
+
+    QMenu* conexion = bar->addMenu("Conexion");
+    conexion->setObjectName("mnuConexion");
+    conexion->addAction(action("mnuTextConect", "Conectarse con el Ladrillo", [this] { FullComConnect(); }));
+    conexion->addAction(action("mnuTextGrabar", "Grabar en el Ladrillo", [this] {
+        if (ws_.brickReady)
+            notYetAvailable();
+    }));
+    conexion->addAction(action("mnuTextExe", "Ejecutar Programa Ladrillo", [this] { RunBrickProgramCommand(); }));
+    conexion->addAction(action("mnuTextTurnOff", "Apagar Ladrillo", [this] { ws_.link().TurnOffBrick(); }));
+    conexion->addAction(action("mnuTextMonitor", "Iniciar Monitor", [this] { notYetAvailable(); }));
+    conexion->addAction(action("mnuTextConsola", "Iniciar Consola", [this] { notYetAvailable(); }));
+    conexion->addSeparator();
+    QAction* simulated = action("mnuSimulatedBrick", "Usar Ladrillo Simulado", [] {});
+    simulated->setCheckable(true);
+    connect(simulated, &QAction::toggled, this, [this](bool on) {
+        if (on != ws_.settings.useSimulatedBrick) {
+            setSimulatedBrick(on);
+            StoreConfig();
+        }
+    });
+    conexion->addAction(simulated);
+
+    QMenu* ayuda = bar->addMenu("Ayuda");
+    ayuda->setObjectName("mnuAyuda");
+    ayuda->addAction(action("mnuTextGoWeb", "Ir a Brenquil en la Web",
+                            [] { QDesktopServices::openUrl(QUrl(kWebAddress)); }));
+    ayuda->addAction(action("mnuTextAyuda", "Ayuda General", [this] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(ws_.appFile("manual tarvel lab 2.pdf"))));
+    }));
+    actions_["mnuTextAyuda"]->setShortcut(QKeySequence::HelpContents);
+    ayuda->addAction(action("mnuTextAyudaAdvance", "Ayuda Avanzada", [] {}));
+    ayuda->addSeparator()->setObjectName("mnutextSepAyuda");
+    ayuda->addAction(action("mnuTextAcercaDe", "Acerca de....", [this] { showAbout(); }));
+
+    QAction* config = action("mnuConfig", "Configuracion", [this] { showSettings(); });
+    bar->addAction(config);
+
+    // Hidden pop-up menus.
+    grafoMenu_ = new QMenu("GrafoPopUp", this);
+    grafoMenu_->setObjectName("mnuGrafo");
+    for (auto [name, caption] : {std::pair{"mnuGrafoEliminar", "Eliminar"}, {"mnuGrafoModificar", "Modificar"},
+                                 {"mnuGrafoReemplazar", "Reemplazar"}, {"mnuGrafoInsert", "Insertar"},
+                                 {"mnuGrafoInsEsp", "Insertar Espacio"}})
+        grafoMenu_->addAction(action(name, caption, [this] { notYetAvailable(); }));
+    grafoMenu_->addSeparator()->setObjectName("mnuSep2");
+    grafoMenu_->addAction(action("mnuGrafoAyuda", "Ayuda", [this] { showQuickHelp(canvas_->selectedCell()); }));
+    auto* subs = new QMenu("SubsPopUp", this);
+    subs->setObjectName("mnuSubs");
+    subs->addAction(action("mnuSubsEliminar", "Eliminar", [] {}));
+    subs->addAction(action("mnuSubsModificar", "Cambiar Nombre", [] {}));
+    auto* tour = new QMenu("OpcionesTour", this);
+    tour->setObjectName("mnuTourOptions");
+    for (auto [name, caption] : {std::pair{"mnuEndTour", "Terminar Recorrido"}, {"mnuLuzOn", "Encender Luz"},
+                                 {"mnuLuzOff", "Apagar Luz"}, {"mnuCont", "Continuar"}})
+        tour->addAction(action(name, caption, [] {}));
+    for (const auto& menuText : kExampleMenus) {
+        auto* menu = new QMenu(menuText.caption, this);
+        menu->setObjectName(menuText.name);
+        exampleMenus_[menuText.list] = menu;
+    }
+    auto* varbo = new QMenu("ProgsVarbo", this);
+    varbo->setObjectName("mnuProgVarbo");
+    for (int i = 0; i < 8; ++i)
+        varbo->addAction(action(QStringLiteral("mnuProgVarboList_%1").arg(i).toLatin1().constData(),
+                                QStringLiteral("PVarbo_%1").arg(i), [] {}));
+}
+
+QMenu* MainWindow::exampleMenu(int list) const
+{
+    auto it = exampleMenus_.find(list);
+    return it == exampleMenus_.end() ? nullptr : it->second;
+}
+
+void MainWindow::buildToolbar()
+{
+    QToolBar* bar = addToolBar("Toolbar1");
+    bar->setObjectName("Toolbar1");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(32, 32));
+    std::map<std::string, std::function<void()>> run = {
+        {"New", [this] {
+             ws_.hasHelp = false;
+             canvas_->setHelpPicture(false);
+             NewProgram();
+         }},
+        {"Open", [this] {
+             ws_.hasHelp = false;
+             canvas_->setHelpPicture(false);
+             OpenProgram();
+         }},
+        {"Save", [this] { SaveProgram(true); }},
+        {"Run", [this] { RunBrickProgramCommand(); }},
+        {"Compi", [this] {
+             if (ws_.brickReady)
+                 notYetAvailable();
+         }},
+        {"Send", [this] { actions_["mnuTextGrabar"]->trigger(); }},
+        {"CompiSend", [this] { actions_["mnuTextCompiGrabar"]->trigger(); }},
+        {"Conect", [this] { FullComConnect(); }},
+        {"Monitor", [this] { notYetAvailable(); }},
+        {"Consola", [this] { notYetAvailable(); }},
+    };
+    for (const auto& t : kTools) {
+        if (!t.key) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* a = action(t.key, t.caption, run[t.key]);
+        a->setToolTip(t.tooltip);
+        a->setIcon(IconStore::picture("toolbar", QString::number(t.picture)));
+        bar->addAction(a);
+        if (QWidget* button = bar->widgetForAction(a))
+            button->setObjectName(QStringLiteral("Toolbar1_%1").arg(t.key));
+    }
+    auto* web = new ClickLabel(this);
+    web->setObjectName("imgWeb");
+    web->setToolTip("Ir a la pagina web de Brenquil");
+    web->setPixmap(IconStore::pixmap("misc", "1", QSize(347, 32)));
+    web->setCursor(Qt::PointingHandCursor);
+    connect(web, &ClickLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(kWebAddress)); });
+    auto* spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    bar->addWidget(web)->setObjectName("picWeb");
+}
+
+void MainWindow::toolbarPicture(const char* key, int picture)
+{
+    if (auto it = actions_.find(key); it != actions_.end())
+        it->second->setIcon(IconStore::picture("toolbar", QString::number(picture)));
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("sbarMain");
+    bar->setSizeGripEnabled(true);
+    for (int i = 0; i < 7; ++i) {
+        QLabel* panel = i == 6 ? new ClickLabel(kPanels[i].text, this) : new QLabel(kPanels[i].text, this);
+        panel->setObjectName(QStringLiteral("sbarMain_%1").arg(i + 1));
+        panel->setMinimumWidth(px(kPanels[i].widthTwips));
+        panel->setToolTip(kPanels[i].tooltip);
+        panel->setFrameStyle(QFrame::Panel | (i == 6 ? QFrame::Raised : QFrame::Sunken));
+        panel->setAlignment(i == 6 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+        bar->addWidget(panel);
+        panels_[std::size_t(i)] = panel;
+    }
+    panels_[6]->hide();
+}
+
+void MainWindow::setPanel(int panel, const QString& text)
+{
+    if (panel >= 1 && panel <= 7)
+        panels_[std::size_t(panel - 1)]->setText(text);
+}
+
+QString MainWindow::panelText(int panel) const
+{
+    return panel >= 1 && panel <= 7 ? panels_[std::size_t(panel - 1)]->text() : QString();
+}
+
+int MainWindow::message(const UserMessage& m, bool question)
+{
+    if (messageBox)
+        return messageBox(m, question);
+    QMessageBox box(qtIcon(m.icon), qs(m.title), qs(m.text),
+                    question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, this);
+    return box.exec();
+}
+
+void MainWindow::notYetAvailable()
+{
+    message({"Esta herramienta todavia no esta disponible en esta version de Tarvel Lab.", "Aviso",
+             MessageIcon::Information});
+}
+
+void MainWindow::setCaption()
+{
+    setWindowTitle("Tarvel Lab 2.0 : " + qs(ws_.programName));
+}
+
+void MainWindow::startUp(const QString& programToOpen, bool forceSimulated)
+{
+    ws_.settings.comPort = 1;
+    ws_.settings.warnUncodedIcons = true;
+    ws_.library.codeFormatName.clear();
+    ws_.settings.interfaceMode = false;
+    const ConfigLoad config = loadOrCreateConfig(ws_.configPath(), ws_.defaultLibraryPath());
+    ws_.settings = config.settings;
+    if (!config.error.empty())
+        message({config.error, "Error", MessageIcon::Critical});
+    if (!config.created)
+        InterfaceMode(ws_.settings.interfaceMode);
+    if (forceSimulated)
+        ws_.settings.useSimulatedBrick = true;
+    setSimulatedBrick(ws_.settings.useSimulatedBrick);
+    for (const auto& m : ws_.loadLibrary(ws_.settings.libraryPath))
+        message(m);
+    setPanel(3, qs(libraryStatusText(ws_.library)));
+    setPanel(5, qs(memoryStatusText(ws_.library)));
+    fillExampleMenus();
+    canvas_->layoutCanvas();
+    if (auto failure = ws_.checkLibraryIntegrity()) {
+        integrityFailed_ = true;
+        message(*failure);
+    }
+    if (!(ws_.settings.dontShowFlags & kDontShowWelcome))
+        showWelcome();
+    started_ = true;
+    NewProgram();
+    if (!programToOpen.isEmpty()) {
+        const QString path = QFileInfo(programToOpen).absoluteFilePath();
+        ws_.programPath = cp(path);
+        OpenProgram(path);
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!started_)
+        return;
+    // Later resizes repeat the integrity check; its message is shown once, not on every resize.
+    if (auto failure = ws_.checkLibraryIntegrity(); failure && !integrityFailed_) {
+        integrityFailed_ = true;
+        message(*failure);
+    }
+}
+
+void MainWindow::fillExampleMenus()
+{
+    std::string bytes;
+    readWholeFile(ws_.appFile("qp_list.txt"), bytes);
+    ws_.examples = parseExampleList(bytes, ws_.appFile("qp_list.txt"));
+    for (const auto& menuText : kExampleMenus) {
+        QMenu* menu = exampleMenus_[menuText.list];
+        menu->clear();
+        const int items = exampleMenuItems(menuText.list);
+        for (int i = 0; i < items; ++i) {
+            QAction* a = menu->addAction(i == 0 ? QStringLiteral("P%1_0").arg(menuText.caption + 5)
+                                                : QStringLiteral("No Hay Programas Disponibles"));
+            a->setObjectName(QStringLiteral("%1_%2").arg(menuText.items).arg(i));
+            a->setVisible(i == 0);
+            connect(a, &QAction::triggered, this, [this, list = menuText.list, i] { openExample(list, i); });
+        }
+    }
+    for (const auto& e : ws_.examples.entries) {
+        QMenu* menu = exampleMenu(e.list);
+        if (!menu || e.index >= menu->actions().size())
+            continue;
+        QAction* a = menu->actions()[e.index];
+        a->setText(qs(e.caption));
+        a->setVisible(true);
+    }
+    if (!ws_.examples.problems.empty()) {
+        std::string text = "Algunas lineas de la lista de ejemplos no se pudieron usar:";
+        for (const auto& p : ws_.examples.problems)
+            text += "\r\n" + p;
+        message({text, "Aviso", MessageIcon::Warning});
+    }
+}
+
+void MainWindow::openExample(int list, int index)
+{
+    for (const auto& e : ws_.examples.entries) {
+        if (e.list != list || e.index != index)
+            continue;
+        if (e.programFile.size() <= 5)
+            return;
+        OpenHelp(qs(e.helpFile));
+        OpenProgram(qs(e.programFile));
+        RefreshPanelObjects();
+        return;
+    }
+}
+
+void MainWindow::OpenHelp(const QString& helpName)
+{
+    const auto text = exampleHelpText(ws_.appFolder().string(), cp(helpName));
+    ws_.hasHelp = text.has_value();
+    ws_.programHelpText = text.value_or(std::string());
+    canvas_->setHelpPicture(ws_.hasHelp);
+}
+
+void MainWindow::InterfaceMode(bool fullMode)
+{
+    canvas_->setInterfaceMode(fullMode);
+    for (const char* key : {"Run", "Compi", "Send", "Consola", "Monitor"}) {
+        actions_[key]->setEnabled(fullMode);
+        actions_[key]->setVisible(fullMode);
+    }
+}
+
+void MainWindow::RefreshPanelObjects()
+{
+    setPanel(4, qs(objectsStatusText(ws_.store)));
+}
+
+bool MainWindow::askToSaveChanges()
+{
+    if (!ws_.editor.programDirty)
+        return true;
+    const int answer = message({"Desea Guardar los Cambios Realizados en el Programa?", "Aviso", MessageIcon::Question}, true);
+    if (answer == QMessageBox::Yes)
+        SaveProgram(true);
+    return true;
+}
+
+void MainWindow::NewProgram()
+{
+    askToSaveChanges();
+    setPanel(3, qs(libraryStatusText(ws_.library)));
+    setPanel(5, qs(memoryStatusText(ws_.library)));
+    ws_.programName = "Mi Programa.gtf";
+    ws_.programPath = ws_.appFile(ws_.programName);
+    ws_.store.newProgram();
+    ws_.editor = EditorState{};
+    canvas_->resetCanvas();
+    setCaption();
+    canvas_->drawNewElement();
+    ws_.store.pendingDraw = false;
+    RefreshPanelObjects();
+    ConnectTool(ws_.link().brickConnected());
+}
+
+bool MainWindow::SaveProgram(bool saveAs)
+{
+    if (ws_.programName.empty())
+        ws_.programName = "Mi Programa.gtf";
+    ws_.programName = withGtfExtension(ws_.programName);
+    if (ws_.programPath.size() > 3)
+        ws_.programPath = withGtfExtension(ws_.programPath);
+    if (saveAs) {
+        const QString proposed = ws_.programPath.size() > 3 ? qs(ws_.programPath) : qs(ws_.programName);
+        const QString start = QDir::home().filePath(QFileInfo(proposed).fileName());
+        const QString chosen = QFileDialog::getSaveFileName(this, "Guardar Programa Grafico", start,
+                                                            "Archivos de Lenguaje Grafico (*.gtf)");
+        if (chosen.isEmpty())
+            return false;
+        ws_.programPath = cp(chosen);
+    }
+    ws_.programPath = withGtfExtension(ws_.programPath);
+    if (saveAs)
+        setWindowTitle("Tarvel Lab 2.0 : " + QFileInfo(qs(ws_.programPath)).fileName());
+    const FileOutcome outcome = saveProgramFile(ws_.store, ws_.programPath);
+    if (!outcome.ok) {
+        message({outcome.error, "Error", MessageIcon::Critical});
+        return false;
+    }
+    ws_.editor.programDirty = false;
+    return true;
+}
+
+bool MainWindow::OpenProgram(const QString& exampleFileName)
+{
+    askToSaveChanges();
+    ws_.editor.programDirty = false;
+    ws_.editor.editorMode = EditorMode::Normal;
+    ws_.editor.structureCheckOff = false;
+    std::string path;
+    std::string name;
+    if (!exampleFileName.isEmpty()) {
+        const QFileInfo info(exampleFileName);
+        path = info.isAbsolute() ? cp(exampleFileName) : ws_.appFile(cp(exampleFileName));
+        name = info.isAbsolute() ? cp(info.fileName()) : cp(exampleFileName);
+    } else {
+        ws_.programName = withGtfExtension(ws_.programName);
+        if (ws_.programPath.size() > 3)
+            ws_.programPath = withGtfExtension(ws_.programPath);
+        const QString proposed = QFileInfo(qs(ws_.programPath)).fileName();
+        const QString chosen = QFileDialog::getOpenFileName(this, "Abrir Programa Grafico", QDir::home().filePath(proposed),
+                                                            "Archivos de Lenguaje Grafico (*.gtf)");
+        if (chosen.isEmpty())
+            return false;
+        path = cp(chosen);
+        name = cp(QFileInfo(chosen).fileName());
+    }
+    // The file is read whole before the program in memory is replaced: a file that cannot be read
+    // leaves the current program as it was.
+    ProgramStore& store = ws_.store;
+    store.pictureCounter = 1;
+    canvas_->icons().clear();
+    const FileOutcome outcome = openProgramFile(store, path);
+    if (!outcome.ok) {
+        message({outcome.error, "Error", MessageIcon::Critical});
+        return false;
+    }
+    ws_.programPath = path;
+    ws_.programName = name;
+    setCaption();
+    ws_.editor.insertMode = true;
+    canvas_->resetCanvas();
+    canvas_->showLoadedProgram();
+    RefreshPanelObjects();
+    if (!outcome.notes.empty()) {
+        std::string text = "El archivo esta danado; se abrio lo que se pudo leer:";
+        for (const auto& n : outcome.notes)
+            text += "\r\n" + n;
+        message({text, "Aviso", MessageIcon::Warning});
+    }
+    return true;
+}
+
+void MainWindow::ConnectTool(bool connected)
+{
+    const BrickTools tools = brickToolsState(connected, ws_.settings.autoConnect);
+    ws_.brickReady = tools.brickReady;
+    for (const auto& [key, picture] : tools.pictures)
+        toolbarPicture(key, picture);
+    actions_["Conect"]->setText(qs(tools.conectCaption));
+    if (tools.brickReady)
+        ws_.link().SetBrickLeds(0); // refused without effect while the link is closed
+}
+
+void MainWindow::FullComConnect()
+{
+    auto* window = new ConnectingWindow(this);
+    window->adjustSize();
+    window->move(geometry().left() + width() / 2 - window->width() / 2,
+                 geometry().top() + int(height() / 2.3) - window->height() / 2);
+    window->show();
+    const bool connected = ws_.link().ToggleBrickConnection(4, window->progress());
+    if (connected) {
+        setPanel(1, "USB");
+        setPanel(2, "Ladrillo: " + qs(ws_.link().brickName));
+        ConnectTool(true);
+    } else {
+        setPanel(2, "Ladrillo: Ninguno");
+        ConnectTool(false);
+    }
+    if (ws_.usingSimulatedBrick())
+        setPanel(1, "SIM");
+    window->close();
+    window->deleteLater();
+}
+
+void MainWindow::RunBrickProgramCommand()
+{
+    if (!ws_.brickReady)
+        return;
+    if (ws_.link().RunBrickProgram()) {
+        setPanel(2, "Ladrillo: " + qs(ws_.link().brickName));
+        ConnectTool(false);
+        setPanel(2, "Ladrillo: Conectado?");
+    }
+}
+
+void MainWindow::setSimulatedBrick(bool simulated)
+{
+    ws_.settings.useSimulatedBrick = simulated;
+    ws_.useSimulatedBrick(simulated);
+    actions_["mnuSimulatedBrick"]->setChecked(simulated);
+    setPanel(1, simulated ? "SIM" : "USB");
+    setPanel(2, "Ladrillo: Ninguno");
+    ConnectTool(false);
+}
+
+void MainWindow::StoreConfig()
+{
+    const std::string error = storeConfig(ws_.configPath(), ws_.settings);
+    if (!error.empty())
+        message({error, "Error", MessageIcon::Critical});
+}
+
+void MainWindow::showWelcome()
+{
+    auto* welcome = new WelcomeWindow(ws_, this);
+    welcome->storeConfig = [this] { StoreConfig(); };
+    welcome->move(geometry().center() - welcome->rect().center());
+    welcome->show();
+    while (waitForWelcome && welcome->isVisible())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
+}
+
+void MainWindow::showAbout()
+{
+    auto* about = new AboutWindow(ws_, this);
+    about->show();
+}
+
+void MainWindow::showProgramHelp()
+{
+    auto* help = new AppHelpWindow(ws_, this);
+    help->show();
+}
+
+void MainWindow::showSettings()
+{
+    auto* dialog = new SettingsDialog(ws_, this);
+    dialog->connectTool = [this](bool on) { ConnectTool(on); };
+    dialog->storeConfig = [this] { StoreConfig(); };
+    dialog->simulatedBrickChanged = [this](bool on) { setSimulatedBrick(on); };
+    dialog->libraryLoaded = [this](const std::vector<UserMessage>& messages) {
+        for (const auto& m : messages)
+            message(m);
+        setPanel(3, qs(libraryStatusText(ws_.library)));
+        setPanel(5, qs(memoryStatusText(ws_.library)));
+    };
+    dialog->show();
+}
+
+void MainWindow::grabSettings(const QString& file)
+{
+    showSettings();
+    QCoreApplication::processEvents();
+    if (auto* dialog = findChild<SettingsDialog*>())
+        dialog->grab().save(file);
+}
+
+void MainWindow::showStartDialog()
+{
+    auto* dialog = new StartDialog(ws_, this);
+    dialog->descriptionChanged = [this](const QString&) { canvas_->redrawView(); };
+    dialog->show();
+}
+
+void MainWindow::showQuickHelp(int cell)
+{
+    const int s = ws_.store.activeSequence;
+    const ProgramStore& store = ws_.store;
+    const InstructionRecord& r = store.recordAt(s, elementIndex(store, s, cell));
+    auto* help = new QuickHelpWindow(qs(elementHelpText(ws_.library, r.family, r.subtype, r.option)), this);
+    help->show();
+}
+
+} // namespace tarvel

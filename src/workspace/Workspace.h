@@ -1,0 +1,76 @@
+#pragma once
+// The one program, library, settings set, brick link and build state of a running Tarvel Lab,
+// created in main and passed by reference to every window.
+#include "compiler/Assembler.h"
+#include "compiler/CompilationLibrary.h"
+#include "compiler/Translator.h"
+#include "link/BrickLink.h"
+#include "link/SimulatedBrick.h"
+#include "model/ProgramStore.h"
+#include "settings/AppSettings.h"
+#include "settings/ExampleList.h"
+#include "editing/EditorState.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace tarvel {
+
+
+class Workspace {
+public:
+    explicit Workspace(std::filesystem::path appFolder);
+    ~Workspace();
+
+    const std::filesystem::path& appFolder() const { return appFolder_; }
+    std::string appFile(const std::string& name) const { return (appFolder_ / name).string(); }
+    std::string defaultLibraryPath() const { return appFile("Clib_J2A1_USB0.LIB"); }
+    std::string configPath() const { return appFile("Config.txt"); }
+
+    // Loads `path` (or the default) as the library; its sizes go to the store. Messages to show.
+    std::vector<UserMessage> loadLibrary(const std::string& path);
+    // The start-up integrity check: the message when it fails (the element tables are emptied).
+    std::optional<UserMessage> checkLibraryIntegrity();
+
+    // The brick: the simulated one or the real one, chosen by the settings.
+    BrickLink& link() { return *link_; }
+    SimulatedBrick* simulatedBrick() { return simulated_.get(); }
+    void useSimulatedBrick(bool simulated);
+    bool usingSimulatedBrick() const { return simulated_ != nullptr; }
+    // Who shows the link's state, and how waits let events run (set by the main window).
+    void setLinkObservers(LinkEvents events, std::function<void()> pump);
+
+    ProgramStore store;
+    CompilationLibrary library;
+    AppSettings settings;
+    EditorState editor;
+    Translator translator;
+    Assembler assembler{library};
+    std::string programName = "Mi Programa.gtf";
+    std::string programPath;
+    bool brickReady = false;
+    ExampleListResult examples;
+    bool hasHelp = false;
+    std::string programHelpText;
+
+private:
+    void rebuildLink();
+
+    std::filesystem::path appFolder_;
+    SteadyClock clock_;
+    std::unique_ptr<BrickTransport> real_;
+    std::unique_ptr<SimulatedBrick> simulated_;
+    std::unique_ptr<BrickLink> link_;
+    LinkEvents events_;
+    std::function<void()> pump_;
+};
+
+// The element that a sequence shows at a canvas cell.
+inline int elementIndex(const ProgramStore& store, int sequence, int cell)
+{
+    return store.views[std::size_t(sequence)].viewTop + cell;
+}
+
+} // namespace tarvel
