@@ -101,6 +101,7 @@ void Assembler::reset()
     assemblyErrorCount = 0;
     assemblyErrorsText.clear();
     assemblyPass = 0;
+    lineAddress.clear();
     assemblyDone = false;
     cancelled_ = false;
     listedWarnings_.clear();
@@ -144,6 +145,11 @@ void Assembler::assembleLines(const std::vector<std::string>& lines)
 void Assembler::AssembleLine(const std::string& rawLine)
 {
     lineNumber_ = sourceLineNumber++;
+    if (assemblyPass == 1) {
+        if (lineAddress.size() <= std::size_t(lineNumber_))
+            lineAddress.resize(std::size_t(lineNumber_) + 1, -1);
+        lineAddress[std::size_t(lineNumber_)] = imageLength;
+    }
     if (rawLine.empty() || rawLine[0] == ';')
         return;
     std::string line = rawLine.substr(0, rawLine.find(';'));

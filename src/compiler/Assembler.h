@@ -44,6 +44,9 @@ public:
     std::string assemblyErrorsText;
     int assemblyErrorCount = 0;
     bool assemblyDone = false;
+    // The image address at which each source line starts in the second pass (index = line number;
+    // -1 for lines the second pass did not reach).
+    std::vector<int> lineAddress;
     std::vector<Symbol> labelSymbols, constantSymbols, variableSymbols, eepromSymbols;
 
 private:

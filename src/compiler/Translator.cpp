@@ -83,9 +83,16 @@ std::string Translator::TranslateProgram(const ProgramStore& store, const Compil
 {
     startBuild(library, store.programSettings);
     std::string text;
+    elementSpans.clear();
+    int line = 1;
     for (int seq = 0; seq <= kSubroutines; ++seq)
-        for (int i = 0; i < ProgramStore::sequenceSlots(seq) && !store.recordAt(seq, i).empty(); ++i)
-            text += TranslateElement(store.recordAt(seq, i), seq);
+        for (int i = 0; i < ProgramStore::sequenceSlots(seq) && !store.recordAt(seq, i).empty(); ++i) {
+            const std::string part = TranslateElement(store.recordAt(seq, i), seq);
+            const int lines = int(std::count(part.begin(), part.end(), '\n'));
+            elementSpans.push_back({seq, i, line, lines});
+            line += lines;
+            text += part;
+        }
     text += std::string(kLineEnd) + "            END" + kLineEnd;
     generatedSource = text;
     return text;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tarvel {
 
@@ -18,6 +19,14 @@ std::string VariableSourceName(int n);
 // The source file a build writes: "SysTemp.src", or the program's name with ".src" when source
 // files are kept.
 std::string sourceFileName(const std::string& programName, bool storeSourceFiles);
+
+// The source lines one element produced (1-based line numbers of the generated text).
+struct SourceSpan {
+    int sequence = 0;
+    int index = 0;
+    int firstLine = 0;
+    int lineCount = 0;
+};
 
 // Translation state. One translator lives as long as the program: its template locals survive
 // from build to build, as library authors may rely on.
@@ -41,6 +50,8 @@ public:
     int memoryUsed = 0;
     int subroutineBalance = 0;
     std::string generatedSource;
+    // Where each element's text lies in generatedSource, in translation order (TranslateProgram).
+    std::vector<SourceSpan> elementSpans;
 
 private:
     std::string expandKey(int f, int s, int o, const InstructionRecord& record, int sequence);

@@ -155,3 +155,37 @@ TEST_F(ShippedLibrary, EveryElementHasHelp)
             EXPECT_EQ(help.find(';'), std::string::npos);
         }
 }
+
+TEST_F(ShippedLibrary, ElementsMapToTheirSourceLinesAndImageAddresses)
+{
+    store.newProgram();
+    append(store, element(11, 10, 12));
+    append(store, element(13, 10, 10, 2));
+    append(store, element(17, 16, 10));
+    Translator translator;
+    Assembler assembler(library);
+    const auto result = compileProgram(store, library, translator, assembler);
+    ASSERT_EQ(assembler.assemblyErrorsText, "");
+    ASSERT_EQ(translator.elementSpans.size(), 4u);
+    const auto lines = splitSourceLines(result.source);
+    int expectedFirst = 1;
+    int previousAddress = -1;
+    for (std::size_t i = 0; i < translator.elementSpans.size(); ++i) {
+        const SourceSpan& span = translator.elementSpans[i];
+        EXPECT_EQ(span.sequence, 0);
+        EXPECT_EQ(span.index, int(i));
+        EXPECT_EQ(span.firstLine, expectedFirst);
+        expectedFirst += span.lineCount;
+        // Each element's code starts at or after the previous element's.
+        ASSERT_LT(std::size_t(span.firstLine), assembler.lineAddress.size());
+        const int address = assembler.lineAddress[std::size_t(span.firstLine)];
+        EXPECT_GE(address, previousAddress);
+        previousAddress = address;
+    }
+    // The wait's description comment is inside its span.
+    const SourceSpan& wait = translator.elementSpans[2];
+    bool found = false;
+    for (int l = wait.firstLine; l < wait.firstLine + wait.lineCount; ++l)
+        found = found || lines[std::size_t(l - 1)].find(";") == 0;
+    EXPECT_TRUE(found);
+}

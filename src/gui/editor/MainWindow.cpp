@@ -170,32 +170,26 @@ void MainWindow::buildMenus()
         ws_.store.pendingDraw = false;
     }));
     actions_["mnuFileGuardarComo"]->setShortcut(QKeySequence::SaveAs);
-    file->addAction(action("mnuTester", "Tester", [this] { notYetAvailable(); }));
+    file->addAction(action("mnuTester", "Tester", [this] { openTester(); }));
     file->addSeparator()->setObjectName("mnuFileSep1");
     file->addAction(action("mnuFileSalir", "Salir", [this] { close(); }));
     actions_["mnuFileSalir"]->setShortcut(QKeySequence::Quit);
 
     QMenu* compi = bar->addMenu("Compilacion");
     compi->setObjectName("mnuCompi");
-    compi->addAction(action("mnuTextCompilar", "Compilar Programa", [this] { notYetAvailable(); }));
+    compi->addAction(action("mnuTextCompilar", "Compilar Programa", [this] { compileCommand(); }));
     actions_["mnuTextCompilar"]->setShortcut(Qt::Key_F5);
-    compi->addAction(action("mnuTextCompiGrabar", "Compilar, Grabar y Ejecutar", [this] {
-        if (ws_.brickReady)
-            notYetAvailable();
-    }));
-    compi->addAction(action("mnuEditSource", "Ver y Editar Codigo Fuente", [this] { notYetAvailable(); }));
+    compi->addAction(action("mnuTextCompiGrabar", "Compilar, Grabar y Ejecutar", [this] { compileSendCommand(); }));
+    compi->addAction(action("mnuEditSource", "Ver y Editar Codigo Fuente", [this] { openSourceEditor(); }));
 
     QMenu* conexion = bar->addMenu("Conexion");
     conexion->setObjectName("mnuConexion");
     conexion->addAction(action("mnuTextConect", "Conectarse con el Ladrillo", [this] { FullComConnect(); }));
-    conexion->addAction(action("mnuTextGrabar", "Grabar en el Ladrillo", [this] {
-        if (ws_.brickReady)
-            notYetAvailable();
-    }));
+    conexion->addAction(action("mnuTextGrabar", "Grabar en el Ladrillo", [this] { sendCommand(); }));
     conexion->addAction(action("mnuTextExe", "Ejecutar Programa Ladrillo", [this] { RunBrickProgramCommand(); }));
     conexion->addAction(action("mnuTextTurnOff", "Apagar Ladrillo", [this] { ws_.link().TurnOffBrick(); }));
-    conexion->addAction(action("mnuTextMonitor", "Iniciar Monitor", [this] { notYetAvailable(); }));
-    conexion->addAction(action("mnuTextConsola", "Iniciar Consola", [this] { notYetAvailable(); }));
+    conexion->addAction(action("mnuTextMonitor", "Iniciar Monitor", [this] { openMonitor(); }));
+    conexion->addAction(action("mnuTextConsola", "Iniciar Consola", [this] { openConsole(); }));
     conexion->addSeparator();
     QAction* simulated = action("mnuSimulatedBrick", "Usar Ladrillo Simulado", [] {});
     simulated->setCheckable(true);
@@ -278,15 +272,12 @@ void MainWindow::buildToolbar()
          }},
         {"Save", [this] { SaveProgram(true); }},
         {"Run", [this] { RunBrickProgramCommand(); }},
-        {"Compi", [this] {
-             if (ws_.brickReady)
-                 notYetAvailable();
-         }},
+        {"Compi", [this] { compileCommand(); }},
         {"Send", [this] { actions_["mnuTextGrabar"]->trigger(); }},
         {"CompiSend", [this] { actions_["mnuTextCompiGrabar"]->trigger(); }},
         {"Conect", [this] { FullComConnect(); }},
-        {"Monitor", [this] { notYetAvailable(); }},
-        {"Consola", [this] { notYetAvailable(); }},
+        {"Monitor", [this] { openMonitor(); }},
+        {"Consola", [this] { openConsole(); }},
     };
     for (const auto& t : kTools) {
         if (!t.key) {

@@ -37,6 +37,20 @@ public:
     void RunBrickProgramCommand();
     void setSimulatedBrick(bool simulated);
 
+    // Build, download and run, and the source editor (MainWindowBuild.cpp).
+    void compileCommand();
+    void sendCommand();
+    void compileSendCommand();
+    void openSourceEditor();
+
+    // The brick tools (MainWindowTools.cpp).
+    void openMonitor();
+    void openConsole();
+    void openTester();
+
+    // The simulator window (MainWindowSimulator.cpp).
+    void openSimulator();
+
     void setPanel(int panel, const QString& text);
     // Opens the settings dialog and saves a picture of it (documentation screenshots).
     void grabSettings(const QString& file);
