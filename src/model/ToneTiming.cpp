@@ -43,4 +43,14 @@ bool toneTiming(std::int16_t& frequency, std::int16_t& volume, std::int16_t dura
     return outOfRange;
 }
 
+ToneSound toneSound(const ToneTiming& timing)
+{
+    const int ticks = timing.toneHighTicks + timing.toneLowTicks;
+    if (ticks == 0)
+        return {};
+    const double periodSeconds = ticks * 0.000008;
+    const int periods = timing.tonePeriodsHigh * 256 + timing.tonePeriodsLow;
+    return {1.0 / periodSeconds, periods * periodSeconds * 1000.0, double(timing.toneHighTicks) / ticks};
+}
+
 } // namespace tarvel

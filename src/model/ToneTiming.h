@@ -18,4 +18,13 @@ struct ToneTiming {
 // fit in 16 bits the two period bytes keep their previous values.
 bool toneTiming(std::int16_t& frequency, std::int16_t& volume, std::int16_t durationMs, ToneTiming& timing);
 
+// What the brick's tone generator plays for four tone bytes: the square wave's frequency, the time
+// it sounds and the share of each period that is high (the volume).
+struct ToneSound {
+    double frequency = 0;
+    double durationMs = 0;
+    double duty = 0;
+};
+ToneSound toneSound(const ToneTiming& timing);
+
 } // namespace tarvel

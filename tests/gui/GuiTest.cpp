@@ -1,5 +1,7 @@
 // The windows, driven as a user would, on the offscreen platform; widgets found by their names.
+#include "GuiSession.h"
 #include "gui/app/QtText.h"
+#include "gui/audio/TonePlayer.h"
 #include "workspace/Workspace.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/MainWindow.h"
@@ -26,54 +28,7 @@ using namespace tarvel;
 
 namespace {
 
-// A fresh application folder with the shipped files, a workspace and its main window.
-struct Session {
-    explicit Session(const std::string& config = {}, const QString& program = {}, bool simulated = false)
-    {
-        QDir source(TARVEL_APPDIR);
-        for (const QString& f : source.entryList(QDir::Files))
-            if (f != "Config.txt" && !f.endsWith(".src"))
-                QFile::copy(source.filePath(f), dir.filePath(f));
-        if (!config.empty())
-            writeFileReplacing(dir.filePath("Config.txt").toStdString(), config);
-        workspace = std::make_unique<Workspace>(dir.path().toStdString());
-        window = std::make_unique<MainWindow>(*workspace);
-        window->messageBox = [this](const UserMessage& m, bool) {
-            messages.push_back(m.text);
-            return 0;
-        };
-        window->waitForWelcome = false;
-        window->show();
-        window->startUp(program.isEmpty() ? program : dir.filePath(program), simulated);
-    }
-    template <typename T>
-    T* find(const QString& name) const
-    {
-        T* w = window->findChild<T*>(name);
-        if (!w)
-            qWarning() << "no widget" << name;
-        return w;
-    }
-    QString config() const
-    {
-        std::string bytes;
-        readWholeFile(dir.filePath("Config.txt").toStdString(), bytes);
-        return QString::fromStdString(bytes);
-    }
-    void appendElement(const InstructionRecord& r)
-    {
-        workspace->store.currentElement = r;
-        describeElement(workspace->store.currentElement, workspace->store);
-        workspace->store.appendCurrent();
-        window->canvas().afterAppend();
-        window->canvas().drawNewElement();
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Workspace> workspace;
-    std::unique_ptr<MainWindow> window;
-    std::vector<std::string> messages;
-};
+using testsupport::Session;
 
 InstructionRecord element(int f, int s, int o, int a1 = 0, int a2 = 0, const std::string& name = "")
 {
@@ -399,6 +354,20 @@ private slots:
         QVERIFY(info);
         QVERIFY(info->text().contains("Maquina Virtual : J2VM-1.0"));
         QVERIFY(info->text().contains("Codigo Velatrix : " + qs(s.workspace->library.codeFormatName)));
+    }
+
+    void tonePlayerNeverFailsWithoutAudio()
+    {
+        TonePlayer player;
+        ToneTiming timing;
+        std::int16_t frequency = 440, volume = 32;
+        toneTiming(frequency, volume, 50, timing);
+        const bool started = player.play(timing);
+        QCOMPARE(started, TonePlayer::audioAvailable());
+        if (started)
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 3000);
+        player.stop();
+        QVERIFY(!player.isPlaying());
     }
 };
 

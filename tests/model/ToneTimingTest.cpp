@@ -72,3 +72,16 @@ TEST(ToneTiming, PeriodCountAtTheSixteenBitEdge)
     EXPECT_TRUE(toneTiming(f, v, 13108, t)); // 65540 periods
     EXPECT_EQ(t.tonePeriodsLow, 0xDC);
 }
+
+TEST(ToneSound, BytesGiveBackTheToneTheBrickPlays)
+{
+    std::int16_t frequency = 440, volume = 32;
+    ToneTiming timing;
+    toneTiming(frequency, volume, 500, timing);
+    const ToneSound sound = toneSound(timing);
+    // The period is whole ticks of 8 microseconds: 284 ticks, about 440.1 Hz.
+    EXPECT_NEAR(sound.frequency, 440.0, 1.0);
+    EXPECT_NEAR(sound.durationMs, 500.0, 3.0);
+    EXPECT_NEAR(sound.duty, 0.5, 0.01);
+    EXPECT_EQ(toneSound(ToneTiming{}).frequency, 0.0);
+}

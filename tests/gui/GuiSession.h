@@ -1,0 +1,69 @@
+#pragma once
+// A test session: a fresh application folder with the shipped files, a workspace and its main window.
+#include "gui/editor/Canvas.h"
+#include "gui/editor/MainWindow.h"
+#include "model/ElementDescription.h"
+#include "model/TextFile.h"
+#include "workspace/Workspace.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtDebug>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+using namespace tarvel;
+
+struct Session {
+    explicit Session(const std::string& config = {}, const QString& program = {}, bool simulated = false)
+    {
+        QDir source(TARVEL_APPDIR);
+        for (const QString& f : source.entryList(QDir::Files))
+            if (f != "Config.txt" && !f.endsWith(".src"))
+                QFile::copy(source.filePath(f), dir.filePath(f));
+        if (!config.empty())
+            writeFileReplacing(dir.filePath("Config.txt").toStdString(), config);
+        workspace = std::make_unique<Workspace>(dir.path().toStdString());
+        window = std::make_unique<MainWindow>(*workspace);
+        window->messageBox = [this](const UserMessage& m, bool) {
+            messages.push_back(m.text);
+            return 0;
+        };
+        window->waitForWelcome = false;
+        window->show();
+        window->startUp(program.isEmpty() ? program : dir.filePath(program), simulated);
+    }
+    template <typename T>
+    T* find(const QString& name) const
+    {
+        T* w = window->findChild<T*>(name);
+        if (!w)
+            qWarning() << "no widget" << name;
+        return w;
+    }
+    QString config() const
+    {
+        std::string bytes;
+        readWholeFile(dir.filePath("Config.txt").toStdString(), bytes);
+        return QString::fromStdString(bytes);
+    }
+    void appendElement(const InstructionRecord& r)
+    {
+        workspace->store.currentElement = r;
+        describeElement(workspace->store.currentElement, workspace->store);
+        workspace->store.appendCurrent();
+        window->canvas().afterAppend();
+        window->canvas().drawNewElement();
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::string> messages;
+};
+
+} // namespace testsupport
