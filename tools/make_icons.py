@@ -23,7 +23,11 @@ def svg(body, w=W, h=H):
             f'<g stroke-linecap="round" stroke-linejoin="round">{body}</g></svg>\n')
 
 
+BODIES = {}
+
+
 def write(folder, name, body, w=W, h=H):
+    BODIES[(folder, str(name))] = body
     path = ROOT / folder / f"{name}.svg"
     path.parent.mkdir(parents=True, exist_ok=True)
     path.write_text(svg(body, w, h))
@@ -343,4 +347,62 @@ INTRO = (f'<rect x="0" y="0" width="480" height="260" fill="#E8EAF6" stroke="non
          + '<polyline points="230,220 270,200 310,215 350,190 390,205" fill="none" stroke="#FB8C00" stroke-width="5" stroke-dasharray="10 8"/>')
 write("intro", 1, INTRO, 480, 260)
 write("intro", 2, INTRO, 480, 260)
+# ---- picker pictures (imlstTeclas, 48 x 32) ---------------------------------------------------------------
+K = (48, 32)
+
+
+def key(n, body):
+    write("teclas", n, f'<rect x="1" y="1" width="46" height="30" rx="6" fill="white" stroke="#B0BEC5" stroke-width="1.5"/>' + body, *K)
+
+
+for n in range(1, 8):
+    key(n, chip(n, 24, 16, 10))
+for n, symbol in zip(range(8, 13), ["+", "\u2212", "O", "Y", "OX"]):
+    key(n, text(24, 24 if len(symbol) == 1 else 22, symbol, 22 if len(symbol) == 1 else 15, "#6D4C41"))
+for n, symbol in zip(range(13, 19), ["=", "\u2260", "&gt;", "&lt;", "\u2265", "\u2264"]):
+    key(n, text(24, 24, symbol, 22, "#33691E"))
+key(19, pulses(11, 22))
+key(20, '<rect x="8" y="11" width="32" height="10" rx="2" fill="url(#k)" stroke="#37474F" stroke-width="1.5"/>'
+        '<defs><linearGradient id="k"><stop offset="0" stop-color="#263238"/><stop offset="1" stop-color="#FFEB3B"/></linearGradient></defs>')
+key(21, text(24, 23, "01", 16, "#E65100"))
+key(22, '<path d="M8,16 Q14,4 20,16 T32,16 T44,16" fill="none" stroke="#E65100" stroke-width="2.5"/>')
+key(23, '<circle cx="24" cy="16" r="10" fill="#66BB6A" stroke="#37474F" stroke-width="2"/>' + text(24, 21, "I", 12, "white"))
+key(24, '<circle cx="24" cy="16" r="10" fill="#EF5350" stroke="#37474F" stroke-width="2"/>' + text(24, 21, "O", 12, "white"))
+key(25, arrow(10, 16, 38, 16))
+key(26, curved(24, 16, 9, 200, 160 + 360 - 20, "#0288D1").replace("stroke-width=\"3.5\"", "stroke-width=\"2.5\""))
+key(27, '<line x1="10" y1="16" x2="34" y2="16" stroke="#EF6C00" stroke-width="3"/>'
+        '<line x1="36" y1="7" x2="36" y2="25" stroke="#EF6C00" stroke-width="3"/>')
+key(28, '<path d="M14,16 L21,23 L34,9" fill="none" stroke="#43A047" stroke-width="4"/>')
+key(29, '<path d="M15,8 L33,24 M33,8 L15,24" stroke="#E53935" stroke-width="4"/>')
+key(30, text(24, 22, "abc", 13))
+key(31, '<path d="M6,16 Q11,6 16,16 T26,16" fill="none" stroke="#7E57C2" stroke-width="2.5"/>' + chip(1, 36, 16, 8))
+
+# ---- palette items: entry 2i+3 at rest, 2i+4 pressed, from the element pictures (65 x 65) ---------------
+PALETTE_ITEMS = {
+    "imlstMotores": [("motores", n) for n in range(1, 9)],
+    "imlstSalidas": [("salidas", 5), ("salidas", 4), ("salidas", 6), ("salidas", 9), ("salidas", 11)],
+    "imlstEntradas": [("entradas", 2), ("entradas", 3), ("entradas", 5), ("entradas", 6), ("entradas", 8)],
+    "imlstEsperas": [("esperas", 1), ("esperas", 8), ("esperas", 9), ("esperas", 10), ("esperas", 11), ("esperas", 12)],
+    "imlstCalculo": [("calculos", 6), ("calculos", 8), ("calculos", 21)],
+    "imlstDecisiones": [("decisiones", 11), ("decisiones", 12), ("decisiones", 13), ("decisiones", 14),
+                        ("decisiones", 16), ("decisiones", 15)],
+    "imlstSaltos": [("saltos", 2), ("saltos", 3), ("saltos", 4), ("saltos", 5), ("saltos", 6), ("decisiones", 22),
+                    ("saltos", 7)],
+}
+for name, items in PALETTE_ITEMS.items():
+    for i, (folder, n) in enumerate(items):
+        body = BODIES[(folder, str(n))]
+        if (folder, n) == ("calculos", 21):
+            body += BODIES[("calculos", "27")]
+        inner = f'<g transform="translate(-2,-10) scale(0.85)">{body}</g>'
+        write("toolbox", f"{name}_{2 * i + 3}", f'<rect x="2" y="2" width="61" height="61" rx="10" fill="white" '
+              f'stroke="#90A4AE" stroke-width="2"/>' + inner, 65, 65)
+        write("toolbox", f"{name}_{2 * i + 4}", f'<rect x="2" y="2" width="61" height="61" rx="10" fill="#FFF59D" '
+              f'stroke="#F9A825" stroke-width="3"/>' + inner, 65, 65)
+
+# ---- the resource list ------------------------------------------------------------------------------------
+files = sorted(p.relative_to(ROOT.parent).as_posix() for p in ROOT.rglob("*.svg"))
+(ROOT.parent / "icons.qrc").write_text('<!DOCTYPE RCC>\n<RCC version="1.0">\n<qresource prefix="/">\n'
+                                       + "".join(f"  <file>{f}</file>\n" for f in files)
+                                       + "</qresource>\n</RCC>\n")
 print("icons written to", ROOT)

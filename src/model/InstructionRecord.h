@@ -63,6 +63,7 @@ struct InstructionRecord {
     bool is(int f, int s) const { return family == f && subtype == s; }
     bool is(int f, int s, int o) const { return family == f && subtype == s && option == o; }
     bool empty() const { return family == 0; }
+    bool operator==(const InstructionRecord&) const = default;
 };
 
 // A record with the given codes and operands (the rest cleared).

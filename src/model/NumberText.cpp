@@ -1,6 +1,7 @@
 #include "model/NumberText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -71,6 +72,35 @@ long long signedLeadingNumber(std::string_view text)
 long long roundHalfEven(double value)
 {
     return (long long)std::nearbyint(value); // default rounding mode: to nearest, ties to even
+}
+
+double leadingNumber(std::string_view s)
+{
+    std::size_t i = 0;
+    std::string number;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+        number += s[i++];
+    while (i < s.size() && (std::isdigit((unsigned char)s[i]) || s[i] == '.'))
+        number += s[i++];
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E') && number.find_first_of("0123456789") != std::string::npos) {
+        std::string exp = "e";
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '-' || s[j] == '+'))
+            exp += s[j++];
+        if (j < s.size() && std::isdigit((unsigned char)s[j])) {
+            while (j < s.size() && std::isdigit((unsigned char)s[j]))
+                exp += s[j++];
+            number += exp;
+        }
+    }
+    if (number.find_first_of("0123456789") == std::string::npos)
+        return 0;
+    try {
+        const double v = std::stod(number);
+        return std::isfinite(v) ? v : 0;
+    } catch (...) {
+        return 0; // malformed, such as two decimal points: read as nothing
+    }
 }
 
 } // namespace tarvel

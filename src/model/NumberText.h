@@ -18,6 +18,9 @@ std::string plainReal(double value);
 long long leadingDigits(std::string_view word);
 // The same after an optional sign: "-5x" is -5.
 long long signedLeadingNumber(std::string_view text);
+// The number at the start of a text, as a text-to-number conversion reads it:
+// optional sign, digits, optional fraction and exponent; anything else ends it, and no digits give 0.
+double leadingNumber(std::string_view text);
 // Round to the nearest integer, halves to even.
 long long roundHalfEven(double value);
 

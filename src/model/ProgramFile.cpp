@@ -57,37 +57,6 @@ InstructionRecord decodeRecord(const std::uint8_t* in)
     return r;
 }
 
-// The number at the start of a header piece, as a text-to-number conversion reads it: optional
-// sign, digits, optional fraction and exponent; anything else ends it, and no digits give 0.
-double leadingNumber(std::string_view s)
-{
-    std::size_t i = 0;
-    std::string number;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
-        number += s[i++];
-    while (i < s.size() && (std::isdigit((unsigned char)s[i]) || s[i] == '.'))
-        number += s[i++];
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E') && number.find_first_of("0123456789") != std::string::npos) {
-        std::string exp = "e";
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '-' || s[j] == '+'))
-            exp += s[j++];
-        if (j < s.size() && std::isdigit((unsigned char)s[j])) {
-            while (j < s.size() && std::isdigit((unsigned char)s[j]))
-                exp += s[j++];
-            number += exp;
-        }
-    }
-    if (number.find_first_of("0123456789") == std::string::npos)
-        return 0;
-    try {
-        const double v = std::stod(number);
-        return std::isfinite(v) ? v : 0;
-    } catch (...) {
-        return 0; // malformed, such as two decimal points: read as nothing
-    }
-}
-
 long long maskedNumber(std::string_view piece, long long mask)
 {
     const double v = std::clamp(leadingNumber(piece), -9.0e15, 9.0e15);

@@ -3,6 +3,8 @@
 #include "model/ElementDescription.h"
 #include "model/NumberText.h"
 
+#include <algorithm>
+
 namespace tarvel {
 
 namespace {
@@ -91,7 +93,7 @@ const std::vector<InstructionRecord>& ProgramStore::table(int sequence) const
 std::optional<UserMessage> ProgramStore::appendCurrent()
 {
     const int s = activeSequence;
-    int& length = s == 0 ? mainLength_ : subLength_[std::size_t(s - 1)];
+    int& length = lengthOf(s);
     if (length >= sequenceSlots(s))
         return UserMessage{s == 0 ? "No Hay Mas Lugar en el Programa Principal (601 Elementos)"
                                   : "No Hay Mas Lugar en esta Subrutina (129 Elementos)",
@@ -104,6 +106,7 @@ std::optional<UserMessage> ProgramStore::appendCurrent()
     if (lastAppendScrolled) {
         view.viewTop += kGridColumns;
         view.cursorCell -= kGridColumns;
+        ++view.scrollMax;
     }
     pendingDraw = true;
     return std::nullopt;
@@ -180,6 +183,120 @@ bool ProgramStore::addLabel(int sequence, const std::string& label)
     labelTable[std::size_t(sequence)][std::size_t(count)] = label;
     ++count;
     return true;
+}
+
+bool ProgramStore::removeLabel(int sequence, const std::string& label)
+{
+    auto& labels = labelTable[std::size_t(sequence)];
+    int& count = labelCount[std::size_t(sequence)];
+    for (int i = 1; i < kLabelEntries; ++i) {
+        if (labels[std::size_t(i)] != label)
+            continue;
+        for (int j = i; j + 1 < kLabelEntries; ++j)
+            labels[std::size_t(j)] = labels[std::size_t(j + 1)];
+        labels[kLabelEntries - 1].clear();
+        if (count > 0)
+            --count;
+        return true;
+    }
+    return false;
+}
+
+bool ProgramStore::insertRecord(int sequence, int index, const InstructionRecord& record)
+{
+    int& length = lengthOf(sequence);
+    if (length >= sequenceSlots(sequence) || index < 0 || index > length)
+        return false;
+    auto& t = table(sequence);
+    for (int i = length; i > index; --i)
+        t[std::size_t(i)] = t[std::size_t(i - 1)];
+    t[std::size_t(index)] = record;
+    ++length;
+    return true;
+}
+
+void ProgramStore::removeRecord(int sequence, int index)
+{
+    int& length = lengthOf(sequence);
+    if (index < 0 || index >= length)
+        return;
+    auto& t = table(sequence);
+    for (int i = index; i + 1 < length; ++i)
+        t[std::size_t(i)] = t[std::size_t(i + 1)];
+    clearElement(t[std::size_t(length - 1)]);
+    --length;
+}
+
+void ProgramStore::moveSubroutine(int from, int to)
+{
+    table(to) = table(from);
+    lengthOf(to) = lengthOf(from);
+    views[std::size_t(to)] = views[std::size_t(from)];
+    labelTable[std::size_t(to)] = labelTable[std::size_t(from)];
+    labelCount[std::size_t(to)] = labelCount[std::size_t(from)];
+    subroutineNames[std::size_t(to)] = subroutineNames[std::size_t(from)];
+}
+
+void ProgramStore::clearSubroutine(int sequence)
+{
+    for (auto& r : table(sequence))
+        clearElement(r);
+    lengthOf(sequence) = 0;
+    views[std::size_t(sequence)] = SequenceView{};
+    labelTable[std::size_t(sequence)].fill(std::string());
+    labelCount[std::size_t(sequence)] = 0;
+    subroutineNames[std::size_t(sequence)].clear();
+}
+
+void ProgramStore::fitView(int sequence)
+{
+    SequenceView& view = views[std::size_t(sequence)];
+    const int length = sequenceLength(sequence);
+    const int rows = (length + kGridColumns - 1) / kGridColumns;
+    view.scrollMax = std::max(0, rows - kGridCells / kGridColumns);
+    view.cursorCell = length - view.scrollMax * kGridColumns;
+    view.viewTop = std::clamp(view.viewTop, 0, view.scrollMax * kGridColumns);
+}
+
+ProgramSnapshot ProgramStore::snapshot(const ProgramSnapshot* previous) const
+{
+    ProgramSnapshot snap;
+    for (int s = 0; s < kSequences; ++s) {
+        const auto& t = table(s);
+        const auto length = std::size_t(sequenceLength(s));
+        const auto& before = previous ? previous->sequences[std::size_t(s)] : nullptr;
+        if (before && before->size() == length && std::equal(before->begin(), before->end(), t.begin()))
+            snap.sequences[std::size_t(s)] = before;
+        else
+            snap.sequences[std::size_t(s)] =
+                std::make_shared<const std::vector<InstructionRecord>>(t.begin(), t.begin() + std::ptrdiff_t(length));
+    }
+    snap.subroutineCount = subroutineCount;
+    snap.activeSequence = activeSequence;
+    snap.subroutineNames = subroutineNames;
+    snap.labelTable = labelTable;
+    snap.labelCount = labelCount;
+    snap.views = views;
+    return snap;
+}
+
+void ProgramStore::restore(const ProgramSnapshot& snap)
+{
+    for (int s = 0; s < kSequences; ++s) {
+        auto& t = table(s);
+        const auto& saved = *snap.sequences[std::size_t(s)];
+        const int old = sequenceLength(s);
+        std::copy(saved.begin(), saved.end(), t.begin());
+        for (int i = int(saved.size()); i < old; ++i)
+            clearElement(t[std::size_t(i)]);
+        lengthOf(s) = int(saved.size());
+    }
+    subroutineCount = snap.subroutineCount;
+    activeSequence = snap.activeSequence;
+    subroutineNames = snap.subroutineNames;
+    labelTable = snap.labelTable;
+    labelCount = snap.labelCount;
+    views = snap.views;
 }
 
 } // namespace tarvel

@@ -5,6 +5,7 @@
 #include "model/UserMessage.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,10 +23,22 @@ constexpr int kGridCells = 28;       // 7 x 4 visible cells
 
 // What the canvas and the editing operations share about each sequence's view.
 struct SequenceView {
-    int viewTop = 0;      // first visible element
-    int cursorCell = 0;   // cells filled up to the end of the sequence
-    int selectedCell = 0;
-    int scrollValue = 0;
+    int viewTop = 0;    // first visible element, a multiple of 7
+    int cursorCell = 0; // cells filled up to the end of the sequence, counted from the last rows' top
+    int scrollMax = 0;  // rows the view can scroll down
+    bool operator==(const SequenceView&) const = default;
+};
+
+// The program's content at one moment, for undo: each sequence's elements (shared with the previous
+// snapshot while unchanged), the name tables and the view.
+struct ProgramSnapshot {
+    std::array<std::shared_ptr<const std::vector<InstructionRecord>>, 9> sequences;
+    int subroutineCount = 0;
+    int activeSequence = 0;
+    std::array<std::string, 9> subroutineNames;
+    std::array<std::array<std::string, 201>, 9> labelTable;
+    std::array<int, 9> labelCount{};
+    std::array<SequenceView, 9> views{};
 };
 
 // The one program in memory: main sequence, eight subroutines, label tables, settings and the
@@ -76,6 +89,25 @@ public:
 
     // Adds a name to a sequence's label table; false when its 201 entries are taken.
     bool addLabel(int sequence, const std::string& label);
+    // Removes the first entry 1..200 of a sequence's label table with this name; false when none.
+    bool removeLabel(int sequence, const std::string& label);
+
+    // Puts `record` at `index` of `sequence` (0..length), moving that element and the following ones
+    // up one place; false, and nothing changes, when the table is full.
+    bool insertRecord(int sequence, int index, const InstructionRecord& record);
+    // Removes the element at `index` (0..length-1), moving the following ones down one place.
+    void removeRecord(int sequence, int index);
+    // Subroutine places: `to` takes everything of `from` (elements, length, view, labels, name);
+    // a cleared place has no elements, labels, name or view.
+    void moveSubroutine(int from, int to);
+    void clearSubroutine(int sequence);
+    // After elements were inserted or removed: the scroll range that shows the last element in the
+    // bottom row, the cursor counted from it, and the first visible row kept within the range.
+    void fitView(int sequence);
+
+    // Undo: `previous` lets unchanged sequences share their copy.
+    ProgramSnapshot snapshot(const ProgramSnapshot* previous = nullptr) const;
+    void restore(const ProgramSnapshot& snapshot);
 
 private:
     std::vector<InstructionRecord>& table(int sequence);
@@ -85,6 +117,7 @@ private:
     std::array<std::vector<InstructionRecord>, kSubroutines> subSequences_;
     int mainLength_ = 0;
     std::array<int, kSubroutines> subLength_{};
+    int& lengthOf(int sequence) { return sequence == 0 ? mainLength_ : subLength_[std::size_t(sequence - 1)]; }
 };
 
 // Gives every turning and spinning element (10, 12..15) of every sequence the option of the

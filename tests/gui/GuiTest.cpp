@@ -182,7 +182,7 @@ private slots:
         s.appendElement(element(11, 12, 17));
         QCOMPARE(bar->value(), 1);
         QCOMPARE(s.find<QLabel>("imgGrafoScreen_22")->toolTip(), QString("Hacer Sonido : Sonido de ERROR [1]"));
-        QCOMPARE(s.window->canvas().scrollMax(0), 1);
+        QCOMPARE(s.workspace->store.views[0].scrollMax, 1);
     }
 
     void tabsAndJumpToLabel()

@@ -224,7 +224,6 @@ void Canvas::applyTabs()
 
 void Canvas::resetCanvas()
 {
-    scrollMax_.fill(0);
     selectedCell_ = 0;
     setScrollQuietly(0, 0);
     for (int k = 0; k < 28; ++k) {
@@ -404,7 +403,7 @@ void Canvas::afterAppend()
     scrollOneRow();
     const int maximum = scrollBar_->maximum() + 1;
     setScrollQuietly(maximum, normal ? maximum : scrollBar_->value());
-    scrollMax_[std::size_t(s)] = maximum;
+    store.views[std::size_t(s)].scrollMax = maximum;
 }
 
 void Canvas::onScrollChanged(int value)
@@ -439,11 +438,11 @@ void Canvas::showLoadedProgram()
                 element.pictureId = std::int16_t(store.pictureCounter++);
             }
         }
-        scrollMax_[std::size_t(s)] = store.views[std::size_t(s)].viewTop / 7;
+        store.views[std::size_t(s)].scrollMax = store.views[std::size_t(s)].viewTop / 7;
     }
     ws_.settings.warnUncodedIcons = warn;
     store.activeSequence = 0;
-    setScrollQuietly(scrollMax_[0], store.views[0].viewTop / 7);
+    setScrollQuietly(store.views[0].scrollMax, store.views[0].viewTop / 7);
     applyTabs();
     redrawView();
     if (auto warning = store.capacityWarning(); warning && showMessage)
@@ -457,7 +456,7 @@ void Canvas::switchSequence(int n)
     ws_.store.activeSequence = n;
     applyTabs();
     redrawView();
-    setScrollQuietly(scrollMax_[std::size_t(n)], ws_.store.views[std::size_t(n)].viewTop / 7);
+    setScrollQuietly(ws_.store.views[std::size_t(n)].scrollMax, ws_.store.views[std::size_t(n)].viewTop / 7);
     if (refreshPanelObjects)
         refreshPanelObjects();
 }

@@ -40,7 +40,6 @@ public:
     void setInterfaceMode(bool full);
     void layoutCanvas();
 
-    int scrollMax(int sequence) const { return scrollMax_[std::size_t(sequence)]; }
     int selectedCell() const { return selectedCell_; }
     IconStore& icons() { return icons_; }
 
@@ -80,7 +79,6 @@ private:
     std::array<QLabel*, 7> columns_{};
     std::array<QLabel*, 4> rows_{};
     std::array<ClickLabel*, 9> tabs_{};
-    std::array<int, 9> scrollMax_{};
     std::array<QToolButton*, 7> tools_{};
     std::array<ClickLabel*, 4> robotCenter_{};
     std::array<QRadioButton*, 2> mode_{};

@@ -1,0 +1,225 @@
+#include "editing/ElementKinds.h"
+
+#include "model/SpanishText.h"
+
+namespace tarvel {
+
+namespace {
+
+using A = PaletteAction;
+using D = DialogId;
+
+// The condition words of the waits on a condition, by subtype 12..16.
+std::string conditionWord(int subtype)
+{
+    switch (subtype) {
+    case 12: return "Halla Luz";
+    case 13: return "Este Presionado el Sensor";
+    case 14: return std::string("Halla Se") + cp::nTilde + "al del Control";
+    case 15: return "Halla Sonido";
+    case 16: return "Halla Mensaje de la PC";
+    default: return {};
+    }
+}
+
+PaletteItem dialogItem(std::string tooltip, DialogId dialog, int f = 0, int s = 0, std::string action = {},
+                       std::string title = {})
+{
+    return {std::move(tooltip), A::OpenDialog, dialog, f, s, std::move(action), std::move(title), false};
+}
+
+std::vector<Palette> makePalettes()
+{
+    std::vector<Palette> all;
+    all.push_back({"subToolMotores", "imgSubToolMotores", "imlstMotores", "Operacion de Motor", "Motores",
+                   {
+                       dialogItem("Encender Motor(es) en Sentido de Avance", D::MotoresBasico, 10, 10, "Encender",
+                                  "Encender Motor para Avanzar"),
+                       dialogItem("Encender Motor(es) en Sentido de Retroceso", D::MotoresBasico, 10, 11, "Encender",
+                                  "Encender Motor para Retroceder"),
+                       {"Encender Motores en Sentido de Giro a Izquierda (para Vehiculos)", A::InsertAtOnce, D::None,
+                        10, 12, {}, {}, true},
+                       {"Encender Motores en Sentido de Giro a Derecha (para Vehiculos)", A::InsertAtOnce, D::None, 10,
+                        13, {}, {}, true},
+                       {"Encender Motores en Sentido de Giro Anti-Horario (para Vehiculos)", A::InsertAtOnce, D::None,
+                        10, 14, {}, {}, true},
+                       {"Encender Motores en Sentido de Giro Horario (para Vehiculos)", A::InsertAtOnce, D::None, 10,
+                        15, {}, {}, true},
+                       {"Crear Recorrido", A::OpenDialog, D::MotorTour, 0, 0, {}, {}, true},
+                       dialogItem("Apagar Motor(es)", D::MotoresBasico, 10, 17, "Detener", "Apagar Motor"),
+                   }});
+    all.push_back({"subToolSalidas", "imgSubToolSalidas", "imlstSalidas", "Operaciones de Salida", "Salidas",
+                   {
+                       dialogItem("Encender/Apagar Leds de Display del Ladrillo", D::SalidaPantalla),
+                       dialogItem("Encender/Apagar Led Externo", D::SalidaLuces),
+                       dialogItem("Emitir Sonidos", D::SalidaSonido),
+                       dialogItem("Crear Melodias", D::SalidaSonidoTour),
+                       dialogItem("Enviar Mensajes a la PC", D::SalidaMensaje),
+                   }});
+    all.push_back({"subToolEntradas", "imgSubToolEntradas", "imlstEntradas", "Operaciones de Entrada", "Entradas",
+                   {
+                       dialogItem("Leer el Sensor de Luz", D::EntradaLuz),
+                       dialogItem("Leer el Sensor de Tacto", D::EntradaTacto),
+                       dialogItem("Leer el Sensor de Control Remoto (Infrarrojo)", D::EntradaControl),
+                       dialogItem("Leer el Microfono (Sonido)", D::EntradaSonido),
+                       dialogItem("Leer Mensajes del Port Serial (Mensajes de PC)", D::EntradaMensaje),
+                   }});
+    all.push_back(
+        {"subToolEsperas", "imgSubToolEsperas", "imlstEsperas", "Operaciones de Demora", "Esperas",
+         {
+             dialogItem("Generar una Demora por Tiempo", D::EsperaTiempo),
+             dialogItem("Generar un Demora por Estado del Sensor de Luz", D::EsperaDirecta, 0, 12, conditionWord(12),
+                        "Esperar Iluminacion en el sensor de Luz"),
+             dialogItem("Generar un Demora por Estado del Sensor de Tacto", D::EsperaDirecta, 0, 13, conditionWord(13),
+                        "Esperar Presion en el Sensor de Tacto"),
+             dialogItem("Generar un Demora por Estado del Sensor de Control Remoto", D::EsperaDirecta, 0, 14,
+                        conditionWord(14), std::string("Esperar Se") + cp::nTilde + "al del Control Remoto"),
+             dialogItem("Generar un Demora por Estado del Microfono", D::EsperaDirecta, 0, 15, conditionWord(15),
+                        "Esperar Sonido en el Microfono"),
+             dialogItem("Generar un Demora por Espera de Mensaje de PC", D::EsperaDirecta, 0, 16, conditionWord(16),
+                        "Esperar Mensaje de la PC"),
+         }});
+    all.push_back({"subToolCalculo", "imgSubToolCalculo", "imlstCalculo", "Operaciones Logico-Matematicas",
+                   "Calculos",
+                   {
+                       dialogItem("Operaciones Matematicas", D::CalculoMatematico),
+                       dialogItem("Operaciones Logicas", D::CalculoLogico),
+                       dialogItem("Movimiento entre Variables", D::CalculoCarga),
+                   }});
+    all.push_back(
+        {"subToolDecisiones", "imgSubToolDecisiones", "imlstDecisiones", "Bifuraciones de Programa", "Decisiones",
+         {
+             dialogItem("Bifurcar el Programa segun el Estado del Sensor de Luz", D::DecisionDirecta, 0, 16, {},
+                        "Decidir por Nivel Sensor de Luz"),
+             dialogItem("Bifurcar el Programa segun el Estado del Sensor de Tacto", D::DecisionDirecta, 0, 17, {},
+                        "Decidir por Estado de Sensor de Tacto"),
+             dialogItem("Bifurcar el Programa segun el Estado del Sensor de Control Remoto", D::DecisionDirecta, 0, 18,
+                        {}, "Decidir por Estado de Sensor de Control Remoto (Infrarrojo)"),
+             dialogItem("Bifurcar el Programa segun el Estado del Microfono", D::DecisionDirecta, 0, 19, {},
+                        "Decidir por Estado de Microfono"),
+             dialogItem("Bifurcar el Programa por Comparacion", D::DecisionComparar),
+             dialogItem("Bifurcar el Programa segun Estado de Error de Ultima Operacion", D::DecisionDirecta, 0, 20,
+                        {}, "Decidir por Estado Error del Ultimo Proceso"),
+         }});
+    all.push_back({"subToolSaltos", "imgSubToolSaltos", "imlstSaltos", "Saltos y Etiquetas", "Saltos",
+                   {
+                       dialogItem("Crear una Nueva Etiqueta", D::SaltoNuevaEtiq),
+                       dialogItem("Saltar a una Etiqueta Existente", D::SaltoSaltar, 0, 12, {},
+                                  "Saltar a una Etiqueta del Programa"),
+                       dialogItem("Crear una Nueva Subrutina", D::SaltoNuevaSub),
+                       {"Llamar a una Subrutina Existente", A::CallSubroutine, D::SaltoSaltar, 0, 14, {},
+                        "Llamar a un Subrutina", false},
+                       {"Cerrar una Subrutina", A::CloseSubroutine, D::None, 17, 15, {}, {}, true},
+                       dialogItem("Repetir Saltando a una Etiqueta Existente", D::SaltosRepetir),
+                       {"Terminar Programa", A::EndProgram, D::SaltoFinProg, 0, 0, {}, {}, false},
+                   }});
+    return all;
+}
+
+} // namespace
+
+const std::vector<Palette>& palettes()
+{
+    static const std::vector<Palette> all = makePalettes();
+    return all;
+}
+
+const char* dialogFormName(DialogId id)
+{
+    switch (id) {
+    case D::MotoresBasico: return "formMotoresBasico";
+    case D::SalidaLuces: return "formSalidaLuces";
+    case D::SalidaPantalla: return "formSalidaPantalla";
+    case D::SalidaSonido: return "formSalidaSonido";
+    case D::SalidaMensaje: return "formSalidaMensaje";
+    case D::EntradaLuz: return "formEntradaLuz";
+    case D::EntradaTacto: return "formEntradaTacto";
+    case D::EntradaControl: return "formEntradaControl";
+    case D::EntradaSonido: return "formEntradaSonido";
+    case D::EntradaMensaje: return "formEntradaMensaje";
+    case D::EsperaTiempo: return "formEsperaTiempo";
+    case D::EsperaDirecta: return "formEsperaDirecta";
+    case D::CalculoMatematico: return "formCalculoMatematico";
+    case D::CalculoLogico: return "formCalculoLogico";
+    case D::CalculoCarga: return "formCalculoCarga";
+    case D::DecisionComparar: return "formDecisionComparar";
+    case D::DecisionDirecta: return "formDecisionDirecta";
+    case D::SaltosRepetir: return "formSaltosRepetir";
+    case D::SaltoNuevaEtiq: return "formSaltoNuevaEtiq";
+    case D::SaltoSaltar: return "formSaltoSaltar";
+    case D::SaltoNuevaSub: return "formSaltoNuevaSub";
+    case D::SaltoFinProg: return "formSaltoFinProg";
+    case D::MotorTour: return "formMotorTour";
+    case D::SalidaSonidoTour: return "formSalidaSonidoTour";
+    case D::None: break;
+    }
+    return "";
+}
+
+DialogId dialogFor(const InstructionRecord& r)
+{
+    const int f = r.family, s = r.subtype;
+    switch (f) {
+    case family::Motors:
+        if (s == 10 || s == 11 || s == 17)
+            return D::MotoresBasico;
+        return s == 16 ? D::MotorTour : D::None;
+    case family::Outputs:
+        switch (s) {
+        case 10: return D::SalidaLuces;
+        case 11: return D::SalidaPantalla;
+        case 12: return r.option == 14 ? D::SalidaSonidoTour : D::SalidaSonido;
+        case 13: return D::SalidaMensaje;
+        default: return D::None;
+        }
+    case family::Inputs:
+        switch (s) {
+        case 10: return D::EntradaLuz;
+        case 11: return D::EntradaTacto;
+        case 12: return D::EntradaControl;
+        case 13: return D::EntradaSonido;
+        case 14: return D::EntradaMensaje;
+        default: return D::None;
+        }
+    case family::Waits:
+        if (s == 10 || s == 11 || s == 18)
+            return D::EsperaTiempo;
+        return s >= 12 && s <= 16 ? D::EsperaDirecta : D::None;
+    case family::Calculations:
+        if (s == 10 || s == 11)
+            return D::CalculoMatematico;
+        if (s >= 12 && s <= 14)
+            return D::CalculoLogico;
+        return s == 15 ? D::CalculoCarga : D::None;
+    case family::Decisions:
+    case family::DecisionsInverted:
+        if (s >= 10 && s <= 15)
+            return D::DecisionComparar;
+        if (s >= 16 && s <= 20)
+            return D::DecisionDirecta;
+        return s == 21 && f == family::Decisions ? D::SaltosRepetir : D::None;
+    case family::Structure:
+        switch (s) {
+        case structure::Label: return D::SaltoNuevaEtiq;
+        case structure::Jump:
+        case structure::Call: return D::SaltoSaltar;
+        case structure::SubroutineStart: return D::SaltoNuevaSub;
+        case structure::ProgramEnd: return D::SaltoFinProg;
+        default: return D::None;
+        }
+    default: return D::None;
+    }
+}
+
+std::string modifyActionText(const InstructionRecord& r)
+{
+    if (r.is(family::Motors, 10) || r.is(family::Motors, 11))
+        return "Encender";
+    if (r.is(family::Motors, 17))
+        return "Detener";
+    if (r.family == family::Waits)
+        return conditionWord(r.subtype);
+    return {};
+}
+
+} // namespace tarvel
