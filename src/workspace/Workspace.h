@@ -10,6 +10,8 @@
 #include "settings/AppSettings.h"
 #include "settings/ExampleList.h"
 #include "editing/EditorState.h"
+#include "editing/ProgramEditor.h"
+#include "editing/UndoHistory.h"
 
 #include <filesystem>
 #include <functional>
@@ -46,6 +48,8 @@ public:
     CompilationLibrary library;
     AppSettings settings;
     EditorState editor;
+    UndoHistory history;
+    ProgramEditor programEditor{store, editor, history, settings.syntaxAssistantOff};
     Translator translator;
     Assembler assembler{library};
     std::string programName = "Mi Programa.gtf";

@@ -3,6 +3,7 @@
 #include "gui/app/QtText.h"
 #include "workspace/Workspace.h"
 #include "gui/editor/ClickLabel.h"
+#include "editing/ProgramEditor.h"
 #include "model/TextUtil.h"
 
 #include <QFrame>
@@ -41,6 +42,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
     , ws_(workspace)
 {
     setObjectName("formMain");
+    ClickLabel::installAccessibility();
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor("#ECEFF1"));
@@ -53,6 +55,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
     for (int n = 0; n < 9; ++n) {
         auto* tab = new ClickLabel(n == 0 ? QStringLiteral("Mi_Prog") : QString(), this);
         tab->setObjectName(QStringLiteral("lblSubTags_%1").arg(n));
+        tab->accessibleRole = QAccessible::PageTab;
         tab->setAlignment(Qt::AlignCenter);
         tab->setAutoFillBackground(true);
         connect(tab, &ClickLabel::clicked, this, [this, n] { switchSequence(n); });
@@ -86,12 +89,14 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         cells_[std::size_t(k)] = cell;
         auto* one = new ClickLabel(this);
         one->setObjectName(QStringLiteral("lblOne_%1").arg(k));
+        one->accessibleRole = QAccessible::StaticText;
         one->setFont(bold);
         one->setAlignment(Qt::AlignCenter);
         one->hide();
         lblOne_[std::size_t(k)] = one;
         auto* two = new ClickLabel(this);
         two->setObjectName(QStringLiteral("lblTwo_%1").arg(k));
+        two->accessibleRole = QAccessible::StaticText;
         two->setFont(bold);
         two->setAlignment(Qt::AlignCenter);
         two->hide();
@@ -109,6 +114,8 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         auto* tool = new QToolButton(this);
         tool->setObjectName(QStringLiteral("imgTools_%1").arg(i));
         tool->setToolTip(kToolTips[i]);
+        tool->setAccessibleName(qs(palettes()[std::size_t(i)].name));
+        tool->setAccessibleDescription(kToolTips[i]);
         tool->setIcon(IconStore::picture("toolbox", QStringLiteral("%1_1").arg(kToolLists[i])));
         tool->setIconSize(QSize(52, 52));
         tool->setAutoRaise(true);
@@ -128,6 +135,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         auto* picture = new ClickLabel(this);
         picture->setObjectName(QStringLiteral("imgRobotCenter_%1").arg(i));
         picture->setToolTip(kRobotTips[i]);
+        picture->setAccessibleName(kRobotTips[i]);
         const QString list = i < 3 ? "robotcenter" : "robotcentsmall";
         const QString rest = i < 3 ? QString::number(i + 1) : "1";
         const QString down = i < 3 ? QString::number(i + 4) : "2";
@@ -227,8 +235,8 @@ void Canvas::resetCanvas()
     selectedCell_ = 0;
     setScrollQuietly(0, 0);
     for (int k = 0; k < 28; ++k) {
-        cells_[std::size_t(k)]->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
-        cells_[std::size_t(k)]->setToolTip(QString());
+        setCellPicture(k, emptyPicture(), QString());
+        setCellBorder(k, false);
         lblOne_[std::size_t(k)]->hide();
         lblTwo_[std::size_t(k)]->hide();
     }
@@ -254,19 +262,48 @@ void Canvas::updateRowNumbers()
         rows_[std::size_t(r)]->setText(QStringLiteral(" %1").arg(top / 7 + r + 1));
 }
 
-void Canvas::composeInto(InstructionRecord& element, int sequence, bool placing)
+QPixmap Canvas::emptyPicture()
 {
-    int labelPic = 2;
-    if (element.is(family::Structure, structure::Label))
-        labelPic = labelPicture(ws_.store, sequence, placing, element);
-    const auto layers = iconLayers(element, labelPic);
-    setOverlayPositions(element);
-    ws_.editor.previewPictureIndex = layers.empty() ? 0 : 1;
-    if (!layers.empty())
-        lastComposed_ = icons_.compose(layers);
+    if (empty_.isNull())
+        empty_ = icons_.compose({{LayerList::Especial, 1}});
+    return empty_;
+}
+
+void Canvas::setCellPicture(int cell, const QPixmap& picture, const QString& tooltip)
+{
+    ClickLabel* c = cells_[std::size_t(cell)];
+    c->setPixmap(picture);
+    c->setToolTip(tooltip);
+    c->setAccessibleName(tooltip.isEmpty() ? QStringLiteral("Celda vacia") : tooltip);
+}
+
+void Canvas::setCellBorder(int cell, bool on)
+{
+    if (cell < 0 || cell > 27)
+        return;
+    cells_[std::size_t(cell)]->setStyleSheet(on ? QStringLiteral("border: 3px solid #F9A825; border-radius: 8px;")
+                                                : QString());
+    if (on) {
+        cells_[std::size_t(cell)]->raise();
+        lblOne_[std::size_t(cell)]->raise();
+        lblTwo_[std::size_t(cell)]->raise();
+    }
+}
+
+QPixmap Canvas::iconOf(const InstructionRecord& r)
+{
+    return r.pictureId < 1 ? emptyPicture() : icons_.ensure(r.pictureId, storedIconLayers(r));
 }
 
 void Canvas::drawNewElement()
+{
+    for (const auto& m : ws_.programEditor.drawAppended(ws_.store.activeSequence))
+        if (showMessage)
+            showMessage(m);
+    renderLastElement();
+}
+
+void Canvas::renderLastElement()
 {
     ProgramStore& store = ws_.store;
     const int s = store.activeSequence;
@@ -274,21 +311,9 @@ void Canvas::drawNewElement()
     if (length == 0)
         return;
     const int cell = store.views[std::size_t(s)].cursorCell - 1;
-    if (auto refusal = store.capacityCheck()) {
-        if (showMessage)
-            showMessage(*refusal);
-        return;
-    }
-    InstructionRecord& element = store.recordAt(s, length - 1);
-    composeInto(element, s, ws_.editor.insertMode); // overlay positions and the label mark go to the record
-    if (ws_.editor.previewPictureIndex != 0) {
-        icons_.store(store.pictureCounter, lastComposed_);
-        element.pictureId = std::int16_t(store.pictureCounter++);
-    }
-    store.currentElement = element;
+    store.currentElement = store.recordAt(s, length - 1);
+    ws_.editor.previewPictureIndex = store.currentElement.pictureId > 0 ? 1 : 0;
     drawOverlays(cell, false, false);
-    if (auto warning = store.capacityWarning(); warning && showMessage)
-        showMessage(*warning);
 }
 
 void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
@@ -306,19 +331,17 @@ void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
             label->setVisible(visible);
         label->setEnabled(visible);
     };
-    if (r.family == family::Separator || r.empty() || ws_.editor.previewPictureIndex == 0) {
-        if (!keepPicture) {
-            picture->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
-            picture->setToolTip(QString());
-        }
+    (void)picture;
+    if (r.family == family::Separator || r.empty() || r.pictureId < 1) {
+        if (!keepPicture)
+            setCellPicture(cell, emptyPicture(), QString());
         if (r.family == family::Separator || r.empty()) {
             setVisible(lblOne_[std::size_t(cell)], oneVisible_, false);
             setVisible(lblTwo_[std::size_t(cell)], twoVisible_, false);
             return;
         }
     } else if (!keepPicture) {
-        picture->setPixmap(lastComposed_);
-        picture->setToolTip(qs(trimBlanks(r.description)));
+        setCellPicture(cell, iconOf(r), qs(trimBlanks(r.description)));
     }
     const QRect c = cellRect(cell);
     auto place = [&](ClickLabel* label, const OverlayLabel& o, std::array<bool, 28>& flags) {
@@ -349,14 +372,8 @@ void Canvas::redrawView()
         const ProgramStore& store = ws_.store;
         ws_.store.currentElement = store.recordAt(s, top + k); // beyond the table: an empty record
         const InstructionRecord& r = ws_.store.currentElement;
-        ClickLabel* picture = cells_[std::size_t(k)];
-        if (r.pictureId < 1) {
-            picture->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
-            picture->setToolTip(QString());
-        } else {
-            picture->setPixmap(icons_.stored(r.pictureId));
-            picture->setToolTip(qs(trimBlanks(r.description)));
-        }
+        setCellPicture(k, iconOf(r), r.pictureId < 1 ? QString() : qs(trimBlanks(r.description)));
+        setCellBorder(k, false);
         drawOverlays(k, true, true);
     }
     for (int k = 0; k < 28; ++k) {
@@ -372,14 +389,10 @@ void Canvas::scrollOneRow()
     const InstructionRecord keep = ws_.store.currentElement;
     const int s = ws_.store.activeSequence;
     const int top = ws_.store.views[std::size_t(s)].viewTop;
-    for (int k = 0; k < 21; ++k) {
-        cells_[std::size_t(k)]->setPixmap(cells_[std::size_t(k + 7)]->pixmap());
-        cells_[std::size_t(k)]->setToolTip(cells_[std::size_t(k + 7)]->toolTip());
-    }
-    for (int k = 21; k < 28; ++k) {
-        cells_[std::size_t(k)]->setPixmap(icons_.compose({{LayerList::Especial, 1}}));
-        cells_[std::size_t(k)]->setToolTip(QString());
-    }
+    for (int k = 0; k < 21; ++k)
+        setCellPicture(k, cells_[std::size_t(k + 7)]->pixmap(), cells_[std::size_t(k + 7)]->toolTip());
+    for (int k = 21; k < 28; ++k)
+        setCellPicture(k, emptyPicture(), QString());
     for (int k = 0; k < 28; ++k) {
         const ProgramStore& store = ws_.store;
         ws_.store.currentElement = store.recordAt(s, top + k);
@@ -418,35 +431,33 @@ void Canvas::onScrollChanged(int value)
 void Canvas::showLoadedProgram()
 {
     ProgramStore& store = ws_.store;
-    bool capacityShown = false;
-    const bool warn = ws_.settings.warnUncodedIcons;
-    ws_.settings.warnUncodedIcons = false; // one warning per element of a whole file would bury the user
-    for (int s = 0; s < kSequences; ++s) {
-        for (int i = 0; i < store.sequenceLength(s); ++i) {
-            InstructionRecord& element = store.recordAt(s, i);
-            if (store.capacityCheck()) {
-                if (!capacityShown && showMessage)
-                    showMessage(*store.capacityCheck());
-                capacityShown = true; // once per file, not once per element
-                continue;
-            }
-            const int labelPic = element.is(family::Structure, structure::Label) ? labelPictureAt(store, s, i) : 2;
-            const auto layers = iconLayers(element, labelPic);
-            setOverlayPositions(element);
-            if (!layers.empty()) {
-                icons_.store(store.pictureCounter, icons_.compose(layers));
-                element.pictureId = std::int16_t(store.pictureCounter++);
-            }
-        }
-        store.views[std::size_t(s)].scrollMax = store.views[std::size_t(s)].viewTop / 7;
-    }
-    ws_.settings.warnUncodedIcons = warn;
+    // Numbers only: each icon is composed the first time its element is shown.
+    for (const auto& m : numberLoadedIcons(store))
+        if (showMessage)
+            showMessage(m);
     store.activeSequence = 0;
     setScrollQuietly(store.views[0].scrollMax, store.views[0].viewTop / 7);
     applyTabs();
     redrawView();
-    if (auto warning = store.capacityWarning(); warning && showMessage)
-        showMessage(*warning);
+}
+
+void Canvas::showProgramState()
+{
+    ProgramStore& store = ws_.store;
+    const int s = store.activeSequence;
+    applyTabs();
+    setScrollQuietly(store.views[std::size_t(s)].scrollMax, store.views[std::size_t(s)].viewTop / 7);
+    redrawView();
+    if (refreshPanelObjects)
+        refreshPanelObjects();
+}
+
+QRect Canvas::toolGlobalRect(int tool) const
+{
+    if (tool < 0 || tool > 6)
+        return {};
+    const QToolButton* t = tools_[std::size_t(tool)];
+    return QRect(t->mapToGlobal(QPoint(0, 0)), t->size());
 }
 
 void Canvas::switchSequence(int n)

@@ -26,8 +26,16 @@ public:
 
     // Empty canvas: main tab selected, subroutine tabs hidden, no pictures, scroll bar at 0.
     void resetCanvas();
-    // Draws the element just appended to the active sequence (composing its icon).
+    // Draws the element just appended to the active sequence: its icon number and overlay places
+    // (with the capacity messages), then its cell.
     void drawNewElement();
+    // Shows the element just appended, already numbered by the editing operations, in its cell.
+    void renderLastElement();
+    // After an edit that moved elements or changed sequences: tabs, scroll bar and the view.
+    void showProgramState();
+    // The highlight border of a selected cell (modify, insert before, replace).
+    void setCellBorder(int cell, bool on);
+    QRect toolGlobalRect(int tool) const;
     void redrawView();
     void scrollOneRow();
     void drawOverlays(int cell, bool keepPicture, bool deferVisibility);
@@ -57,7 +65,9 @@ protected:
     void resizeEvent(QResizeEvent*) override;
 
 private:
-    void composeInto(InstructionRecord& element, int sequence, bool placing);
+    QPixmap emptyPicture();
+    QPixmap iconOf(const InstructionRecord& record);
+    void setCellPicture(int cell, const QPixmap& picture, const QString& tooltip);
     void updateRowNumbers();
     void onScrollChanged(int value);
     void setScrollQuietly(int maximum, int value);
@@ -86,7 +96,7 @@ private:
     QFrame* workspaceFrame_ = nullptr;
     QFrame* conectTag_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
-    QPixmap lastComposed_; // the icon just composed (the scratch list of one entry)
+    QPixmap empty_;
     int selectedCell_ = 0;
     bool hasHelp_ = false;
 };

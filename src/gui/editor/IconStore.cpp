@@ -63,4 +63,14 @@ QPixmap IconStore::compose(const std::vector<Layer>& layers) const
     return pm;
 }
 
+QPixmap IconStore::ensure(int pictureId, const std::vector<Layer>& layers)
+{
+    auto key = keys_.find(pictureId);
+    if (key == keys_.end() || *key != layers || !buffer_.contains(pictureId)) {
+        buffer_.insert(pictureId, compose(layers));
+        keys_.insert(pictureId, layers);
+    }
+    return buffer_.value(pictureId);
+}
+
 } // namespace tarvel

@@ -22,14 +22,22 @@ public:
     static QString resourcePath(const QString& folder, const QString& name);
     static void ensureResources();
 
-    // The icon store: one composed picture per pictureId.
+    // The icon store: one composed picture per pictureId, with the layers it was composed from.
     void store(int pictureId, const QPixmap& icon) { buffer_.insert(pictureId, icon); }
     QPixmap stored(int pictureId) const { return buffer_.value(pictureId); }
-    void clear() { buffer_.clear(); }
+    // The picture under `pictureId`, composed again only when it was made from other layers (a
+    // modified element reuses its number; undo brings back the element it had before).
+    QPixmap ensure(int pictureId, const std::vector<Layer>& layers);
+    void clear()
+    {
+        buffer_.clear();
+        keys_.clear();
+    }
     int size() const { return int(buffer_.size()); }
 
 private:
     QHash<int, QPixmap> buffer_;
+    QHash<int, std::vector<Layer>> keys_;
 };
 
 } // namespace tarvel

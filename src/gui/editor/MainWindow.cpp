@@ -492,12 +492,10 @@ void MainWindow::NewProgram()
     setPanel(5, qs(memoryStatusText(ws_.library)));
     ws_.programName = "Mi Programa.gtf";
     ws_.programPath = ws_.appFile(ws_.programName);
-    ws_.store.newProgram();
-    ws_.editor = EditorState{};
+    ws_.programEditor.newProgram();
     canvas_->resetCanvas();
     setCaption();
-    canvas_->drawNewElement();
-    ws_.store.pendingDraw = false;
+    canvas_->renderLastElement();
     RefreshPanelObjects();
     ConnectTool(ws_.link().brickConnected());
 }
