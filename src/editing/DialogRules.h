@@ -26,8 +26,16 @@ enum class ControlKind {
 };
 
 struct PickerItem {
+    PickerItem() = default;
+    PickerItem(int picture_, std::string word_, std::string name_ = {})
+        : picture(picture_)
+        , word(std::move(word_))
+        , name(std::move(name_))
+    {
+    }
     int picture = 0;  // entry of imlstTeclas (pickers)
     std::string word; // what the item means: its accessible name, or an option's caption
+    std::string name; // an option button's or check box's own control name (default: control_i)
 };
 
 struct ControlSpec {

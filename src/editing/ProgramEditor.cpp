@@ -24,6 +24,20 @@ std::vector<Layer> storedIconLayers(const InstructionRecord& r)
     return iconLayers(r, isLabel(r) && r.arg3 != 15 ? 2 : 1);
 }
 
+std::vector<Layer> previewIconLayers(const ProgramStore& store, const EditorState& editor)
+{
+    const InstructionRecord& r = store.currentElement;
+    if (!isLabel(r) || !editor.insertMode)
+        return storedIconLayers(r);
+    const int s = store.activeSequence;
+    const int length = store.sequenceLength(s);
+    const InstructionRecord& before = length > 0 ? store.recordAt(s, length - 1) : r;
+    const bool noFlow = length == 0 || before.family == family::Separator ||
+                        before.is(family::Structure, structure::ProgramEnd) ||
+                        before.is(family::Structure, structure::Jump);
+    return iconLayers(r, noFlow ? 1 : 2);
+}
+
 std::vector<UserMessage> numberLoadedIcons(ProgramStore& store)
 {
     std::vector<UserMessage> messages;

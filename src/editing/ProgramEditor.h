@@ -103,5 +103,7 @@ std::vector<UserMessage> numberLoadedIcons(ProgramStore& store);
 
 // The icon layers of a stored element (a label by its mark).
 std::vector<Layer> storedIconLayers(const InstructionRecord& record);
+// The icon a dialog previews for `currentElement`: a new label by the element it will follow.
+std::vector<Layer> previewIconLayers(const ProgramStore& store, const EditorState& editor);
 
 } // namespace tarvel

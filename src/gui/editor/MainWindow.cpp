@@ -113,7 +113,6 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     canvas_->showMessage = [this](const UserMessage& m) { message(m); };
     canvas_->startDialog = [this] { showStartDialog(); };
     canvas_->elementMenu = [this](int) { grafoMenu_->popup(QCursor::pos()); };
-    canvas_->openPalette = [this](int) { notYetAvailable(); };
     canvas_->exampleMenu = [this](int i) {
         static const int lists[] = {0, 1, 2, 9};
         if (QMenu* menu = exampleMenu(lists[i]))
@@ -128,6 +127,7 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     buildMenus();
     buildToolbar();
     buildStatusBar();
+    setUpEditing();
     ws_.setLinkObservers({[this](int panel, const std::string& text) { setPanel(panel, qs(text)); },
                           [this](bool connected) { ConnectTool(connected); }},
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
@@ -174,6 +174,8 @@ void MainWindow::buildMenus()
     file->addSeparator()->setObjectName("mnuFileSep1");
     file->addAction(action("mnuFileSalir", "Salir", [this] { close(); }));
     actions_["mnuFileSalir"]->setShortcut(QKeySequence::Quit);
+
+    buildEditMenu(bar->addMenu("Edicion"));
 
     QMenu* compi = bar->addMenu("Compilacion");
     compi->setObjectName("mnuCompi");
@@ -487,6 +489,7 @@ bool MainWindow::askToSaveChanges()
 
 void MainWindow::NewProgram()
 {
+    closeToolWindow();
     askToSaveChanges();
     setPanel(3, qs(libraryStatusText(ws_.library)));
     setPanel(5, qs(memoryStatusText(ws_.library)));
@@ -496,6 +499,8 @@ void MainWindow::NewProgram()
     canvas_->resetCanvas();
     setCaption();
     canvas_->renderLastElement();
+    showEditorMode();
+    updateUndoActions();
     RefreshPanelObjects();
     ConnectTool(ws_.link().brickConnected());
 }
@@ -530,10 +535,8 @@ bool MainWindow::SaveProgram(bool saveAs)
 
 bool MainWindow::OpenProgram(const QString& exampleFileName)
 {
+    closeToolWindow();
     askToSaveChanges();
-    ws_.editor.programDirty = false;
-    ws_.editor.editorMode = EditorMode::Normal;
-    ws_.editor.structureCheckOff = false;
     std::string path;
     std::string name;
     if (!exampleFileName.isEmpty()) {
@@ -565,7 +568,9 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
     ws_.programPath = path;
     ws_.programName = name;
     setCaption();
-    ws_.editor.insertMode = true;
+    ws_.programEditor.resetEditing();
+    showEditorMode();
+    updateUndoActions();
     canvas_->resetCanvas();
     canvas_->showLoadedProgram();
     RefreshPanelObjects();

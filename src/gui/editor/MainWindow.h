@@ -1,6 +1,7 @@
 #pragma once
 // The application frame (MDIForm1): menus, toolbar, status bar, the canvas, start-up and commands.
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -14,7 +15,10 @@ namespace tarvel {
 
 class Canvas;
 class Workspace;
+struct DialogAccept;
+struct EditOutcome;
 struct UserMessage;
+enum class DialogId;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -51,6 +55,25 @@ public:
     // The simulator window (MainWindowSimulator.cpp).
     void openSimulator();
 
+    // Drawing and editing (MainWindowEditing.cpp).
+    void openPalette(int palette);
+    void choosePaletteItem(int palette, int item);
+    void openElementDialog(DialogId id, const QString& title);
+    void applyEdit(const EditOutcome& outcome);
+    void modifyCommand();
+    void deleteCommand();
+    void insertCommand();
+    void replaceCommand();
+    void separatorCommand();
+    void cancelPendingCommand();
+    void undoCommand();
+    void redoCommand();
+    // The palette or parameter dialog open now, if any.
+    QWidget* toolWindow() const;
+
+    // The path and melody editors (MainWindowTours.cpp).
+    void openTourEditor(DialogId id);
+
     void setPanel(int panel, const QString& text);
     // Opens the settings dialog and saves a picture of it (documentation screenshots).
     void grabSettings(const QString& file);
@@ -64,6 +87,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
@@ -83,6 +107,14 @@ private:
     int message(const UserMessage& m, bool question = false);
     QAction* action(const char* name, const QString& caption, std::function<void()> run);
     void toolbarPicture(const char* key, int picture);
+    void buildEditMenu(QMenu* edit);
+    void setUpEditing();
+    int selectedIndex() const;
+    void closeToolWindow();
+    bool acceptDialog(const DialogAccept& accept);
+    void endModify();
+    void showEditorMode();
+    void updateUndoActions();
 
     Workspace& ws_;
     Canvas* canvas_ = nullptr;
@@ -90,6 +122,7 @@ private:
     std::map<std::string, QAction*> actions_;
     std::map<int, QMenu*> exampleMenus_;
     QMenu* grafoMenu_ = nullptr;
+    QPointer<QWidget> toolWindow_;
     bool started_ = false;
     bool integrityFailed_ = false;
 };

@@ -1,0 +1,271 @@
+// Drawing a program with the mouse: palettes, the calculation dialogs, the element menu, pending
+// insert and replace, undo and redo, on the offscreen platform.
+#include "GuiSession.h"
+#include "gui/app/QtText.h"
+#include "gui/dialogs/ElementDialog.h"
+#include "gui/dialogs/PaletteWindow.h"
+#include "gui/editor/ClickLabel.h"
+#include "model/ProgramFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tarvel;
+using testsupport::Session;
+
+namespace {
+
+struct Drawing : Session {
+    Drawing()
+    {
+        window->messageBox = [this](const UserMessage& m, bool question) {
+            messages.push_back(m.text);
+            return question ? answer : int(QMessageBox::Ok);
+        };
+    }
+    // Opens palette `palette` with its toolbox button and releases item `item`.
+    void pick(int palette, int item)
+    {
+        QTest::mouseClick(find<QToolButton>(QStringLiteral("imgTools_%1").arg(palette)), Qt::LeftButton);
+        auto* p = qobject_cast<PaletteWindow*>(window->toolWindow());
+        QVERIFY(p && p->isVisible());
+        const auto items = p->findChildren<QToolButton*>();
+        QVERIFY(item < items.size());
+        QTest::mouseClick(items[item], Qt::LeftButton);
+    }
+    ElementDialog* dialog() const { return qobject_cast<ElementDialog*>(window->toolWindow()); }
+    void chooseItem(const char* picker, int item)
+    {
+        auto* combo = dialog()->findChild<QComboBox*>(picker);
+        QVERIFY(combo);
+        combo->setCurrentIndex(item - 1);
+    }
+    void ok() { QTest::mouseClick(dialog()->findChild<QPushButton*>("cmdOk"), Qt::LeftButton); }
+    void selectCell(int cell) { window->canvas().selectCell(cell); }
+    void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
+    const InstructionRecord& at(int index) const { return workspace->store.recordAt(workspace->store.activeSequence, index); }
+    int length() const { return workspace->store.sequenceLength(workspace->store.activeSequence); }
+    QString cellName(int cell) const { return find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(cell))->accessibleName(); }
+
+    int answer = QMessageBox::Yes;
+};
+
+} // namespace
+
+class EditingWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void buildAProgramWithPalettesAndDialogs()
+    {
+        Drawing s;
+        QCOMPARE(s.find<QToolButton>("imgTools_4")->accessibleName(), QString("Calculos"));
+        s.pick(4, 0); // arithmetic
+        QVERIFY(s.dialog());
+        QCOMPARE(s.dialog()->objectName(), QString("formCalculoMatematico"));
+        QCOMPARE(s.dialog()->windowTitle(), QString("Calculo Matematico"));
+        QVERIFY(!qobject_cast<PaletteWindow*>(s.window->toolWindow()));
+        auto* argOne = s.dialog()->findChild<QComboBox*>("icmbArgOne");
+        QCOMPARE(argOne->itemData(1, Qt::AccessibleTextRole).toString(), QString("Var. Azul"));
+        s.chooseItem("icmbResult", 2);
+        QCOMPARE(argOne->currentIndex(), 1);
+        s.chooseItem("icmbArgTwo", 6);
+        auto* constant = s.dialog()->findChild<QLineEdit*>("txtConst");
+        QVERIFY(constant->isVisible());
+        constant->clear();
+        QTest::keyClicks(constant, "300");
+        QVERIFY(constant->styleSheet().contains("red"));
+        QVERIFY(s.dialog()->findChild<QLabel*>("lblConstant")->isVisible());
+        s.ok();
+        QVERIFY(!s.window->toolWindow());
+        QCOMPARE(s.length(), 2);
+        QVERIFY(s.at(1).is(14, 10, 11));
+        QCOMPARE(s.at(1).arg1, 2);
+        QCOMPARE(s.at(1).arg2, 255);
+        QCOMPARE(s.cellName(1), qs(s.at(1).description));
+        QCOMPARE(s.cellName(2), QString("Celda vacia"));
+        QVERIFY(s.workspace->editor.programDirty);
+        QCOMPARE(s.window->panelText(4), QString("Objetos:  2/ 2"));
+        // A turning item is inserted at once.
+        s.pick(0, 3);
+        QVERIFY(s.at(2).is(10, 13, 13));
+        // The load dialog with the random value.
+        s.pick(4, 2);
+        s.chooseItem("icmbArgOne", 7);
+        s.chooseItem("icmbArgTwo", 4);
+        s.ok();
+        QVERIFY(s.at(3).is(14, 15, 13));
+        QCOMPARE(s.at(3).arg1, 7);
+        QCOMPARE(s.at(3).arg2, 4);
+        // Saved, the file holds what was drawn.
+        QVERIFY(s.window->SaveProgram(false));
+        ProgramStore reread;
+        QVERIFY(openProgramFile(reread, s.workspace->programPath).ok);
+        QCOMPARE(reread.sequenceLength(0), 4);
+        QVERIFY(reread.recordAt(0, 3).is(14, 15, 13));
+        QVERIFY(!s.workspace->editor.programDirty);
+    }
+
+    void refusalsOfThePalettes()
+    {
+        Drawing s;
+        s.pick(6, 4); // close a subroutine in the main program
+        QCOMPARE(s.messages.back(), std::string("El Fin de Subrutina No Puede Estar Dentro del Cuerpo\r\nPrincipal del Programa!"));
+        QVERIFY(!s.window->toolWindow());
+        QCOMPARE(s.length(), 1);
+        s.pick(1, 3); // the melody editor is not here yet: it says so
+        QVERIFY(!s.messages.empty());
+    }
+
+    void modifyAnElementInPlace()
+    {
+        Drawing s;
+        s.appendElement(makeElement(14, 12, 12, 4, 3, 4));
+        s.selectCell(1);
+        s.trigger("mnuGrafoModificar");
+        QVERIFY(s.dialog());
+        QCOMPARE(s.dialog()->windowTitle(), QString("Calculo Logico [Modificar]"));
+        QCOMPARE(s.dialog()->findChild<QComboBox*>("icmbArgTwo")->currentIndex(), 2);
+        QVERIFY(s.find<QLabel>("imgGrafoScreen_1")->styleSheet().contains("border"));
+        s.chooseItem("icmbOperation", 3);
+        s.ok();
+        QCOMPARE(s.length(), 2);
+        QVERIFY(s.at(1).is(14, 14, 12));
+        QVERIFY(!s.find<QLabel>("imgGrafoScreen_1")->styleSheet().contains("border"));
+        QVERIFY(s.workspace->editor.insertMode);
+        QCOMPARE(s.cellName(1), qs(s.at(1).description));
+    }
+
+    void cancellingAndDeactivationChangeNothing()
+    {
+        Drawing s;
+        s.appendElement(makeElement(14, 10, 12, 1, 1, 1));
+        const auto before = serializeProgram(s.workspace->store);
+        s.selectCell(1);
+        s.trigger("mnuGrafoModificar");
+        s.chooseItem("icmbArgOne", 5);
+        QTest::mouseClick(s.dialog()->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        QVERIFY(!s.window->toolWindow());
+        QCOMPARE(serializeProgram(s.workspace->store), before);
+        QVERIFY(!s.find<QLabel>("imgGrafoScreen_1")->styleSheet().contains("border"));
+        // Another window of the program becoming active cancels the dialog.
+        s.pick(4, 1);
+        QPointer<QWidget> open = s.window->toolWindow();
+        QVERIFY(open);
+        open->activateWindow();
+        QTRY_VERIFY(QGuiApplication::focusWindow() == open->windowHandle());
+        s.window->activateWindow();
+        QTRY_VERIFY(!open);
+        QCOMPARE(serializeProgram(s.workspace->store), before);
+    }
+
+    void insertBeforeReplaceAndCancel()
+    {
+        Drawing s;
+        for (int i = 0; i < 6; ++i)
+            s.appendElement(makeElement(13, 10, 10, i + 1));
+        s.selectCell(5);
+        s.trigger("mnuGrafoInsert");
+        QCOMPARE(s.window->panelText(6), QString("Editor: Insertar Antes"));
+        QVERIFY(s.find<QLabel>("sbarMain_7")->isVisible());
+        QCOMPARE(s.window->panelText(7), QString("Cancelar Insertar"));
+        s.pick(0, 2);
+        QCOMPARE(s.length(), 8);
+        QVERIFY(s.at(5).is(10, 12));
+        QCOMPARE(s.at(6).arg1, 5);
+        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QVERIFY(!s.find<QLabel>("sbarMain_7")->isVisible());
+        // A cancelled insertion.
+        const auto before = serializeProgram(s.workspace->store);
+        s.selectCell(2);
+        s.trigger("mnuGrafoInsert");
+        s.find<ClickLabel>("sbarMain_7")->press();
+        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(serializeProgram(s.workspace->store), before);
+        // Insert on the program start does nothing.
+        s.selectCell(0);
+        s.trigger("mnuGrafoInsert");
+        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        // Replace keeps the length.
+        s.selectCell(3);
+        s.trigger("mnuGrafoReemplazar");
+        QCOMPARE(s.window->panelText(7), QString("Cancelar Reemplazar"));
+        s.pick(4, 2);
+        s.ok();
+        QCOMPARE(s.length(), 8);
+        QVERIFY(s.at(3).is(14, 15, 11));
+        // A separator.
+        s.selectCell(2);
+        s.trigger("mnuGrafoInsEsp");
+        QCOMPARE(s.length(), 9);
+        QCOMPARE(s.at(2).family, family::Separator);
+        QCOMPARE(s.cellName(2), QString("Celda vacia"));
+    }
+
+    void deleteSubroutineUndoAndRedo()
+    {
+        Drawing s;
+        const auto empty = serializeProgram(s.workspace->store);
+        ProgramEditor& editor = s.workspace->programEditor;
+        for (const char* name : {"uno", "dos", "tres"}) {
+            editor.openPalette();
+            s.workspace->store.currentElement.family = 17;
+            s.workspace->store.currentElement.subtype = 13;
+            s.window->applyEdit(editor.acceptSubroutine(name));
+            s.window->applyEdit(editor.choosePaletteItem(0, 2).outcome);
+        }
+        QVERIFY(s.find<QLabel>("lblSubTags_3")->isVisible());
+        s.window->canvas().switchSequence(2);
+        s.selectCell(0);
+        s.answer = QMessageBox::No;
+        s.trigger("mnuGrafoEliminar");
+        QCOMPARE(s.workspace->store.subroutineCount, 3);
+        s.answer = QMessageBox::Yes;
+        s.trigger("mnuGrafoEliminar");
+        QCOMPARE(s.workspace->store.subroutineCount, 2);
+        QCOMPARE(s.workspace->store.activeSequence, 0);
+        QCOMPARE(s.find<QLabel>("lblSubTags_2")->text(), QString("tres"));
+        QVERIFY(!s.find<QLabel>("lblSubTags_3")->isVisible());
+        const auto last = serializeProgram(s.workspace->store);
+        auto* undo = s.window->findChild<QAction*>("mnuEditDeshacer");
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        while (undo->isEnabled())
+            undo->trigger();
+        QCOMPARE(serializeProgram(s.workspace->store), empty);
+        QVERIFY(!s.find<QLabel>("lblSubTags_1")->isVisible());
+        QVERIFY(s.workspace->editor.programDirty);
+        auto* redo = s.window->findChild<QAction*>("mnuEditRehacer");
+        while (redo->isEnabled())
+            redo->trigger();
+        QCOMPARE(serializeProgram(s.workspace->store), last);
+        QCOMPARE(s.find<QLabel>("lblSubTags_2")->text(), QString("tres"));
+        // Opening or a new program forgets the history.
+        s.answer = QMessageBox::No;
+        s.window->NewProgram();
+        QVERIFY(!undo->isEnabled());
+    }
+
+    void newProgramDuringAPendingInsertion()
+    {
+        Drawing s;
+        s.appendElement(makeElement(13, 10, 10, 1));
+        s.appendElement(makeElement(13, 10, 10, 2));
+        s.selectCell(1);
+        s.trigger("mnuGrafoInsert");
+        s.answer = QMessageBox::No;
+        s.window->NewProgram();
+        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(s.workspace->editor.editorMode, EditorMode::Normal);
+        s.pick(0, 2);
+        QCOMPARE(s.length(), 2); // appended, not inserted
+    }
+};
+
+QTEST_MAIN(EditingWindowTest)
+#include "EditingWindowTest.moc"
