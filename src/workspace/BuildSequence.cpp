@@ -254,7 +254,8 @@ std::optional<BuildAction> BuildSequence::run()
         return fail(BuildFailure::Run);
     screen_.status = "Listo!";
     result_.ran = true;
-    return endStep();
+    endStep();
+    return pause(); // "Listo!" shows before "Terminado!"
 }
 
 std::optional<BuildAction> BuildSequence::finish()
