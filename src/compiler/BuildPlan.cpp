@@ -110,6 +110,39 @@ std::string programSizeText(int imageLength)
     return "Memoria: " + plainNumber(imageLength);
 }
 
+std::string editorTextFromSource(const std::string& source)
+{
+    std::string text;
+    text.reserve(source.size());
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        if (source[i] != '\r')
+            text += source[i];
+        else if (i + 1 >= source.size() || source[i + 1] != '\n')
+            text += '\n';
+    }
+    return text;
+}
+
+std::string sourceFromEditorText(const std::string& text)
+{
+    std::string source;
+    source.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n')
+            source += '\r';
+        source += c;
+    }
+    return source;
+}
+
+std::string editorTextOfFile(const std::string& bytes)
+{
+    std::string text = editorTextFromSource(bytes);
+    if (text.empty() || text.back() != '\n')
+        text += '\n';
+    return text;
+}
+
 int assemblyMessageLine(const std::string& line)
 {
     // The entry starts with the line number in signed form, then " - ".

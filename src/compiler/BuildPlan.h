@@ -85,6 +85,13 @@ bool imageCanBeSent(int imageLength, int libraryCapacity);
 // Texts of the source editor after a build.
 std::string errorCountText(int assemblyErrorCount); // "Errores : (n)"
 std::string programSizeText(int imageLength);       // "Memoria: n"
+// Line ends between the system's files (CR LF) and the editor's text (LF): a file's CR LF and lone CR
+// become LF; the editor's LF become CR LF.
+std::string editorTextFromSource(const std::string& source);
+std::string sourceFromEditorText(const std::string& text);
+// The text a source file shows in the editor: its content followed by a line end (none is added
+// when it already ends with one, so that opening and saving again keeps the file as it was).
+std::string editorTextOfFile(const std::string& bytes);
 // The source line an assembler message names (" 12 - Error: ..."), or 0 when the line names none.
 int assemblyMessageLine(const std::string& messageLine);
 

@@ -87,6 +87,16 @@ TEST(BuildPlan, PanelAndEditorTexts)
     EXPECT_FALSE(imageCanBeSent(255, 254));
 }
 
+TEST(BuildPlan, LineEndsBetweenFilesAndTheEditor)
+{
+    EXPECT_EQ(editorTextFromSource("a\r\nb\rc\n\r\n"), "a\nb\nc\n\n");
+    EXPECT_EQ(sourceFromEditorText("a\nb\n"), "a\r\nb\r\n");
+    EXPECT_EQ(sourceFromEditorText(editorTextFromSource("x\r\n\r\ny")), "x\r\n\r\ny");
+    EXPECT_EQ(editorTextOfFile(" STOP"), " STOP\n");
+    EXPECT_EQ(editorTextOfFile(" STOP\r\n"), " STOP\n");
+    EXPECT_EQ(editorTextOfFile(""), "\n");
+}
+
 TEST(BuildPlan, LineNamedByAnAssemblerMessage)
 {
     EXPECT_EQ(assemblyMessageLine(" 12 - Error: Instruccion Inexistente [1008] : FOO"), 12);

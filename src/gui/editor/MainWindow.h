@@ -1,6 +1,7 @@
 #pragma once
 // The application frame (MDIForm1): menus, toolbar, status bar, the canvas, start-up and commands.
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
@@ -13,7 +14,9 @@ class QToolButton;
 namespace tarvel {
 
 class Canvas;
+class FormEditSource;
 class Workspace;
+struct BuildResult;
 struct UserMessage;
 
 class MainWindow : public QMainWindow {
@@ -42,6 +45,15 @@ public:
     void sendCommand();
     void compileSendCommand();
     void openSourceEditor();
+    // Starts a build in the build window unless one is running (false then); `done` gets its result.
+    bool runBuild(int buildMode, const std::string& editorText = {},
+                  std::function<void(const BuildResult&)> done = {});
+    FormEditSource* sourceEditor() const;
+
+private:
+    QPointer<FormEditSource> sourceEditor_;
+
+public:
 
     // The brick tools (MainWindowTools.cpp).
     void openMonitor();
