@@ -296,7 +296,10 @@ void FormEditSource::build(int buildMode, bool results)
 
 void FormEditSource::showResults()
 {
-    txtDebug_->setPlainText(qs(editorTextFromSource(ws_.assembler.assemblyErrorsText)));
+    QString list = qs(editorTextFromSource(ws_.assembler.assemblyErrorsText));
+    if (list.endsWith('\n'))
+        list.chop(1); // one line per message, no empty line after them
+    txtDebug_->setPlainText(list);
     lblErrores_->setText(qs(errorCountText(ws_.assembler.assemblyErrorCount)));
     lblProgSize_->setText(qs(programSizeText(ws_.assembler.imageLength)));
 }
