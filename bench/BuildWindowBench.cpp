@@ -52,7 +52,8 @@ struct Gui {
     }
     bool buildOver()
     {
-        return runUntil([this] { return workspace->buildMode == 255 && !window->findChild<QWidget*>("formScreenCompi"); });
+        return runUntil(
+            [this] { return workspace->buildMode == 255 && !window->findChild<QWidget*>("formScreenCompi"); });
     }
     QString status() const
     {

@@ -12,7 +12,8 @@ using S = BuildStep;
 TEST(BuildPlan, CaptionsOfEveryCallerAndOfSingleBits)
 {
     EXPECT_EQ(buildCaption(buildModes::Compile), "Compilar Grafos, Generar Codigo");
-    EXPECT_EQ(buildCaption(buildModes::CompileSendRun), "Compilar Grafos, Generar Codigo, Enviar Codigo y Correr Programa");
+    EXPECT_EQ(
+        buildCaption(buildModes::CompileSendRun), "Compilar Grafos, Generar Codigo, Enviar Codigo y Correr Programa");
     EXPECT_EQ(buildCaption(buildModes::Send), "Enviar Codigo al Ladrillo");
     EXPECT_EQ(buildCaption(buildModes::EditorCompile), "Generar Codigo");
     EXPECT_EQ(buildCaption(buildModes::EditorCompileSendRun), "Generar Codigo, Enviar Codigo y Correr Programa");
@@ -57,7 +58,8 @@ TEST(BuildPlan, FailureTexts)
         return t.status + " / " + t.error;
     };
     EXPECT_EQ(text(BuildFailure::Subroutines), "Una o Varias Subrutinas No Tienen Final! / Error de Programacion");
-    EXPECT_EQ(text(BuildFailure::Memory, 200), "El Programa Excede la Memoria Disponible! (200) / Error de Espacio de Memoria");
+    EXPECT_EQ(text(BuildFailure::Memory, 200),
+        "El Programa Excede la Memoria Disponible! (200) / Error de Espacio de Memoria");
     EXPECT_EQ(text(BuildFailure::Send), "Error al Enviar Programa! / Error de Conexion! (2)");
     EXPECT_EQ(text(BuildFailure::Run), "Error al ejecutar! / Error de Conexion! (1)");
     EXPECT_EQ(text(BuildFailure::Integrity), "Falla en la Libreria de Datos de Compilacion! / Error de Libreria");
@@ -69,7 +71,8 @@ TEST(BuildPlan, FailureTexts)
     EXPECT_EQ(box.icon, MessageIcon::Warning);
     EXPECT_EQ(std::count(box.text.begin(), box.text.end(), '\n'), 3);
     EXPECT_EQ(box.text.substr(0, 42), "Se ha generado un error de sintaxis intern");
-    EXPECT_NE(box.text.find("\r\n- Libreria Incorrecta: La Libreria que esta Utilizando No Coincide"), std::string::npos);
+    EXPECT_NE(
+        box.text.find("\r\n- Libreria Incorrecta: La Libreria que esta Utilizando No Coincide"), std::string::npos);
 }
 
 TEST(BuildPlan, PanelAndEditorTexts)
@@ -135,9 +138,12 @@ TEST(SourceHighlight, TheAssemblersViewOfALine)
     EXPECT_EQ(parts(" ldi VRoja, $1F ; tres", mnemonics),
               (std::vector<Part>{{"ldi", K::Mnemonic}, {"$1F", K::Number}, {"; tres", K::Comment}}));
     EXPECT_EQ(parts("otra:", mnemonics), (std::vector<Part>{{"otra:", K::Label}}));
-    EXPECT_EQ(parts("VRoja VAR 1", mnemonics), (std::vector<Part>{{"VRoja", K::Label}, {"VAR", K::Directive}, {"1", K::Number}}));
-    EXPECT_EQ(parts(" DS \"a;b, c\"", mnemonics), (std::vector<Part>{{"DS", K::Directive}, {"\"a", K::String}, {";b, c\"", K::Comment}}));
-    EXPECT_EQ(parts(" DS 'hola mundo'", mnemonics), (std::vector<Part>{{"DS", K::Directive}, {"'hola mundo'", K::String}}));
+    EXPECT_EQ(parts("VRoja VAR 1", mnemonics),
+        (std::vector<Part> { { "VRoja", K::Label }, { "VAR", K::Directive }, { "1", K::Number } }));
+    EXPECT_EQ(parts(" DS \"a;b, c\"", mnemonics),
+        (std::vector<Part> { { "DS", K::Directive }, { "\"a", K::String }, { ";b, c\"", K::Comment } }));
+    EXPECT_EQ(parts(" DS 'hola mundo'", mnemonics),
+        (std::vector<Part> { { "DS", K::Directive }, { "'hola mundo'", K::String } }));
     EXPECT_EQ(parts(" LDK 'A', %101", mnemonics),
               (std::vector<Part>{{"LDK", K::Mnemonic}, {"'A'", K::Number}, {"%101", K::Number}}));
     EXPECT_EQ(parts("            END", mnemonics), (std::vector<Part>{{"END", K::Directive}}));

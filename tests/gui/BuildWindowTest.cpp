@@ -39,7 +39,7 @@ struct Session {
                 QFile::copy(source.filePath(f), dir.filePath(f));
         // Full interface, no welcome window, the simulated brick.
         writeFileReplacing(dir.filePath("Config.txt").toStdString(),
-                           "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n" + dir.filePath("Clib_J2A1_USB0.LIB").toStdString() + "\r\n1\r\n");
+            "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n" + dir.filePath("Clib_J2A1_USB0.LIB").toStdString() + "\r\n1\r\n");
         workspace = std::make_unique<Workspace>(dir.path().toStdString());
         window = std::make_unique<MainWindow>(*workspace);
         window->messageBox = [this](const UserMessage& m, bool) {
@@ -198,7 +198,8 @@ private slots:
         const auto before = s.ws().simulatedBrick()->receivedReports().size();
         s.action("mnuTextCompiGrabar")->trigger();
         QVERIFY(s.waitForBuild());
-        QCOMPARE(s.inBuild<QLabel>("lblConectStatus")->text(), QString("El Programa Excede la Memoria Disponible! (40)"));
+        QCOMPARE(
+            s.inBuild<QLabel>("lblConectStatus")->text(), QString("El Programa Excede la Memoria Disponible! (40)"));
         QVERIFY(s.inBuild<QLabel>("lblError")->isVisible());
         QCOMPARE(s.inBuild<QLabel>("lblError")->text(), QString("Error de Espacio de Memoria"));
         QCOMPARE(s.ws().buildMode, 15); // until the user closes
@@ -230,7 +231,8 @@ private slots:
         QVERIFY(s.waitForBuild());
         QVERIFY(!s.statuses.contains("Compilando Fuente..."));
         QVERIFY(!s.statuses.contains("Terminado!"));
-        QCOMPARE(s.inBuild<QLabel>("lblConectStatus")->text(), QString("El Programa No Genera Codigo para el Ladrillo!"));
+        QCOMPARE(
+            s.inBuild<QLabel>("lblConectStatus")->text(), QString("El Programa No Genera Codigo para el Ladrillo!"));
         s.pressCerrar();
     }
 

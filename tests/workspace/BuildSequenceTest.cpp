@@ -117,7 +117,8 @@ TEST_F(BuildSequenceTest, CompileAGoodProgram)
     EXPECT_EQ(t.panels, (std::vector<std::pair<int, std::string>>{{5, "Memoria: 10/(255)"}}));
     // The source file is the translation, with its trailer.
     EXPECT_EQ(fileText("SysTemp.src"), ws->translator.generatedSource);
-    EXPECT_EQ(ws->translator.generatedSource.substr(ws->translator.generatedSource.size() - 19), "\r\n            END\r\n");
+    EXPECT_EQ(
+        ws->translator.generatedSource.substr(ws->translator.generatedSource.size() - 19), "\r\n            END\r\n");
 }
 
 TEST_F(BuildSequenceTest, SourceFileNamedAfterTheProgram)
@@ -258,8 +259,10 @@ TEST_F(BuildSequenceTest, AutomaticConnectionWithoutABrick)
     ws->brickReady = true;
     ws->simulatedBrick()->plug(false);
     const Trace t = build(buildModes::CompileSendRun);
-    EXPECT_NE(std::find(t.statuses.begin(), t.statuses.end(), "Iniciando Conexion con el Ladrillo..."), t.statuses.end());
-    EXPECT_NE(std::find(t.panels.begin(), t.panels.end(), std::pair<int, std::string>{2, "Ladrillo: Conectando..."}), t.panels.end());
+    EXPECT_NE(
+        std::find(t.statuses.begin(), t.statuses.end(), "Iniciando Conexion con el Ladrillo..."), t.statuses.end());
+    EXPECT_NE(std::find(t.panels.begin(), t.panels.end(), std::pair<int, std::string> { 2, "Ladrillo: Conectando..." }),
+        t.panels.end());
     EXPECT_EQ(t.panels.back(), (std::pair<int, std::string>{2, "Ladrillo: Ninguno"}));
     EXPECT_EQ(result.failure, BuildFailure::Send);
 }

@@ -65,9 +65,10 @@ void MainWindow::openSourceEditor()
 {
     if (!sourceEditor_) {
         sourceEditor_ = new FormEditSource(ws_, this);
-        sourceEditor_->runBuild = [this](int mode, const std::string& text, std::function<void(const BuildResult&)> done) {
-            return runBuild(mode, text, std::move(done));
-        };
+        sourceEditor_->runBuild
+            = [this](int mode, const std::string& text, std::function<void(const BuildResult&)> done) {
+                  return runBuild(mode, text, std::move(done));
+              };
         sourceEditor_->runBrickProgram = [this] { RunBrickProgramCommand(); };
         sourceEditor_->programRan = [this] {
             ConnectTool(false);
