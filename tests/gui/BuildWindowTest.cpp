@@ -1,15 +1,12 @@
 // The build window and the source editor, driven from the main window as a student would, with the
 // simulated brick; widgets found by their names.
+#include "GuiSession.h"
+
 #include "gui/app/QtText.h"
 #include "gui/build/FormEditSource.h"
 #include "gui/build/FormScreenCompi.h"
 #include "gui/build/SourceCodeEdit.h"
-#include "gui/editor/Canvas.h"
-#include "gui/editor/MainWindow.h"
-#include "model/ElementDescription.h"
-#include "model/ProgramFile.h"
 #include "model/TextFile.h"
-#include "workspace/Workspace.h"
 
 #include <QAction>
 #include <QDir>
@@ -18,37 +15,20 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 
-#include <memory>
-
 using namespace tarvel;
 
 namespace {
 
-struct Session {
+// The shared session, full interface, no welcome window, the simulated brick.
+struct Session : testsupport::Session {
     Session()
+        : testsupport::Session("1\r\n1\r\n1\r\n0\r\n1\r\n1\r\nClib_J2A1_USB0.LIB\r\n1\r\n", {}, true)
     {
-        QDir source(TARVEL_APPDIR);
-        for (const QString& f : source.entryList(QDir::Files))
-            if (f != "Config.txt" && !f.endsWith(".src"))
-                QFile::copy(source.filePath(f), dir.filePath(f));
-        // Full interface, no welcome window, the simulated brick.
-        writeFileReplacing(dir.filePath("Config.txt").toStdString(),
-            "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n" + dir.filePath("Clib_J2A1_USB0.LIB").toStdString() + "\r\n1\r\n");
-        workspace = std::make_unique<Workspace>(dir.path().toStdString());
-        window = std::make_unique<MainWindow>(*workspace);
-        window->messageBox = [this](const UserMessage& m, bool) {
-            boxes.push_back(m);
-            return 0;
-        };
-        window->waitForWelcome = false;
-        window->show();
-        window->startUp({}, true);
     }
     Workspace& ws() { return *workspace; }
     QAction* action(const char* name) { return window->findChild<QAction*>(name); }
@@ -64,14 +44,6 @@ struct Session {
     {
         QVERIFY(ws().link().IdentifyBrick());
         window->ConnectTool(true);
-    }
-    void append(const InstructionRecord& r)
-    {
-        ws().store.currentElement = r;
-        describeElement(ws().store.currentElement, ws().store);
-        ws().store.appendCurrent();
-        window->canvas().afterAppend();
-        window->canvas().drawNewElement();
     }
     // Lets events run until the build is over or waits for "Cerrar", noting each status shown.
     bool waitForBuild(int timeoutMs = 15000)
@@ -105,10 +77,6 @@ struct Session {
         return qs(bytes);
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<Workspace> workspace;
-    std::unique_ptr<MainWindow> window;
-    std::vector<UserMessage> boxes;
     QStringList statuses;
 };
 
@@ -144,7 +112,7 @@ private slots:
         QCOMPARE(s.window->panelText(5), QString("Memoria: 40/(255)"));
         QCOMPARE(s.ws().assembler.imageLength, 40);
         QVERIFY(s.ws().simulatedBrick()->receivedReports().empty());
-        QVERIFY(s.boxes.empty());
+        QVERIFY(s.messages.empty());
     }
 
     void compileSendAndRunWithTheToolbar()
@@ -216,7 +184,7 @@ private slots:
         store.activeSequence = 1;
         store.subroutineCount = 1;
         store.subroutineNames[1] = "sub";
-        s.append(element(17, 13, 10, 0, 0, "sub"));
+        s.appendElement(element(17, 13, 10, 0, 0, "sub"));
         store.activeSequence = 0;
         s.action("mnuTextCompilar")->trigger();
         QVERIFY(s.waitForBuild());
@@ -333,8 +301,8 @@ private slots:
         text->setPlainText(" BEEPOK\n NOEXISTE\n STOP");
         editor->findChild<QAction*>("Compi")->trigger();
         QVERIFY(s.waitForBuild());
-        QCOMPARE(s.boxes.size(), std::size_t(1));
-        QCOMPARE(s.boxes[0].title, std::string("Error de Compilacion!"));
+        QCOMPARE(s.messages.size(), std::size_t(1));
+        QVERIFY(s.messages[0].rfind("Se ha generado un error de sintaxis interna", 0) == 0);
         QVERIFY(s.inBuild<QWidget>("txtErrors")->isVisible());
         QVERIFY(!editor->mayClose()); // the editor waits for the build window's "Cerrar"
         s.pressCerrar();
@@ -410,7 +378,7 @@ private slots:
         // A file that cannot be read is reported; the text stays.
         answer = s.dir.filePath("no-existe.src");
         editor->findChild<QAction*>("Open")->trigger();
-        QCOMPARE(s.boxes.size(), std::size_t(1));
+        QCOMPARE(s.messages.size(), std::size_t(1));
         QCOMPARE(text->toPlainText(), QString(" BEEPOK\n STOP\n"));
 
         // A text the flowchart did not produce is kept when the editor closes.
