@@ -2,6 +2,7 @@
 #include "cli/CliLibrary.h"
 #include "cli/CliSupport.h"
 
+#include "compiler/BuildPlan.h"
 #include "compiler/Compile.h"
 #include "compiler/LibraryLoader.h"
 #include "model/NumberText.h"
@@ -184,7 +185,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
     build->add_flag("--json", ba->json, "Salida JSON");
     build->callback([ba, &exitCode] {
         CompilationLibrary library;
-        if (!ba->lib.load(library)) {
+        if (!ba->lib.load(library, true)) {
             exitCode = Refused;
             return;
         }
@@ -201,12 +202,19 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         if (!ba->source.empty() && !writeBytes(ba->source, result.source))
             std::cerr << "No se Pudo Escribir " << ba->source << '\n';
         const json outcome = assemblyOutcome(assembler, ba->image);
+        const bool listed = !assembler.assemblyErrorsText.empty();
+        const bool noCode = result.assembled && !listed && assembler.imageLength <= 0;
         const bool tooLong = result.assembled && assembler.imageLength > library.libraryCapacity;
+        auto say = [&](BuildFailure failure) {
+            std::cerr << utf8(buildFailureText(failure, assembler.imageLength).status) << '\n';
+        };
         if (!result.assembled)
-            std::cerr << "Una o Varias Subrutinas No Tienen Final!\n";
+            say(BuildFailure::Subroutines);
+        if (noCode)
+            say(BuildFailure::NoCode);
         if (tooLong)
-            std::cerr << "El Programa Excede la Memoria Disponible! (" << assembler.imageLength << ")\n";
-        exitCode = result.assembled && assembler.assemblyErrorsText.empty() && !tooLong ? Success : Refused;
+            say(BuildFailure::Memory);
+        exitCode = result.assembled && !listed && !noCode && !tooLong ? Success : Refused;
         if (ba->json) {
             json doc = {{"memoryUsed", result.memoryUsed},
                         {"subroutineBalance", result.subroutineBalance},
@@ -267,7 +275,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
     help->add_option("OPTION", ha->option)->required();
     help->callback([ha, &exitCode] {
         CompilationLibrary library;
-        if (!ha->lib.load(library)) {
+        if (!ha->lib.load(library, true)) {
             exitCode = Refused;
             return;
         }

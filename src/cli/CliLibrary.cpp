@@ -36,7 +36,7 @@ void LibraryOption::add(CLI::App& command)
     command.add_option("--lib", path, "Libreria de compilacion (por omision la del Ladrillo J2A1)");
 }
 
-bool LibraryOption::load(CompilationLibrary& library) const
+bool LibraryOption::load(CompilationLibrary& library, bool requireIntegrity) const
 {
     const std::string wanted = path.empty() ? shippedLibraryPath() : path;
     LibraryLoadResult result = LoadLibrary(CompilationLibrary{}, wanted, shippedLibraryPath());
@@ -46,10 +46,11 @@ bool LibraryOption::load(CompilationLibrary& library) const
         return false;
     if (result.usedDefault)
         std::cerr << "No se encontro " << wanted << "; se uso " << result.library.libraryPath << '\n';
-    if (auto mismatch = CheckLibraryIntegrity(result.library))
+    const auto mismatch = CheckLibraryIntegrity(result.library);
+    if (mismatch)
         std::cerr << utf8(mismatch->title) << ": " << utf8(mismatch->text) << '\n';
     library = std::move(result.library);
-    return true;
+    return !(mismatch && requireIntegrity);
 }
 
 } // namespace tarvel::cli

@@ -19,6 +19,7 @@ std::vector<UserMessage> Workspace::loadLibrary(const std::string& path)
 {
     LibraryLoadResult result = LoadLibrary(library, path, defaultLibraryPath());
     library = std::move(result.library);
+    libraryIntegrityFailed = false;
     if (result.usedDefault)
         settings.libraryPath = library.libraryPath;
     store.setElementSizes(library.elementSizeTable);
@@ -28,6 +29,7 @@ std::vector<UserMessage> Workspace::loadLibrary(const std::string& path)
 std::optional<UserMessage> Workspace::checkLibraryIntegrity()
 {
     auto message = CheckLibraryIntegrity(library);
+    libraryIntegrityFailed = message.has_value();
     store.setElementSizes(library.elementSizeTable);
     return message;
 }

@@ -58,6 +58,9 @@ public:
     ExampleListResult examples;
     bool hasHelp = false;
     std::string programHelpText;
+    // The running build's bit set (255: none runs); the start-up check emptied the element tables.
+    int buildMode = 255;
+    bool libraryIntegrityFailed = false;
 
 private:
     void rebuildLink();

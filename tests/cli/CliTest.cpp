@@ -245,3 +245,28 @@ TEST_F(Cli, EveryShippedExampleBuildsWithoutMessages)
     }
     EXPECT_EQ(lists, (std::set<int>{0, 1, 2, 9})); // one or more in each of the four menus
 }
+
+TEST_F(Cli, ALibraryThatFailsItsCheckOrAProgramWithoutCodeIsRefused)
+{
+    tarvel::ProgramStore store;
+    store.newProgram();
+    const auto program = (dir / "inicio.gtf").string();
+    tarvel::saveProgramFile(store, program);
+
+    // every_kind.LIB has no integrity code: its element tables are emptied, so it yields nothing.
+    auto r = runTarvel("build --json --lib " + kEveryKind + " " + program);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("Falla en la Libreria de Datos de Compilacion!"), std::string::npos);
+    r = runTarvel("help-text --lib " + kEveryKind + " 17 12 10");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Falla en la Libreria de Datos de Compilacion!"), std::string::npos);
+
+    // An intact library without code for the program: nothing assembled is no success either.
+    const auto bare = writeText(dir / "vacia.LIB", "BRICKMEM 256\r\nBEGINSET\r\nSET NOP $00 ARGVOID\r\n");
+    ASSERT_EQ(runTarvel("lib --stamp " + bare).exitCode, 0);
+    r = runTarvel("build --json --lib " + bare + " " + program);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(json::parse(r.out)["imageLength"], 0);
+    EXPECT_NE(r.err.find("El Programa No Genera Codigo para el Ladrillo!"), std::string::npos);
+}

@@ -480,6 +480,8 @@ void Canvas::selectCell(int cell)
     const ProgramStore& store = ws_.store;
     if (store.recordAt(s, index).empty())
         return;
+    if (elementSelected)
+        elementSelected(s, index);
     if (s == 0 && index == 0) {
         if (startDialog)
             startDialog();

@@ -60,6 +60,8 @@ public:
     std::function<void()> programHelp;
     std::function<void(bool full)> interfaceModeChosen;
     std::function<void(const UserMessage&)> showMessage;
+    // The user selected an element (the source editor marks the lines it produced).
+    std::function<void(int sequence, int index)> elementSelected;
 
 protected:
     void resizeEvent(QResizeEvent*) override;

@@ -14,7 +14,9 @@ class QToolButton;
 namespace tarvel {
 
 class Canvas;
+class FormEditSource;
 class Workspace;
+struct BuildResult;
 struct DialogAccept;
 struct EditOutcome;
 struct UserMessage;
@@ -46,6 +48,15 @@ public:
     void sendCommand();
     void compileSendCommand();
     void openSourceEditor();
+    // Starts a build in the build window unless one is running (false then); `done` gets its result.
+    bool runBuild(int buildMode, const std::string& editorText = {},
+                  std::function<void(const BuildResult&)> done = {});
+    FormEditSource* sourceEditor() const;
+
+private:
+    QPointer<FormEditSource> sourceEditor_;
+
+public:
 
     // The brick tools (MainWindowTools.cpp).
     void openMonitor();

@@ -1,30 +1,92 @@
 // The main window's build commands and the source editor.
+#include "gui/app/QtText.h"
+#include "gui/build/FormEditSource.h"
+#include "gui/build/FormScreenCompi.h"
+#include "gui/editor/Canvas.h"
 #include "gui/editor/MainWindow.h"
 #include "workspace/Workspace.h"
 
+#include <QAction>
+
 namespace tarvel {
+
+bool MainWindow::runBuild(int buildMode, const std::string& editorText, std::function<void(const BuildResult&)> done)
+{
+    if (ws_.buildMode != buildBits::Idle)
+        return false; // one build at a time
+    auto* window = new FormScreenCompi(ws_, this, buildMode, editorText);
+    window->sequence().statusPanel = [this](int panel, const std::string& text) { setPanel(panel, qs(text)); };
+    if (messageBox)
+        window->messageBox = [this](const UserMessage& m) { messageBox(m, false); };
+    window->finished = [this, done = std::move(done)](const BuildResult& result) {
+        if (result.translated && sourceEditor_)
+            sourceEditor_->translationChanged();
+        if (done)
+            done(result);
+    };
+    window->start();
+    return true;
+}
 
 void MainWindow::compileCommand()
 {
-    if (ws_.brickReady)
-        notYetAvailable();
+    // The menu compiles always; the toolbar's "Compi" only while the brick tools are on.
+    const auto* from = qobject_cast<const QAction*>(sender());
+    if (from && from->objectName() == "Compi" && !ws_.brickReady)
+        return;
+    runBuild(buildModes::Compile);
 }
 
 void MainWindow::sendCommand()
 {
     if (ws_.brickReady)
-        notYetAvailable();
+        runBuild(buildModes::Send);
 }
 
 void MainWindow::compileSendCommand()
 {
-    if (ws_.brickReady)
-        notYetAvailable();
+    if (!ws_.brickReady)
+        return;
+    runBuild(buildModes::CompileSendRun, {}, [this](const BuildResult& result) {
+        // Only a program that was sent and started leaves the brick running on its own.
+        if (result.ran) {
+            ConnectTool(false);
+            setPanel(2, "Ladrillo: Conectado?");
+        }
+    });
+}
+
+FormEditSource* MainWindow::sourceEditor() const
+{
+    return sourceEditor_;
 }
 
 void MainWindow::openSourceEditor()
 {
-    notYetAvailable();
+    if (!sourceEditor_) {
+        sourceEditor_ = new FormEditSource(ws_, this);
+        sourceEditor_->runBuild
+            = [this](int mode, const std::string& text, std::function<void(const BuildResult&)> done) {
+                  return runBuild(mode, text, std::move(done));
+              };
+        sourceEditor_->runBrickProgram = [this] { RunBrickProgramCommand(); };
+        sourceEditor_->programRan = [this] {
+            ConnectTool(false);
+            setPanel(2, "Ladrillo: Conectado?");
+        };
+        if (messageBox)
+            sourceEditor_->messageBox = [this](const UserMessage& m) { messageBox(m, false); };
+        canvas_->elementSelected = [this](int sequence, int index) {
+            if (sourceEditor_)
+                sourceEditor_->highlightElement(sequence, index);
+        };
+    }
+    if (sourceEditor_->isVisible()) {
+        sourceEditor_->raise();
+        sourceEditor_->activateWindow();
+        return;
+    }
+    sourceEditor_->openEditor();
 }
 
 } // namespace tarvel
