@@ -147,6 +147,9 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
     turnOff->setObjectName("TurnOff");
     turnOff->setToolTip("Apagar el Ladrillo");
     connect(turnOff, &QAction::triggered, this, [this] { send(consoleTurnOff()); });
+    for (QAction* a : {run, turnOff})
+        if (QWidget* b = toolbar->widgetForAction(a))
+            b->setAccessibleName(a->text().trimmed());
     brickRow->addWidget(toolbar);
     auto* off = button(this, "lblButton_0", "OFF", "Apagar el Ladrillo (OFF)");
     connect(off, &QPushButton::clicked, this, [this] { send(consoleTurnOff()); });

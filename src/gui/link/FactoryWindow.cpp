@@ -122,11 +122,15 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     right->addWidget(clearCount);
 
     auto* state = new QGridLayout;
+    state->addWidget(new QLabel("LEDS", this), 0, 0);
+    auto* ledRow = new QHBoxLayout;
     const char* ledNames[2] = {"shpLeds_0", "shpLeds_1"};
     for (int i = 0; i < 2; ++i) {
         leds_[i] = makeShape(this, ledNames[i], QStringLiteral("LED %1").arg(i + 1));
-        state->addWidget(leds_[i], 0, i);
+        ledRow->addWidget(leds_[i]);
     }
+    ledRow->addStretch();
+    state->addLayout(ledRow, 0, 1);
     frontLight_ = makeShape(this, "shpFLed", "Luz Frontal");
     state->addWidget(new QLabel("Luz Frontal", this), 1, 0);
     state->addWidget(frontLight_, 1, 1);
