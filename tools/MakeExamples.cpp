@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 using namespace tarvel;
@@ -115,6 +117,52 @@ const std::vector<Example> kExamples = {
          add(s, 11, 10, 12, 6);
          add(s, 13, 10, 10, 1);
          add(s, 17, 16, 10);
+     }},
+    // The two communication programs that the monitor's warning names.
+    {9, "Medir Nivel de Luz.gtf", "Medir Nivel de Luz.txt", "Medir nivel de luz",
+     "Medir nivel de luz\r\n\r\nPrograma de comunicacion: cada medio segundo el Ladrillo lee la intensidad del "
+     "sensor de luz en la Variable Roja y la envia a la PC en decimal, una medida por linea.\r\n\r\n"
+     "Grabelo en el Ladrillo y dejelo funcionando; el Ladrillo queda conectado por USB mientras mide. "
+     "Pruebe tapar el sensor o acercarle una linterna.\r\n",
+     [](ProgramStore& s) {
+         add(s, 17, 11, 10, 0, 0, 0, "medir");
+         add(s, 12, 10, 11, 1);
+         add(s, 11, 13, 10, 1, 145);
+         add(s, 13, 11, 10, 5);
+         add(s, 17, 12, 10, 1, 0, 0, "medir");
+     }},
+    {9, "Controlar Motores desde PC.gtf", "Controlar Motores desde PC.txt", "Controlar motores desde PC",
+     "Controlar motores desde PC\r\n\r\nPrograma de comunicacion para el Monitor (menu Conexion, \"Iniciar "
+     "Monitor\"): el Ladrillo espera un mensaje de la PC, lo guarda en la Variable Roja y mueve los motores "
+     "segun el boton o el movimiento del MouseStick:\r\n"
+     "- 72 Adelante, 160 Atras: los dos motores.\r\n"
+     "- 64 Izquierda: solo el motor B avanza; 8 Derecha: solo el motor A avanza.\r\n"
+     "- 128 Izquierda-Atras: solo el motor B retrocede; 32 Derecha-Atras: solo el motor A retrocede.\r\n"
+     "- Cualquier otro valor (0, Detener) apaga los motores.\r\n\r\n"
+     "Grabelo y ejecutelo en el Ladrillo, conecte el Ladrillo y abra el Monitor.\r\n",
+     [](ProgramStore& s) {
+         add(s, 17, 11, 10, 0, 0, 0, "esperar");
+         add(s, 13, 16, 13, 1);
+         add(s, 12, 14, 12, 1);
+         const std::pair<int, const char*> moves[] = {{72, "adelante"}, {160, "atras"},    {64, "izq"},
+                                                      {8, "der"},       {128, "izqatras"}, {32, "deratras"}};
+         for (const auto& [value, label] : moves)
+             add(s, 16, 10, 10, 1, value, 0, label);
+         add(s, 10, 17, 10, 1, 0, 0, "AB");
+         add(s, 17, 12, 10, 1, 0, 0, "esperar");
+         // Each movement: the motors it needs, then back to waiting.
+         auto move = [&s](const char* label, std::vector<std::tuple<int, int, const char*>> motors) {
+             add(s, 17, 11, 10, 0, 0, 0, label);
+             for (const auto& [subtype, option, pattern] : motors)
+                 add(s, 10, subtype, option, 1, 0, 0, pattern);
+             add(s, 17, 12, 10, 1, 0, 0, "esperar");
+         };
+         move("adelante", {{10, 10, "AB"}});
+         move("atras", {{11, 10, "AB"}});
+         move("izq", {{17, 11, "A-"}, {10, 12, "-B"}});
+         move("der", {{17, 12, "-B"}, {10, 11, "A-"}});
+         move("izqatras", {{17, 11, "A-"}, {11, 12, "-B"}});
+         move("deratras", {{17, 12, "-B"}, {11, 11, "A-"}});
      }},
 };
 

@@ -108,7 +108,7 @@ bool BrickLink::IdentifyBrick()
 
 bool BrickLink::finalCommand(std::uint8_t command)
 {
-    if (!usb_.brickConnected)
+    if (!usb_.brickConnected || busy_)
         return false;
     setCommand({0x08, command});
     if (!BrickExchange(kCommandDelayMs))
@@ -148,7 +148,7 @@ void BrickLink::FinishDownload()
 
 bool BrickLink::SetBrickLeds(std::uint8_t mask)
 {
-    if (!usb_.brickConnected)
+    if (!usb_.brickConnected || busy_)
         return false;
     setCommand({0x04, 0x01, mask});
     return BrickExchange(kCommandDelayMs); // false only when another exchange is under way
@@ -156,7 +156,7 @@ bool BrickLink::SetBrickLeds(std::uint8_t mask)
 
 bool BrickLink::SetBrickMotors(std::uint8_t code)
 {
-    if (!usb_.brickConnected)
+    if (!usb_.brickConnected || busy_)
         return false;
     setCommand({0x04, 0x02, code});
     return BrickExchange(kCommandDelayMs); // false only when another exchange is under way
@@ -164,7 +164,7 @@ bool BrickLink::SetBrickMotors(std::uint8_t code)
 
 bool BrickLink::SetFrontLight(std::uint8_t on)
 {
-    if (!usb_.brickConnected)
+    if (!usb_.brickConnected || busy_)
         return false;
     setCommand({0x04, 0x08, std::uint8_t(on & 1)});
     return BrickExchange(kCommandDelayMs); // false only when another exchange is under way
@@ -175,30 +175,34 @@ bool BrickLink::BrickBeep(std::int16_t& frequency, std::int16_t& volume, std::in
     toneTiming(frequency, volume, durationMs, toneBytes);
     if (!usb_.brickConnected || busy_)
         return false;
+    // The pause after the write belongs to the tone: no other command goes out during it.
+    busy_ = true;
     usb_.drainInput();
     setCommand({0x04, 0x04, toneBytes.tonePeriodsHigh, toneBytes.tonePeriodsLow, toneBytes.toneLowTicks,
                 toneBytes.toneHighTicks});
     usb_.WriteReport();
     WaitMs(kCommandDelayMs);
+    busy_ = false;
     return true;
+}
+
+bool BrickLink::readInputs()
+{
+    // Refused while another exchange waits: its reply is not this command's to read.
+    if (!usb_.brickConnected || busy_)
+        return false;
+    setCommand({0x04, 0x00});
+    return BrickExchange(kCommandDelayMs);
 }
 
 std::uint8_t BrickLink::ReadLightSensor()
 {
-    if (!usb_.brickConnected)
-        return 0;
-    setCommand({0x04, 0x00});
-    BrickExchange(kCommandDelayMs);
-    return usb_.inputBuffer[2];
+    return readInputs() ? usb_.inputBuffer[2] : 0;
 }
 
 std::uint8_t BrickLink::ReadIrState()
 {
-    if (!usb_.brickConnected)
-        return 0;
-    setCommand({0x04, 0x00});
-    BrickExchange(kCommandDelayMs);
-    return (usb_.inputBuffer[0] & 0x20) ? 1 : 0;
+    return readInputs() && (usb_.inputBuffer[0] & 0x20) ? 1 : 0;
 }
 
 bool BrickLink::ToggleBrickConnection(int progressMax, const ConnectProgress& progress)
@@ -238,6 +242,8 @@ bool BrickLink::ToggleBrickConnection(int progressMax, const ConnectProgress& pr
             WaitMs(800);
             return true;
         }
+        if (usb_.brickConnected)
+            usb_.CloseBrick(); // not identified: no half-open link that the next toggle would release
     }
     label("Conexion Fallida: Verifique la conexion!");
     WaitMs(800);

@@ -61,6 +61,7 @@ public:
 private:
     void setCommand(std::initializer_list<std::uint8_t> bytes);
     bool identifyExchange(); // sends Identify and decodes the reply; false when none came
+    bool readInputs(); // the Read inputs exchange; false when refused
     bool finalCommand(std::uint8_t command); // run or switch off, then close the link
     void status(int panel, const std::string& text);
 

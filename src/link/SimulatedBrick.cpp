@@ -43,6 +43,7 @@ int SimulatedBrick::write(const std::uint8_t* report, std::size_t length)
     std::vector<std::uint8_t> full(report, report + length);
     full.resize(std::size_t(config_.outputReportLength), 0);
     log_.push_back(full);
+    receivedTimes_.push_back(clock_.nowUs());
     ++commands_;
     const std::vector<std::uint8_t> data(full.begin() + 1, full.end());
     bool replies = false;
@@ -99,7 +100,7 @@ void SimulatedBrick::execute(const std::vector<std::uint8_t>& d, bool& replies, 
         switch (d[1]) {
         case 0x00:
             data(0) = infrared_ ? 0x20 : 0x00;
-            data(2) = lightLevel_;
+            data(2) = lightReading();
             break;
         case 0x01: leds_ = d[2] & 7; break;
         case 0x02: motors_ = d[2]; break;
@@ -115,6 +116,11 @@ void SimulatedBrick::execute(const std::vector<std::uint8_t>& d, bool& replies, 
         data(6) = d[0]; // an echo of the command, for whoever watches the wire
         data(7) = d[1];
     }
+}
+
+std::uint8_t SimulatedBrick::lightReading() const
+{
+    return std::uint8_t(std::min(255, lightLevel_ + (frontLight_ ? reflection_ : 0)));
 }
 
 int SimulatedBrick::read(std::uint8_t* buffer, std::size_t length, int timeoutMs)

@@ -63,6 +63,21 @@ public:
     // Every output report received, report-ID byte first.
     const std::vector<std::vector<std::uint8_t>>& receivedReports() const { return log_; }
 
+    // The other inputs of the simulated world, as the tools' panel and the tests set them. The
+    // infrared line reads 0 while a remote-control signal arrives. The light sensor sees its own
+    // front light: with the light on it reads the level plus the reflection, as on a test bench.
+    void setTouch(bool pressed) { touch_ = pressed; }
+    void setSoundLevel(std::uint8_t level) { soundLevel_ = level; }
+    void setFrontLightReflection(std::uint8_t amount) { reflection_ = amount; }
+    std::uint8_t lightLevel() const { return lightLevel_; }
+    bool infrared() const { return infrared_; }
+    bool touch() const { return touch_; }
+    std::uint8_t soundLevel() const { return soundLevel_; }
+    std::uint8_t frontLightReflection() const { return reflection_; }
+    std::uint8_t lightReading() const;
+    // When each report of receivedReports() arrived, on the brick's clock.
+    const std::vector<std::int64_t>& receivedTimesUs() const { return receivedTimes_; }
+
 private:
     struct Reply {
         std::int64_t readyAtUs;
@@ -82,6 +97,9 @@ private:
     int downloadsFinished_ = 0;
     std::uint8_t leds_ = 0, motors_ = 0, lightLevel_ = 0;
     bool frontLight_ = false, infrared_ = false, running_ = false, switchedOff_ = false, open_ = false;
+    bool touch_ = false;
+    std::uint8_t soundLevel_ = 0, reflection_ = 150;
+    std::vector<std::int64_t> receivedTimes_;
 };
 
 } // namespace tarvel
