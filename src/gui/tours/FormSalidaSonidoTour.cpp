@@ -4,7 +4,6 @@
 #include "gui/audio/TonePlayer.h"
 #include "workspace/Workspace.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -82,7 +81,9 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
 
     auto* layout = new QVBoxLayout(this);
     auto* notes = new QGroupBox("Notas", this);
-    auto* grid = new QGridLayout(notes);
+    auto* noteRows = new QVBoxLayout(notes);
+    auto* scale = new QHBoxLayout;
+    auto* freqRow = new QHBoxLayout;
     for (int k = 0; k < kNoteButtons; ++k) {
         const int index = kScaleOrder[k];
         const NoteButton& b = noteButtons()[std::size_t(index)];
@@ -97,17 +98,18 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
             refresh();
         });
         tones_[std::size_t(index)] = button;
-        grid->addWidget(button, k < 13 ? 0 : 1, k < 13 ? k : 0);
+        (index == kCustomToneButton ? freqRow : scale)->addWidget(button);
     }
+    scale->addStretch();
     tones_[kCustomToneButton]->setChecked(true); // the frequency box holds the first tone
-    auto* freqRow = new QHBoxLayout;
     freq_ = digitBox("txtFreq", "1000", 4, notes);
     freq_->setAccessibleName("Frecuencia");
     freqUnit_ = namedLabel("lblFreq", "Hz", notes);
     freqRow->addWidget(freq_);
     freqRow->addWidget(freqUnit_);
     freqRow->addStretch();
-    grid->addLayout(freqRow, 1, 1, 1, 4);
+    noteRows->addLayout(scale);
+    noteRows->addLayout(freqRow);
     layout->addWidget(notes);
 
     auto* settings = new QHBoxLayout;
@@ -175,6 +177,7 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
 
     auto* status = new QHBoxLayout;
     info_ = namedLabel("lblInfo", {}, this);
+    info_->setMinimumWidth(info_->fontMetrics().horizontalAdvance("Notas:  12/12") + 8);
     error_ = namedLabel("lblError", "Error de Tono!", this);
     error_->setStyleSheet("color: red;");
     audio_ = namedLabel("lblAudio", "No hay salida de sonido en esta computadora", this);
