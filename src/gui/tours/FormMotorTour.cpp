@@ -113,6 +113,7 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
     buttons->addStretch();
     bottom->addLayout(buttons);
     layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // the drawing area keeps its size in twips
 
     menu_ = new QMenu("OpcionesTour", this);
     menu_->setObjectName("mnuTourOptions");
@@ -176,6 +177,7 @@ void FormMotorTour::clearPath()
 {
     stopActivity();
     editor_.clear();
+    area_->resetCursor();
     refresh();
 }
 

@@ -56,6 +56,13 @@ void TourArea::setRobot(std::optional<RobotPose> pose)
     update();
 }
 
+void TourArea::resetCursor()
+{
+    cursor_ = kBeginCentre;
+    keyboardCursor_ = false;
+    update();
+}
+
 void TourArea::moveTo(TwipPoint p)
 {
     editor_.mouseMove(p);

@@ -18,6 +18,8 @@ public:
     static QPointF toPixels(TwipPoint twips);
     // The robot of the animation, or none.
     void setRobot(std::optional<RobotPose> pose);
+    // The keyboard points at the start marker again (after the drawing was cleared).
+    void resetCursor();
 
 signals:
     void changed();                       // a segment, the band or the time changed
