@@ -235,6 +235,24 @@ private slots:
         QCOMPARE(o.cancels, 1);
     }
 
+    void aCommitThatActivatesTheCanvasIsNoCancel()
+    {
+        Session s;
+        Outcome o;
+        QPointer<FormSalidaSonidoTour> w = FormSalidaSonidoTour::openNew(*s.workspace, s.window.get());
+        watch(w.data(), s, o);
+        QApplication::setActiveWindow(w);
+        w->commit = [&] {
+            ++o.commits;
+            QApplication::setActiveWindow(s.window.get());
+        };
+        w->findChild<QPushButton*>("cmdAdd")->click();
+        w->findChild<QPushButton*>("cmdOk")->click();
+        QTRY_VERIFY(!w);
+        QCOMPARE(o.commits, 1);
+        QCOMPARE(o.cancels, 0);
+    }
+
     void composeAMelodyAndAccept()
     {
         Session s;

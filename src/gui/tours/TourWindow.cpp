@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace tarvel {
 
@@ -26,22 +27,28 @@ void TourWindow::deactivated()
 void TourWindow::reject()
 {
     stopActivity();
+    QPointer<TourWindow> self(this);
     if (!done_) {
         done_ = true;
         ws_.editor.previewPictureIndex = 0;
         if (cancelled)
             cancelled();
     }
-    TransientWindow::reject();
+    if (self)
+        TransientWindow::reject();
 }
 
 void TourWindow::finish()
 {
     stopActivity();
     done_ = true;
+    // Hidden first: a message the commit shows must not find this window still waiting.
+    QPointer<TourWindow> self(this);
+    hide();
     if (commit)
         commit();
-    accept();
+    if (self)
+        accept();
 }
 
 bool TourWindow::ask(const UserMessage& m)
