@@ -1,0 +1,62 @@
+#include "gui/tours/TourWindow.h"
+
+#include "gui/app/QtText.h"
+#include "workspace/Workspace.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace tarvel {
+
+TourWindow::TourWindow(Workspace& workspace, QWidget* parent)
+    : TransientWindow(parent)
+    , ws_(workspace)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void TourWindow::deactivated()
+{
+    for (QWidget* w = QApplication::activeWindow(); w; w = w->parentWidget())
+        if (w == this)
+            return; // our own message box
+    close();
+}
+
+void TourWindow::reject()
+{
+    stopActivity();
+    QPointer<TourWindow> self(this);
+    if (!done_) {
+        done_ = true;
+        ws_.editor.previewPictureIndex = 0;
+        if (cancelled)
+            cancelled();
+    }
+    if (self)
+        TransientWindow::reject();
+}
+
+void TourWindow::finish()
+{
+    stopActivity();
+    done_ = true;
+    // Hidden first: a message the commit shows must not find this window still waiting.
+    QPointer<TourWindow> self(this);
+    hide();
+    if (commit)
+        commit();
+    if (self)
+        accept();
+}
+
+bool TourWindow::ask(const UserMessage& m)
+{
+    if (askOkCancel)
+        return askOkCancel(m);
+    QMessageBox box(QMessageBox::Information, qs(m.title), qs(m.text), QMessageBox::Ok | QMessageBox::Cancel, this);
+    return box.exec() == QMessageBox::Ok;
+}
+
+} // namespace tarvel

@@ -1,0 +1,183 @@
+#include "tours/PathEditor.h"
+
+#include "model/ElementDescription.h"
+#include "model/NumberText.h"
+#include "tours/TourTexts.h"
+
+namespace tarvel {
+
+namespace {
+// The encoding reads the group after the last one, so a step needs its four items and three more.
+constexpr int kLastStepItem = kTourItemSlots - 1 - 3 - 4;
+} // namespace
+
+PathEditor::PathEditor(bool modify)
+    : modify_(modify)
+{
+}
+
+void PathEditor::startElement(InstructionRecord& current, bool insertMode)
+{
+    current.family = family::Motors;
+    current.subtype = 16;
+    if (insertMode)
+        current.name = title_;
+    else if (!current.name.empty())
+        setTitle(current.name); // a new drawing, but the element keeps its title unless retyped
+}
+
+std::string PathEditor::caption() const
+{
+    return tourText::pathCaption + (modify_ ? tourText::modifySuffix : "");
+}
+
+TwipPoint PathEditor::segmentStart() const
+{
+    return segmentCount_ == 0 ? TwipPoint{pen_.x + kBeginMarkerSize / 2, pen_.y + kBeginMarkerSize / 2} : pen_;
+}
+
+const RubberBand& PathEditor::mouseMove(TwipPoint mouse)
+{
+    if (!open_)
+        return band_;
+    const TwipPoint start = segmentStart();
+    const SnappedSegment s = snapSegment(start, mouse, heading_);
+    band_.start = start;
+    band_.end = s.end;
+    band_.visible = kDrawingArea.containsStrictly(s.end);
+    if (band_.visible)
+        timeText_ = segmentTimeText(distanceUnits(start, s.end));
+    heading_ = s.heading;
+    return band_;
+}
+
+bool PathEditor::leftClick(TwipPoint mouse)
+{
+    if (!kDrawingArea.containsStrictly(mouse) || !open_ || segmentCount_ >= kMaxSegments)
+        return false;
+    mouseMove(mouse);
+    // A segment whose snapped end leaves the area is not drawn, so it is not committed either.
+    if (!band_.visible || !appendStep(distanceUnits(band_.start, band_.end), heading_, 0))
+        return false;
+    items_[std::size_t(itemCount_ - 1)] = std::int16_t(zoom_);
+    drawn_.push_back({band_.start, band_.end, lightOn_});
+    pen_ = band_.end;
+    ++segmentCount_;
+    band_.start = pen_;
+    band_.end = pen_;
+    band_.visible = false;
+    showLimit_ = true;
+    return true;
+}
+
+bool PathEditor::appendStep(int distance, int heading, int action)
+{
+    if (itemCount_ > kLastStepItem)
+        return false;
+    const auto i = std::size_t(itemCount_);
+    items_[i] = std::int16_t(distance);
+    items_[i + 1] = std::int16_t(heading);
+    items_[i + 2] = std::int16_t(action);
+    items_[i + 3] = 0;
+    itemCount_ += 4;
+    return true;
+}
+
+bool PathEditor::setLight(bool on)
+{
+    if (itemCount_ < 4)
+        return true; // before the first step the light cannot change
+    if (on != lightOn_) {
+        if (!appendStep(1, items_[std::size_t(itemCount_ - 3)], on ? 2 : 1))
+            return false;
+        showLimit_ = true;
+    }
+    lightOn_ = on;
+    return true;
+}
+
+void PathEditor::endPath()
+{
+    band_.visible = false;
+    open_ = false;
+}
+
+void PathEditor::clear()
+{
+    items_.fill(0);
+    itemCount_ = 0;
+    segmentCount_ = 0;
+    drawn_.clear();
+    pen_ = kBeginPoint;
+    lightOn_ = true;
+    open_ = true;
+    showLimit_ = false;
+    band_ = {};
+    timeText_.clear();
+}
+
+void PathEditor::setTitle(const std::string& title)
+{
+    title_ = title.substr(0, kTitleLength);
+}
+
+void PathEditor::setZoom(int index)
+{
+    zoom_ = index >= 0 && index <= 2 ? index : 0;
+}
+
+std::optional<TwipPoint> PathEditor::endMarker() const
+{
+    if (open_)
+        return std::nullopt;
+    return pen_;
+}
+
+std::string PathEditor::counterText() const
+{
+    return "Pasos: " + signedNumber(itemCount_ / 4) + (showLimit_ ? "/" + plainNumber(kMaxSegments) : "");
+}
+
+std::string PathEditor::lightText() const
+{
+    return lightOn_ ? tourText::lightOn : tourText::lightOff;
+}
+
+PathData PathEditor::storedPath() const
+{
+    return {zoom_, splitLongMoves(stepsFromItems(items_, itemCount_), zoom_)};
+}
+
+PathAcceptance PathEditor::acceptance() const
+{
+    if (itemCount_ < 1)
+        return PathAcceptance::Close;
+    return storedPath().steps.size() > std::size_t(kMaxStoredPathSteps) ? PathAcceptance::AskToTruncate
+                                                                         : PathAcceptance::Store;
+}
+
+UserMessage PathEditor::tooLongMessage()
+{
+    return {"El Recorrido es Demasiado Largo para la Memoria de Este Ladrillo!\r\n"
+            "Presione <OK> para que se Guarde Recortado o <Cancelar> para Crear uno Nuevo",
+            "Error de Recorrido", MessageIcon::Information};
+}
+
+void PathEditor::fillElement(InstructionRecord& current, const ProgramStore& store) const
+{
+    PathData path = storedPath();
+    std::optional<PathStep> extra;
+    if (path.steps.size() > std::size_t(kMaxStoredPathSteps)) {
+        extra = path.steps[std::size_t(kMaxStoredPathSteps)];
+        path.steps.resize(std::size_t(kMaxStoredPathSteps));
+    }
+    current.family = family::Motors;
+    current.subtype = 16;
+    current.name = title_;
+    current.text = blankText();
+    setText(current.text, encodePath(path, extra ? &*extra : nullptr));
+    current.arg1 = std::int16_t(path.steps.size());
+    describeElement(current, store);
+}
+
+} // namespace tarvel
