@@ -5,6 +5,8 @@
 #include "gui/dialogs/ElementDialog.h"
 #include "gui/dialogs/PaletteWindow.h"
 #include "gui/editor/ClickLabel.h"
+#include "gui/tours/FormMotorTour.h"
+#include "gui/tours/TourArea.h"
 #include "model/ProgramFile.h"
 
 #include <QAction>
@@ -118,8 +120,9 @@ private slots:
         QCOMPARE(s.messages.back(), std::string("El Fin de Subrutina No Puede Estar Dentro del Cuerpo\r\nPrincipal del Programa!"));
         QVERIFY(!s.window->toolWindow());
         QCOMPARE(s.length(), 1);
-        s.pick(1, 3); // the melody editor is not here yet: it says so
-        QVERIFY(!s.messages.empty());
+        s.pick(1, 3); // the melody editor
+        QVERIFY(s.window->toolWindow());
+        QCOMPARE(s.window->toolWindow()->objectName(), QString("formSalidaSonidoTour"));
     }
 
     void modifyAnElementInPlace()
@@ -264,6 +267,39 @@ private slots:
         QCOMPARE(s.workspace->editor.editorMode, EditorMode::Normal);
         s.pick(0, 2);
         QCOMPARE(s.length(), 2); // appended, not inserted
+    }
+
+    void pathEditorFromThePaletteAndModify()
+    {
+        Drawing s;
+        s.pick(0, 6);
+        auto* tour = qobject_cast<FormMotorTour*>(s.window->toolWindow());
+        QVERIFY(tour);
+        auto* area = tour->findChild<TourArea*>("shpLimits");
+        for (QPoint p : {QPoint(352, 200), QPoint(409, 200)}) {
+            QTest::mouseMove(area, p);
+            QTest::mouseClick(area, Qt::LeftButton, {}, p);
+        }
+        tour->findChild<QPushButton*>("cmdGuardar")->click();
+        QCOMPARE(s.length(), 2);
+        QVERIFY(s.at(1).is(10, 16));
+        QCOMPARE(s.at(1).arg1, 2);
+        QCOMPARE(s.cellName(1), qs(s.at(1).description));
+        QVERIFY(s.workspace->editor.programDirty);
+        // Modify: the question, then a new path replaces the element.
+        s.selectCell(1);
+        s.answer = QMessageBox::Yes;
+        s.trigger("mnuGrafoModificar");
+        QVERIFY(s.messages.back().find("no es editable") != std::string::npos);
+        tour = qobject_cast<FormMotorTour*>(s.window->toolWindow());
+        QVERIFY(tour);
+        area = tour->findChild<TourArea*>("shpLimits");
+        QTest::mouseMove(area, QPoint(352, 200));
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(352, 200));
+        tour->findChild<QPushButton*>("cmdGuardar")->click();
+        QCOMPARE(s.length(), 2);
+        QCOMPARE(s.at(1).arg1, 1);
+        QVERIFY(s.workspace->editor.insertMode);
     }
 };
 
