@@ -71,9 +71,10 @@ for subtype, (two, steer, timing) in {
     mod(10, subtype, 14, 2, f" MOVE {steer}, {timing}")
 mod(10, 16, "*", 2, " LAMP 1")  # a path starts with its light on; its steps follow
 
-# path steps: relative direction 10 (ahead) .. 17 (45 degrees to the right), then drive _CST2 tenths
-TURNS = {10: None, 11: ("IZQ", 45), 12: ("IZQ", 90), 13: ("IZQ", 135), 14: ("IZQ", 180),
-         15: ("DER", 135), 16: ("DER", 90), 17: ("DER", 45)}
+# path steps: the direction relative to the last heading in eighths of a turn counter-clockwise from
+# 90 degrees to the right (10 right, 12 ahead, 14 left, 16 back), then drive _CST2 tenths
+TURNS = {10: ("DER", 90), 11: ("DER", 45), 12: None, 13: ("IZQ", 45), 14: ("IZQ", 90),
+         15: ("IZQ", 135), 16: ("IZQ", 180), 17: ("DER", 135)}
 for family, spin in ((18, "GIRA"), (19, "DIR")):
     for direction, turn in TURNS.items():
         body = [] if turn is None else [f" MOVE {spin}{turn[0]}, DECI, _GLOBAL_SPIN_{turn[1]}"]
