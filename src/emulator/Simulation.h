@@ -42,9 +42,47 @@ constexpr std::int64_t kRemoteKeyUs = 100'000; // a key of the infrared remote s
 constexpr std::int64_t kClapUs = 150'000;
 constexpr int kClapHz = 1500;
 
-class Simulation : private BrickOutputs {
+// Everything a simulation holds, copied as a whole (the processor then reports to the copy).
+struct SimulationData {
+    BrickCpu cpu_;
+    World world_;
+    FloorMap floor_;
+    std::vector<WorldWall> walls_;
+    RobotState robot_;
+    Steering steering_ = Steering::Differential;
+    bool worldSensors_ = false;
+    ElementMap elementMap_;
+
+    std::int64_t time_ = 0, nextTick_ = kWorldTickUs, inputsSince_ = 0;
+    std::multimap<std::int64_t, InputChange> scheduled_;
+    std::optional<int> forcedLight_, forcedTouch_, forcedIr_, forcedSound_, forcedFrequency_;
+    bool touchHeld_ = false;
+    std::int64_t irUntil_ = -1, clapUntil_ = -1;
+    std::uint8_t irData_ = 0;
+    bool lastLightHigh_ = false, lastIr_ = false, lastSound_ = false;
+
+    std::vector<SimEvent> events_;
+    std::size_t dropped_ = 0;
+    std::optional<BrickState> endState_;
+    bool restartEnd_ = false;
+    std::int64_t endTime_ = 0;
+};
+
+class Simulation : private SimulationData, private BrickOutputs {
 public:
     Simulation();
+    Simulation(const Simulation& other)
+        : SimulationData(other)
+        , BrickOutputs()
+    {
+        cpu_.setOutputs(this);
+    }
+    Simulation& operator=(const Simulation& other)
+    {
+        SimulationData::operator=(other);
+        cpu_.setOutputs(this);
+        return *this;
+    }
 
     // The world; the robot goes to its starting place. `worldSensors` false: light and touch come
     // only from the inputs set by hand (a run without a world).
@@ -121,28 +159,6 @@ private:
     std::uint8_t lightLevel() const;
     bool stepUntil(const std::function<bool()>& done, std::int64_t capUs);
 
-    BrickCpu cpu_;
-    World world_;
-    FloorMap floor_;
-    std::vector<WorldWall> walls_;
-    RobotState robot_;
-    Steering steering_ = Steering::Differential;
-    bool worldSensors_ = false;
-    ElementMap elementMap_;
-
-    std::int64_t time_ = 0, nextTick_ = kWorldTickUs, inputsSince_ = 0;
-    std::multimap<std::int64_t, InputChange> scheduled_;
-    std::optional<int> forcedLight_, forcedTouch_, forcedIr_, forcedSound_, forcedFrequency_;
-    bool touchHeld_ = false;
-    std::int64_t irUntil_ = -1, clapUntil_ = -1;
-    std::uint8_t irData_ = 0;
-    bool lastLightHigh_ = false, lastIr_ = false, lastSound_ = false;
-
-    std::vector<SimEvent> events_;
-    std::size_t dropped_ = 0;
-    std::optional<BrickState> endState_;
-    bool restartEnd_ = false;
-    std::int64_t endTime_ = 0;
 };
 
 const char* inputNameText(InputName name);
