@@ -1,5 +1,7 @@
 #include "link/SimulatedBrick.h"
 
+#include "emulator/Simulation.h"
+
 #include <algorithm>
 
 namespace tarvel {
@@ -111,6 +113,8 @@ void SimulatedBrick::execute(const std::vector<std::uint8_t>& d, bool& replies, 
         default: break;
         }
     }
+    if (emulator_)
+        emulator_->usbCommand(d, std::span<std::uint8_t>(reply).subspan(1));
     if (replies) {
         data(6) = d[0]; // an echo of the command, for whoever watches the wire
         data(7) = d[1];

@@ -12,6 +12,8 @@
 
 namespace tarvel {
 
+class Simulation;
+
 struct SimulatedBrickConfig {
     std::uint8_t modelCode = 0x20; // J2
     std::uint8_t variantCode = 0;  // A1 (Rojo Cristal)
@@ -49,6 +51,9 @@ public:
     void setInfrared(bool on) { infrared_ = on; }
     void plug(bool attached);
     SimulatedBrickConfig& config() { return config_; }
+    // The emulator that stores and runs downloaded programs: every command also goes to it, and
+    // its answer to "Read inputs" is the brick's.
+    void attachEmulator(Simulation* emulator) { emulator_ = emulator; }
 
     // What the brick shows.
     std::uint8_t leds() const { return leds_; }
@@ -71,6 +76,7 @@ private:
     void execute(const std::vector<std::uint8_t>& data, bool& replies, std::vector<std::uint8_t>& reply);
 
     LinkClock& clock_;
+    Simulation* emulator_ = nullptr;
     SimulatedBrickConfig config_;
     std::deque<Reply> replies_;
     std::vector<std::vector<std::uint8_t>> log_;
