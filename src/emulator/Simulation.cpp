@@ -184,8 +184,10 @@ bool Simulation::stepUntil(const std::function<bool()>& done, std::int64_t capUs
 
 bool Simulation::stepInstruction(std::int64_t capUs)
 {
+    // A wait in progress is finished first; otherwise one instruction runs, with its wait.
     const std::uint64_t before = cpu_.instructions();
-    return stepUntil([&] { return cpu_.instructions() > before && !cpu_.waiting(); }, capUs);
+    const bool wasWaiting = cpu_.waiting();
+    return stepUntil([&] { return (wasWaiting || cpu_.instructions() > before) && !cpu_.waiting(); }, capUs);
 }
 
 bool Simulation::stepElement(std::int64_t capUs)
@@ -193,10 +195,9 @@ bool Simulation::stepElement(std::int64_t capUs)
     if (elementMap_.empty())
         return stepInstruction(capUs);
     const auto from = runningElement();
-    const std::uint64_t before = cpu_.instructions();
     return stepUntil(
         [&] {
-            if (cpu_.instructions() == before || cpu_.waiting())
+            if (cpu_.waiting())
                 return false;
             const auto now = elementMap_.elementAt(cpu_.pc());
             return now && now != from;

@@ -13,6 +13,9 @@ Workspace::Workspace(std::filesystem::path appFolder)
     programPath = appFile(programName);
     settings = defaultAppSettings(defaultLibraryPath());
     simulation.programStarted = [this] { simulationStarted(); };
+    if (const std::string table = (std::filesystem::path(worldsFolder()) / "mesa.json").string();
+        std::filesystem::exists(table))
+        loadWorld(table);
     rebuildLink();
 }
 

@@ -175,4 +175,23 @@ TEST(Simulation, StepsGoOneInstructionOrOneElementAtATime)
     EXPECT_EQ(sim.runningElement()->index, 3);
     EXPECT_GE(sim.timeUs(), ms(500));
     EXPECT_LT(sim.timeUs(), ms(502));
+
+    // Stepping while a wait is in progress finishes the wait, then stops at the next element.
+    Simulation waiting;
+    program.loadInto(waiting);
+    waiting.start();
+    waiting.advanceTo(ms(100));
+    ASSERT_EQ(waiting.runningElement()->index, 2);
+    EXPECT_TRUE(waiting.stepElement());
+    ASSERT_TRUE(waiting.runningElement());
+    EXPECT_EQ(waiting.runningElement()->index, 3);
+    waiting.load(program.image());
+    waiting.start();
+    waiting.advanceTo(waiting.timeUs() + ms(100));
+    const std::uint64_t before = waiting.cpu().instructions();
+    EXPECT_TRUE(waiting.stepInstruction()); // the rest of the wait
+    EXPECT_EQ(waiting.cpu().instructions(), before);
+    EXPECT_FALSE(waiting.cpu().waiting());
+    EXPECT_TRUE(waiting.stepInstruction());
+    EXPECT_EQ(waiting.cpu().instructions(), before + 1);
 }

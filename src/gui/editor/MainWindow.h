@@ -14,6 +14,7 @@ class QToolButton;
 namespace tarvel {
 
 class Canvas;
+class SimulatorWindow;
 class Workspace;
 struct DialogAccept;
 struct EditOutcome;
@@ -54,6 +55,7 @@ public:
 
     // The simulator window (MainWindowSimulator.cpp).
     void openSimulator();
+    SimulatorWindow* simulator() const { return simulator_; }
 
     // Drawing and editing (MainWindowEditing.cpp).
     void openPalette(int palette);
@@ -93,6 +95,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
+    void buildSimulatorCommands();
     void fillExampleMenus();
     void openExample(int list, int index);
     void setCaption();
@@ -125,6 +128,7 @@ private:
     QPointer<QWidget> toolWindow_;
     bool started_ = false;
     bool integrityFailed_ = false;
+    SimulatorWindow* simulator_ = nullptr;
 };
 
 } // namespace tarvel
