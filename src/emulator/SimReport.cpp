@@ -111,7 +111,8 @@ json simulationReport(const Simulation& sim)
             {"final",
              {{"pc", cpu.pc()}, {"a", cpu.a()}, {"v", v}, {"motors", cpu.motors()}, {"leds", cpu.leds()},
               {"lamp", cpu.lamp()}}},
-            {"robot", {{"x", rounded(pose.x, 0.001)}, {"y", rounded(pose.y, 0.001)}, {"heading", rounded(pose.heading, 0.01)}}}};
+            {"robot",
+             {{"x", rounded(pose.x, 0.001)}, {"y", rounded(pose.y, 0.001)}, {"heading", rounded(pose.heading, 0.01)}}}};
 }
 
 std::string simulationText(const Simulation& sim)
@@ -122,10 +123,16 @@ std::string simulationText(const Simulation& sim)
         const double t = double(e.timeUs) / 1e6;
         switch (e.kind) {
         case SimEvent::Kind::Motors: std::snprintf(line, sizeof line, "%9.3f s  motores 0x%02X\n", t, e.value); break;
-        case SimEvent::Kind::Leds: std::snprintf(line, sizeof line, "%9.3f s  leds %d%d%d (ABC)\n", t, (e.value >> 2) & 1, (e.value >> 1) & 1, e.value & 1); break;
-        case SimEvent::Kind::Lamp: std::snprintf(line, sizeof line, "%9.3f s  luz %s\n", t, e.value ? "encendida" : "apagada"); break;
+        case SimEvent::Kind::Leds:
+            std::snprintf(line, sizeof line, "%9.3f s  leds %d%d%d (ABC)\n", t, (e.value >> 2) & 1, (e.value >> 1) & 1,
+                          e.value & 1);
+            break;
+        case SimEvent::Kind::Lamp:
+            std::snprintf(line, sizeof line, "%9.3f s  luz %s\n", t, e.value ? "encendida" : "apagada");
+            break;
         case SimEvent::Kind::Tone:
-            std::snprintf(line, sizeof line, "%9.3f s  tono %.1f Hz, %.1f ms\n", t, e.frequency, double(e.durationUs) / 1000);
+            std::snprintf(line, sizeof line, "%9.3f s  tono %.1f Hz, %.1f ms\n", t, e.frequency,
+                          double(e.durationUs) / 1000);
             break;
         case SimEvent::Kind::Send:
             std::snprintf(line, sizeof line, "%9.3f s  envia %d (formato %d): %s\n", t, e.value, e.format,

@@ -21,7 +21,9 @@ std::string simulatorStatus(const Simulation& sim, bool paused)
     case BrickState::Running: state = paused ? "En pausa" : "Ejecutando"; break;
     case BrickState::Halted: state = "Programa terminado (espera a la PC)"; break;
     case BrickState::Locked: state = "Ladrillo bloqueado"; break;
-    case BrickState::Off: state = sim.cpu().instructions() > 0 ? "Ladrillo apagado" : "Sin programa en ejecucion"; break;
+    case BrickState::Off:
+        state = sim.cpu().instructions() > 0 ? "Ladrillo apagado" : "Sin programa en ejecucion";
+        break;
     }
     return state + "  -  " + time;
 }

@@ -66,7 +66,8 @@ double wallClearance(const std::vector<WorldWall>& walls, double thickness, Worl
 
 void FloorMap::paint(const World& world)
 {
-    const double width = std::clamp(world.width, 1.0, kMaxWorldSide), height = std::clamp(world.height, 1.0, kMaxWorldSide);
+    const double width = std::clamp(world.width, 1.0, kMaxWorldSide);
+    const double height = std::clamp(world.height, 1.0, kMaxWorldSide);
     cell_ = std::max(0.25, std::max(width, height) / kMaxCellsPerSide);
     columns_ = std::max(1, int(std::ceil(width / cell_)));
     rows_ = std::max(1, int(std::ceil(height / cell_)));
@@ -110,9 +111,9 @@ void FloorMap::paintLine(const FloorMark& mark)
         const WorldPoint a = mark.points[i];
         const WorldPoint b = n == 1 ? a : mark.points[(i + 1) % n];
         int c0, c1, r0, r1;
-        if (!cellRange((std::min(a.x, b.x) - half) / cell_ - 0.5, (std::max(a.x, b.x) + half) / cell_ - 0.5, columns_, c0,
-                       c1) ||
-            !cellRange((std::min(a.y, b.y) - half) / cell_ - 0.5, (std::max(a.y, b.y) + half) / cell_ - 0.5, rows_, r0, r1))
+        const double x0 = (std::min(a.x, b.x) - half) / cell_ - 0.5, x1 = (std::max(a.x, b.x) + half) / cell_ - 0.5;
+        const double y0 = (std::min(a.y, b.y) - half) / cell_ - 0.5, y1 = (std::max(a.y, b.y) + half) / cell_ - 0.5;
+        if (!cellRange(x0, x1, columns_, c0, c1) || !cellRange(y0, y1, rows_, r0, r1))
             continue;
         for (int row = r0; row <= r1; ++row)
             for (int column = c0; column <= c1; ++column)

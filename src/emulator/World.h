@@ -90,7 +90,10 @@ private:
     void paintLine(const FloorMark& mark);
     void paintCircle(const FloorMark& mark);
     void paintRect(const FloorMark& mark);
-    std::uint8_t& cellAt(int column, int row) { return cells_[std::size_t(row) * std::size_t(columns_) + std::size_t(column)]; }
+    std::uint8_t& cellAt(int column, int row)
+    {
+        return cells_[std::size_t(row) * std::size_t(columns_) + std::size_t(column)];
+    }
 
     int columns_ = 0, rows_ = 0;
     double cell_ = 0.25;

@@ -250,7 +250,9 @@ bool headerNumber(std::string_view bytes, std::size_t& pos, long& value)
 GreyPicture parsePicture(std::string_view bytes, std::string& error)
 {
     GreyPicture picture;
-    if (bytes.size() < 2 || bytes[0] != 'P' || (bytes[1] != '2' && bytes[1] != '3' && bytes[1] != '5' && bytes[1] != '6')) {
+    const bool known =
+        bytes.size() >= 2 && bytes[0] == 'P' && std::string_view("2356").find(bytes[1]) != std::string_view::npos;
+    if (!known) {
         error = "la imagen del piso debe ser PGM o PPM (P2, P3, P5 o P6)";
         return picture;
     }
@@ -262,7 +264,8 @@ GreyPicture parsePicture(std::string_view bytes, std::string& error)
         error = "la cabecera de la imagen esta incompleta";
         return picture;
     }
-    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide || maxval < 1 || maxval > 65535) {
+    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide || maxval < 1 ||
+        maxval > 65535) {
         error = "la imagen es demasiado grande o su cabecera no es valida";
         return picture;
     }

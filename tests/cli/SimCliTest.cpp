@@ -55,8 +55,9 @@ using tarvel::makeElement;
 TEST_F(SimCli, AProgramRunsUntilItEndsAndReportsItsEvents)
 {
     // Wait until touched, LEDs on, send Var. Roja in decimal, halt.
-    const auto p = program({makeElement(14, 15, 11, 42, 1), makeElement(13, 13, 13), makeElement(11, 11, 11, 0, 0, 0, "ABC"),
-                            makeElement(11, 13, 10, 1, 1), makeElement(17, 16, 11)});
+    const auto p = program({makeElement(14, 15, 11, 42, 1), makeElement(13, 13, 13),
+                            makeElement(11, 11, 11, 0, 0, 0, "ABC"), makeElement(11, 13, 10, 1, 1),
+                            makeElement(17, 16, 11)});
     const auto r = runTarvel("sim " + p + " --json --at 1.5:touch=1");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const json doc = json::parse(r.out);

@@ -47,7 +47,8 @@ TEST(BrickCpu, ArithmeticWrapsAndSetsCarryAndZero)
 
 TEST(BrickCpu, VariableFormsIncDecMovAndBitTest)
 {
-    Simulation sim = ranToEnd({"LDI 1, 255", "INC 1", "LDI 2, 5", "MOV 3, 2", "DEC 3", "LDI 4, 4", "BTST 4, 2", "HALT"});
+    Simulation sim =
+        ranToEnd({"LDI 1, 255", "INC 1", "LDI 2, 5", "MOV 3, 2", "DEC 3", "LDI 4, 4", "BTST 4, 2", "HALT"});
     EXPECT_EQ(sim.cpu().v()[1], 0);
     EXPECT_EQ(sim.cpu().v()[3], 4);
     EXPECT_FALSE(sim.cpu().z()); // from DEC: 4 is not zero

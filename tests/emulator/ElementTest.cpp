@@ -158,7 +158,8 @@ TEST(Elements, CountingElementsCountForTheCountingTime)
 
 TEST(Elements, WaitsOfEveryUnit)
 {
-    for (auto [subtype, amount, us] : {std::tuple{10, 2, sec(2)}, {11, 7, ms(700)}, {17, 30, ms(300)}, {18, 45, ms(45)}}) {
+    for (auto [subtype, amount, us] :
+         {std::tuple{10, 2, sec(2)}, {11, 7, ms(700)}, {17, 30, ms(300)}, {18, 45, ms(45)}}) {
         const Simulation sim = runElements({el(13, subtype, 10, amount)});
         EXPECT_NEAR(double(sim.endTimeUs()), double(us), 100) << subtype;
     }

@@ -40,8 +40,8 @@ TEST(Simulation, SensorTimeOutSetsTheErrorFlagAndNoTimeOutWaitsForever)
 
 TEST(Simulation, InputsReadTheCurrentValues)
 {
-    Simulation sim = running(assemble({"WAITK MILI, 5", "IN 1, 0", "IN 2, 2", "IN 3, 4", "IN 4, 6", "IN 5, 7", "IN 6, 7",
-                                       "TST 4", "HALT"}));
+    Simulation sim = running(assemble(
+        {"WAITK MILI, 5", "IN 1, 0", "IN 2, 2", "IN 3, 4", "IN 4, 6", "IN 5, 7", "IN 6, 7", "TST 4", "HALT"}));
     sim.setInput(InputName::Light, 77);
     sim.setInput(InputName::Touch, 1);
     sim.setInput(InputName::SoundFrequency, 2000);

@@ -76,7 +76,9 @@ void MainWindow::openSimulator()
 {
     if (!simulator_) {
         simulator_ = new SimulatorWindow(ws_, this);
-        simulator_->showRunningElement = [this](int sequence, int index) { canvas_->setRunningElement(sequence, index); };
+        simulator_->showRunningElement = [this](int sequence, int index) {
+            canvas_->setRunningElement(sequence, index);
+        };
         simulator_->showMessage = [this](const UserMessage& m) { message(m); };
     }
     simulator_->show();

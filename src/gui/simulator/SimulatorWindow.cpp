@@ -92,7 +92,8 @@ void SimulatorWindow::buildControls()
     auto* pauseButton = button("cmdPausa", "Pausa", "Detener el tiempo (F6)", this);
     auto* stepButton = button("cmdPaso", "Paso", "Ejecutar una instruccion (F10)", this);
     auto* elementButton = button("cmdPasoBloque", "Paso Bloque", "Ejecutar hasta el bloque siguiente (F11)", this);
-    auto* resetButton = button("cmdReiniciarPosicion", "Reiniciar Posicion", "Volver el robot a su lugar de partida", this);
+    auto* resetButton =
+        button("cmdReiniciarPosicion", "Reiniciar Posicion", "Volver el robot a su lugar de partida", this);
     connect(runButton, &QPushButton::clicked, this, [this] { run(); });
     connect(pauseButton, &QPushButton::clicked, this, [this] { pause(); });
     connect(stepButton, &QPushButton::clicked, this, [this] { step(false); });
@@ -251,7 +252,8 @@ void SimulatorWindow::chooseWorld(int index)
 
 double SimulatorWindow::speed() const
 {
-    return kSimulatorSpeeds[std::size_t(std::clamp(speeds_->currentIndex(), 0, int(kSimulatorSpeeds.size()) - 1))].factor;
+    const int index = std::clamp(speeds_->currentIndex(), 0, int(kSimulatorSpeeds.size()) - 1);
+    return kSimulatorSpeeds[std::size_t(index)].factor;
 }
 
 void SimulatorWindow::showEvent(QShowEvent*)
@@ -355,7 +357,8 @@ void SimulatorWindow::refreshPanel()
         const InstructionRecord& r = ws_.store.recordAt(sequence, index);
         setTextIfChanged(element_, "Bloque: " + qs(r.description));
     } else {
-        setTextIfChanged(element_, cpu.running() ? QStringLiteral("Direccion %1").arg(cpu.currentInstruction()) : QString());
+        const QString address = QStringLiteral("Direccion %1").arg(cpu.currentInstruction());
+        setTextIfChanged(element_, cpu.running() ? address : QString());
     }
     if (showRunningElement && (sequence != lastSequence_ || index != lastIndex_ || running))
         showRunningElement(sequence, index);

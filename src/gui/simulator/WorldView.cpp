@@ -123,8 +123,11 @@ void WorldView::paintRobot(QPainter& painter)
     // Wheels, coloured by their direction.
     const auto wheel = [&](double y, bool left) {
         const std::uint8_t m = cpu.motors();
-        const bool forward = m & (left ? kLeftForward : kRightForward), backward = m & (left ? kLeftBackward : kRightBackward);
-        const QColor colour = forward == backward ? QColor(55, 71, 79) : forward ? QColor(67, 160, 71) : QColor(229, 57, 53);
+        const bool forward = m & (left ? kLeftForward : kRightForward);
+        const bool backward = m & (left ? kLeftBackward : kRightBackward);
+        const QColor colour = forward == backward ? QColor(55, 71, 79)
+                              : forward           ? QColor(67, 160, 71)
+                                                  : QColor(229, 57, 53);
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
         painter.drawRoundedRect(QRectF(-3.5, y - 1.2, 7, 2.4), 0.8, 0.8);
