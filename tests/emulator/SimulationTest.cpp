@@ -163,6 +163,16 @@ TEST(Simulation, StepsGoOneInstructionOrOneElementAtATime)
     sim.start();
     ASSERT_TRUE(sim.runningElement());
     EXPECT_EQ(sim.runningElement()->index, 0); // the header belongs to the start element
+    // Addresses lead back to the source lines that produced them.
+    const auto lines = splitSourceLines(program.translator.generatedSource);
+    auto lineAt = [&](int address) {
+        const int line = sim.elementMap().sourceLineAt(address);
+        return line > 0 && line <= int(lines.size()) ? lines[std::size_t(line - 1)] : std::string();
+    };
+    EXPECT_NE(lineAt(0).find("SETR"), std::string::npos) << lineAt(0);
+    EXPECT_NE(lineAt(10).find("LEDK"), std::string::npos) << lineAt(10); // after three 3-byte SETRs, in the same LEDK
+    EXPECT_NE(lineAt(11).find("WAITK"), std::string::npos) << lineAt(11);
+    EXPECT_FALSE(sim.elementMap().elementAt(200));
     EXPECT_TRUE(sim.stepInstruction());
     EXPECT_EQ(sim.cpu().instructions(), 1u);
     EXPECT_TRUE(sim.stepElement());

@@ -101,6 +101,10 @@ private slots:
         QTRY_VERIFY(frame->isVisible());
         QVERIFY(frame->geometry().intersects(s.find<QLabel>("imgGrafoScreen_2")->geometry()));
         QVERIFY(s.find<QLabel>("lblBloque")->text().startsWith("Bloque: "));
+        if (qEnvironmentVariableIsSet("TARVEL_SCREENSHOT")) {
+            s.window->grab().save(qEnvironmentVariable("TARVEL_SCREENSHOT") + ".main.png");
+            sim->grab().save(qEnvironmentVariable("TARVEL_SCREENSHOT") + ".running.png");
+        }
 
         // Pause, then one element at a time: the wait of five seconds passes in one step.
         QTest::mouseClick(sim->findChild<QPushButton*>("cmdPausa"), Qt::LeftButton);

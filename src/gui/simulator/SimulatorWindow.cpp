@@ -138,9 +138,12 @@ void SimulatorWindow::buildControls()
     status_->setObjectName("lblEstado");
     left->addWidget(status_);
 
-    auto* side = new QVBoxLayout;
-    outer->addLayout(side);
-    auto* brick = new QGroupBox("Ladrillo", this);
+    auto* panel = new QWidget(this);
+    panel->setFixedWidth(290);
+    auto* side = new QVBoxLayout(panel);
+    side->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(panel);
+    auto* brick = new QGroupBox("Ladrillo", panel);
     brick->setObjectName("fraLadrillo");
     auto* grid = new QGridLayout(brick);
     grid->addWidget(new QLabel("Leds", brick), 0, 0);
@@ -173,10 +176,12 @@ void SimulatorWindow::buildControls()
     element_ = new QLabel(brick);
     element_->setObjectName("lblBloque");
     element_->setWordWrap(true);
+    element_->setMinimumHeight(element_->fontMetrics().lineSpacing() * 3);
+    element_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(element_, 9, 0, 1, 2);
     side->addWidget(brick);
 
-    auto* talk = new QGroupBox("Mensajes a la PC", this);
+    auto* talk = new QGroupBox("Mensajes a la PC", panel);
     auto* talkLayout = new QVBoxLayout(talk);
     messages_ = new QPlainTextEdit(talk);
     messages_->setObjectName("txtMensajes");
@@ -197,7 +202,7 @@ void SimulatorWindow::buildControls()
     talkLayout->addLayout(sendRow);
     side->addWidget(talk);
 
-    auto* inputs = new QGroupBox("Entradas", this);
+    auto* inputs = new QGroupBox("Entradas", panel);
     auto* inputLayout = new QVBoxLayout(inputs);
     auto* remote = new QGridLayout;
     for (std::size_t i = 0; i < kRemoteKeys.size(); ++i) {
@@ -231,6 +236,8 @@ void SimulatorWindow::fillWorlds()
             worlds_->setCurrentIndex(worlds_->count() - 1);
     }
     worlds_->addItem("Abrir otro mundo...");
+    if (ws_.worldPath.empty())
+        worlds_->setCurrentIndex(-1); // the plain table the simulation starts with
 }
 
 void SimulatorWindow::chooseWorld(int index)
