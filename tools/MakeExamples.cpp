@@ -187,6 +187,9 @@ int main(int argc, char** argv)
         }
         list += std::to_string(e.list) + " " + e.file + "%" + e.help + "%" + e.caption + "\r\n";
     }
+    // Examples made by the simulator's generator (make_sim_examples), listed here so that the list
+    // stays whole whichever generator runs last.
+    list += "9 Seguir la Linea.gtf%Seguir la Linea.txt%Seguir la Linea\r\n";
     list += "%\r\n";
     return writeFileReplacing(folder / "qp_list.txt", list).empty() ? 0 : 1;
 }

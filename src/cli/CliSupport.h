@@ -24,5 +24,6 @@ int fail(const std::string& messageUtf8); // prints on stderr, returns Refused
 void addModelCommands(CLI::App& app, int& exitCode);
 void addBuildCommands(CLI::App& app, int& exitCode);
 void addBrickCommands(CLI::App& app, int& exitCode);
+void addSimCommands(CLI::App& app, int& exitCode);
 
 } // namespace tarvel::cli

@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     tarvel::cli::addModelCommands(app, exitCode);
     tarvel::cli::addBuildCommands(app, exitCode);
     tarvel::cli::addBrickCommands(app, exitCode);
+    tarvel::cli::addSimCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

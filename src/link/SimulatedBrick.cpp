@@ -1,5 +1,7 @@
 #include "link/SimulatedBrick.h"
 
+#include "emulator/Simulation.h"
+
 #include <algorithm>
 
 namespace tarvel {
@@ -112,10 +114,78 @@ void SimulatedBrick::execute(const std::vector<std::uint8_t>& d, bool& replies, 
         default: break;
         }
     }
+    if (emulator_) {
+        if (d[0] == 0x04 && d[1] == 0x08)
+            syncInputs(); // the front light shines on the sensor
+        emulator_->usbCommand(d, std::span<std::uint8_t>(reply).subspan(1));
+    }
     if (replies) {
         data(6) = d[0]; // an echo of the command, for whoever watches the wire
         data(7) = d[1];
     }
+}
+
+void SimulatedBrick::attachEmulator(Simulation* emulator)
+{
+    emulator_ = emulator;
+    syncInputs();
+}
+
+void SimulatedBrick::setLightLevel(std::uint8_t level)
+{
+    lightLevel_ = level;
+    lightSet_ = true;
+    syncInputs();
+}
+
+void SimulatedBrick::setInfrared(bool on)
+{
+    infrared_ = on;
+    infraredSet_ = true;
+    syncInputs();
+}
+
+void SimulatedBrick::setTouch(bool pressed)
+{
+    touch_ = pressed;
+    touchSet_ = true;
+    syncInputs();
+}
+
+void SimulatedBrick::setSoundLevel(std::uint8_t level)
+{
+    soundLevel_ = level;
+    soundSet_ = true;
+    syncInputs();
+}
+
+void SimulatedBrick::setFrontLightReflection(std::uint8_t amount)
+{
+    reflection_ = amount;
+    syncInputs();
+}
+
+void SimulatedBrick::releaseInputs()
+{
+    lightSet_ = infraredSet_ = touchSet_ = soundSet_ = false;
+    if (!emulator_)
+        return;
+    for (InputName name : {InputName::Light, InputName::Ir, InputName::Touch, InputName::Sound})
+        emulator_->releaseInput(name);
+}
+
+void SimulatedBrick::syncInputs()
+{
+    if (!emulator_)
+        return;
+    if (lightSet_)
+        emulator_->setInput(InputName::Light, lightReading());
+    if (infraredSet_)
+        emulator_->setInput(InputName::Ir, infrared_ ? 0 : 1); // a high line: no signal
+    if (touchSet_)
+        emulator_->setInput(InputName::Touch, touch_ ? 1 : 0);
+    if (soundSet_)
+        emulator_->setInput(InputName::Sound, soundLevel_);
 }
 
 std::uint8_t SimulatedBrick::lightReading() const

@@ -12,6 +12,8 @@
 
 namespace tarvel {
 
+class Simulation;
+
 struct SimulatedBrickConfig {
     std::uint8_t modelCode = 0x20; // J2
     std::uint8_t variantCode = 0;  // A1 (Rojo Cristal)
@@ -44,11 +46,15 @@ public:
     int read(std::uint8_t* buffer, std::size_t length, int timeoutMs) override;
     std::string lastError() const override { return lastError_; }
 
-    // What the outside world sets.
-    void setLightLevel(std::uint8_t level) { lightLevel_ = level; }
-    void setInfrared(bool on) { infrared_ = on; }
+    // What the outside world sets. A value set by hand holds, also for a program running on the
+    // emulator, until the world's own value is asked for again (releaseInputs).
+    void setLightLevel(std::uint8_t level);
+    void setInfrared(bool on);
     void plug(bool attached);
     SimulatedBrickConfig& config() { return config_; }
+    // The emulator that stores and runs downloaded programs: every command also goes to it, and
+    // its answer to "Read inputs" is the brick's.
+    void attachEmulator(Simulation* emulator);
 
     // What the brick shows.
     std::uint8_t leds() const { return leds_; }
@@ -66,9 +72,11 @@ public:
     // The other inputs of the simulated world, as the tools' panel and the tests set them. The
     // infrared line reads 0 while a remote-control signal arrives. The light sensor sees its own
     // front light: with the light on it reads the level plus the reflection, as on a test bench.
-    void setTouch(bool pressed) { touch_ = pressed; }
-    void setSoundLevel(std::uint8_t level) { soundLevel_ = level; }
-    void setFrontLightReflection(std::uint8_t amount) { reflection_ = amount; }
+    void setTouch(bool pressed);
+    void setSoundLevel(std::uint8_t level);
+    void setFrontLightReflection(std::uint8_t amount);
+    // The inputs set by hand give way to the world's again.
+    void releaseInputs();
     std::uint8_t lightLevel() const { return lightLevel_; }
     bool infrared() const { return infrared_; }
     bool touch() const { return touch_; }
@@ -84,8 +92,11 @@ private:
         std::vector<std::uint8_t> report;
     };
     void execute(const std::vector<std::uint8_t>& data, bool& replies, std::vector<std::uint8_t>& reply);
+    // The inputs set by hand, handed to the emulator, which answers for the brick's sensors.
+    void syncInputs();
 
     LinkClock& clock_;
+    Simulation* emulator_ = nullptr;
     SimulatedBrickConfig config_;
     std::deque<Reply> replies_;
     std::vector<std::vector<std::uint8_t>> log_;
@@ -99,6 +110,7 @@ private:
     bool frontLight_ = false, infrared_ = false, running_ = false, switchedOff_ = false, open_ = false;
     bool touch_ = false;
     std::uint8_t soundLevel_ = 0, reflection_ = 150;
+    bool lightSet_ = false, infraredSet_ = false, touchSet_ = false, soundSet_ = false;
     std::vector<std::int64_t> receivedTimes_;
 };
 

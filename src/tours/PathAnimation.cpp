@@ -9,9 +9,9 @@ namespace tarvel {
 PathAnimation::PathAnimation(const PathData& path, int motorSpin, TwipPoint start)
     : start_{start, 90, true}
 {
-    RobotPose pose = start_;
+    TourPose pose = start_;
     double t = 0;
-    auto add = [&](double duration, RobotPose to) {
+    auto add = [&](double duration, TourPose to) {
         phases_.push_back({t, duration, pose, to});
         t += duration;
         pose = to;
@@ -19,7 +19,7 @@ PathAnimation::PathAnimation(const PathData& path, int motorSpin, TwipPoint star
     const double msPer45 = std::max(0, motorSpin); // motorSpin / 100 tenths of a second
     for (const PathStep& step : path.steps) {
         if (step.action != StepAction::Move) {
-            RobotPose lit = pose;
+            TourPose lit = pose;
             lit.lightOn = step.action == StepAction::LightOn;
             add(0, lit);
             continue;
@@ -30,19 +30,19 @@ PathAnimation::PathAnimation(const PathData& path, int motorSpin, TwipPoint star
         if (turn > 180)
             turn -= 360;
         if (turn != 0) {
-            RobotPose turned = pose;
+            TourPose turned = pose;
             turned.heading = pose.heading + turn;
             add(std::abs(turn) / 45.0 * msPer45, turned);
         }
         const double radians = step.heading * std::numbers::pi / 180;
         const double length = step.distance * kDistanceUnitTwips;
-        RobotPose moved = pose; // the heading keeps its turns, so that drawing it never spins back
+        TourPose moved = pose; // the heading keeps its turns, so that drawing it never spins back
         moved.position = {pose.position.x + length * std::cos(radians), pose.position.y - length * std::sin(radians)};
         add(zoomedTenths(step.distance, path.zoom) * 100.0, moved);
     }
 }
 
-RobotPose PathAnimation::poseAt(double ms) const
+TourPose PathAnimation::poseAt(double ms) const
 {
     if (phases_.empty() || ms <= 0)
         return phases_.empty() ? start_ : phases_.front().from;
@@ -50,7 +50,7 @@ RobotPose PathAnimation::poseAt(double ms) const
         if (ms >= p.startMs + p.durationMs)
             continue;
         const double f = p.durationMs > 0 ? (ms - p.startMs) / p.durationMs : 1;
-        RobotPose r = p.from;
+        TourPose r = p.from;
         r.position = {p.from.position.x + (p.to.position.x - p.from.position.x) * f,
                       p.from.position.y + (p.to.position.y - p.from.position.y) * f};
         r.heading = p.from.heading + (p.to.heading - p.from.heading) * f;

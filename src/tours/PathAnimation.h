@@ -9,7 +9,7 @@
 
 namespace tarvel {
 
-struct RobotPose {
+struct TourPose {
     TwipPoint position;
     double heading = 90; // degrees, counter-clockwise from the right
     bool lightOn = true;
@@ -21,16 +21,16 @@ public:
     PathAnimation(const PathData& path, int motorSpin, TwipPoint start = kBeginCentre);
 
     double durationMs() const { return phases_.empty() ? 0 : phases_.back().startMs + phases_.back().durationMs; }
-    RobotPose poseAt(double ms) const;
+    TourPose poseAt(double ms) const;
 
 private:
     struct Phase {
         double startMs = 0;
         double durationMs = 0;
-        RobotPose from;
-        RobotPose to;
+        TourPose from;
+        TourPose to;
     };
-    RobotPose start_;
+    TourPose start_;
     std::vector<Phase> phases_;
 };
 

@@ -1,6 +1,8 @@
 #include "workspace/Workspace.h"
 
+#include "compiler/Compile.h"
 #include "compiler/LibraryLoader.h"
+#include "emulator/WorldFile.h"
 #include "link/HidTransport.h"
 
 namespace tarvel {
@@ -10,6 +12,10 @@ Workspace::Workspace(std::filesystem::path appFolder)
 {
     programPath = appFile(programName);
     settings = defaultAppSettings(defaultLibraryPath());
+    simulation.programStarted = [this] { simulationStarted(); };
+    if (const std::string table = (std::filesystem::path(worldsFolder()) / "mesa.json").string();
+        std::filesystem::exists(table))
+        loadWorld(table);
     rebuildLink();
 }
 
@@ -42,10 +48,40 @@ void Workspace::useSimulatedBrick(bool simulated)
         link_->usb().CloseBrick();
     if (simulated) {
         simulated_ = std::make_unique<SimulatedBrick>(clock_);
+        simulated_->attachEmulator(&simulation);
     } else {
         simulated_.reset();
     }
     rebuildLink();
+}
+
+std::optional<UserMessage> Workspace::loadWorld(const std::string& path)
+{
+    WorldLoad load = loadWorldFile(path);
+    if (!load.world)
+        return UserMessage{load.error, "Simulador", MessageIcon::Warning};
+    simulation.setWorld(std::move(*load.world));
+    worldPath = path;
+    return std::nullopt;
+}
+
+// The running element can be shown when the image in the brick is the one the current program
+// builds to: the program is built again on copies (the build's own state stays as it is).
+void Workspace::simulationStarted()
+{
+    Translator translatorCopy = translator;
+    auto assemblerCopy = std::make_unique<Assembler>(library);
+    const CompileResult result = compileProgram(store, library, translatorCopy, *assemblerCopy);
+    const auto& memory = simulation.cpu().memory();
+    const int length = assemblerCopy->imageLength;
+    const bool same = result.assembled && assemblerCopy->assemblyErrorCount == 0 && length > 0 &&
+                      length <= int(memory.size()) &&
+                      std::equal(memory.begin(), memory.begin() + length, assemblerCopy->programImage.begin());
+    simulation.setElementMap(same ? ElementMap::fromBuild(translatorCopy, *assemblerCopy) : ElementMap{});
+    if (same)
+        simulation.setSteering(store.programSettings.directionMode == 1 ? Steering::Car : Steering::Differential);
+    if (simulatedProgramStarted)
+        simulatedProgramStarted();
 }
 
 void Workspace::setLinkObservers(LinkEvents events, std::function<void()> pump)

@@ -12,6 +12,7 @@
 #include "editing/EditorState.h"
 #include "editing/ProgramEditor.h"
 #include "editing/UndoHistory.h"
+#include "emulator/Simulation.h"
 
 #include <filesystem>
 #include <functional>
@@ -41,6 +42,14 @@ public:
     SimulatedBrick* simulatedBrick() { return simulated_.get(); }
     void useSimulatedBrick(bool simulated);
     bool usingSimulatedBrick() const { return simulated_ != nullptr; }
+    // The emulator behind the simulated brick and the world its robot drives in.
+    Simulation simulation;
+    std::string worldPath; // empty: the built-in empty table
+    std::string worldsFolder() const { return appFile("worlds"); }
+    // Loads a world for the simulation; the message when the file is bad (the world stays).
+    std::optional<UserMessage> loadWorld(const std::string& path);
+    // Called when the simulated brick starts a program (the simulator window opens itself).
+    std::function<void()> simulatedProgramStarted;
     // Who shows the link's state, and how waits let events run (set by the main window).
     void setLinkObservers(LinkEvents events, std::function<void()> pump);
 
@@ -64,6 +73,7 @@ public:
 
 private:
     void rebuildLink();
+    void simulationStarted();
 
     std::filesystem::path appFolder_;
     SteadyClock clock_;

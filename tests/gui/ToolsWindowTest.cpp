@@ -329,6 +329,7 @@ private slots:
         auto* report = s.find<QTextEdit>("txtHelp");
         auto* yes = s.find<QPushButton>("cmdSi");
         s.brick().setLightLevel(20);
+        s.brick().setInfrared(false); // the remote control pressed: the line reads 0
         click(s.find<QPushButton>("cmdBegin"));
         QCOMPARE(s.find<QLabel>("lblCount")->text(), QString("1"));
         for (int question = 0; question < 6; ++question) {
@@ -424,6 +425,7 @@ private slots:
         // the other's replies.
         Session s;
         s.brick().setLightLevel(40);
+        s.brick().setInfrared(false);
         s.trigger("mnuTester");
         auto* tester = s.find<FactoryWindow>("formFactory");
         auto* yes = s.find<QPushButton>("cmdSi");

@@ -281,12 +281,12 @@ TEST(PathAnimation, DrivesAtTheStoredSpeed)
     EXPECT_DOUBLE_EQ(a.durationMs(), 1500 + 1600 + 1500);
     EXPECT_EQ(a.poseAt(0).position, kBeginCentre);
     EXPECT_TRUE(a.poseAt(0).lightOn);
-    const RobotPose half = a.poseAt(750);
+    const TourPose half = a.poseAt(750);
     EXPECT_DOUBLE_EQ(half.position.y, kBeginCentre.y - 420);
-    const RobotPose turning = a.poseAt(1500 + 800);
+    const TourPose turning = a.poseAt(1500 + 800);
     EXPECT_DOUBLE_EQ(turning.heading, 45);
     EXPECT_FALSE(turning.lightOn);
-    const RobotPose end = a.poseAt(10000);
+    const TourPose end = a.poseAt(10000);
     EXPECT_NEAR(end.position.x, kBeginCentre.x + 840, 1e-9);
     EXPECT_NEAR(end.position.y, kBeginCentre.y - 840, 1e-9);
     EXPECT_DOUBLE_EQ(end.heading, 0);

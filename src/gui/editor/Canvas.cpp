@@ -490,6 +490,28 @@ void Canvas::selectCell(int cell)
     }
 }
 
+void Canvas::setRunningElement(int sequence, int index)
+{
+    const int top = ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop;
+    const bool shown = sequence == ws_.store.activeSequence && index >= top && index < top + 28;
+    if (!shown) {
+        if (runningFrame_)
+            runningFrame_->hide();
+        return;
+    }
+    if (!runningFrame_) {
+        runningFrame_ = new QFrame(this);
+        runningFrame_->setObjectName("shpRunning");
+        runningFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        runningFrame_->setStyleSheet("#shpRunning { background: transparent; border: 3px solid #FF6F00; border-radius: 4px; }");
+    }
+    const QRect frame = cellRect(index - top).adjusted(-4, -4, 4, 4);
+    if (runningFrame_->geometry() != frame)
+        runningFrame_->setGeometry(frame);
+    runningFrame_->raise();
+    runningFrame_->show();
+}
+
 void Canvas::jumpToLabel(int cell)
 {
     selectedCell_ = cell;

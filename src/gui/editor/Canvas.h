@@ -48,6 +48,10 @@ public:
     void setInterfaceMode(bool full);
     void layoutCanvas();
 
+    // Frames the element (sequence, index) that the simulator runs, when it is in view; a sequence
+    // of -1 clears the frame.
+    void setRunningElement(int sequence, int index);
+
     int selectedCell() const { return selectedCell_; }
     IconStore& icons() { return icons_; }
 
@@ -97,6 +101,7 @@ private:
     ClickLabel* help_ = nullptr;
     QFrame* workspaceFrame_ = nullptr;
     QFrame* conectTag_ = nullptr;
+    QFrame* runningFrame_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
     QPixmap empty_;
     int selectedCell_ = 0;

@@ -128,6 +128,7 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     buildToolbar();
     buildStatusBar();
     setUpEditing();
+    buildSimulatorCommands();
     ws_.setLinkObservers({[this](int panel, const std::string& text) { setPanel(panel, qs(text)); },
                           [this](bool connected) { ConnectTool(connected); }},
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });

@@ -15,6 +15,7 @@ namespace tarvel {
 
 class Canvas;
 class FormEditSource;
+class SimulatorWindow;
 class Workspace;
 struct BuildResult;
 struct DialogAccept;
@@ -65,6 +66,7 @@ public:
 
     // The simulator window (MainWindowSimulator.cpp).
     void openSimulator();
+    SimulatorWindow* simulator() const { return simulator_; }
 
     // Drawing and editing (MainWindowEditing.cpp).
     void openPalette(int palette);
@@ -104,6 +106,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
+    void buildSimulatorCommands();
     void fillExampleMenus();
     void openExample(int list, int index);
     void setCaption();
@@ -136,6 +139,7 @@ private:
     QPointer<QWidget> toolWindow_;
     bool started_ = false;
     bool integrityFailed_ = false;
+    SimulatorWindow* simulator_ = nullptr;
 };
 
 } // namespace tarvel

@@ -1,11 +1,88 @@
-// The main window's simulator window.
+// The main window's simulator window: its menu entry and toolbar button, and opening it by itself
+// when the simulated brick starts a program.
 #include "gui/editor/MainWindow.h"
+
+#include "gui/editor/Canvas.h"
+#include "gui/simulator/SimulatorWindow.h"
+#include "workspace/Workspace.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolBar>
 
 namespace tarvel {
 
+namespace {
+
+// The toolbar picture: the robot seen from above.
+QIcon simulatorIcon()
+{
+    QPixmap picture(64, 64);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(13, 71, 161), 3));
+    p.setBrush(QColor(144, 202, 249));
+    p.drawEllipse(QPointF(32, 32), 24, 24);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(55, 71, 79));
+    p.drawRoundedRect(QRectF(6, 22, 8, 20), 3, 3);
+    p.drawRoundedRect(QRectF(50, 22, 8, 20), 3, 3);
+    p.setBrush(QColor(255, 23, 68));
+    p.drawEllipse(QPointF(32, 16), 5, 5);
+    return QIcon(picture);
+}
+
+} // namespace
+
+void MainWindow::buildSimulatorCommands()
+{
+    QAction* open = action("mnuTextSimulador", "Ver Simulador", [this] { openSimulator(); });
+    open->setToolTip("Ver el robot simulado y su mundo");
+    open->setIcon(simulatorIcon());
+    if (auto* conexion = menuBar()->findChild<QMenu*>("mnuConexion")) {
+        QAction* before = nullptr;
+        for (QAction* a : conexion->actions())
+            if (a->objectName() == "mnuTextConsola")
+                before = a;
+        const auto list = conexion->actions();
+        const int at = int(list.indexOf(before));
+        conexion->insertAction(at >= 0 && at + 1 < list.size() ? list[at + 1] : nullptr, open);
+    }
+    if (auto* bar = findChild<QToolBar*>("Toolbar1")) {
+        QAction* button = action("Simulador", "Simulador", [this] { openSimulator(); });
+        button->setToolTip("Ver el robot simulado y su mundo");
+        button->setIcon(simulatorIcon());
+        QAction* before = nullptr;
+        for (QAction* a : bar->actions())
+            if (a->isSeparator() == false && a->objectName() == "Consola")
+                before = a;
+        const auto list = bar->actions();
+        const int at = int(list.indexOf(before));
+        bar->insertAction(at >= 0 && at + 1 < list.size() ? list[at + 1] : nullptr, button);
+        if (QWidget* widget = bar->widgetForAction(button)) {
+            widget->setObjectName("Toolbar1_Simulador");
+            widget->setAccessibleName("Ver Simulador");
+        }
+    }
+    ws_.simulatedProgramStarted = [this] {
+        openSimulator();
+        simulator_->programStarted();
+    };
+}
+
 void MainWindow::openSimulator()
 {
-    notYetAvailable();
+    if (!simulator_) {
+        simulator_ = new SimulatorWindow(ws_, this);
+        simulator_->showRunningElement = [this](int sequence, int index) {
+            canvas_->setRunningElement(sequence, index);
+        };
+        simulator_->showMessage = [this](const UserMessage& m) { message(m); };
+    }
+    simulator_->show();
+    simulator_->raise();
 }
 
 } // namespace tarvel

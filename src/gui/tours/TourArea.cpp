@@ -50,7 +50,7 @@ QPointF TourArea::toPixels(TwipPoint twips)
     return {twips.x / kTwipsPerPixel, twips.y / kTwipsPerPixel};
 }
 
-void TourArea::setRobot(std::optional<RobotPose> pose)
+void TourArea::setRobot(std::optional<TourPose> pose)
 {
     robot_ = pose;
     update();

@@ -17,7 +17,7 @@ public:
     static TwipPoint toTwips(QPointF pixels);
     static QPointF toPixels(TwipPoint twips);
     // The robot of the animation, or none.
-    void setRobot(std::optional<RobotPose> pose);
+    void setRobot(std::optional<TourPose> pose);
     // The keyboard points at the start marker again (after the drawing was cleared).
     void resetCursor();
 
@@ -38,7 +38,7 @@ private:
     void clickAt(TwipPoint p);
 
     PathEditor& editor_;
-    std::optional<RobotPose> robot_;
+    std::optional<TourPose> robot_;
     TwipPoint cursor_ = kBeginCentre; // where the keyboard points
     bool keyboardCursor_ = false;
 };
