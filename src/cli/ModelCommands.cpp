@@ -34,6 +34,14 @@ std::string sequenceName(const ProgramStore& store, int sequence)
     return sequence == 0 ? "Inicio" : store.subroutineNames[std::size_t(sequence)];
 }
 
+void printNotes(const FileOutcome& outcome)
+{
+    for (const auto& note : outcome.notes)
+        std::cerr << utf8(note) << '\n';
+}
+
+} // namespace
+
 json describeJson(const ProgramStore& store)
 {
     json sequences = json::array();
@@ -76,14 +84,6 @@ void printDescription(const ProgramStore& store)
         }
     }
 }
-
-void printNotes(const FileOutcome& outcome)
-{
-    for (const auto& note : outcome.notes)
-        std::cerr << utf8(note) << '\n';
-}
-
-} // namespace
 
 void addModelCommands(CLI::App& app, int& exitCode)
 {

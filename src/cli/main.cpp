@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     tarvel::cli::addBuildCommands(app, exitCode);
     tarvel::cli::addBrickCommands(app, exitCode);
     tarvel::cli::addSimCommands(app, exitCode);
+    tarvel::cli::addEditCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -270,3 +270,43 @@ TEST_F(Cli, ALibraryThatFailsItsCheckOrAProgramWithoutCodeIsRefused)
     EXPECT_EQ(json::parse(r.out)["imageLength"], 0);
     EXPECT_NE(r.err.find("El Programa No Genera Codigo para el Ladrillo!"), std::string::npos);
 }
+
+TEST_F(Cli, EditRunsTheEditorsOperationsAndWritesOnlyWhenAllSucceed)
+{
+    const std::string out = (dir / "editado.gtf").string();
+    auto r = runTarvel("edit - add 0 14,10,12,1,2,1 add 0 17,11,10,0,0,0,vuelta sub giro add 1 11,10,12,0,0,0 "
+                       "add 0 17,14,10,1,0,0,giro add 0 17,12,10,1,0,0,vuelta add 0 17,11,10,0,0,0,\"fin ñ\" --out " +
+                       out + " --json");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    json doc = json::parse(r.out);
+    ASSERT_EQ(doc["operations"].size(), 7u);
+    for (const auto& op : doc["operations"])
+        EXPECT_TRUE(op["ok"].get<bool>()) << op.dump();
+    const auto& main = doc["program"]["sequences"][0];
+    EXPECT_EQ(main["labels"], json::array({"Inicio", "vuelta", "fin_ñ"}));
+    EXPECT_EQ(main["elements"].size(), 6u);
+    EXPECT_EQ(doc["program"]["sequences"][1]["name"], "giro");
+    ASSERT_TRUE(fs::exists(out));
+
+    // Insert before, delete a whole subroutine (the question answered Yes), a separator.
+    r = runTarvel("edit " + out + " insert 0 1 13,10,10,5,0,0 delete 1 0 space 0 2 --json --out " + out);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    doc = json::parse(r.out);
+    EXPECT_EQ(doc["program"]["sequences"].size(), 1u);
+    const auto& elements = doc["program"]["sequences"][0]["elements"];
+    EXPECT_EQ(elements[1]["family"], 13);
+    EXPECT_EQ(elements[2]["family"], 100);
+
+    // A refused operation: exit 1, the message, and nothing written.
+    const auto before = fs::last_write_time(out);
+    r = runTarvel("edit " + out + " add 0 17,12,10,1,0,0,vuelta add 0 11,10,12,0,0,0 --json --out " + out);
+    EXPECT_EQ(r.exitCode, 1);
+    doc = json::parse(r.out);
+    EXPECT_FALSE(doc["operations"][1]["ok"].get<bool>());
+    EXPECT_NE(doc["operations"][1]["message"].get<std::string>().find("Salto"), std::string::npos);
+    EXPECT_EQ(fs::last_write_time(out), before);
+
+    EXPECT_EQ(runTarvel("edit - frob 1").exitCode, 2);
+    EXPECT_EQ(runTarvel("edit - add 0 14,10").exitCode, 2);
+    EXPECT_EQ(runTarvel("edit - delete 3 1").exitCode, 1); // no such subroutine
+}
