@@ -123,9 +123,40 @@ std::vector<std::uint8_t> serializeProgram(ProgramStore& store)
     return bytes;
 }
 
+namespace {
+
+// The families a record of a program file can carry: an empty slot, the elements, the separator.
+bool elementFamily(int f)
+{
+    return f == 0 || (f >= family::Motors && f <= family::Structure) || f == family::Separator;
+}
+
+} // namespace
+
+std::string notAProgram(std::span<const std::uint8_t> bytes)
+{
+    const std::size_t records = bytes.size() / kRecordBytes;
+    if (records == 0)
+        return "El archivo no es un programa de Tarvel Lab: no tiene ningun elemento.";
+    const InstructionRecord first = decodeRecord(bytes.data());
+    if (!first.is(family::Structure, structure::ProgramStart))
+        return "El archivo no es un programa de Tarvel Lab: no empieza con el Inicio del Programa.";
+    for (std::size_t n = 1; n < records; ++n)
+        if (const int f = bytes[n * kRecordBytes]; !elementFamily(f))
+            return "El archivo no es un programa de Tarvel Lab: el registro " + plainNumber(long(n + 1)) +
+                   " no es un elemento (familia " + plainNumber(f) + ").";
+    return {};
+}
+
 FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes)
 {
     FileOutcome outcome;
+    // Whatever is not a program is refused before the program in memory is touched.
+    if (std::string refusal = notAProgram(bytes); !refusal.empty()) {
+        outcome.ok = false;
+        outcome.error = std::move(refusal);
+        return outcome;
+    }
     store.resetStore();
     const std::size_t records = bytes.size() / kRecordBytes;
     if (bytes.size() % kRecordBytes != 0)

@@ -28,7 +28,11 @@ ProgramSettings parseProgramHeader(std::string_view text);
 
 // Stores the header in main slot 0 and returns the file's bytes.
 std::vector<std::uint8_t> serializeProgram(ProgramStore& store);
+// Why `bytes` are not a program file (no record, no program start first, a record of no element
+// family); empty when they are one.
+std::string notAProgram(std::span<const std::uint8_t> bytes);
 // Replaces the store's program with the records in `bytes` (reset first, then one append each).
+// Bytes that are not a program are refused and the store is left as it was.
 FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes);
 
 // Writes a temporary file beside `path` and renames it over the target, so the previous file stays

@@ -310,3 +310,16 @@ TEST_F(Cli, EditRunsTheEditorsOperationsAndWritesOnlyWhenAllSucceed)
     EXPECT_EQ(runTarvel("edit - add 0 14,10").exitCode, 2);
     EXPECT_EQ(runTarvel("edit - delete 3 1").exitCode, 1); // no such subroutine
 }
+
+TEST_F(Cli, DescribeRefusesAFileThatIsNoProgram)
+{
+    std::string junk(5000, '\0');
+    unsigned seed = 5;
+    for (auto& c : junk)
+        c = char((seed = seed * 1103515245 + 12345) >> 16);
+    const auto path = dir / "foto.gtf";
+    tarvel::writeFileReplacing(path.string(), junk);
+    const auto r = runTarvel("describe " + path.string());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("no es un programa"), std::string::npos) << r.err;
+}

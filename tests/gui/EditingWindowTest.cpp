@@ -301,6 +301,21 @@ private slots:
         QCOMPARE(s.at(1).arg1, 1);
         QVERIFY(s.workspace->editor.insertMode);
     }
+
+    void openingAPictureKeepsTheProgram()
+    {
+        Drawing s;
+        s.appendElement(makeElement(13, 10, 10, 1));
+        const auto before = serializeProgram(s.workspace->store);
+        const QString picture = s.dir.filePath("foto.gtf");
+        writeFileReplacing(picture.toStdString(), std::string("\x89PNG\r\n\x1a\n") + std::string(3000, 'x'));
+        s.answer = QMessageBox::No;
+        QVERIFY(!s.window->OpenProgram(picture));
+        QVERIFY(s.messages.back().find("no es un programa") != std::string::npos);
+        QCOMPARE(serializeProgram(s.workspace->store), before);
+        QCOMPARE(s.cellName(1), qs(s.at(1).description));
+        QVERIFY(s.window->windowTitle().endsWith("Mi Programa.gtf"));
+    }
 };
 
 QTEST_MAIN(EditingWindowTest)

@@ -228,8 +228,6 @@ TEST_F(ProgramFiles, DamagedFilesOpenWithWhatCanBeRead)
     EXPECT_FALSE(outcome.notes.empty());
     EXPECT_EQ(reread.totalElements(), 4);
 
-    EXPECT_TRUE(loadProgram(reread, std::vector<std::uint8_t>{}).ok);
-    EXPECT_EQ(reread.totalElements(), 0);
 
     // Nine subroutine starts: the ninth is not read.
     std::vector<std::uint8_t> many = newProgramRecord();
@@ -251,6 +249,46 @@ TEST_F(ProgramFiles, DamagedFilesOpenWithWhatCanBeRead)
         loadProgram(reread, junk);
         EXPECT_LE(reread.sequenceLength(0), 601);
     }
+}
+
+TEST_F(ProgramFiles, WhatIsNotAProgramIsRefusedAndTheProgramStays)
+{
+    ProgramStore store;
+    build(store, 5, {3});
+    const auto before = serializeProgram(store);
+    std::mt19937 rng(11);
+    std::vector<std::uint8_t> picture(5000);
+    for (auto& b : picture)
+        b = std::uint8_t(rng());
+    picture[0] = 0x89; // a PNG picture renamed
+    for (const auto& bytes : {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>(91, 17), picture}) {
+        const FileOutcome outcome = loadProgram(store, bytes);
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_NE(outcome.error.find("no es un programa"), std::string::npos) << outcome.error;
+        EXPECT_EQ(serializeProgram(store), before);
+    }
+    // A start record followed by records of no element family.
+    auto bad = newProgramRecord();
+    auto junk = newProgramRecord();
+    junk[0] = 200;
+    bad.insert(bad.end(), junk.begin(), junk.end());
+    const FileOutcome outcome = loadProgram(store, bad);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_NE(outcome.error.find("registro 2"), std::string::npos);
+
+    // Separators, empty slots and every element family open; so does a damaged tail.
+    auto good = newProgramRecord();
+    for (int f : {10, 11, 12, 13, 14, 15, 16, 100, 0, 17}) {
+        auto r = newProgramRecord();
+        r[0] = std::uint8_t(f);
+        r[1] = f == 17 ? 11 : 10;
+        good.insert(good.end(), r.begin(), r.end());
+    }
+    good.resize(good.size() + 30, 0);
+    const FileOutcome opened = loadProgram(store, good);
+    EXPECT_TRUE(opened.ok);
+    EXPECT_EQ(opened.notes.size(), 1u);
+    EXPECT_EQ(store.sequenceLength(0), 10);
 }
 
 TEST_F(ProgramFiles, SequenceLimitsWhileReading)

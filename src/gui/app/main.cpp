@@ -12,8 +12,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // No display name: it would be appended to every window title ("... — Tarvel Lab").
     QApplication::setApplicationName("tarvel-lab");
-    QApplication::setApplicationDisplayName("Tarvel Lab");
     QApplication::setOrganizationName("tarvel-lab");
 
     QCommandLineParser parser;

@@ -559,13 +559,12 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
     // The file is read whole before the program in memory is replaced: a file that cannot be read
     // leaves the current program as it was.
     ProgramStore& store = ws_.store;
-    store.pictureCounter = 1;
-    canvas_->icons().clear();
     const FileOutcome outcome = openProgramFile(store, path);
     if (!outcome.ok) {
         message({outcome.error, "Error", MessageIcon::Critical});
         return false;
     }
+    canvas_->icons().clear(); // the numbers start again at 1 with the new program
     ws_.programPath = path;
     ws_.programName = name;
     setCaption();
