@@ -11,6 +11,34 @@ namespace tarvel {
 
 namespace {
 
+// Libraries are read line by line many times over (loading, fuzzing): the keywords are compared
+// without making new strings.
+std::string_view trimmedView(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// `word` equals the upper-case `keyword` in any case (ASCII letters).
+bool sameKeyword(std::string_view word, std::string_view keyword)
+{
+    if (word.size() != keyword.size())
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i] >= 'a' && word[i] <= 'z' ? char(word[i] - 32) : word[i];
+        if (c != keyword[i])
+            return false;
+    }
+    return true;
+}
+
+bool isEndLine(std::string_view line)
+{
+    return sameKeyword(trimmedView(line), "END");
+}
+
 // The four constants of the integrity code (published in docs/library-format.md).
 constexpr std::uint32_t kIntegrityStartA = 0x2A5F3C17;
 constexpr std::uint32_t kIntegrityStartB = 0x1B7D4E29;
@@ -35,12 +63,21 @@ public:
     // One line; `position` is the reader's position after it (the line feed that ends it).
     void ParseLibraryLine(const std::string& rawLine, std::int32_t position, int lineNumber)
     {
-        std::string line = rawLine.substr(0, rawLine.find(';'));
-        line = trimBlanks(line);
+        const std::string_view line = trimmedView(std::string_view(rawLine).substr(0, rawLine.find(';')));
         if (line.empty())
             return;
         std::size_t pos = 0;
-        const std::string keyword = upperCase(NextToken(line, pos, ' '));
+        const std::string keywordWord = NextToken(line, pos, ' ');
+        // Template lines start with a blank and are not keywords: most lines stop here.
+        const std::string_view known[] = {"MOD", "HLP", "FSIZE", "FIXHEAD", "DEFAULT", "SET", "MACTION", "MTIME",
+                                          "BRICKMODEL", "BRICKMEM", "VELATRIXCODE", "SETVERSION", "LIBVERSION",
+                                          "BEGINSET"};
+        std::string_view keyword;
+        for (std::string_view k : known)
+            if (sameKeyword(keywordWord, k))
+                keyword = k;
+        if (keyword.empty())
+            return;
         if (keyword == "MOD" || keyword == "HLP") {
             const long long f = leadingDigits(NextToken(line, pos, ' '));
             const long long s = leadingDigits(NextToken(line, pos, ' '));
@@ -100,13 +137,13 @@ private:
         int f, s, o;
     };
 
-    bool keyInRange(long long f, long long s, long long o, const std::string& line, int lineNumber)
+    bool keyInRange(long long f, long long s, long long o, std::string_view line, int lineNumber)
     {
         if (codeInTable(int(std::min(f, 255LL))) && codeInTable(int(std::min(s, 255LL))) &&
             codeInTable(int(std::min(o, 255LL))))
             return true;
         messages_.push_back(loadError("Clave fuera de rango (9 a 26) en la linea " + plainNumber(lineNumber) + ": " +
-                                      line));
+                                      std::string(line)));
         return false;
     }
 
@@ -116,7 +153,7 @@ private:
         lib_.templateOffsetTable.set(f, s, o, position);
     }
 
-    void parseSet(const std::string& line, std::size_t& pos, int lineNumber)
+    void parseSet(std::string_view line, std::size_t& pos, int lineNumber)
     {
         InstructionEntry entry;
         entry.mnemonic = NextToken(line, pos, ' ');
@@ -163,7 +200,7 @@ std::string LibraryLineReader::ReadLibraryLine()
     std::string line = bytes_.substr(start, position_ - start);
     if (position_ < bytes_.size())
         ++position_; // the carriage return (or a lone line feed) ends the line
-    if (upperCase(trimBlanks(line)) == "END")
+    if (isEndLine(line))
         finished_ = true;
     return line;
 }
@@ -184,7 +221,7 @@ LibraryLoadResult LoadLibraryBytes(const CompilationLibrary& previous, std::stri
     std::int32_t lineStart = reader.libraryFilePosition();
     while (true) {
         const std::string line = reader.ReadLibraryLine();
-        if (upperCase(trimBlanks(line)) == "END")
+        if (isEndLine(line))
             break;
         parser.ParseLibraryLine(line, reader.libraryFilePosition(), lineNumber);
         const std::int32_t next = reader.libraryFilePosition();

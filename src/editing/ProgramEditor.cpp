@@ -2,6 +2,7 @@
 
 #include "model/ElementDescription.h"
 #include "model/IconComposition.h"
+#include "model/NumberText.h"
 
 namespace tarvel {
 
@@ -113,9 +114,16 @@ std::vector<UserMessage> ProgramEditor::drawAppended(int sequence)
 EditOutcome ProgramEditor::commitElement()
 {
     EditOutcome outcome;
+    InstructionRecord& current = store_.currentElement;
+    if (current.family < family::Motors || current.family > family::Structure) {
+        // Only the element families go into a program: nothing else would open again.
+        outcome.messages.push_back({"El elemento (" + plainNumber(current.family) + ", " + plainNumber(current.subtype) +
+                                        ", " + plainNumber(current.option) + ") no es un elemento de programa.",
+                                    "Error", MessageIcon::Critical});
+        return outcome;
+    }
     editor_.programDirty = true;
     editor_.commitDone = true;
-    InstructionRecord& current = store_.currentElement;
 
     if (!editor_.insertMode) {
         const int s = editor_.targetSequence, k = editor_.targetIndex;

@@ -4,6 +4,8 @@
 // never reach past the table.
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 namespace tarvel {
 
@@ -24,7 +26,11 @@ public:
         if (inRange(f, s, o))
             cells_[index(f, s, o)] = value;
     }
-    void clear() { cells_.fill(T{}); }
+    void clear()
+    {
+        static_assert(std::is_trivially_copyable_v<T>);
+        std::memset(cells_.data(), 0, sizeof cells_); // one call: tables are cleared on every library load
+    }
 
     template <typename Fn>
     void forEach(Fn&& fn) const

@@ -48,6 +48,12 @@ ProgramStore::ProgramStore()
 
 void ProgramStore::resetStore()
 {
+    // Sequences are dense: only the slots up to each length hold anything to clear.
+    for (int s = 0; s < kSequences; ++s) {
+        auto& t = table(s);
+        for (int i = 0; i < sequenceLength(s); ++i)
+            clearElement(t[std::size_t(i)]);
+    }
     pictureCounter = 1;
     mainLength_ = 0;
     subroutineCount = 0;
@@ -55,11 +61,6 @@ void ProgramStore::resetStore()
     subLength_.fill(0);
     pendingDraw = false;
     clearElement(currentElement);
-    for (auto& r : mainSequence_)
-        clearElement(r);
-    for (auto& sub : subSequences_)
-        for (auto& r : sub)
-            clearElement(r);
     for (auto& labels : labelTable)
         labels.fill(std::string());
     labelCount.fill(0);
