@@ -257,13 +257,17 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
         combo->setInsertPolicy(QComboBox::NoInsert);
         if (spec.maxLength > 0)
             combo->lineEdit()->setMaxLength(spec.maxLength);
-        connect(combo, &QComboBox::activated, this, [this, name, combo](int index) {
-            if (refreshing_)
+        combo->setCompleter(nullptr); // the rules see exactly what is typed
+        // A pick from the list, also of the entry already current, or by the keyboard.
+        auto picked = [this, name, combo](int index) {
+            if (refreshing_ || index < 0)
                 return;
             rules_->type(name, cp(combo->itemText(index)));
             rules_->choose(name, index);
             refresh();
-        });
+        };
+        connect(combo, &QComboBox::activated, this, picked);
+        connect(combo, &QComboBox::currentIndexChanged, this, picked);
         connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
             rules_->type(name, cp(text));
             refresh();
