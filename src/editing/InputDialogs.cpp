@@ -30,8 +30,8 @@ struct InputKind {
     DialogId id;
     const char* caption;
     int subtype;
-    int fixedOption;   // 0: the dialog has a mode picker
-    int secondOption;  // option of the picker's second item
+    int fixedOption; // 0: the dialog has a mode picker
+    int secondOption; // option of the picker's second item
     int secondPicture;
     const char* secondWord;
 };
@@ -48,7 +48,9 @@ std::vector<ControlSpec> inputControls(const InputKind& k)
 {
     std::vector<ControlSpec> controls{{"icmbArgOne", ControlKind::Picker, "Variable Destino", variableItems(5)}};
     if (k.fixedOption == 0)
-        controls.push_back({"icmbMode", ControlKind::Picker, "Tipo de Entrada",
+        controls.push_back({"icmbMode",
+                            ControlKind::Picker,
+                            "Tipo de Entrada",
                             {{19, "Contar Pulsos"}, {k.secondPicture, k.secondWord}}});
     return controls;
 }
@@ -97,7 +99,9 @@ public:
                           {"frmBaseTiempo",
                            ControlKind::Options,
                            "Base de Tiempo",
-                           {{0, "1 Segundo", "opt1Seg"}, {0, "0,1 Segundo", "opt100mSeg"}, {0, "1 mili Segundo", "opt1mSeg"}}},
+                           {{0, "1 Segundo", "opt1Seg"},
+                            {0, "0,1 Segundo", "opt100mSeg"},
+                            {0, "1 mili Segundo", "opt1mSeg"}}},
                           {"icmbArgOne", ControlKind::Picker, "Tiempo", variableItems(6)},
                       },
                       true)
@@ -179,7 +183,8 @@ class ConditionWaitDialog final : public DialogRules {
 public:
     ConditionWaitDialog()
         : DialogRules(DialogId::EsperaDirecta, "Esperas",
-                      {{"icmbArgType", ControlKind::Picker, "Tipo de Espera", {{26, "Mientras"}, {27, "Hasta"}}}}, false)
+                      {{"icmbArgType", ControlKind::Picker, "Tipo de Espera", {{26, "Mientras"}, {27, "Hasta"}}}},
+                      false)
     {
     }
 

@@ -42,8 +42,8 @@ int bitsOf(const std::string& pattern, const char* letters, int count)
 class MotorDialog final : public DialogRules {
 public:
     MotorDialog()
-        : DialogRules(DialogId::MotoresBasico, "Motores", {{"chkMotor", ControlKind::Check, "", {{0, "(A)"}, {0, "(B)"}}}},
-                      false)
+        : DialogRules(DialogId::MotoresBasico, "Motores",
+                      {{"chkMotor", ControlKind::Check, "", {{0, "(A)"}, {0, "(B)"}}}}, false)
     {
     }
 
@@ -80,7 +80,7 @@ private:
         const std::string& action = editor().dialogActionText;
         pattern_ = patternOf(bits, "AB", 2);
         view.quickHelp = "Motor " + settings.leftMotorName + ": " + (bits & 1 ? action + " - " : " Sin Cambio - ") +
-                         "Motor " + settings.rightMotorName + ": " + (bits & 2 ? action : " Sin Cambio");
+            "Motor " + settings.rightMotorName + ": " + (bits & 2 ? action : " Sin Cambio");
         showLabel(true, 2, pattern_);
     }
 
@@ -90,8 +90,8 @@ private:
 class LampDialog final : public DialogRules {
 public:
     LampDialog()
-        : DialogRules(DialogId::SalidaLuces, "Salida de Luces", {{"icmbArgOne", ControlKind::Picker, "Origen de Datos", items()}},
-                      false)
+        : DialogRules(DialogId::SalidaLuces, "Salida de Luces",
+                      {{"icmbArgOne", ControlKind::Picker, "Origen de Datos", items()}}, false)
     {
     }
 
@@ -113,7 +113,10 @@ private:
             e.option = 10;
             e.arg1 = 1;
         }
-        view.controls[0].selected = e.option == 10 ? pickerItem(e.arg1, 5) : e.option == 12 ? 6 : e.option == 13 ? 7 : 0;
+        view.controls[0].selected = e.option == 10 ? pickerItem(e.arg1, 5)
+            : e.option == 12                       ? 6
+            : e.option == 13                       ? 7
+                                                   : 0;
     }
 
     void chosen(int, int item) override
@@ -211,10 +214,7 @@ private:
         showLabel(pattern, 2, pattern_, option != 11);
     }
 
-    void showBoxes(bool shown)
-    {
-        view.controls[Leds].visible = view.controls[Leds].enabled = shown;
-    }
+    void showBoxes(bool shown) { view.controls[Leds].visible = view.controls[Leds].enabled = shown; }
 
     std::string pattern_;
 };
@@ -249,8 +249,23 @@ public:
 
 private:
     enum {
-        Source, Tones, Time, TimeButtons, Volume, VolumeText, Try, Calculator, SourceCaption, ToneCaption,
-        TimeCaption, ValOne, ValTwo, ValThree, ValFour, Error, Warning
+        Source,
+        Tones,
+        Time,
+        TimeButtons,
+        Volume,
+        VolumeText,
+        Try,
+        Calculator,
+        SourceCaption,
+        ToneCaption,
+        TimeCaption,
+        ValOne,
+        ValTwo,
+        ValThree,
+        ValFour,
+        Error,
+        Warning
     };
     static constexpr int kMaxDuration = 32767;
 
@@ -294,7 +309,7 @@ private:
             e.arg3 = 20;
         }
         timing_ = {};
-        view.controls[Tones].list = {"262Hz (Do)", "294Hz (Re)", "330Hz (Mi)", "349Hz (Fa)",
+        view.controls[Tones].list = {"262Hz (Do)",  "294Hz (Re)", "330Hz (Mi)", "349Hz (Fa)",
                                      "392Hz (Sol)", "440Hz (La)", "494Hz (Si)"};
         view.controls[Time].text = "100";
         view.controls[Calculator].text = "Calculador de Variables";
@@ -427,7 +442,10 @@ public:
                           {"frmFormat",
                            ControlKind::Options,
                            "Mostrar en...",
-                           {{0, "Hexadecimal", "optHex"}, {0, "Decimal", "optDec"}, {0, "Binario", "optBin"}, {0, "ASCII", "optASCII"}},
+                           {{0, "Hexadecimal", "optHex"},
+                            {0, "Decimal", "optDec"},
+                            {0, "Binario", "optBin"},
+                            {0, "ASCII", "optASCII"}},
                            0,
                            "",
                            false,
@@ -435,7 +453,10 @@ public:
                           {"optActions",
                            ControlKind::Options,
                            "",
-                           {{0, "Borrar Pantalla Antes"}, {0, "Bajar de Linea"}, {0, "Posicionar en Origen"}, {0, "Mostrar sin Accion "}}},
+                           {{0, "Borrar Pantalla Antes"},
+                            {0, "Bajar de Linea"},
+                            {0, "Posicionar en Origen"},
+                            {0, "Mostrar sin Accion "}}},
                       },
                       false)
     {
@@ -478,7 +499,10 @@ private:
     }
 
     // The format and the action make arg2, so that the preview's description follows the choice.
-    void composeFormat() { element().arg2 = std::int16_t(view.controls[Format].selected | kActionBits[view.controls[Actions].selected]); }
+    void composeFormat()
+    {
+        element().arg2 = std::int16_t(view.controls[Format].selected | kActionBits[view.controls[Actions].selected]);
+    }
 };
 
 } // namespace

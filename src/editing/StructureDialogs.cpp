@@ -18,8 +18,11 @@ public:
     explicit NameDialog(bool subroutine)
         : DialogRules(subroutine ? DialogId::SaltoNuevaSub : DialogId::SaltoNuevaEtiq,
                       subroutine ? "Crear Nueva Subrutina" : "Crear Nueva Etiqueta",
-                      {{"txtEtiqueta", ControlKind::Text,
-                        subroutine ? "Nombre de la Nueva Subrutina" : "Nombre de la Nueva Etiqueta", {}, kNameLength,
+                      {{"txtEtiqueta",
+                        ControlKind::Text,
+                        subroutine ? "Nombre de la Nueva Subrutina" : "Nombre de la Nueva Etiqueta",
+                        {},
+                        kNameLength,
                         "lblName"}},
                       false)
         , subroutine_(subroutine)
@@ -83,7 +86,11 @@ class JumpDialog final : public DialogRules {
 public:
     JumpDialog()
         : DialogRules(DialogId::SaltoSaltar, "Saltar A...",
-                      {{"cmbEtiquetas", ControlKind::Combo, "Etiqueta Destino del Salto", {}, kNameLength,
+                      {{"cmbEtiquetas",
+                        ControlKind::Combo,
+                        "Etiqueta Destino del Salto",
+                        {},
+                        kNameLength,
                         "lblTituloEtiqueta"}},
                       false)
     {

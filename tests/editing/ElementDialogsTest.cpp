@@ -20,7 +20,7 @@ namespace {
 bool sameElement(const InstructionRecord& a, const InstructionRecord& b)
 {
     return a.family == b.family && a.subtype == b.subtype && a.option == b.option && a.arg1 == b.arg1 &&
-           a.arg2 == b.arg2 && a.arg3 == b.arg3 && a.name == b.name && a.text == b.text;
+        a.arg2 == b.arg2 && a.arg3 == b.arg3 && a.name == b.name && a.text == b.text;
 }
 
 std::string show(const InstructionRecord& r)
@@ -200,7 +200,8 @@ TEST_F(GeneratedElements, EveryElementReopensReadsBackAndBuilds)
     EXPECT_EQ(served.size(), 20u); // every dialog with rules except the label and subroutine names
     EXPECT_GT(elements.size(), 900u);
 
-    // Saved and opened again in programs of at most 20 elements (a jump reaches the first 128 bytes), each built by the shipped library.
+    // Saved and opened again in programs of at most 20 elements (a jump reaches the first 128 bytes), each built by the
+    // shipped library.
     const CompilationLibrary library = shippedLibrary();
     for (std::size_t from = 0; from < elements.size(); from += 20) {
         ProgramStore program;
@@ -236,12 +237,12 @@ TEST_F(GeneratedElements, EveryElementReopensReadsBackAndBuilds)
 
 TEST_F(GeneratedElements, DamagedElementsOpenInEveryDialogWithoutFailing)
 {
-    const DialogId all[] = {DialogId::MotoresBasico,   DialogId::SalidaLuces,      DialogId::SalidaPantalla,
-                            DialogId::SalidaSonido,    DialogId::SalidaMensaje,    DialogId::EntradaLuz,
-                            DialogId::EntradaTacto,    DialogId::EntradaControl,   DialogId::EntradaSonido,
-                            DialogId::EntradaMensaje,  DialogId::EsperaTiempo,     DialogId::EsperaDirecta,
+    const DialogId all[] = {DialogId::MotoresBasico,    DialogId::SalidaLuces,     DialogId::SalidaPantalla,
+                            DialogId::SalidaSonido,     DialogId::SalidaMensaje,   DialogId::EntradaLuz,
+                            DialogId::EntradaTacto,     DialogId::EntradaControl,  DialogId::EntradaSonido,
+                            DialogId::EntradaMensaje,   DialogId::EsperaTiempo,    DialogId::EsperaDirecta,
                             DialogId::DecisionComparar, DialogId::DecisionDirecta, DialogId::SaltosRepetir,
-                            DialogId::SaltoNuevaEtiq,  DialogId::SaltoSaltar,      DialogId::SaltoNuevaSub,
+                            DialogId::SaltoNuevaEtiq,   DialogId::SaltoSaltar,     DialogId::SaltoNuevaSub,
                             DialogId::SaltoFinProg};
     for (DialogId id : all) {
         for (const auto& damaged : {element(99, 99, 99, -32768, 32767, 255, "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"),

@@ -12,7 +12,7 @@ using Action = DialogAccept::Action;
 
 namespace {
 
-class InputOutputDialogs : public ::testing::Test, public Dialogs {};
+class InputOutputDialogs : public ::testing::Test, public Dialogs { };
 
 } // namespace
 
@@ -92,11 +92,13 @@ TEST_F(InputOutputDialogs, TimeWaitHelpWithoutATurnTime)
 TEST_F(InputOutputDialogs, ConditionWaitsWhileOrUntil)
 {
     DialogRules& d = fromPalette(3, 3);
-    EXPECT_EQ(d.view.title, "Esperar Se\xF1"
-                            "al del Control Remoto");
+    EXPECT_EQ(d.view.title,
+              "Esperar Se\xF1"
+              "al del Control Remoto");
     EXPECT_EQ(current(), element(13, 14, 12, 1));
-    EXPECT_EQ(d.view.quickHelp, "Esperar Mientras Halla Se\xF1"
-                                "al del Control");
+    EXPECT_EQ(d.view.quickHelp,
+              "Esperar Mientras Halla Se\xF1"
+              "al del Control");
     d.choose("icmbArgType", 2);
     EXPECT_EQ(current().option, 13);
 

@@ -43,8 +43,7 @@ struct Drawing : Session {
         QTest::mouseClick(items[item], Qt::LeftButton);
     }
     ElementDialog* dialog() const { return qobject_cast<ElementDialog*>(window->toolWindow()); }
-    template <typename T>
-    T* control(const char* name) const
+    template <typename T> T* control(const char* name) const
     {
         T* w = dialog() ? dialog()->findChild<T*>(name) : nullptr;
         if (!w)
@@ -130,24 +129,42 @@ private slots:
             const char* name = nullptr; // typed into txtEtiqueta first
         };
         const Case cases[] = {
-            {0, 0, makeElement(10, 10, 10, 1, 0, 0, "AB")},      {0, 1, makeElement(10, 11, 10, 1, 0, 0, "AB")},
-            {0, 2, makeElement(10, 12, 13)},                      {0, 3, makeElement(10, 13, 13)},
-            {0, 4, makeElement(10, 14, 13)},                      {0, 5, makeElement(10, 15, 13)},
-            {0, 7, makeElement(10, 17, 10, 1, 0, 0, "AB")},      {1, 0, makeElement(11, 11, 10, 1, 0, 0, "---")},
-            {1, 1, makeElement(11, 10, 10, 1)},                   {1, 2, makeElement(11, 12, 11, 100, 440, 20)},
-            {1, 4, makeElement(11, 13, 10, 1, 129)},              {2, 0, makeElement(12, 10, 10, 1)},
-            {2, 1, makeElement(12, 11, 10, 1)},                   {2, 2, makeElement(12, 12, 10, 1)},
-            {2, 3, makeElement(12, 13, 10, 1)},                   {2, 4, makeElement(12, 14, 12, 1)},
-            {3, 0, makeElement(13, 10, 10, 1)},                   {3, 1, makeElement(13, 12, 12, 1)},
-            {3, 2, makeElement(13, 13, 12, 1)},                   {3, 3, makeElement(13, 14, 12, 1)},
-            {3, 4, makeElement(13, 15, 12, 1)},                   {3, 5, makeElement(13, 16, 12, 1)},
-            {4, 0, makeElement(14, 10, 12, 1, 1, 1)},             {4, 1, makeElement(14, 12, 12, 1, 1, 1)},
-            {4, 2, makeElement(14, 15, 11, 1, 1)},                {5, 0, makeElement(15, 16, 10, 1, 0, 0, "Inicio")},
-            {5, 1, makeElement(15, 17, 10, 1, 0, 0, "Inicio")},   {5, 2, makeElement(15, 18, 10, 1, 0, 0, "Inicio")},
-            {5, 3, makeElement(15, 19, 10, 1, 0, 0, "Inicio")},   {5, 4, makeElement(15, 10, 11, 1, 1, 0, "Inicio")},
-            {5, 5, makeElement(15, 20, 10, 1, 0, 0, "Inicio")},   {6, 0, makeElement(17, 11, 10, 0, 0, 0, "uno"), "uno"},
-            {6, 1, makeElement(17, 12, 10, 1, 0, 0, "Inicio")},   {6, 5, makeElement(15, 21, 11, 1, 1, 0, "Inicio")},
-            {6, 6, makeElement(17, 16, 10)},                      {6, 2, makeElement(17, 13, 10, 0, 0, 0, "sub"), "sub"},
+            {0, 0, makeElement(10, 10, 10, 1, 0, 0, "AB")},
+            {0, 1, makeElement(10, 11, 10, 1, 0, 0, "AB")},
+            {0, 2, makeElement(10, 12, 13)},
+            {0, 3, makeElement(10, 13, 13)},
+            {0, 4, makeElement(10, 14, 13)},
+            {0, 5, makeElement(10, 15, 13)},
+            {0, 7, makeElement(10, 17, 10, 1, 0, 0, "AB")},
+            {1, 0, makeElement(11, 11, 10, 1, 0, 0, "---")},
+            {1, 1, makeElement(11, 10, 10, 1)},
+            {1, 2, makeElement(11, 12, 11, 100, 440, 20)},
+            {1, 4, makeElement(11, 13, 10, 1, 129)},
+            {2, 0, makeElement(12, 10, 10, 1)},
+            {2, 1, makeElement(12, 11, 10, 1)},
+            {2, 2, makeElement(12, 12, 10, 1)},
+            {2, 3, makeElement(12, 13, 10, 1)},
+            {2, 4, makeElement(12, 14, 12, 1)},
+            {3, 0, makeElement(13, 10, 10, 1)},
+            {3, 1, makeElement(13, 12, 12, 1)},
+            {3, 2, makeElement(13, 13, 12, 1)},
+            {3, 3, makeElement(13, 14, 12, 1)},
+            {3, 4, makeElement(13, 15, 12, 1)},
+            {3, 5, makeElement(13, 16, 12, 1)},
+            {4, 0, makeElement(14, 10, 12, 1, 1, 1)},
+            {4, 1, makeElement(14, 12, 12, 1, 1, 1)},
+            {4, 2, makeElement(14, 15, 11, 1, 1)},
+            {5, 0, makeElement(15, 16, 10, 1, 0, 0, "Inicio")},
+            {5, 1, makeElement(15, 17, 10, 1, 0, 0, "Inicio")},
+            {5, 2, makeElement(15, 18, 10, 1, 0, 0, "Inicio")},
+            {5, 3, makeElement(15, 19, 10, 1, 0, 0, "Inicio")},
+            {5, 4, makeElement(15, 10, 11, 1, 1, 0, "Inicio")},
+            {5, 5, makeElement(15, 20, 10, 1, 0, 0, "Inicio")},
+            {6, 0, makeElement(17, 11, 10, 0, 0, 0, "uno"), "uno"},
+            {6, 1, makeElement(17, 12, 10, 1, 0, 0, "Inicio")},
+            {6, 5, makeElement(15, 21, 11, 1, 1, 0, "Inicio")},
+            {6, 6, makeElement(17, 16, 10)},
+            {6, 2, makeElement(17, 13, 10, 0, 0, 0, "sub"), "sub"},
         };
         Drawing s;
         for (const Case& c : cases) {
@@ -163,8 +180,8 @@ private slots:
             QVERIFY2(!s.window->toolWindow(), qPrintable(what));
             QVERIFY2(s.messages.empty(), qPrintable(what));
             QVERIFY2(codes(s.last()) == c.expected, qPrintable(what + ": " + show(s.last())));
-            QCOMPARE(s.find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(s.store().sequenceLength(
-                                                                                 s.store().activeSequence) - 1))
+            QCOMPARE(s.find<QLabel>(QStringLiteral("imgGrafoScreen_%1")
+                                        .arg(s.store().sequenceLength(s.store().activeSequence) - 1))
                          ->accessibleName(),
                      qs(s.last().description).trimmed());
         }
@@ -213,18 +230,30 @@ private slots:
         InstructionRecord sound = makeElement(11, 12, 11, 250, 330, 32);
         sound.text = toneText(330, 32, 250);
         const InstructionRecord kinds[] = {
-            makeElement(10, 10, 11, 1, 0, 0, "A-"),  makeElement(10, 17, 10, 1, 0, 0, "AB"),
-            makeElement(11, 10, 12, 6),              makeElement(11, 11, 11, 6, 0, 0, "A-C"),
-            sound,                                   makeElement(11, 12, 16),
-            makeElement(11, 13, 10, 3, 146),         makeElement(12, 10, 11, 2),
-            makeElement(12, 11, 10, 3),              makeElement(12, 12, 12, 4),
-            makeElement(12, 13, 13, 5),              makeElement(12, 14, 12, 1),
-            makeElement(13, 11, 10, 15),             makeElement(13, 18, 11, 2),
-            makeElement(13, 13, 13, 1),              makeElement(14, 11, 11, 2, 9, 2),
-            makeElement(14, 13, 12, 3, 4, 3),        makeElement(14, 15, 13, 7, 5),
-            makeElement(16, 12, 10, 1, 7, 0, "lbl"), makeElement(15, 18, 10, 1, 0, 0, "Inicio"),
-            makeElement(15, 21, 11, 3, 1, 0, "lbl"), makeElement(17, 11, 10, 0, 0, 0, "lbl"),
-            makeElement(17, 12, 10, 1, 0, 0, "lbl"), makeElement(17, 14, 10, 1, 0, 0, "sub"),
+            makeElement(10, 10, 11, 1, 0, 0, "A-"),
+            makeElement(10, 17, 10, 1, 0, 0, "AB"),
+            makeElement(11, 10, 12, 6),
+            makeElement(11, 11, 11, 6, 0, 0, "A-C"),
+            sound,
+            makeElement(11, 12, 16),
+            makeElement(11, 13, 10, 3, 146),
+            makeElement(12, 10, 11, 2),
+            makeElement(12, 11, 10, 3),
+            makeElement(12, 12, 12, 4),
+            makeElement(12, 13, 13, 5),
+            makeElement(12, 14, 12, 1),
+            makeElement(13, 11, 10, 15),
+            makeElement(13, 18, 11, 2),
+            makeElement(13, 13, 13, 1),
+            makeElement(14, 11, 11, 2, 9, 2),
+            makeElement(14, 13, 12, 3, 4, 3),
+            makeElement(14, 15, 13, 7, 5),
+            makeElement(16, 12, 10, 1, 7, 0, "lbl"),
+            makeElement(15, 18, 10, 1, 0, 0, "Inicio"),
+            makeElement(15, 21, 11, 3, 1, 0, "lbl"),
+            makeElement(17, 11, 10, 0, 0, 0, "lbl"),
+            makeElement(17, 12, 10, 1, 0, 0, "lbl"),
+            makeElement(17, 14, 10, 1, 0, 0, "sub"),
             makeElement(17, 16, 13),
         };
         for (const auto& r : kinds)
@@ -238,8 +267,7 @@ private slots:
             s.trigger("mnuGrafoModificar");
             QVERIFY2(s.dialog(), qPrintable(show(r)));
             QCOMPARE(s.dialog()->objectName(), QString(dialogFormName(dialogFor(r))));
-            QVERIFY(s.dialog()->windowTitle().endsWith(" [Modificar]") ||
-                    s.dialog()->windowTitle() == "Saltar A...");
+            QVERIFY(s.dialog()->windowTitle().endsWith(" [Modificar]") || s.dialog()->windowTitle() == "Saltar A...");
             QVERIFY(s.find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(cell))->styleSheet().contains("border"));
             s.ok();
             QVERIFY(!s.window->toolWindow());

@@ -152,8 +152,8 @@ void ElementDialog::buildControls(QFormLayout* form)
         // Notes, buttons and single boxes say what they are by their own text.
         if (!spec.caption.empty())
             widget->setAccessibleName(qs(spec.caption));
-        else if (spec.kind == ControlKind::Picker || spec.kind == ControlKind::Combo || spec.kind == ControlKind::Text ||
-                 spec.kind == ControlKind::Slider || (framed && spec.items.size() > 1))
+        else if (spec.kind != ControlKind::Note && spec.kind != ControlKind::Button &&
+                 spec.kind != ControlKind::UpDown && !(framed && spec.items.size() == 1))
             widget->setAccessibleName(qs(spec.name));
         if (spec.besidePrevious && row) {
             if (caption)
@@ -217,8 +217,9 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
         }
         auto* group = options ? new QButtonGroup(holder) : nullptr;
         for (std::size_t i = 0; i < spec.items.size(); ++i) {
-            QAbstractButton* b = options ? static_cast<QAbstractButton*>(new QRadioButton(qs(spec.items[i].word), holder))
-                                         : static_cast<QAbstractButton*>(new QCheckBox(qs(spec.items[i].word), holder));
+            const QString word = qs(spec.items[i].word);
+            QAbstractButton* b = options ? static_cast<QAbstractButton*>(new QRadioButton(word, holder))
+                                         : static_cast<QAbstractButton*>(new QCheckBox(word, holder));
             b->setObjectName(itemName(spec, i));
             layout->addWidget(b);
             if (group)
