@@ -9,6 +9,7 @@
 #include "model/ProgramFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace tarvel;
@@ -293,6 +295,31 @@ private slots:
         s.type("txtEtiqueta", "giro");
         s.ok();
         QCOMPARE(s.find<QLabel>("lblSubTags_1")->text(), QString("giro"));
+    }
+
+    void aRefusedNameKeepsTheDialogOpenOverItsMessage()
+    {
+        Drawing s;
+        s.window->messageBox = nullptr; // the real message box, answered by a timer
+        QString shownTitle;
+        s.pick(6, 0);
+        QPointer<QWidget> open = s.dialog();
+        QTRY_VERIFY(QGuiApplication::focusWindow() == open->windowHandle());
+        s.type("txtEtiqueta", "Inicio");
+        QTimer::singleShot(200, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shownTitle = box->windowTitle();
+                box->accept();
+            }
+        });
+        s.ok();
+        QCOMPARE(shownTitle, QString("Error: Etiqueta en Uso"));
+        QTest::qWait(100);
+        QVERIFY(open && open->isVisible());
+        s.type("txtEtiqueta", "otra");
+        s.ok();
+        QTRY_VERIFY(!open);
+        QCOMPARE(s.last().name, std::string("otra"));
     }
 
     void quickHelpWithAndWithoutText()

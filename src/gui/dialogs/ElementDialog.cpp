@@ -5,6 +5,7 @@
 #include "gui/audio/TonePlayer.h"
 #include "gui/dialogs/ClosesOnDeactivation.h"
 #include "gui/editor/IconStore.h"
+#include "model/ElementDescription.h"
 #include "model/IconComposition.h"
 #include "workspace/Workspace.h"
 
@@ -447,7 +448,10 @@ void ElementDialog::refreshPreview()
     const auto layers = previewIconLayers(ws_.store, ws_.editor);
     ws_.editor.previewPictureIndex = layers.empty() ? 0 : 1;
     preview_->setPixmap(layers.empty() ? QPixmap() : icons_->compose(layers));
-    preview_->setAccessibleName(qs(shown.description.empty() ? dialogFormName(rules_->id()) : shown.description));
+    // The preview reads as the element it shows, as a cell of the canvas does.
+    InstructionRecord described = shown;
+    describeElement(described, ws_.store);
+    preview_->setAccessibleName(described.description.empty() ? windowTitle() : qs(described.description).trimmed());
     const DialogView& view = rules_->view;
     auto place = [&](QLabel* label, int top, int left, int width, int height) {
         label->setGeometry(12 + px(left), 12 + px(top), px(width), px(height));
@@ -479,7 +483,9 @@ void ElementDialog::clickOk()
     if (finished_)
         return;
     const DialogAccept accept = rules_->accept();
+    accepting_ = true; // a message shown meanwhile is not a reason to cancel
     const bool close = accepted ? accepted(accept) : true;
+    accepting_ = false;
     if (close) {
         finished_ = true;
         QDialog::close();
@@ -495,7 +501,7 @@ void ElementDialog::clickCancel()
 
 void ElementDialog::cancelOnce()
 {
-    if (finished_)
+    if (finished_ || accepting_)
         return;
     finished_ = true;
     ws_.editor.previewPictureIndex = 0;

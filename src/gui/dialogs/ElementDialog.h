@@ -70,6 +70,7 @@ private:
     TonePlayer* player_ = nullptr;
     bool refreshing_ = false;
     bool finished_ = false;
+    bool accepting_ = false;
 };
 
 } // namespace tarvel

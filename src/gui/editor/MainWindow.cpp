@@ -2,6 +2,7 @@
 
 #include "gui/app/InfoWindows.h"
 #include "gui/app/QtText.h"
+#include "gui/dialogs/ElementDialog.h"
 #include "workspace/Workspace.h"
 #include "compiler/LibraryLoader.h"
 #include "editing/ProgramEditor.h"
@@ -345,8 +346,11 @@ int MainWindow::message(const UserMessage& m, bool question)
 {
     if (messageBox)
         return messageBox(m, question);
+    // Over an open parameter dialog, so that the dialog does not take the message for another
+    // window of the program and cancel itself (its OK may still be at work).
+    QWidget* over = qobject_cast<ElementDialog*>(toolWindow()) ? toolWindow() : static_cast<QWidget*>(this);
     QMessageBox box(qtIcon(m.icon), qs(m.title), qs(m.text),
-                    question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, this);
+                    question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, over);
     return box.exec();
 }
 
