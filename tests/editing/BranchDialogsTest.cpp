@@ -196,16 +196,3 @@ TEST_F(BranchDialogs, JumpsAndCallsChooseTheirTargets)
     EXPECT_EQ(ok(), Action::Commit);
     EXPECT_EQ(current().name, "otra_eti");
 }
-
-TEST_F(BranchDialogs, ProgramEndModes)
-{
-    DialogRules& d = fromPalette(6, 6);
-    EXPECT_EQ(d.view.title, "Modo de Terminacion de Programa");
-    EXPECT_EQ(current(), element(17, 16, 10));
-    EXPECT_EQ(shown("OptMode").selected, 0);
-    d.choose("OptMode", 4);
-    EXPECT_EQ(current().option, 14);
-    DialogRules& old = modifying(element(17, 16, 12));
-    EXPECT_EQ(old.view.title, "Modo de Terminacion de Programa [Modificar]");
-    EXPECT_EQ(shown("OptMode").selected, 2);
-}
