@@ -1,6 +1,10 @@
 #include "editing/DialogRules.h"
 
 #include "editing/CalculationDialogs.h"
+#include "editing/DecisionDialogs.h"
+#include "editing/InputDialogs.h"
+#include "editing/OutputDialogs.h"
+#include "editing/StructureDialogs.h"
 #include "model/ElementDescription.h"
 #include "model/IconComposition.h"
 #include "model/NumberText.h"
@@ -80,7 +84,14 @@ void DialogRules::choose(const std::string& name, int value)
         return;
     if (spec.kind == ControlKind::Options && (value < 0 || value >= int(spec.items.size())))
         return;
-    c.selected = value;
+    if (spec.kind == ControlKind::Check && (value < 0 || value >= (1 << spec.items.size())))
+        return;
+    if (spec.kind == ControlKind::UpDown && value != 1 && value != -1)
+        return;
+    if (!c.enabled || !c.visible)
+        return; // a hidden or disabled control takes no gesture
+    if (spec.kind != ControlKind::Button && spec.kind != ControlKind::UpDown)
+        c.selected = value;
     chosen(i, value);
 }
 
@@ -137,10 +148,19 @@ void DialogRules::showConstant(bool shown, int overlay)
     view.constantOverlay = overlay;
 }
 
+void DialogRules::showLabel(bool shown, int overlay, const std::string& text, bool border)
+{
+    showConstant(shown, overlay);
+    view.constantLabel = text;
+    view.constantLabelBorder = border;
+}
+
 std::unique_ptr<DialogRules> makeDialogRules(DialogId id)
 {
-    if (auto rules = makeCalculationDialog(id))
-        return rules;
+    for (auto make : {makeCalculationDialog, makeInputDialog, makeOutputDialog, makeDecisionDialog,
+                      makeStructureDialog})
+        if (auto rules = make(id))
+            return rules;
     return nullptr;
 }
 

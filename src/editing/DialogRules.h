@@ -6,6 +6,7 @@
 #include "editing/EditorState.h"
 #include "editing/ElementKinds.h"
 #include "model/ProgramStore.h"
+#include "model/ToneTiming.h"
 #include "model/UserMessage.h"
 
 #include <memory>
@@ -23,6 +24,8 @@ enum class ControlKind {
     Combo,   // an editable list (text, list)
     Slider,  // a slider (selected: its value, items[0].picture..items[1].picture the range)
     Note,    // a line of text (text)
+    Button,  // a push button, its caption the first item's word (chosen with 0)
+    UpDown,  // up and down arrow buttons (chosen with +1 or -1)
 };
 
 struct PickerItem {
@@ -41,9 +44,12 @@ struct PickerItem {
 struct ControlSpec {
     std::string name;    // the control's name: objectName of the widget
     ControlKind kind = ControlKind::Picker;
-    std::string caption; // label beside the control (empty: none)
+    std::string caption; // label beside the control, or the title of a frame of options (empty: none)
     std::vector<PickerItem> items;
     int maxLength = 0;   // typing limit of a text or combo (0: none)
+    std::string captionName = {}; // the caption label's own control name (empty: unnamed)
+    bool besidePrevious = false;  // shown on the row of the control before it
+    std::string tooltip = {};
 };
 
 struct ControlState {
@@ -51,7 +57,9 @@ struct ControlState {
     bool enabled = true;
     int selected = 0;
     std::string text;
-    std::vector<std::string> list;
+    std::vector<std::string> list; // a combo's entries
+    std::vector<std::string> itemWords; // captions of check boxes or options that change (empty: as specified)
+    bool red = false;                   // text shown in red (a value out of range)
 };
 
 // What the window shows, refreshed after every gesture.
@@ -66,9 +74,13 @@ struct DialogView {
     int constantOverlay = 1;
     std::string constantLabel;     // what lblConstant shows
     bool constantLabelBorder = false;
+    int constantLabelWidth = 0;    // twips; 0: the size of the overlay it stands for
     // A name drawn over the preview at overlay Two (lblEtiqueta).
     std::optional<std::string> previewName;
     std::string quickHelp; // lblQuickHelp
+    // A tone the window should play now on the computer's speaker (the sound dialog's "Probar");
+    // the window clears it once played.
+    std::optional<ToneTiming> toneToPlay;
 };
 
 // What OK asks for.
@@ -77,6 +89,10 @@ struct DialogAccept {
     std::string name; // for labels and subroutines
     int labelEntry = -1;
     std::optional<UserMessage> message; // shown before the action
+
+    static DialogAccept commit() { return {}; }
+    static DialogAccept close() { return {Action::Close, {}, -1, std::nullopt}; }
+    static DialogAccept stay(UserMessage m) { return {Action::Stay, {}, -1, std::move(m)}; }
 };
 
 class DialogRules {
@@ -117,6 +133,9 @@ protected:
     // Shows or hides the constant entry with `dialogConstant`; the label sits at `overlay`.
     void showConstant(bool shown, int overlay);
     void writeConstant(); // dialogConstant into txtConst and lblConstant, which stores it
+    // lblConstant alone (dialogs without txtConst): `text` over the preview at `overlay`, shown
+    // only where the icon has that overlay.
+    void showLabel(bool shown, int overlay, const std::string& text, bool border = false);
 
 private:
     DialogId id_;
@@ -137,6 +156,11 @@ ConstantValue constantFromText(const std::string& text);
 
 // Picker items of the variables 1..n (n up to 7), with their words.
 std::vector<PickerItem> variableItems(int count);
+// The picker item that shows `value`, or none (0) when a damaged element holds a value outside it.
+inline int pickerItem(int value, int count)
+{
+    return value >= 1 && value <= count ? value : 0;
+}
 
 // The rules of a dialog, or none for the dialogs built elsewhere (the path and melody editors).
 std::unique_ptr<DialogRules> makeDialogRules(DialogId id);

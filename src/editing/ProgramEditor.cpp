@@ -456,6 +456,16 @@ EditOutcome ProgramEditor::acceptSubroutine(std::string name)
         used = used || store_.subroutineNames[std::size_t(n)] == name;
     if (name.empty())
         return outcome;
+    // A call names the subroutine by itself in the source text, where a name that starts like a
+    // number would be read as an address.
+    const char first = name.front();
+    if ((first >= '0' && first <= '9') || first == '$' || first == '%' || first == '\'') {
+        outcome.messages.push_back(twoLines("El Nombre de una Subrutina No Puede Comenzar con un Numero",
+                                            "ni con los Signos $, % o '.", "Error: Nombre Invalido",
+                                            MessageIcon::Warning));
+        outcome.keepDialogOpen = true;
+        return outcome;
+    }
     if (store_.subroutineCount > 7 && !used) {
         outcome.messages.push_back({"Las 8 Subrutinas Disponibles Estan Ocupadas", "Error", MessageIcon::Warning});
         return outcome;

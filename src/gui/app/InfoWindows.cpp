@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -119,17 +120,28 @@ AppHelpWindow::AppHelpWindow(Workspace& workspace, QWidget* parent)
     addCloseButton(this, layout, "cmdClose", "Cerrar Ayuda");
 }
 
-QuickHelpWindow::QuickHelpWindow(const QString& text, QWidget* parent)
+QuickHelpWindow::QuickHelpWindow(const QString& text, const QPixmap& picture, const QString& pictureName,
+                                 QWidget* parent)
     : TransientWindow(parent)
 {
     setUpWindow(this, "formMenuQuickHelp", "Ayuda Rapida");
     auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    auto* image = new QLabel(this);
+    image->setObjectName("imgGrafo");
+    image->setPixmap(picture);
+    image->setAccessibleName(pictureName);
+    image->setAlignment(Qt::AlignTop);
+    row->addWidget(image);
     auto* label = new QLabel(QString(text).replace("\r\n", "\n"), this);
     label->setObjectName("lblHelpItem");
     label->setWordWrap(true);
     label->setMinimumWidth(360);
-    layout->addWidget(label);
-    addCloseButton(this, layout, "cmdOk", "Cerrar");
+    label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(label, 1);
+    layout->addLayout(row);
+    addCloseButton(this, layout, "cmdOk", "Cerrar")->setDefault(true);
 }
 
 } // namespace tarvel

@@ -54,10 +54,11 @@ public:
     AppHelpWindow(Workspace& workspace, QWidget* parent);
 };
 
+// formMenuQuickHelp: the library's help text of one element, beside its picture.
 class QuickHelpWindow : public TransientWindow {
     Q_OBJECT
 public:
-    QuickHelpWindow(const QString& text, QWidget* parent);
+    QuickHelpWindow(const QString& text, const QPixmap& picture, const QString& pictureName, QWidget* parent);
 };
 
 } // namespace tarvel

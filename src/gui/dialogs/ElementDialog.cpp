@@ -2,8 +2,10 @@
 
 #include "editing/ProgramEditor.h"
 #include "gui/app/QtText.h"
+#include "gui/audio/TonePlayer.h"
 #include "gui/dialogs/ClosesOnDeactivation.h"
 #include "gui/editor/IconStore.h"
+#include "model/ElementDescription.h"
 #include "model/IconComposition.h"
 #include "workspace/Workspace.h"
 
@@ -90,24 +92,14 @@ ElementDialog::ElementDialog(std::unique_ptr<DialogRules> rules, Workspace& work
             rules_->typeConstant(cp(text));
             refresh();
         });
-        udConst_ = new QWidget(entry);
+        udConst_ = makeUpDown([this](int step) {
+            step > 0 ? rules_->constantUp() : rules_->constantDown();
+            refresh();
+        });
+        udConst_->setParent(entry);
         udConst_->setObjectName("UDConst");
-        auto* arrows = new QVBoxLayout(udConst_);
-        arrows->setContentsMargins(0, 0, 0, 0);
-        arrows->setSpacing(0);
-        for (bool up : {true, false}) {
-            auto* b = new QToolButton(udConst_);
-            b->setObjectName(up ? "UDConst_Up" : "UDConst_Down");
-            b->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
-            b->setAccessibleName(up ? "Aumentar Constante" : "Disminuir Constante");
-            b->setAutoRepeat(true);
-            b->setFixedSize(22, 14);
-            connect(b, &QToolButton::clicked, this, [this, up] {
-                up ? rules_->constantUp() : rules_->constantDown();
-                refresh();
-            });
-            arrows->addWidget(b);
-        }
+        for (auto* b : udConst_->findChildren<QToolButton*>())
+            b->setAccessibleName(b->arrowType() == Qt::UpArrow ? "Aumentar Constante" : "Disminuir Constante");
         row->addWidget(txtConst_);
         row->addWidget(udConst_);
         row->addStretch();
@@ -143,127 +135,198 @@ ElementDialog::~ElementDialog() = default;
 void ElementDialog::buildControls(QFormLayout* form)
 {
     const auto& specs = rules_->controls();
+    QHBoxLayout* row = nullptr; // the row that the next control beside it joins
     for (std::size_t c = 0; c < specs.size(); ++c) {
         const ControlSpec& spec = specs[c];
-        const std::string name = spec.name;
-        QWidget* widget = nullptr;
-        switch (spec.kind) {
-        case ControlKind::Picker: {
-            auto* combo = new QComboBox(this);
-            combo->setIconSize(QSize(48, 32));
-            for (const PickerItem& item : spec.items) {
-                combo->addItem(IconStore::picture("teclas", QString::number(item.picture)), QStringLiteral(" "));
-                const int i = combo->count() - 1;
-                combo->setItemData(i, qs(item.word), Qt::AccessibleTextRole);
-                combo->setItemData(i, qs(item.word), Qt::ToolTipRole);
-            }
-            connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, name](int index) {
-                if (refreshing_ || index < 0)
-                    return;
-                rules_->choose(name, index + 1);
-                refresh();
-                combo->setToolTip(combo->itemData(index, Qt::ToolTipRole).toString());
-            });
-            widget = combo;
-            break;
-        }
-        case ControlKind::Options:
-        case ControlKind::Check: {
-            auto* box = new QGroupBox(this);
-            auto* layout = new QVBoxLayout(box);
-            for (std::size_t i = 0; i < spec.items.size(); ++i) {
-                QAbstractButton* b = spec.kind == ControlKind::Options
-                                         ? static_cast<QAbstractButton*>(new QRadioButton(qs(spec.items[i].word), box))
-                                         : static_cast<QAbstractButton*>(new QCheckBox(qs(spec.items[i].word), box));
-                b->setObjectName(itemName(spec, i));
-                layout->addWidget(b);
-                connect(b, &QAbstractButton::toggled, this, [this, name, i, box, kind = spec.kind](bool on) {
-                    if (refreshing_)
-                        return;
-                    if (kind == ControlKind::Options) {
-                        if (on)
-                            rules_->choose(name, int(i));
-                    } else {
-                        int bits = 0;
-                        const auto checks = box->findChildren<QCheckBox*>();
-                        for (int k = 0; k < int(checks.size()); ++k)
-                            bits |= checks[k]->isChecked() ? (1 << k) : 0;
-                        rules_->choose(name, bits);
-                    }
-                    refresh();
-                });
-            }
-            if (spec.kind == ControlKind::Options) {
-                auto* group = new QButtonGroup(box);
-                for (auto* b : box->findChildren<QRadioButton*>())
-                    group->addButton(b);
-            }
-            widget = box;
-            break;
-        }
-        case ControlKind::Text: {
-            auto* edit = new QLineEdit(this);
-            if (spec.maxLength > 0)
-                edit->setMaxLength(spec.maxLength);
-            connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                rules_->type(name, cp(text));
-                refresh();
-            });
-            widget = edit;
-            break;
-        }
-        case ControlKind::Combo: {
-            auto* combo = new QComboBox(this);
-            combo->setEditable(true);
-            if (spec.maxLength > 0)
-                combo->lineEdit()->setMaxLength(spec.maxLength);
-            connect(combo, &QComboBox::activated, this, [this, name, combo](int index) {
-                if (refreshing_)
-                    return;
-                rules_->type(name, cp(combo->itemText(index)));
-                rules_->choose(name, index);
-                refresh();
-            });
-            connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                rules_->type(name, cp(text));
-                refresh();
-            });
-            widget = combo;
-            break;
-        }
-        case ControlKind::Slider: {
-            auto* slider = new QSlider(Qt::Horizontal, this);
-            if (spec.items.size() >= 2)
-                slider->setRange(spec.items[0].picture, spec.items[1].picture);
-            connect(slider, &QSlider::valueChanged, this, [this, name](int value) {
-                if (refreshing_)
-                    return;
-                rules_->choose(name, value);
-                refresh();
-            });
-            widget = slider;
-            break;
-        }
-        case ControlKind::Note: {
-            auto* label = new QLabel(this);
-            label->setWordWrap(true);
-            widget = label;
-            break;
-        }
-        }
-        widget->setObjectName(qs(name));
-        widget->setAccessibleName(qs(spec.caption.empty() ? name : spec.caption));
+        QWidget* widget = makeControl(spec, c);
+        widget->setObjectName(qs(spec.name));
+        if (!spec.tooltip.empty())
+            widget->setToolTip(qs(spec.tooltip));
         QLabel* caption = nullptr;
-        if (!spec.caption.empty()) {
+        const bool framed = spec.kind == ControlKind::Options || spec.kind == ControlKind::Check;
+        if (!spec.caption.empty() && !framed) {
             caption = new QLabel(qs(spec.caption), this);
+            if (!spec.captionName.empty())
+                caption->setObjectName(qs(spec.captionName));
             caption->setBuddy(widget);
-            form->addRow(caption, widget);
+        }
+        // Notes, buttons and single boxes say what they are by their own text.
+        if (!spec.caption.empty())
+            widget->setAccessibleName(qs(spec.caption));
+        else if (spec.kind != ControlKind::Note && spec.kind != ControlKind::Button &&
+                 spec.kind != ControlKind::UpDown && !(framed && spec.items.size() == 1))
+            widget->setAccessibleName(qs(spec.name));
+        if (spec.besidePrevious && row) {
+            if (caption)
+                row->addWidget(caption);
+            row->addWidget(widget);
         } else {
-            form->addRow(widget);
+            const bool joined = c + 1 < specs.size() && specs[c + 1].besidePrevious;
+            QWidget* field = widget;
+            row = nullptr;
+            if (joined) {
+                field = new QWidget(this);
+                row = new QHBoxLayout(field);
+                row->setContentsMargins(0, 0, 0, 0);
+                row->addWidget(widget);
+            }
+            if (caption)
+                form->addRow(caption, field);
+            else
+                form->addRow(field);
         }
         widgets_.push_back(widget);
         rows_.push_back(caption);
     }
+}
+
+QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
+{
+    const std::string name = spec.name;
+    buttons_.emplace_back();
+    switch (spec.kind) {
+    case ControlKind::Picker: {
+        auto* combo = new QComboBox(this);
+        combo->setIconSize(QSize(48, 32));
+        for (const PickerItem& item : spec.items) {
+            combo->addItem(IconStore::picture("teclas", QString::number(item.picture)), QStringLiteral(" "));
+            const int i = combo->count() - 1;
+            combo->setItemData(i, qs(item.word), Qt::AccessibleTextRole);
+            combo->setItemData(i, qs(item.word), Qt::ToolTipRole);
+        }
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, name](int index) {
+            if (refreshing_ || index < 0)
+                return;
+            rules_->choose(name, index + 1);
+            refresh();
+        });
+        return combo;
+    }
+    case ControlKind::Options:
+    case ControlKind::Check: {
+        const bool options = spec.kind == ControlKind::Options;
+        QWidget* holder = nullptr;
+        QVBoxLayout* layout = nullptr;
+        if (!options && spec.items.size() == 1 && spec.caption.empty()) {
+            holder = new QWidget(this); // a single box needs no frame
+            layout = new QVBoxLayout(holder);
+            layout->setContentsMargins(0, 0, 0, 0);
+        } else {
+            auto* box = new QGroupBox(qs(spec.caption), this);
+            holder = box;
+            layout = new QVBoxLayout(box);
+        }
+        auto* group = options ? new QButtonGroup(holder) : nullptr;
+        for (std::size_t i = 0; i < spec.items.size(); ++i) {
+            const QString word = qs(spec.items[i].word);
+            QAbstractButton* b = options ? static_cast<QAbstractButton*>(new QRadioButton(word, holder))
+                                         : static_cast<QAbstractButton*>(new QCheckBox(word, holder));
+            b->setObjectName(itemName(spec, i));
+            layout->addWidget(b);
+            if (group)
+                group->addButton(b);
+            buttons_[c].push_back(b);
+            connect(b, &QAbstractButton::toggled, this, [this, name, i, c, options](bool on) {
+                if (refreshing_)
+                    return;
+                if (options) {
+                    if (on)
+                        rules_->choose(name, int(i));
+                } else {
+                    int bits = 0;
+                    for (std::size_t k = 0; k < buttons_[c].size(); ++k)
+                        bits |= buttons_[c][k]->isChecked() ? (1 << k) : 0;
+                    rules_->choose(name, bits);
+                }
+                refresh();
+            });
+        }
+        return holder;
+    }
+    case ControlKind::Text: {
+        auto* edit = new QLineEdit(this);
+        if (spec.maxLength > 0)
+            edit->setMaxLength(spec.maxLength);
+        connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+            rules_->type(name, cp(text));
+            refresh();
+        });
+        return edit;
+    }
+    case ControlKind::Combo: {
+        auto* combo = new QComboBox(this);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        if (spec.maxLength > 0)
+            combo->lineEdit()->setMaxLength(spec.maxLength);
+        combo->setCompleter(nullptr); // the rules see exactly what is typed
+        // A pick from the list, also of the entry already current, or by the keyboard.
+        auto picked = [this, name, combo](int index) {
+            if (refreshing_ || index < 0)
+                return;
+            rules_->type(name, cp(combo->itemText(index)));
+            rules_->choose(name, index);
+            refresh();
+        };
+        connect(combo, &QComboBox::activated, this, picked);
+        connect(combo, &QComboBox::currentIndexChanged, this, picked);
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
+            rules_->type(name, cp(text));
+            refresh();
+        });
+        return combo;
+    }
+    case ControlKind::Slider: {
+        auto* slider = new QSlider(Qt::Horizontal, this);
+        if (spec.items.size() >= 2)
+            slider->setRange(spec.items[0].picture, spec.items[1].picture);
+        connect(slider, &QSlider::valueChanged, this, [this, name](int value) {
+            if (refreshing_)
+                return;
+            rules_->choose(name, value);
+            refresh();
+        });
+        return slider;
+    }
+    case ControlKind::Note: {
+        auto* label = new QLabel(this);
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(spec.items.empty() ? QString() : qs(spec.items[0].word), this);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, name] {
+            rules_->choose(name, 0);
+            refresh();
+        });
+        return button;
+    }
+    case ControlKind::UpDown: return makeUpDown([this, name](int step) {
+            rules_->choose(name, step);
+            refresh();
+        });
+    }
+    return new QWidget(this);
+}
+
+QWidget* ElementDialog::makeUpDown(const std::function<void(int)>& step)
+{
+    auto* holder = new QWidget(this);
+    auto* arrows = new QVBoxLayout(holder);
+    arrows->setContentsMargins(0, 0, 0, 0);
+    arrows->setSpacing(0);
+    for (bool up : {true, false}) {
+        auto* b = new QToolButton(holder);
+        b->setObjectName(up ? "UDConst_Up" : "UDConst_Down");
+        b->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
+        b->setAccessibleName(up ? "Aumentar" : "Disminuir");
+        b->setAutoRepeat(true);
+        b->setFixedSize(22, 14);
+        connect(b, &QToolButton::clicked, this, [step, up] { step(up ? 1 : -1); });
+        arrows->addWidget(b);
+    }
+    return holder;
 }
 
 void ElementDialog::refresh()
@@ -278,33 +341,47 @@ void ElementDialog::refresh()
         QWidget* w = widgets_[c];
         w->setVisible(state.visible);
         w->setEnabled(state.enabled);
-        if (rows_[c])
+        if (rows_[c]) {
             rows_[c]->setVisible(state.visible);
+            rows_[c]->setEnabled(state.enabled);
+        }
+        const QString red = state.red ? "color: red;" : QString();
         switch (spec.kind) {
         case ControlKind::Picker: {
             auto* combo = static_cast<QComboBox*>(w);
             combo->setCurrentIndex(state.selected - 1);
-            if (state.selected > 0)
-                combo->setToolTip(combo->itemData(state.selected - 1, Qt::ToolTipRole).toString());
+            const QString word = state.selected > 0 ? combo->itemData(state.selected - 1, Qt::ToolTipRole).toString()
+                                                    : QString();
+            combo->setToolTip(word);
+            combo->setAccessibleDescription(word);
             break;
         }
-        case ControlKind::Options: {
-            const auto buttons = w->findChildren<QRadioButton*>();
-            for (int i = 0; i < int(buttons.size()); ++i)
-                if (i == state.selected)
-                    buttons[i]->setChecked(true);
-            break;
-        }
+        case ControlKind::Options:
         case ControlKind::Check: {
-            const auto checks = w->findChildren<QCheckBox*>();
-            for (int i = 0; i < int(checks.size()); ++i)
-                checks[i]->setChecked((state.selected >> i) & 1);
+            const auto& buttons = buttons_[c];
+            for (std::size_t i = 0; i < buttons.size(); ++i) {
+                if (i < state.itemWords.size())
+                    buttons[i]->setText(qs(state.itemWords[i]));
+                if (spec.kind == ControlKind::Check)
+                    buttons[i]->setChecked((state.selected >> i) & 1);
+            }
+            if (spec.kind == ControlKind::Options) {
+                // No button stays selected when the element holds a value none of them offers.
+                auto* group = buttons.empty() ? nullptr : buttons.front()->group();
+                if (group)
+                    group->setExclusive(false);
+                for (std::size_t i = 0; i < buttons.size(); ++i)
+                    buttons[i]->setChecked(int(i) == state.selected);
+                if (group)
+                    group->setExclusive(true);
+            }
             break;
         }
         case ControlKind::Text: {
             auto* edit = static_cast<QLineEdit*>(w);
             if (edit->text() != qs(state.text))
                 edit->setText(qs(state.text));
+            edit->setStyleSheet(red);
             break;
         }
         case ControlKind::Combo: {
@@ -324,7 +401,14 @@ void ElementDialog::refresh()
             break;
         }
         case ControlKind::Slider: static_cast<QSlider*>(w)->setValue(state.selected); break;
-        case ControlKind::Note: static_cast<QLabel*>(w)->setText(qs(state.text)); break;
+        case ControlKind::Note: {
+            auto* label = static_cast<QLabel*>(w);
+            label->setText(qs(state.text));
+            label->setStyleSheet(state.red ? "color: red; font-weight: bold;" : QString());
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::UpDown: break;
         }
     }
     if (txtConst_) {
@@ -339,6 +423,22 @@ void ElementDialog::refresh()
     quickHelp_->setVisible(!view.quickHelp.empty());
     refreshPreview();
     refreshing_ = false;
+    if (rules_->view.toneToPlay) {
+        const ToneTiming tone = *rules_->view.toneToPlay;
+        rules_->view.toneToPlay.reset();
+        playTone(tone);
+    }
+}
+
+void ElementDialog::playTone(const ToneTiming& tone)
+{
+    if (!player_)
+        player_ = new TonePlayer(this);
+    // Without a sound device nothing plays; the dialog says so and goes on.
+    if (!player_->play(tone)) {
+        quickHelp_->setText(quickHelp_->text() + "\n(No Hay Salida de Audio en esta PC)");
+        quickHelp_->show();
+    }
 }
 
 void ElementDialog::refreshPreview()
@@ -348,7 +448,10 @@ void ElementDialog::refreshPreview()
     const auto layers = previewIconLayers(ws_.store, ws_.editor);
     ws_.editor.previewPictureIndex = layers.empty() ? 0 : 1;
     preview_->setPixmap(layers.empty() ? QPixmap() : icons_->compose(layers));
-    preview_->setAccessibleName(qs(shown.description.empty() ? dialogFormName(rules_->id()) : shown.description));
+    // The preview reads as the element it shows, as a cell of the canvas does.
+    InstructionRecord described = shown;
+    describeElement(described, ws_.store);
+    preview_->setAccessibleName(described.description.empty() ? windowTitle() : qs(described.description).trimmed());
     const DialogView& view = rules_->view;
     auto place = [&](QLabel* label, int top, int left, int width, int height) {
         label->setGeometry(12 + px(left), 12 + px(top), px(width), px(height));
@@ -359,8 +462,9 @@ void ElementDialog::refreshPreview()
         lblConstant_->setText(qs(view.constantLabel));
         lblConstant_->setStyleSheet(view.constantLabelBorder ? "border: 1px solid black; background: white;"
                                                              : "background: transparent;");
-        place(lblConstant_, one ? shown.lblOneTop : shown.lblTwoTop, one ? shown.lblOneLeft : shown.lblTwoLeft,
-              one ? 375 : 450, one ? 195 : 240);
+        const int width = view.constantLabelWidth > 0 ? view.constantLabelWidth : one ? 375 : 450;
+        place(lblConstant_, one ? shown.lblOneTop : shown.lblTwoTop, one ? shown.lblOneLeft : shown.lblTwoLeft, width,
+              one ? 195 : view.constantLabelWidth > 0 ? 255 : 240);
         lblConstant_->show();
     } else {
         lblConstant_->hide();
@@ -379,7 +483,9 @@ void ElementDialog::clickOk()
     if (finished_)
         return;
     const DialogAccept accept = rules_->accept();
+    accepting_ = true; // a message shown meanwhile is not a reason to cancel
     const bool close = accepted ? accepted(accept) : true;
+    accepting_ = false;
     if (close) {
         finished_ = true;
         QDialog::close();
@@ -395,7 +501,7 @@ void ElementDialog::clickCancel()
 
 void ElementDialog::cancelOnce()
 {
-    if (finished_)
+    if (finished_ || accepting_)
         return;
     finished_ = true;
     ws_.editor.previewPictureIndex = 0;

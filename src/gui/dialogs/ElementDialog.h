@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class QAbstractButton;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -18,6 +19,7 @@ class QPushButton;
 namespace tarvel {
 
 class IconStore;
+class TonePlayer;
 class Workspace;
 
 class ElementDialog : public QDialog {
@@ -45,6 +47,9 @@ protected:
 
 private:
     void buildControls(QFormLayout* form);
+    QWidget* makeControl(const ControlSpec& spec, std::size_t index);
+    QWidget* makeUpDown(const std::function<void(int step)>& step);
+    void playTone(const ToneTiming& tone);
     void refreshPreview();
     void cancelOnce();
 
@@ -53,6 +58,7 @@ private:
     std::unique_ptr<IconStore> icons_;
     std::vector<QWidget*> widgets_; // one per control of the rules
     std::vector<QWidget*> rows_;    // the caption beside it, when it has one
+    std::vector<std::vector<QAbstractButton*>> buttons_; // the boxes or option buttons of a control
     QLabel* preview_ = nullptr;
     QLabel* lblConstant_ = nullptr;
     QLabel* lblEtiqueta_ = nullptr;
@@ -61,8 +67,10 @@ private:
     QWidget* udConst_ = nullptr;
     QLabel* constantCaption_ = nullptr;
     QPushButton* ok_ = nullptr;
+    TonePlayer* player_ = nullptr;
     bool refreshing_ = false;
     bool finished_ = false;
+    bool accepting_ = false;
 };
 
 } // namespace tarvel

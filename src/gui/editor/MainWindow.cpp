@@ -2,8 +2,10 @@
 
 #include "gui/app/InfoWindows.h"
 #include "gui/app/QtText.h"
+#include "gui/dialogs/ElementDialog.h"
 #include "workspace/Workspace.h"
 #include "compiler/LibraryLoader.h"
+#include "editing/ProgramEditor.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/ClickLabel.h"
 #include "gui/editor/IconStore.h"
@@ -345,8 +347,11 @@ int MainWindow::message(const UserMessage& m, bool question)
 {
     if (messageBox)
         return messageBox(m, question);
+    // Over an open parameter dialog, so that the dialog does not take the message for another
+    // window of the program and cancel itself (its OK may still be at work).
+    QWidget* over = qobject_cast<ElementDialog*>(toolWindow()) ? toolWindow() : static_cast<QWidget*>(this);
     QMessageBox box(qtIcon(m.icon), qs(m.title), qs(m.text),
-                    question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, this);
+                    question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, over);
     return box.exec();
 }
 
@@ -698,11 +703,23 @@ void MainWindow::showStartDialog()
 
 void MainWindow::showQuickHelp(int cell)
 {
-    const int s = ws_.store.activeSequence;
     const ProgramStore& store = ws_.store;
-    const InstructionRecord& r = store.recordAt(s, elementIndex(store, s, cell));
-    auto* help = new QuickHelpWindow(qs(elementHelpText(ws_.library, r.family, r.subtype, r.option)), this);
+    const int s = store.activeSequence;
+    const int index = elementIndex(store, s, cell);
+    if (index < 0 || index >= store.sequenceLength(s))
+        return;
+    const InstructionRecord& r = store.recordAt(s, index);
+    const QString shown = qs(r.description).trimmed();
+    auto* help = new QuickHelpWindow(qs(elementHelpText(ws_.library, r.family, r.subtype, r.option)),
+                                     canvas_->icons().compose(storedIconLayers(r)), shown, this);
+    // The element explained keeps its border while the help is open.
+    canvas_->setCellBorder(cell, true);
+    connect(help, &QDialog::finished, canvas_, [this, cell] { canvas_->setCellBorder(cell, false); });
+    help->adjustSize();
+    const QPoint centre = canvas_->mapToGlobal(canvas_->rect().center());
+    help->move(centre - QPoint(help->width() / 2, help->height() / 2));
     help->show();
+    help->activateWindow();
 }
 
 } // namespace tarvel

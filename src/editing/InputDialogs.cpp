@@ -1,0 +1,247 @@
+// The input dialogs (one design: the destination variable and, for three sensors, the reading
+// mode) and the two waits: by time and on a sensor condition.
+#include "editing/InputDialogs.h"
+
+#include "model/NumberText.h"
+
+namespace tarvel {
+
+namespace {
+
+constexpr char kDegree[] = "\xB0"; // the degree sign, Windows-1252
+
+// `units` / 10^decimals written with a decimal comma, as the dialog's "0,1 Segundo" is written;
+// no trailing zeros.
+std::string decimalText(int units, int decimals)
+{
+    int scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    const bool negative = units < 0;
+    const long long magnitude = negative ? -(long long)units : units;
+    std::string text = (negative ? "-" : "") + plainNumber(magnitude / scale);
+    std::string fraction = plainNumber(magnitude % scale + scale).substr(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return fraction.empty() ? text : text + "," + fraction;
+}
+
+struct InputKind {
+    DialogId id;
+    const char* caption;
+    int subtype;
+    int fixedOption; // 0: the dialog has a mode picker
+    int secondOption; // option of the picker's second item
+    int secondPicture;
+    const char* secondWord;
+};
+
+constexpr InputKind kInputs[] = {
+    {DialogId::EntradaLuz, "Leer Entrada de Sensor de Luz", 10, 0, 11, 20, "Leer Intensidad"},
+    {DialogId::EntradaTacto, "Leer Entrada de Sensor de Tacto", 11, 10, 0, 0, ""},
+    {DialogId::EntradaControl, "Leer Entrada de Control Remoto (Infrarrojo)", 12, 0, 12, 21, "Leer Datos"},
+    {DialogId::EntradaSonido, "Leer Entrada de Microfono", 13, 0, 13, 22, "Leer Frecuencia"},
+    {DialogId::EntradaMensaje, "Leer Entrada de Mensajes de PC", 14, 12, 0, 0, ""},
+};
+
+std::vector<ControlSpec> inputControls(const InputKind& k)
+{
+    std::vector<ControlSpec> controls{{"icmbArgOne", ControlKind::Picker, "Variable Destino", variableItems(5)}};
+    if (k.fixedOption == 0)
+        controls.push_back({"icmbMode",
+                            ControlKind::Picker,
+                            "Tipo de Entrada",
+                            {{19, "Contar Pulsos"}, {k.secondPicture, k.secondWord}}});
+    return controls;
+}
+
+class InputDialog final : public DialogRules {
+public:
+    explicit InputDialog(const InputKind& kind)
+        : DialogRules(kind.id, kind.caption, inputControls(kind), false)
+        , kind_(kind)
+    {
+    }
+
+private:
+    enum { ArgOne, Mode };
+
+    void load() override
+    {
+        InstructionRecord& e = element();
+        if (inserting()) {
+            e.family = family::Inputs;
+            e.subtype = std::uint8_t(kind_.subtype);
+            e.option = std::uint8_t(kind_.fixedOption ? kind_.fixedOption : 10);
+            e.arg1 = 1;
+        }
+        view.controls[ArgOne].selected = pickerItem(e.arg1, 5);
+        if (!kind_.fixedOption)
+            view.controls[Mode].selected = e.option == 10 ? 1 : e.option == kind_.secondOption ? 2 : 0;
+    }
+
+    void chosen(int control, int item) override
+    {
+        if (control == ArgOne)
+            element().arg1 = std::int16_t(item);
+        else if (control == Mode)
+            element().option = std::uint8_t(item == 1 ? 10 : kind_.secondOption);
+    }
+
+    InputKind kind_;
+};
+
+class TimeWaitDialog final : public DialogRules {
+public:
+    TimeWaitDialog()
+        : DialogRules(DialogId::EsperaTiempo, "Espera por Tiempo",
+                      {
+                          {"frmBaseTiempo",
+                           ControlKind::Options,
+                           "Base de Tiempo",
+                           {{0, "1 Segundo", "opt1Seg"},
+                            {0, "0,1 Segundo", "opt100mSeg"},
+                            {0, "1 mili Segundo", "opt1mSeg"}}},
+                          {"icmbArgOne", ControlKind::Picker, "Tiempo", variableItems(6)},
+                      },
+                      true)
+    {
+    }
+
+private:
+    enum { Base, ArgOne };
+    static constexpr int kSubtypes[] = {10, 11, 18};
+
+    void load() override
+    {
+        InstructionRecord& e = element();
+        if (inserting()) {
+            e.family = family::Waits;
+            e.subtype = 11;
+            e.option = 10;
+            e.arg1 = 1;
+            choose("frmBaseTiempo", 0); // its click handler makes the unit 1 s
+        } else {
+            int selected = -1; // a unit no button offers (a foreign file) selects none
+            for (int i = 0; i < 3; ++i)
+                if (e.subtype == kSubtypes[i])
+                    selected = i;
+            view.controls[Base].selected = selected;
+        }
+        if (e.option == 10) {
+            view.controls[ArgOne].selected = 6;
+            dialogConstant = e.arg1 & 255;
+            showConstant(true, 1);
+        } else {
+            view.quickHelp = "Tiempo Definido por Variable";
+            view.controls[ArgOne].selected = pickerItem(e.arg1, 5);
+            showConstant(false, 1);
+            dialogConstant = 1;
+        }
+        writeConstant();
+        updateHelp();
+    }
+
+    void chosen(int control, int item) override
+    {
+        InstructionRecord& e = element();
+        if (control == Base) {
+            e.subtype = std::uint8_t(kSubtypes[item]);
+        } else if (control == ArgOne) {
+            e.arg1 = std::int16_t(item);
+            if (item == 6) {
+                e.option = 10;
+                e.arg1 = std::int16_t(dialogConstant);
+            } else {
+                e.option = 11;
+                view.quickHelp = "Tiempo Definido por Variable";
+            }
+            showConstant(item == 6, 1);
+            view.constantLabel = signedNumber(dialogConstant);
+        }
+        updateHelp();
+    }
+
+    void storeConstant(int value) override
+    {
+        element().arg1 = std::int16_t(value);
+        updateHelp();
+    }
+
+    void updateHelp()
+    {
+        const InstructionRecord& e = element();
+        if (e.option == 10) {
+            const std::string line = timeWaitHelp(e.subtype, dialogConstant, store().programSettings);
+            if (!line.empty())
+                view.quickHelp = line;
+        }
+    }
+};
+
+class ConditionWaitDialog final : public DialogRules {
+public:
+    ConditionWaitDialog()
+        : DialogRules(DialogId::EsperaDirecta, "Esperas",
+                      {{"icmbArgType", ControlKind::Picker, "Tipo de Espera", {{26, "Mientras"}, {27, "Hasta"}}}},
+                      false)
+    {
+    }
+
+private:
+    void load() override
+    {
+        InstructionRecord& e = element();
+        if (inserting()) {
+            e.family = family::Waits;
+            e.option = 12;
+            e.arg1 = 1;
+        }
+        show(e.option == 12 ? 1 : 2);
+    }
+
+    void chosen(int, int item) override
+    {
+        element().option = std::uint8_t(item == 1 ? 12 : 13);
+        show(item);
+    }
+
+    void show(int item)
+    {
+        view.controls[0].selected = item;
+        view.quickHelp = (item == 1 ? "Esperar Mientras " : "Esperar Hasta Que ") + editor().dialogActionText;
+    }
+};
+
+} // namespace
+
+std::string timeWaitHelp(int subtype, int n, const ProgramSettings& settings)
+{
+    switch (subtype) {
+    case 10: return "Demora = " + plainNumber(n) + " Segundos";
+    case 11:
+        if (settings.directionMode == 0) {
+            // The angle needs the time of a 45 degree turn; without one there is none to show.
+            const std::string angle =
+                settings.motorSpin > 0 ? plainNumber((long long)(n * 45.0 / (settings.motorSpin / 100.0))) : "?";
+            return "Demora = " + decimalText(n, 1) + " Segs." + "          (Angulo:" + " " + angle + kDegree + ")";
+        }
+        return "Demora = " + decimalText(n, 1) + " Segundos";
+    case 18: return "Demora = " + decimalText(n, 3) + " Segundos";
+    default: return {};
+    }
+}
+
+std::unique_ptr<DialogRules> makeInputDialog(DialogId id)
+{
+    for (const InputKind& kind : kInputs)
+        if (kind.id == id)
+            return std::make_unique<InputDialog>(kind);
+    if (id == DialogId::EsperaTiempo)
+        return std::make_unique<TimeWaitDialog>();
+    if (id == DialogId::EsperaDirecta)
+        return std::make_unique<ConditionWaitDialog>();
+    return nullptr;
+}
+
+} // namespace tarvel

@@ -1,0 +1,522 @@
+// The dialogs of the elements that act on the world: motors, the external LED, the display LEDs,
+// sounds and messages to the PC.
+#include "editing/OutputDialogs.h"
+
+#include "model/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvel {
+
+namespace {
+
+// The number a text starts with after its blanks (0 for none), rounded; far-off values are held
+// within a range that any caller can clamp further.
+long long numberIn(const std::string& text)
+{
+    const std::size_t start = text.find_first_not_of(' ');
+    const double v = start == std::string::npos ? 0 : leadingNumber(std::string_view(text).substr(start));
+    return (long long)std::nearbyint(std::clamp(v, -1.0e9, 1.0e9));
+}
+
+// "A-C" from the ticked boxes: one character per box, its letter when ticked and "-" when not.
+std::string patternOf(int bits, const char* letters, int count)
+{
+    std::string pattern;
+    for (int i = 0; i < count; ++i)
+        pattern += (bits >> i) & 1 ? letters[i] : '-';
+    return pattern;
+}
+
+// The boxes a stored pattern ticks: box i when character i is its letter (in any case).
+int bitsOf(const std::string& pattern, const char* letters, int count)
+{
+    int bits = 0;
+    for (int i = 0; i < count && i < int(pattern.size()); ++i)
+        if (std::toupper((unsigned char)pattern[std::size_t(i)]) == letters[i])
+            bits |= 1 << i;
+    return bits;
+}
+
+class MotorDialog final : public DialogRules {
+public:
+    MotorDialog()
+        : DialogRules(DialogId::MotoresBasico, "Motores",
+                      {{"chkMotor", ControlKind::Check, "", {{0, "(A)"}, {0, "(B)"}}}}, false)
+    {
+    }
+
+    DialogAccept accept() override
+    {
+        InstructionRecord& e = element();
+        if (pattern_ == "--")
+            return DialogAccept::close(); // no motor ticked: as Cancel
+        e.option = pattern_ == "AB" ? 10 : pattern_ == "A-" ? 11 : 12;
+        e.name = pattern_;
+        return DialogAccept::commit();
+    }
+
+private:
+    void load() override
+    {
+        InstructionRecord& e = element();
+        const ProgramSettings& settings = store().programSettings;
+        view.controls[0].itemWords = {settings.leftMotorName + " (A)", settings.rightMotorName + " (B)"};
+        int bits = 3;
+        if (inserting()) {
+            e.family = family::Motors;
+            e.arg1 = 1;
+        } else {
+            bits = bitsOf(e.name, "AB", 2);
+        }
+        view.controls[0].selected = bits;
+        chosen(0, bits);
+    }
+
+    void chosen(int, int bits) override
+    {
+        const ProgramSettings& settings = store().programSettings;
+        const std::string& action = editor().dialogActionText;
+        pattern_ = patternOf(bits, "AB", 2);
+        view.quickHelp = "Motor " + settings.leftMotorName + ": " + (bits & 1 ? action + " - " : " Sin Cambio - ") +
+            "Motor " + settings.rightMotorName + ": " + (bits & 2 ? action : " Sin Cambio");
+        showLabel(true, 2, pattern_);
+    }
+
+    std::string pattern_;
+};
+
+class LampDialog final : public DialogRules {
+public:
+    LampDialog()
+        : DialogRules(DialogId::SalidaLuces, "Salida de Luces",
+                      {{"icmbArgOne", ControlKind::Picker, "Origen de Datos", items()}}, false)
+    {
+    }
+
+private:
+    static std::vector<PickerItem> items()
+    {
+        auto all = variableItems(5);
+        all.push_back({23, "Encender"});
+        all.push_back({24, "Apagar"});
+        return all;
+    }
+
+    void load() override
+    {
+        InstructionRecord& e = element();
+        if (inserting()) {
+            e.family = family::Outputs;
+            e.subtype = 10;
+            e.option = 10;
+            e.arg1 = 1;
+        }
+        view.controls[0].selected = e.option == 10 ? pickerItem(e.arg1, 5)
+            : e.option == 12                       ? 6
+            : e.option == 13                       ? 7
+                                                   : 0;
+    }
+
+    void chosen(int, int item) override
+    {
+        InstructionRecord& e = element();
+        e.arg1 = std::int16_t(item);
+        e.option = std::uint8_t(item <= 5 ? 10 : item == 6 ? 12 : 13);
+    }
+};
+
+class DisplayDialog final : public DialogRules {
+public:
+    DisplayDialog()
+        : DialogRules(DialogId::SalidaPantalla, "Salida a la pantalla del Ladrillo",
+                      {
+                          {"icmbArgOne", ControlKind::Picker, "Origen de Datos", items()},
+                          {"chkLeds", ControlKind::Check, "", {{0, "A"}, {0, "B"}, {0, "C"}}},
+                      },
+                      false)
+    {
+    }
+
+    DialogAccept accept() override
+    {
+        InstructionRecord& e = element();
+        // A variable sets every LED from its bits: no pattern goes with it.
+        e.name = e.option == 10 ? "---" : pattern_;
+        if (e.arg1 < 6 || pattern_ != "---")
+            return DialogAccept::commit();
+        return DialogAccept::close();
+    }
+
+private:
+    enum { ArgOne, Leds };
+
+    static std::vector<PickerItem> items()
+    {
+        auto all = variableItems(6);
+        all.push_back({23, "Encender"});
+        all.push_back({24, "Apagar"});
+        return all;
+    }
+
+    void load() override
+    {
+        InstructionRecord& e = element();
+        if (inserting()) {
+            e.family = family::Outputs;
+            e.subtype = 11;
+            e.option = 10;
+            e.arg1 = 1;
+        }
+        showBoxes(false);
+        view.controls[Leds].selected = 0;
+        pattern_ = "---";
+        showLabel(false, 2, pattern_);
+        switch (e.option) {
+        case 10: view.controls[ArgOne].selected = pickerItem(e.arg1, 5); break;
+        case 11:
+        case 12:
+        case 13:
+            view.controls[ArgOne].selected = e.option - 5;
+            view.controls[Leds].selected = bitsOf(e.name, "ABC", 3);
+            pattern_ = patternOf(view.controls[Leds].selected, "ABC", 3);
+            break;
+        default: break; // a foreign option: nothing selected
+        }
+        showOption(e.option);
+    }
+
+    void chosen(int control, int value) override
+    {
+        InstructionRecord& e = element();
+        if (control == Leds) {
+            pattern_ = patternOf(value, "ABC", 3);
+            view.constantLabel = pattern_;
+            return;
+        }
+        e.arg1 = std::int16_t(value);
+        e.option = std::uint8_t(value <= 5 ? 10 : value + 5);
+        showOption(e.option);
+    }
+
+    void showOption(int option)
+    {
+        const bool pattern = option >= 11 && option <= 13;
+        showBoxes(pattern);
+        switch (option) {
+        case 10: view.quickHelp = "Cambia Todos los Leds Segun los Bits de la Variable"; break;
+        case 11: view.quickHelp = "Cambia Todos los Leds"; break;
+        case 12: view.quickHelp = "Solo enciende el Led Seleccionado no afecta el Resto"; break;
+        case 13: view.quickHelp = "Solo Apaga el Led Seleccionado no afecta el Resto"; break;
+        default: view.quickHelp.clear(); break;
+        }
+        showLabel(pattern, 2, pattern_, option != 11);
+    }
+
+    void showBoxes(bool shown) { view.controls[Leds].visible = view.controls[Leds].enabled = shown; }
+
+    std::string pattern_;
+};
+
+class SoundDialog final : public DialogRules {
+public:
+    SoundDialog()
+        : DialogRules(DialogId::SalidaSonido, "Salida de Sonido", controls(), false)
+    {
+    }
+
+    DialogAccept accept() override
+    {
+        InstructionRecord& e = element();
+        if (e.option != 11)
+            return DialogAccept::commit();
+        calculate();
+        e.arg1 = std::int16_t(duration_);
+        e.arg2 = std::int16_t(frequency_);
+        e.arg3 = std::uint8_t(volume_);
+        const std::uint8_t bytes[] = {timing_.tonePeriodsHigh, timing_.tonePeriodsLow, timing_.toneHighTicks,
+                                      timing_.toneLowTicks};
+        std::copy(std::begin(bytes), std::end(bytes), e.text.begin());
+        DialogAccept accept = DialogAccept::commit();
+        // The duration field holds at most 32767 ms: a longer (or negative) one is kept within it.
+        if (durationOutside_)
+            accept.message = UserMessage{"La Duracion del Sonido Debe Estar Entre 0 y 32767 mS.\r\nSe Guarda " +
+                                             plainNumber(duration_) + " mS.",
+                                         "Aviso", MessageIcon::Information};
+        return accept;
+    }
+
+private:
+    enum {
+        Source,
+        Tones,
+        Time,
+        TimeButtons,
+        Volume,
+        VolumeText,
+        Try,
+        Calculator,
+        SourceCaption,
+        ToneCaption,
+        TimeCaption,
+        ValOne,
+        ValTwo,
+        ValThree,
+        ValFour,
+        Error,
+        Warning
+    };
+    static constexpr int kMaxDuration = 32767;
+
+    static std::vector<ControlSpec> controls()
+    {
+        std::vector<ControlSpec> c{
+            {"icmbArgOne",
+             ControlKind::Picker,
+             "Sonido",
+             {{31, "Generar Tono en Base a Variables"},
+              {6, "Generar Tono en Base a Constantes"},
+              {28, "Genera un Beep de OK"},
+              {29, "Generar Beep de Error"}}},
+            {"cmbTonos", ControlKind::Combo, "Frecuencia en Hz (Tono)", {}, 12, "lblTonoFijo"},
+            {"txtTime", ControlKind::Text, "Duracion (mS)", {}, 6, "lblTime"},
+            {"UDConst", ControlKind::UpDown, "", {}, 0, "", true},
+            {"SliderVol", ControlKind::Slider, "Volumen", {{0, ""}, {32, ""}}, 0, "lblTitleVol"},
+            {"lblVol", ControlKind::Note, "", {}, 0, "", true},
+            {"cmdProbar", ControlKind::Button, "", {{0, "Probar"}}, 0, "", false, "Escuchar el Tono en la PC"},
+            {"Label7", ControlKind::Note, "", {}},
+            {"Label6", ControlKind::Note, "", {}},
+            {"lblCalcTone", ControlKind::Note, "", {}, 0, "", true},
+            {"LblCalcTime", ControlKind::Note, "", {}, 0, "", true},
+        };
+        for (const char* colour : {"Naranja", "Rosa", "Azul", "Verde"})
+            c.push_back({"lblVal_" + std::to_string(c.size() - ValOne), ControlKind::Note, colour, {}});
+        c.push_back({"lblError", ControlKind::Note, "", {}});
+        c.push_back({"lblWarning", ControlKind::Note, "", {}});
+        return c;
+    }
+
+    void load() override
+    {
+        InstructionRecord& e = element();
+        if (inserting()) {
+            e.family = family::Outputs;
+            e.subtype = 12;
+            e.option = 11;
+            e.arg1 = 100;
+            e.arg2 = 440;
+            e.arg3 = 20;
+        }
+        timing_ = {};
+        view.controls[Tones].list = {"262Hz (Do)",  "294Hz (Re)", "330Hz (Mi)", "349Hz (Fa)",
+                                     "392Hz (Sol)", "440Hz (La)", "494Hz (Si)"};
+        view.controls[Time].text = "100";
+        view.controls[Calculator].text = "Calculador de Variables";
+        view.controls[SourceCaption].text = "Fuente";
+        view.controls[ToneCaption].text = "Frecuencia (Tono)";
+        view.controls[TimeCaption].text = "Duracion (mSeg)";
+        view.controls[Error].text = "ERROR!!!";
+        view.controls[Error].red = true;
+        view.controls[Warning].text = "Aviso: Esta Operacion Cambia el Contenido de las Variables Rosa y Naranja!";
+        setVolume(std::min(e.arg3 & 63, 32));
+        std::string tones = "440Hz";
+        switch (e.option) {
+        case 11:
+            view.controls[Time].text = signedNumber(e.arg1);
+            tones = signedNumber(e.arg2);
+            break;
+        case 16:
+        case 17: break;
+        default: e.arg1 = 32; break;
+        }
+        setFrequency(tones);
+        showSource(e.option == 11 ? 2 : e.option == 16 ? 3 : e.option == 17 ? 4 : 1);
+    }
+
+    void chosen(int control, int value) override
+    {
+        InstructionRecord& e = element();
+        switch (control) {
+        case Source:
+            if (value == 1)
+                e.arg1 = 32;
+            e.option = std::uint8_t(value == 1 ? 10 : value == 2 ? 11 : value == 3 ? 16 : 17);
+            showSource(value);
+            break;
+        case TimeButtons: {
+            long long next = std::clamp(numberIn(view.controls[Time].text), 0LL, (long long)kMaxDuration) + 100 * value;
+            if (next > kMaxDuration)
+                next = kMaxDuration;
+            if (next < 0)
+                next = kMaxDuration; // below zero wraps to the longest tone the field holds
+            view.controls[Time].text = signedNumber(next);
+            calculate();
+            break;
+        }
+        case Volume: setVolume(value); break;
+        case Try:
+            calculate();
+            view.toneToPlay = timing_;
+            break;
+        default: break;
+        }
+    }
+
+    void typed(int control, const std::string& text) override
+    {
+        if (control == Tones)
+            setFrequency(text);
+        else if (control == Time)
+            calculate();
+    }
+
+    void setFrequency(const std::string& text)
+    {
+        view.controls[Tones].text = text;
+        const long long value = numberIn(text);
+        if (value > 9999)
+            view.controls[Tones].text = "9999";
+        else if (value < 0)
+            view.controls[Tones].text = "0"; // a frequency is never negative
+        frequency_ = int(std::clamp(value, 0LL, 9999LL));
+        view.constantLabel = plainNumber(frequency_) + "Hz";
+        calculate();
+    }
+
+    void setVolume(int value)
+    {
+        volume_ = std::clamp(value, 0, 32);
+        view.controls[Volume].selected = volume_;
+        view.controls[VolumeText].text = " " + plainNumber(volume_ * 100 / 32) + "%";
+        calculate();
+    }
+
+    // VarCalculator: the four tone bytes of the chosen tone, and whether they are out of range.
+    void calculate()
+    {
+        const long long typed = numberIn(view.controls[Time].text);
+        durationOutside_ = typed < 0 || typed > kMaxDuration;
+        duration_ = int(std::clamp(typed, 0LL, (long long)kMaxDuration));
+        view.controls[Time].red = durationOutside_;
+        std::int16_t frequency = std::int16_t(frequency_);
+        std::int16_t volume = std::int16_t(volume_);
+        const bool error = toneTiming(frequency, volume, std::int16_t(duration_), timing_);
+        const int values[] = {timing_.toneLowTicks, timing_.toneHighTicks, timing_.tonePeriodsHigh,
+                              timing_.tonePeriodsLow};
+        for (int i = 0; i < 4; ++i)
+            view.controls[std::size_t(ValOne + i)].text = toolsOn_ ? plainNumber(values[i]) : "-----";
+        view.controls[Error].visible = error;
+    }
+
+    void showSource(int item)
+    {
+        static const char* const help[] = {"Generar Tono en Base a Variables", "Generar Tono en Base a Constantes",
+                                           "Genera un Beep de OK", "Generar Beep de Error"};
+        view.controls[Source].selected = item;
+        view.quickHelp = help[item - 1];
+        toolsOn_ = item <= 2;
+        for (int c : {Tones, Time, TimeButtons, Volume, VolumeText, Try})
+            view.controls[std::size_t(c)].enabled = toolsOn_;
+        if (!toolsOn_)
+            view.controls[Tones].text = "440Hz";
+        showLabel(item == 2, 2, plainNumber(frequency_) + "Hz", true);
+        view.constantLabelWidth = 850;
+        calculate();
+    }
+
+    ToneTiming timing_;
+    int frequency_ = 440;
+    int duration_ = 100;
+    int volume_ = 20;
+    bool durationOutside_ = false;
+    bool toolsOn_ = true;
+};
+
+class MessageDialog final : public DialogRules {
+public:
+    MessageDialog()
+        : DialogRules(DialogId::SalidaMensaje, "Enviar Mensaje a PC",
+                      {
+                          {"icmbArgOne", ControlKind::Picker, "Variable", variableItems(5)},
+                          {"frmFormat",
+                           ControlKind::Options,
+                           "Mostrar en...",
+                           {{0, "Hexadecimal", "optHex"},
+                            {0, "Decimal", "optDec"},
+                            {0, "Binario", "optBin"},
+                            {0, "ASCII", "optASCII"}},
+                           0,
+                           "",
+                           false,
+                           "Formato en que Muestra la Variable"},
+                          {"optActions",
+                           ControlKind::Options,
+                           "",
+                           {{0, "Borrar Pantalla Antes"},
+                            {0, "Bajar de Linea"},
+                            {0, "Posicionar en Origen"},
+                            {0, "Mostrar sin Accion "}}},
+                      },
+                      false)
+    {
+    }
+
+    DialogAccept accept() override
+    {
+        composeFormat();
+        element().arg3 = 0;
+        return DialogAccept::commit();
+    }
+
+private:
+    enum { ArgOne, Format, Actions };
+    static constexpr int kActionBits[] = {132, 144, 136, 128};
+
+    void load() override
+    {
+        InstructionRecord& e = element();
+        if (inserting()) {
+            e.family = family::Outputs;
+            e.subtype = 13;
+            e.option = 10;
+            e.arg1 = 1;
+            e.arg2 = 129;
+        }
+        view.controls[Format].selected = e.arg2 & 3;
+        const int b = e.arg2 & 252;
+        view.controls[Actions].selected = (b & 132) == 132 ? 0 : (b & 144) == 144 ? 1 : (b & 136) == 136 ? 2 : 3;
+        view.controls[ArgOne].selected = pickerItem(e.arg1, 5);
+    }
+
+    void chosen(int control, int item) override
+    {
+        if (control == ArgOne) {
+            element().arg1 = std::int16_t(item);
+            element().option = 10;
+        }
+        composeFormat();
+    }
+
+    // The format and the action make arg2, so that the preview's description follows the choice.
+    void composeFormat()
+    {
+        element().arg2 = std::int16_t(view.controls[Format].selected | kActionBits[view.controls[Actions].selected]);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<DialogRules> makeOutputDialog(DialogId id)
+{
+    switch (id) {
+    case DialogId::MotoresBasico: return std::make_unique<MotorDialog>();
+    case DialogId::SalidaLuces: return std::make_unique<LampDialog>();
+    case DialogId::SalidaPantalla: return std::make_unique<DisplayDialog>();
+    case DialogId::SalidaSonido: return std::make_unique<SoundDialog>();
+    case DialogId::SalidaMensaje: return std::make_unique<MessageDialog>();
+    default: return nullptr;
+    }
+}
+
+} // namespace tarvel
