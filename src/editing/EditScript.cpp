@@ -65,11 +65,7 @@ void completeElement(InstructionRecord& r)
         toneTiming(frequency, volume, r.arg1, t);
         r.arg2 = frequency;
         r.arg3 = std::uint8_t(volume);
-        r.text = blankText();
-        r.text[0] = t.tonePeriodsHigh;
-        r.text[1] = t.tonePeriodsLow;
-        r.text[2] = t.toneHighTicks;
-        r.text[3] = t.toneLowTicks;
+        setToneText(r.text, t);
     }
 }
 

@@ -235,9 +235,7 @@ public:
         e.arg1 = std::int16_t(duration_);
         e.arg2 = std::int16_t(frequency_);
         e.arg3 = std::uint8_t(volume_);
-        const std::uint8_t bytes[] = {timing_.tonePeriodsHigh, timing_.tonePeriodsLow, timing_.toneHighTicks,
-                                      timing_.toneLowTicks};
-        std::copy(std::begin(bytes), std::end(bytes), e.text.begin());
+        setToneText(e.text, timing_);
         DialogAccept accept = DialogAccept::commit();
         // The duration field holds at most 32767 ms: a longer (or negative) one is kept within it.
         if (durationOutside_)

@@ -43,6 +43,14 @@ bool toneTiming(std::int16_t& frequency, std::int16_t& volume, std::int16_t dura
     return outOfRange;
 }
 
+void setToneText(RecordText& text, const ToneTiming& timing)
+{
+    text[0] = timing.tonePeriodsHigh;
+    text[1] = timing.tonePeriodsLow;
+    text[2] = timing.toneHighTicks;
+    text[3] = timing.toneLowTicks;
+}
+
 ToneSound toneSound(const ToneTiming& timing)
 {
     const int ticks = timing.toneHighTicks + timing.toneLowTicks;

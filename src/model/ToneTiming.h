@@ -1,4 +1,6 @@
 #pragma once
+#include "model/InstructionRecord.h"
+
 #include <cstdint>
 
 namespace tarvel {
@@ -17,6 +19,9 @@ struct ToneTiming {
 // a frequency below 100 are corrected in the caller's variables. When the period count does not
 // fit in 16 bits the two period bytes keep their previous values.
 bool toneTiming(std::int16_t& frequency, std::int16_t& volume, std::int16_t durationMs, ToneTiming& timing);
+
+// A tone element's text starts with its four tone bytes, periods first.
+void setToneText(RecordText& text, const ToneTiming& timing);
 
 // What the brick's tone generator plays for four tone bytes: the square wave's frequency, the time
 // it sounds and the share of each period that is high (the volume).
