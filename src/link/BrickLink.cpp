@@ -36,7 +36,9 @@ BrickLink::BrickLink(BrickTransport& transport, LinkClock& clock, LinkEvents eve
 
 void BrickLink::WaitMs(int ms)
 {
+    ++waiting_;
     tarvel::WaitMs(clock_, ms, pump_);
+    --waiting_;
 }
 
 void BrickLink::status(int panel, const std::string& text)

@@ -49,6 +49,9 @@ public:
 
     bool brickConnected() const { return usb_.brickConnected; }
     bool busy() const { return busy_; }
+    // An exchange or a wait of this link is under way (events run during waits): the link must not
+    // be replaced now.
+    bool inUse() const { return busy_ || waiting_ > 0; }
     UsbLink& usb() { return usb_; }
 
     std::uint8_t brickModelCode = 0;
@@ -69,6 +72,7 @@ private:
     LinkClock& clock_;
     std::function<void()> pump_;
     bool busy_ = false;
+    int waiting_ = 0;
 };
 
 } // namespace tarvel

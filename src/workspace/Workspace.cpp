@@ -40,10 +40,12 @@ std::optional<UserMessage> Workspace::checkLibraryIntegrity()
     return message;
 }
 
-void Workspace::useSimulatedBrick(bool simulated)
+bool Workspace::useSimulatedBrick(bool simulated)
 {
     if (simulated == usingSimulatedBrick())
-        return;
+        return true;
+    if ((link_ && link_->inUse()) || buildMode != 255)
+        return false;
     if (link_ && link_->brickConnected())
         link_->usb().CloseBrick();
     if (simulated) {
@@ -53,6 +55,7 @@ void Workspace::useSimulatedBrick(bool simulated)
         simulated_.reset();
     }
     rebuildLink();
+    return true;
 }
 
 std::optional<UserMessage> Workspace::loadWorld(const std::string& path)

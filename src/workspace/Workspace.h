@@ -40,7 +40,9 @@ public:
     // The brick: the simulated one or the real one, chosen by the settings.
     BrickLink& link() { return *link_; }
     SimulatedBrick* simulatedBrick() { return simulated_.get(); }
-    void useSimulatedBrick(bool simulated);
+    // Switches between the simulated and the real brick; false (nothing changes) while the link
+    // is in use or a build runs.
+    bool useSimulatedBrick(bool simulated);
     bool usingSimulatedBrick() const { return simulated_ != nullptr; }
     // The emulator behind the simulated brick and the world its robot drives in.
     Simulation simulation;

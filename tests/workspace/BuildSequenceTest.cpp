@@ -321,3 +321,24 @@ TEST_F(BuildSequenceTest, DroppedMidwayLeavesTheBuildModeIdle)
     }
     EXPECT_EQ(ws->buildMode, 255);
 }
+
+TEST_F(BuildSequenceTest, TheBrickCannotBeSwitchedUnderARunningWaitOrBuild)
+{
+    bool switched = true;
+    bool tried = false;
+    ws->setLinkObservers({}, [&] {
+        if (!tried) {
+            tried = true;
+            switched = ws->useSimulatedBrick(false); // a menu click while the link waits
+        }
+    });
+    ws->link().WaitMs(3);
+    EXPECT_TRUE(tried);
+    EXPECT_FALSE(switched);
+    EXPECT_TRUE(ws->usingSimulatedBrick());
+    ws->buildMode = 15;
+    EXPECT_FALSE(ws->useSimulatedBrick(false));
+    ws->buildMode = 255;
+    EXPECT_TRUE(ws->useSimulatedBrick(false));
+    EXPECT_FALSE(ws->usingSimulatedBrick());
+}

@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QUrl>
 
@@ -493,6 +494,16 @@ bool MainWindow::askToSaveChanges()
     return true;
 }
 
+void MainWindow::ClearWorkSpace()
+{
+    closeToolWindow();
+    ws_.store.resetStore();
+    ws_.programEditor.resetEditing();
+    canvas_->resetCanvas();
+    showEditorMode();
+    updateUndoActions();
+}
+
 void MainWindow::NewProgram()
 {
     closeToolWindow();
@@ -634,8 +645,15 @@ void MainWindow::RunBrickProgramCommand()
 
 void MainWindow::setSimulatedBrick(bool simulated)
 {
+    if (!ws_.useSimulatedBrick(simulated)) {
+        // The link is talking to the brick: it cannot be replaced under the running command.
+        const QSignalBlocker block(actions_["mnuSimulatedBrick"]);
+        actions_["mnuSimulatedBrick"]->setChecked(ws_.usingSimulatedBrick());
+        message({"No se Puede Cambiar de Ladrillo Mientras hay una Comunicacion en Curso.", "Aviso",
+                 MessageIcon::Information});
+        return;
+    }
     ws_.settings.useSimulatedBrick = simulated;
-    ws_.useSimulatedBrick(simulated);
     actions_["mnuSimulatedBrick"]->setChecked(simulated);
     setPanel(1, simulated ? "SIM" : "USB");
     setPanel(2, "Ladrillo: Ninguno");

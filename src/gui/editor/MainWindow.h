@@ -35,6 +35,8 @@ public:
     bool SaveProgram(bool saveAs);
     bool OpenProgram(const QString& exampleFileName = {});
     void NewProgram();
+    // An empty program store and canvas: not even the program start.
+    void ClearWorkSpace();
     void OpenHelp(const QString& helpName);
     void InterfaceMode(bool fullMode);
     void ConnectTool(bool connected);

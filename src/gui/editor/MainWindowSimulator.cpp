@@ -2,6 +2,8 @@
 // when the simulated brick starts a program.
 #include "gui/editor/MainWindow.h"
 
+#include "gui/build/FormEditSource.h"
+
 #include "gui/editor/Canvas.h"
 #include "gui/simulator/SimulatorWindow.h"
 #include "workspace/Workspace.h"
@@ -78,6 +80,8 @@ void MainWindow::openSimulator()
         simulator_ = new SimulatorWindow(ws_, this);
         simulator_->showRunningElement = [this](int sequence, int index) {
             canvas_->setRunningElement(sequence, index);
+            if (sourceEditor_) // the source lines of the element that runs
+                sourceEditor_->highlightElement(sequence, index);
         };
         simulator_->showMessage = [this](const UserMessage& m) { message(m); };
     }
