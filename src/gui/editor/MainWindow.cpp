@@ -7,6 +7,7 @@
 #include "gui/editor/Canvas.h"
 #include "gui/editor/ClickLabel.h"
 #include "gui/editor/IconStore.h"
+#include "gui/editor/RecoverySession.h"
 #include "gui/editor/StartDialog.h"
 #include "link/BrickTools.h"
 #include "gui/link/ConnectingWindow.h"
@@ -171,6 +172,7 @@ void MainWindow::buildMenus()
         ws_.store.pendingDraw = false;
     }));
     actions_["mnuFileGuardarComo"]->setShortcut(QKeySequence::SaveAs);
+    buildFileExtras(file);
     file->addAction(action("mnuTester", "Tester", [this] { openTester(); }));
     file->addSeparator()->setObjectName("mnuFileSep1");
     file->addAction(action("mnuFileSalir", "Salir", [this] { close(); }));
@@ -395,6 +397,7 @@ void MainWindow::startUp(const QString& programToOpen, bool forceSimulated)
         ws_.programPath = cp(path);
         OpenProgram(path);
     }
+    startFileServices();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -531,6 +534,9 @@ bool MainWindow::SaveProgram(bool saveAs)
         return false;
     }
     ws_.editor.programDirty = false;
+    if (recovery_)
+        recovery_->discard();
+    rememberRecentFile(ws_.programPath);
     return true;
 }
 
@@ -568,6 +574,8 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
     }
     ws_.programPath = path;
     ws_.programName = name;
+    if (exampleFileName.isEmpty() || QFileInfo(exampleFileName).isAbsolute()) // not the shipped examples
+        rememberRecentFile(path);
     setCaption();
     ws_.programEditor.resetEditing();
     showEditorMode();
