@@ -202,14 +202,12 @@ bool MainWindow::recoverProgram(const RecoveryCopy& copy)
 {
     closeToolWindow();
     askToSaveChanges();
-    ProgramStore& store = ws_.store;
-    store.pictureCounter = 1;
-    canvas_->icons().clear();
-    const FileOutcome outcome = recoverCopy(store, copy);
+    const FileOutcome outcome = recoverCopy(ws_.store, copy); // a copy that cannot be read changes nothing
     if (!outcome.ok) {
         message({outcome.error, "Error", MessageIcon::Critical});
         return false;
     }
+    canvas_->icons().clear(); // the numbers start again at 1 with the recovered program
     // An unsaved program under the name it had: "Guardar" writes it where it came from.
     ws_.programName = copy.programName;
     ws_.programPath = copy.programPath.empty() ? ws_.appFile(copy.programName) : copy.programPath;
