@@ -95,7 +95,8 @@ void MainWindow::fillRecentMenu()
     const auto captions = recentFileCaptions(ws_.recentFiles);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const std::string path = paths[i];
-        QAction* a = recentMenu_->addAction(QStringLiteral("&") + qs(captions[i]));
+        // The position is the keyboard shortcut; an "&" of a file name is shown as it is.
+        QAction* a = recentMenu_->addAction(QStringLiteral("&") + qs(captions[i]).replace("&", "&&"));
         a->setObjectName(QStringLiteral("mnuFileRecientesList_%1").arg(i));
         a->setToolTip(qs(path));
         a->setStatusTip(qs(path));
