@@ -22,6 +22,9 @@ public:
     // already there); bytes read, 0 on time-out, -1 on error with lastError().
     virtual int read(std::uint8_t* buffer, std::size_t length, int timeoutMs) = 0;
     virtual std::string lastError() const = 0;
+    // Whether a brick is attached now, open or not. Asked on a timer to notice plugging and
+    // unplugging, so it must be cheap and must not disturb an open device.
+    virtual bool devicePresent() = 0;
 };
 
 constexpr std::uint16_t kBrickVendorId = 0x04D8;

@@ -88,6 +88,15 @@ bool HidTransport::open()
     return true;
 }
 
+bool HidTransport::devicePresent()
+{
+    // hidapi has no hotplug events: the enumeration of this one vendor and product is cheap.
+    hid_device_info* list = hid_enumerate(kBrickVendorId, kBrickProductId);
+    const bool present = list != nullptr;
+    hid_free_enumeration(list);
+    return present;
+}
+
 void HidTransport::close()
 {
     if (device_->handle) {

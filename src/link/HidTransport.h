@@ -18,6 +18,7 @@ public:
     int write(const std::uint8_t* report, std::size_t length) override;
     int read(std::uint8_t* buffer, std::size_t length, int timeoutMs) override;
     std::string lastError() const override { return error_; }
+    bool devicePresent() override;
 
 private:
     struct Device;

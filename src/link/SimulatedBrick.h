@@ -45,6 +45,7 @@ public:
     int write(const std::uint8_t* report, std::size_t length) override;
     int read(std::uint8_t* buffer, std::size_t length, int timeoutMs) override;
     std::string lastError() const override { return lastError_; }
+    bool devicePresent() override { return config_.attached; }
 
     // What the outside world sets. A value set by hand holds, also for a program running on the
     // emulator, until the world's own value is asked for again (releaseInputs).

@@ -94,8 +94,15 @@ void Workspace::setLinkObservers(LinkEvents events, std::function<void()> pump)
     rebuildLink();
 }
 
+PresenceChange Workspace::pollBrickPresence()
+{
+    BrickTransport& transport = simulated_ ? static_cast<BrickTransport&>(*simulated_) : *real_;
+    return brickWatch_.poll(transport, *link_);
+}
+
 void Workspace::rebuildLink()
 {
+    brickWatch_.reset();
     const BrickLink* old = link_.get();
     std::string name = old ? old->brickName : std::string();
     int memory = old ? old->brickMemorySize : 0;

@@ -5,10 +5,12 @@
 #include "compiler/CompilationLibrary.h"
 #include "compiler/Translator.h"
 #include "link/BrickLink.h"
+#include "link/BrickWatch.h"
 #include "link/SimulatedBrick.h"
 #include "model/ProgramStore.h"
 #include "settings/AppSettings.h"
 #include "settings/ExampleList.h"
+#include "settings/RecentFiles.h"
 #include "editing/EditorState.h"
 #include "editing/ProgramEditor.h"
 #include "editing/UndoHistory.h"
@@ -31,6 +33,7 @@ public:
     std::string appFile(const std::string& name) const { return (appFolder_ / name).string(); }
     std::string defaultLibraryPath() const { return appFile("Clib_J2A1_USB0.LIB"); }
     std::string configPath() const { return appFile("Config.txt"); }
+    std::string recentFilesPath() const { return appFile(kRecentFilesName); }
 
     // Loads `path` (or the default) as the library; its sizes go to the store. Messages to show.
     std::vector<UserMessage> loadLibrary(const std::string& path);
@@ -54,6 +57,8 @@ public:
     std::function<void()> simulatedProgramStarted;
     // Who shows the link's state, and how waits let events run (set by the main window).
     void setLinkObservers(LinkEvents events, std::function<void()> pump);
+    // One look at whether the brick was plugged in or pulled out (the main window's timer).
+    PresenceChange pollBrickPresence();
 
     ProgramStore store;
     CompilationLibrary library;
@@ -67,6 +72,7 @@ public:
     std::string programPath;
     bool brickReady = false;
     ExampleListResult examples;
+    RecentFiles recentFiles;
     bool hasHelp = false;
     std::string programHelpText;
     // The running build's bit set (255: none runs); the start-up check emptied the element tables.
@@ -84,6 +90,7 @@ private:
     std::unique_ptr<BrickLink> link_;
     LinkEvents events_;
     std::function<void()> pump_;
+    BrickWatch brickWatch_;
 };
 
 // The element that a sequence shows at a canvas cell.

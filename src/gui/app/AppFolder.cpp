@@ -42,8 +42,11 @@ int seedFolder(const QString& from, const QString& to)
 QString applicationFolder()
 {
     const QString shipped = shippedFolder();
+    // An installed copy belongs to the package manager and to every user of the machine: each user,
+    // root too, works in a folder of their own.
+    const QString installed = QDir(QCoreApplication::applicationDirPath()).filePath("../share/tarvel-lab");
     QTemporaryFile probe(shipped + "/.tarvel-write-test-XXXXXX");
-    if (probe.open())
+    if (shipped != QDir(installed).absolutePath() && probe.open())
         return shipped;
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     seedFolder(shipped, user);

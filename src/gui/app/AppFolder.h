@@ -5,9 +5,9 @@
 
 namespace tarvel {
 
-// The folder of the shipped files when it is writable (a build tree, a portable copy); otherwise the
-// user's data folder, filled with the shipped files on first start without overwriting any file
-// the user already has there.
+// The folder of the shipped files when it is writable (a build tree, a portable copy) and not an
+// installed copy (bin/../share/tarvel-lab); otherwise the user's data folder, filled with the
+// shipped files on first start without overwriting any file the user already has there.
 QString applicationFolder();
 // The shipped files next to the executable (or the source tree's appdir while developing).
 QString shippedFolder();

@@ -36,6 +36,7 @@ int main(int argc, char** argv)
     const QStringList files = parser.positionalArguments();
     const bool unattended = parser.isSet(screenshot) || parser.isSet(settingsShot) || parser.isSet(quit);
     window.waitForWelcome = !unattended;
+    window.recoveryEnabled = !unattended; // a picture or a measurement leaves the user's copies alone
     if (unattended) // nobody is there to answer a message box: print it instead
         window.messageBox = [](const tarvel::UserMessage& m, bool) {
             std::fprintf(stderr, "%s: %s\n", tarvel::cp1252ToUtf8(m.title).c_str(), tarvel::cp1252ToUtf8(m.text).c_str());

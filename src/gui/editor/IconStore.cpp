@@ -48,7 +48,16 @@ QPixmap IconStore::compose(const std::vector<Layer>& layers) const
     pm.setDevicePixelRatio(ratio);
     pm.fill(Qt::transparent);
     QPainter painter(&pm);
+    paintLayers(painter, QRectF(0, 0, kIconWidth, kIconHeight), layers);
+    return pm;
+}
+
+void IconStore::paintLayers(QPainter& painter, const QRectF& target, const std::vector<Layer>& layers)
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / kIconWidth, target.height() / kIconHeight);
     const bool card = !(layers.size() == 1 && layers.front().list == LayerList::Especial);
     if (card) {
         painter.setPen(Qt::NoPen);
@@ -60,7 +69,7 @@ QPixmap IconStore::compose(const std::vector<Layer>& layers) const
         if (renderer.isValid()) // an operand outside its table has no picture: the layer is left out
             renderer.render(&painter, QRectF(0, 0, kIconWidth, kIconHeight));
     }
-    return pm;
+    painter.restore();
 }
 
 QPixmap IconStore::ensure(int pictureId, const std::vector<Layer>& layers)

@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace tarvel {
 
 constexpr int kIconWidth = 80;
@@ -16,6 +18,8 @@ class IconStore {
 public:
     // The composed icon of `layers`, on its white card (the empty cell has no card).
     QPixmap compose(const std::vector<Layer>& layers) const;
+    // The same drawing into any painter and place (exported pictures and printouts, as vectors).
+    static void paintLayers(QPainter& painter, const QRectF& target, const std::vector<Layer>& layers);
     // A picture of another list: resources/icons/<folder>/<name>.svg.
     static QIcon picture(const QString& folder, const QString& name);
     static QPixmap pixmap(const QString& folder, const QString& name, QSize size);

@@ -9,6 +9,7 @@
 #include "gui/editor/Canvas.h"
 #include "gui/editor/ClickLabel.h"
 #include "gui/editor/IconStore.h"
+#include "gui/editor/RecoverySession.h"
 #include "gui/editor/StartDialog.h"
 #include "link/BrickTools.h"
 #include "gui/link/ConnectingWindow.h"
@@ -174,6 +175,7 @@ void MainWindow::buildMenus()
         ws_.store.pendingDraw = false;
     }));
     actions_["mnuFileGuardarComo"]->setShortcut(QKeySequence::SaveAs);
+    buildFileExtras(file);
     file->addAction(action("mnuTester", "Tester", [this] { openTester(); }));
     file->addSeparator()->setObjectName("mnuFileSep1");
     file->addAction(action("mnuFileSalir", "Salir", [this] { close(); }));
@@ -401,6 +403,7 @@ void MainWindow::startUp(const QString& programToOpen, bool forceSimulated)
         ws_.programPath = cp(path);
         OpenProgram(path);
     }
+    startFileServices();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -547,6 +550,9 @@ bool MainWindow::SaveProgram(bool saveAs)
         return false;
     }
     ws_.editor.programDirty = false;
+    if (recovery_)
+        recovery_->discard();
+    rememberRecentFile(ws_.programPath);
     return true;
 }
 
@@ -583,6 +589,8 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
     canvas_->icons().clear(); // the numbers start again at 1 with the new program
     ws_.programPath = path;
     ws_.programName = name;
+    if (exampleFileName.isEmpty() || QFileInfo(exampleFileName).isAbsolute()) // not the shipped examples
+        rememberRecentFile(path);
     setCaption();
     ws_.programEditor.resetEditing();
     showEditorMode();

@@ -15,6 +15,8 @@ namespace tarvel {
 
 class Canvas;
 class FormEditSource;
+class RecoverySession;
+struct RecoveryCopy;
 class SimulatorWindow;
 class Workspace;
 struct BuildResult;
@@ -89,6 +91,20 @@ public:
     // The path and melody editors (MainWindowTours.cpp).
     void openTourEditor(DialogId id);
 
+    // The file menu's extras and the services that run beside it (MainWindowFile.cpp): recent files,
+    // picture export and printing, the recovery copy and the watch for the brick being plugged in.
+    void openRecentFile(const std::string& path);
+    void exportImageCommand();
+    // The active sequence as a PNG or SVG picture, without a dialog: the reason when it failed.
+    QString exportImage(const QString& path);
+    void printCommand();
+    void offerRecovery();
+    bool recoverProgram(const RecoveryCopy& copy);
+    void pollBrick();
+    RecoverySession* recoverySession() const { return recovery_; }
+    // Whether this run keeps a recovery copy and offers the ones left behind (not for unattended runs).
+    bool recoveryEnabled = true;
+
     void setPanel(int panel, const QString& text);
     // Opens the settings dialog and saves a picture of it (documentation screenshots).
     void grabSettings(const QString& file);
@@ -131,6 +147,10 @@ private:
     void endModify();
     void showEditorMode();
     void updateUndoActions();
+    void buildFileExtras(QMenu* file);
+    void startFileServices();
+    void rememberRecentFile(const std::string& path);
+    void fillRecentMenu();
 
     Workspace& ws_;
     Canvas* canvas_ = nullptr;
@@ -142,6 +162,8 @@ private:
     bool started_ = false;
     bool integrityFailed_ = false;
     SimulatorWindow* simulator_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    RecoverySession* recovery_ = nullptr;
 };
 
 } // namespace tarvel

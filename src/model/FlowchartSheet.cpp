@@ -1,0 +1,84 @@
+#include "model/FlowchartSheet.h"
+
+#include "model/ProgramStore.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvel {
+
+using namespace sheet;
+
+int sheetRows(int length)
+{
+    return std::max(1, (length + kColumns - 1) / kColumns);
+}
+
+int gridHeight(int rows)
+{
+    return kHeaderHeight + rows * kRowPitch;
+}
+
+SheetRect pictureRect(int rows)
+{
+    return {0, 0, 2 * kMargin + kGridWidth, 2 * kMargin + kTitleHeight + gridHeight(rows)};
+}
+
+SheetRect gridCell(int row, int column)
+{
+    return {kRowNumberWidth + column * kColumnPitch, kHeaderHeight + row * kRowPitch, kCellWidth, kCellHeight};
+}
+
+SheetRect gridColumnNumber(int column)
+{
+    return {kRowNumberWidth + column * kColumnPitch, 0, kCellWidth, kHeaderHeight};
+}
+
+SheetRect gridRowNumber(int row)
+{
+    return {0, kHeaderHeight + row * kRowPitch, kRowNumberWidth - 6, kCellHeight};
+}
+
+std::string sequenceCaption(const ProgramStore& store, int sequence)
+{
+    if (sequence <= 0 || sequence >= kSequences)
+        return "Mi_Prog";
+    return store.subroutineNames[std::size_t(sequence)];
+}
+
+std::string sheetTitle(const std::string& programName, const std::string& sequenceName)
+{
+    return programName + " - " + sequenceName;
+}
+
+std::string pageNumberText(int page, int pages)
+{
+    return "Pagina " + std::to_string(page) + " de " + std::to_string(pages);
+}
+
+PageLayout layoutPages(const std::vector<SequenceRows>& sequences, double pageWidth, double pageHeight)
+{
+    PageLayout layout;
+    const double fixedHeight = kTitleHeight + kHeaderHeight + kFooterHeight;
+    if (pageWidth <= 0 || pageHeight <= 0)
+        return layout;
+    // At least one whole row fits, however small the paper.
+    layout.scale = std::min({1.0, pageWidth / kGridWidth, pageHeight / (fixedHeight + kRowPitch)});
+    layout.rowsPerPage = std::max(1, int(std::floor((pageHeight / layout.scale - fixedHeight) / kRowPitch)));
+    for (const SequenceRows& s : sequences) {
+        const int rows = std::max(1, s.rows);
+        for (int first = 0; first < rows; first += layout.rowsPerPage)
+            layout.pages.push_back({s.sequence, first, std::min(layout.rowsPerPage, rows - first)});
+    }
+    return layout;
+}
+
+std::vector<SequenceRows> printedSequences(const ProgramStore& store)
+{
+    std::vector<SequenceRows> out;
+    for (int s = 0; s <= std::min(store.subroutineCount, kSequences - 1); ++s)
+        out.push_back({s, sheetRows(store.sequenceLength(s))});
+    return out;
+}
+
+} // namespace tarvel
