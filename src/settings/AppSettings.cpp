@@ -1,5 +1,7 @@
 #include "settings/AppSettings.h"
 
+#include "model/Cp1252.h"
+
 #include "model/NumberText.h"
 #include "model/TextFile.h"
 
@@ -64,7 +66,7 @@ std::optional<AppSettings> parseConfig(const std::string& bytes)
     s.storeSourceFiles = firstDigit(lines[3]) == 1;
     s.interfaceMode = firstDigit(lines[4]) == 1;
     s.dontShowFlags = wholeNumber(lines[5]);
-    s.libraryPath = lines[6];
+    s.libraryPath = cp1252ToUtf8(lines[6]); // the file is Windows-1252 text; the path is the system's bytes
     s.useSimulatedBrick = firstDigit(lines[7]) == 1;
     return s;
 }
@@ -74,7 +76,7 @@ std::string configText(const AppSettings& s)
     auto flag = [](bool b) { return b ? "1" : "0"; };
     return std::string("1\r\n") + std::to_string(s.comPort) + "\r\n" + flag(s.warnUncodedIcons) + "\r\n" +
            flag(s.storeSourceFiles) + "\r\n" + flag(s.interfaceMode) + "\r\n" + std::to_string(s.dontShowFlags) +
-           "\r\n" + s.libraryPath + "\r\n" + flag(s.useSimulatedBrick) + "\r\n";
+           "\r\n" + utf8ToCp1252(s.libraryPath) + "\r\n" + flag(s.useSimulatedBrick) + "\r\n";
 }
 
 std::string storeConfig(const std::string& path, const AppSettings& settings)

@@ -1,5 +1,6 @@
 #include "settings/ExampleList.h"
 
+#include "model/Cp1252.h"
 #include "model/TextFile.h"
 #include "model/TextUtil.h"
 
@@ -25,7 +26,7 @@ std::optional<std::string> exampleHelpText(const std::string& folder, const std:
     if (upperCase(helpName) == "VOID" || name.size() <= 4)
         return std::nullopt;
     std::string bytes;
-    if (!readWholeFile(std::filesystem::path(folder) / name, bytes))
+    if (!readWholeFile(std::filesystem::path(folder) / cp1252ToUtf8(name), bytes))
         return std::nullopt; // a help file that is not there is no help
     return bytes;
 }

@@ -16,6 +16,8 @@
 #include "editing/UndoHistory.h"
 #include "emulator/Simulation.h"
 
+#include "model/Cp1252.h"
+
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -30,7 +32,9 @@ public:
     ~Workspace();
 
     const std::filesystem::path& appFolder() const { return appFolder_; }
-    std::string appFile(const std::string& name) const { return (appFolder_ / name).string(); }
+    // A file of the application folder by its name as the lists and programs give it (Windows-1252);
+    // the path is the system's own bytes.
+    std::string appFile(const std::string& name) const { return (appFolder_ / cp1252ToUtf8(name)).string(); }
     std::string defaultLibraryPath() const { return appFile("Clib_J2A1_USB0.LIB"); }
     std::string configPath() const { return appFile("Config.txt"); }
     std::string recentFilesPath() const { return appFile(kRecentFilesName); }

@@ -316,6 +316,28 @@ private slots:
         QCOMPARE(s.cellName(1), qs(s.at(1).description));
         QVERIFY(s.window->windowTitle().endsWith("Mi Programa.gtf"));
     }
+
+    void programsInFoldersWithAccents()
+    {
+        Drawing s;
+        QDir(s.dir.path()).mkpath(QStringLiteral("Año Señal"));
+        const QString path = s.dir.filePath(QStringLiteral("Año Señal/Camión.gtf"));
+        ProgramStore store;
+        store.newProgram();
+        store.currentElement = makeElement(13, 10, 10, 3);
+        store.appendCurrent();
+        QVERIFY(saveProgramFile(store, nativePath(path)).ok);
+        s.answer = QMessageBox::No;
+        QVERIFY(s.window->OpenProgram(path));
+        QCOMPARE(s.length(), 2);
+        QCOMPARE(s.window->windowTitle(), QStringLiteral("Tarvel Lab 2.0 : Camión.gtf"));
+        s.appendElement(makeElement(11, 10, 12));
+        QVERIFY(s.window->SaveProgram(false));
+        ProgramStore reread;
+        QVERIFY(openProgramFile(reread, nativePath(path)).ok);
+        QCOMPARE(reread.sequenceLength(0), 3);
+        QVERIFY(QDir(s.dir.filePath(QStringLiteral("Año Señal"))).entryList(QDir::Files).size() == 1);
+    }
 };
 
 QTEST_MAIN(EditingWindowTest)

@@ -400,7 +400,7 @@ void MainWindow::startUp(const QString& programToOpen, bool forceSimulated)
     NewProgram();
     if (!programToOpen.isEmpty()) {
         const QString path = QFileInfo(programToOpen).absoluteFilePath();
-        ws_.programPath = cp(path);
+        ws_.programPath = nativePath(path);
         OpenProgram(path);
     }
     startFileServices();
@@ -533,17 +533,17 @@ bool MainWindow::SaveProgram(bool saveAs)
     if (ws_.programPath.size() > 3)
         ws_.programPath = withGtfExtension(ws_.programPath);
     if (saveAs) {
-        const QString proposed = ws_.programPath.size() > 3 ? qs(ws_.programPath) : qs(ws_.programName);
+        const QString proposed = ws_.programPath.size() > 3 ? fromNativePath(ws_.programPath) : qs(ws_.programName);
         const QString start = QDir::home().filePath(QFileInfo(proposed).fileName());
         const QString chosen = QFileDialog::getSaveFileName(this, "Guardar Programa Grafico", start,
                                                             "Archivos de Lenguaje Grafico (*.gtf)");
         if (chosen.isEmpty())
             return false;
-        ws_.programPath = cp(chosen);
+        ws_.programPath = nativePath(chosen);
     }
     ws_.programPath = withGtfExtension(ws_.programPath);
     if (saveAs)
-        setWindowTitle("Tarvel Lab 2.0 : " + QFileInfo(qs(ws_.programPath)).fileName());
+        setWindowTitle("Tarvel Lab 2.0 : " + QFileInfo(fromNativePath(ws_.programPath)).fileName());
     const FileOutcome outcome = saveProgramFile(ws_.store, ws_.programPath);
     if (!outcome.ok) {
         message({outcome.error, "Error", MessageIcon::Critical});
@@ -564,18 +564,18 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
     std::string name;
     if (!exampleFileName.isEmpty()) {
         const QFileInfo info(exampleFileName);
-        path = info.isAbsolute() ? cp(exampleFileName) : ws_.appFile(cp(exampleFileName));
+        path = info.isAbsolute() ? nativePath(exampleFileName) : ws_.appFile(cp(exampleFileName));
         name = info.isAbsolute() ? cp(info.fileName()) : cp(exampleFileName);
     } else {
         ws_.programName = withGtfExtension(ws_.programName);
         if (ws_.programPath.size() > 3)
             ws_.programPath = withGtfExtension(ws_.programPath);
-        const QString proposed = QFileInfo(qs(ws_.programPath)).fileName();
+        const QString proposed = QFileInfo(fromNativePath(ws_.programPath)).fileName();
         const QString chosen = QFileDialog::getOpenFileName(this, "Abrir Programa Grafico", QDir::home().filePath(proposed),
                                                             "Archivos de Lenguaje Grafico (*.gtf)");
         if (chosen.isEmpty())
             return false;
-        path = cp(chosen);
+        path = nativePath(chosen);
         name = cp(QFileInfo(chosen).fileName());
     }
     // The file is read whole before the program in memory is replaced: a file that cannot be read

@@ -98,8 +98,8 @@ void MainWindow::fillRecentMenu()
         // The position is the keyboard shortcut; an "&" of a file name is shown as it is.
         QAction* a = recentMenu_->addAction(QStringLiteral("&") + qs(captions[i]).replace("&", "&&"));
         a->setObjectName(QStringLiteral("mnuFileRecientesList_%1").arg(i));
-        a->setToolTip(qs(path));
-        a->setStatusTip(qs(path));
+        a->setToolTip(fromNativePath(path));
+        a->setStatusTip(fromNativePath(path));
         connect(a, &QAction::triggered, this, [this, path] { openRecentFile(path); });
     }
     if (paths.empty()) {
@@ -130,7 +130,7 @@ void MainWindow::openRecentFile(const std::string& path)
     }
     ws_.hasHelp = false;
     canvas_->setHelpPicture(false);
-    OpenProgram(qs(path));
+    OpenProgram(fromNativePath(path));
     RefreshPanelObjects();
     ws_.store.pendingDraw = false;
 }

@@ -212,7 +212,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     showEmptyIcons_->setChecked(ws_.settings.warnUncodedIcons);
     kl->addWidget(showEmptyIcons_);
     kl->addWidget(new QLabel("Libreria para Generacion de Codigo", compi));
-    libraryPath_ = new QLineEdit(qs(form.libraryPath), compi);
+    libraryPath_ = new QLineEdit(fromNativePath(form.libraryPath), compi);
     libraryPath_->setObjectName("txtClibs");
     auto* pick = new QPushButton("...", compi);
     pick->setObjectName("cmdOpenCLibs");
@@ -247,7 +247,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     });
     connect(comPort_, &QComboBox::activated, this, [this] { communicationChanged_ = true; });
     connect(simulated_, &QCheckBox::toggled, this, [this] { communicationChanged_ = true; });
-    connect(libraryPath_, &QLineEdit::textEdited, this, [this](const QString& t) { ws_.settings.libraryPath = cp(t); });
+    connect(libraryPath_, &QLineEdit::textEdited, this, [this](const QString& t) { ws_.settings.libraryPath = nativePath(t); });
     connect(pick, &QPushButton::clicked, this, [this] {
         pickingFile_ = true;
         const QString file = QFileDialog::getOpenFileName(this, "Seleccionar Nueva Libreria de Codigo",
@@ -257,7 +257,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
         if (file.isEmpty())
             return;
         libraryPath_->setText(file);
-        ws_.settings.libraryPath = cp(file);
+        ws_.settings.libraryPath = nativePath(file);
         libraryChanged_ = true;
     });
 
