@@ -4,6 +4,7 @@
 #include "gui/app/QtText.h"
 #include "gui/audio/TonePlayer.h"
 #include "gui/dialogs/ClosesOnDeactivation.h"
+#include "gui/dialogs/PictureComboBox.h"
 #include "gui/editor/IconStore.h"
 #include "model/ElementDescription.h"
 #include "model/IconComposition.h"
@@ -186,10 +187,10 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
     buttons_.emplace_back();
     switch (spec.kind) {
     case ControlKind::Picker: {
-        auto* combo = new QComboBox(this);
+        auto* combo = new PictureComboBox(this);
         combo->setIconSize(QSize(48, 32));
         for (const PickerItem& item : spec.items) {
-            combo->addItem(IconStore::picture("teclas", QString::number(item.picture)), QStringLiteral(" "));
+            combo->addItem(IconStore::picture("teclas", QString::number(item.picture)), qs(item.word));
             const int i = combo->count() - 1;
             combo->setItemData(i, qs(item.word), Qt::AccessibleTextRole);
             combo->setItemData(i, qs(item.word), Qt::ToolTipRole);
