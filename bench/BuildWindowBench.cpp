@@ -155,13 +155,3 @@ void CompilarClickToTerminado(benchmark::State& state)
 BENCHMARK(CompilarClickToTerminado)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

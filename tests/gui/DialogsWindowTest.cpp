@@ -1,7 +1,7 @@
 // Every element dialog as a window, on the offscreen platform: each palette item accepted with its
 // defaults, each element kind modified through the element menu, the quick help, the names that
 // assistive technologies read, and a whole program drawn with the mouse and built.
-#include "GuiSession.h"
+#include "DrawingSession.h"
 #include "compiler/Compile.h"
 #include "gui/app/QtText.h"
 #include "gui/dialogs/ElementDialog.h"
@@ -27,24 +27,8 @@ using testsupport::Session;
 
 namespace {
 
-struct Drawing : Session {
-    Drawing()
-    {
-        window->messageBox = [this](const UserMessage& m, bool question) {
-            messages.push_back(m.text);
-            return question ? int(QMessageBox::No) : int(QMessageBox::Ok);
-        };
-    }
-    void pick(int palette, int item)
-    {
-        QTest::mouseClick(find<QToolButton>(QStringLiteral("imgTools_%1").arg(palette)), Qt::LeftButton);
-        auto* p = qobject_cast<PaletteWindow*>(window->toolWindow());
-        QVERIFY(p);
-        const auto items = p->findChildren<QToolButton*>();
-        QVERIFY(item < items.size());
-        QTest::mouseClick(items[item], Qt::LeftButton);
-    }
-    ElementDialog* dialog() const { return qobject_cast<ElementDialog*>(window->toolWindow()); }
+struct Drawing : testsupport::DrawingSession {
+    Drawing() { answer = QMessageBox::No; }
     template <typename T> T* control(const char* name) const
     {
         T* w = dialog() ? dialog()->findChild<T*>(name) : nullptr;
@@ -61,7 +45,6 @@ struct Drawing : Session {
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
     }
-    void chooseItem(const char* picker, int item) { control<QComboBox>(picker)->setCurrentIndex(item - 1); }
     // Boxes and option buttons fill their rows: a click on the middle could miss the caption.
     void click(const char* button) { control<QAbstractButton>(button)->click(); }
     void ok()

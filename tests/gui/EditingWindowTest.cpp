@@ -1,6 +1,6 @@
 // Drawing a program with the mouse: palettes, the calculation dialogs, the element menu, pending
 // insert and replace, undo and redo, on the offscreen platform.
-#include "GuiSession.h"
+#include "DrawingSession.h"
 #include "gui/app/QtText.h"
 #include "gui/dialogs/ElementDialog.h"
 #include "gui/dialogs/PaletteWindow.h"
@@ -23,39 +23,13 @@ using testsupport::Session;
 
 namespace {
 
-struct Drawing : Session {
-    Drawing()
-    {
-        window->messageBox = [this](const UserMessage& m, bool question) {
-            messages.push_back(m.text);
-            return question ? answer : int(QMessageBox::Ok);
-        };
-    }
-    // Opens palette `palette` with its toolbox button and releases item `item`.
-    void pick(int palette, int item)
-    {
-        QTest::mouseClick(find<QToolButton>(QStringLiteral("imgTools_%1").arg(palette)), Qt::LeftButton);
-        auto* p = qobject_cast<PaletteWindow*>(window->toolWindow());
-        QVERIFY(p && p->isVisible());
-        const auto items = p->findChildren<QToolButton*>();
-        QVERIFY(item < items.size());
-        QTest::mouseClick(items[item], Qt::LeftButton);
-    }
-    ElementDialog* dialog() const { return qobject_cast<ElementDialog*>(window->toolWindow()); }
-    void chooseItem(const char* picker, int item)
-    {
-        auto* combo = dialog()->findChild<QComboBox*>(picker);
-        QVERIFY(combo);
-        combo->setCurrentIndex(item - 1);
-    }
+struct Drawing : testsupport::DrawingSession {
     void ok() { QTest::mouseClick(dialog()->findChild<QPushButton*>("cmdOk"), Qt::LeftButton); }
     void selectCell(int cell) { window->canvas().selectCell(cell); }
     void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
     const InstructionRecord& at(int index) const { return workspace->store.recordAt(workspace->store.activeSequence, index); }
     int length() const { return workspace->store.sequenceLength(workspace->store.activeSequence); }
     QString cellName(int cell) const { return find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(cell))->accessibleName(); }
-
-    int answer = QMessageBox::Yes;
 };
 
 } // namespace

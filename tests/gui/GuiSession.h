@@ -25,8 +25,13 @@ struct Session {
         for (const QString& f : source.entryList(QDir::Files))
             if (f != "Config.txt" && !f.endsWith(".src"))
                 QFile::copy(source.filePath(f), dir.filePath(f));
-        if (!config.empty())
-            writeFileReplacing(dir.filePath("Config.txt").toStdString(), config);
+        if (!config.empty()) {
+            // "{LIB}" in a test's settings stands for the library of this session's folder.
+            std::string text = config;
+            if (const auto at = text.find("{LIB}"); at != std::string::npos)
+                text.replace(at, 5, dir.filePath("Clib_J2A1_USB0.LIB").toStdString());
+            writeFileReplacing(dir.filePath("Config.txt").toStdString(), text);
+        }
         workspace = std::make_unique<Workspace>(dir.path().toStdString());
         window = std::make_unique<MainWindow>(*workspace);
         window->messageBox = [this](const UserMessage& m, bool) {

@@ -1,4 +1,5 @@
 // The brick tool windows against the simulated brick, driven as a user would; widgets found by name.
+#include "GuiSession.h"
 #include "gui/app/QtText.h"
 #include "gui/editor/MainWindow.h"
 #include "gui/link/ConsoleWindow.h"
@@ -30,34 +31,11 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-// A fresh application folder with the shipped files, a workspace with the simulated brick and its
-// main window.
-struct Session {
+// A session with the full interface, no welcome window and the simulated brick.
+struct Session : testsupport::Session {
     Session()
+        : testsupport::Session("1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n{LIB}\r\n1\r\n", {}, true)
     {
-        QDir source(TARVEL_APPDIR);
-        for (const QString& f : source.entryList(QDir::Files))
-            if (f != "Config.txt" && !f.endsWith(".src"))
-                QFile::copy(source.filePath(f), dir.filePath(f));
-        writeFileReplacing(dir.filePath("Config.txt").toStdString(),
-                           "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n" + dir.filePath("Clib_J2A1_USB0.LIB").toStdString() + "\r\n1\r\n");
-        workspace = std::make_unique<Workspace>(dir.path().toStdString());
-        window = std::make_unique<MainWindow>(*workspace);
-        window->messageBox = [this](const UserMessage& m, bool) {
-            messages.push_back(m.text);
-            return 0;
-        };
-        window->waitForWelcome = false;
-        window->show();
-        window->startUp({}, true);
-    }
-    template <typename T>
-    T* find(const QString& name) const
-    {
-        T* w = window->findChild<T*>(name);
-        if (!w)
-            qWarning() << "no widget" << name;
-        return w;
     }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
     void connectBrick()
@@ -81,17 +59,6 @@ struct Session {
         const auto all = received(from, command.size());
         return std::find(all.begin(), all.end(), command) != all.end();
     }
-    QString config() const
-    {
-        std::string bytes;
-        readWholeFile(dir.filePath("Config.txt").toStdString(), bytes);
-        return QString::fromStdString(bytes);
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<Workspace> workspace;
-    std::unique_ptr<MainWindow> window;
-    std::vector<std::string> messages;
 };
 
 void click(QWidget* w)

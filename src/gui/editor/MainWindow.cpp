@@ -556,6 +556,17 @@ bool MainWindow::SaveProgram(bool saveAs)
     return true;
 }
 
+void MainWindow::showLoadedProgram()
+{
+    setCaption();
+    ws_.programEditor.resetEditing();
+    showEditorMode();
+    updateUndoActions();
+    canvas_->resetCanvas();
+    canvas_->showLoadedProgram();
+    RefreshPanelObjects();
+}
+
 bool MainWindow::OpenProgram(const QString& exampleFileName)
 {
     closeToolWindow();
@@ -591,13 +602,7 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
     ws_.programName = name;
     if (exampleFileName.isEmpty() || QFileInfo(exampleFileName).isAbsolute()) // not the shipped examples
         rememberRecentFile(path);
-    setCaption();
-    ws_.programEditor.resetEditing();
-    showEditorMode();
-    updateUndoActions();
-    canvas_->resetCanvas();
-    canvas_->showLoadedProgram();
-    RefreshPanelObjects();
+    showLoadedProgram();
     if (!outcome.notes.empty()) {
         std::string text = "El archivo esta danado; se abrio lo que se pudo leer:";
         for (const auto& n : outcome.notes)

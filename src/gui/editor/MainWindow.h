@@ -140,6 +140,8 @@ private:
     QAction* action(const char* name, const QString& caption, std::function<void()> run);
     void toolbarPicture(const char* key, int picture);
     void buildEditMenu(QMenu* edit);
+    // After a program was read into the store: caption, editor state, canvas and counts.
+    void showLoadedProgram();
     void setUpEditing();
     int selectedIndex() const;
     void closeToolWindow();

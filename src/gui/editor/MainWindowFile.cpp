@@ -214,13 +214,7 @@ bool MainWindow::recoverProgram(const RecoveryCopy& copy)
     ws_.programPath = copy.programPath.empty() ? ws_.appFile(copy.programName) : copy.programPath;
     ws_.hasHelp = false;
     canvas_->setHelpPicture(false);
-    setCaption();
-    ws_.programEditor.resetEditing();
-    showEditorMode();
-    updateUndoActions();
-    canvas_->resetCanvas();
-    canvas_->showLoadedProgram();
-    RefreshPanelObjects();
+    showLoadedProgram();
     ws_.editor.programDirty = true;
     return true;
 }
