@@ -13,12 +13,12 @@ namespace {
 
 constexpr int kNameLength = 8;
 
-ControlSpec labelPicker()
+ControlDesign labelPicker()
 {
     return {"cmbEtiquetas", ControlKind::Combo, "Etiqueta de Salto", {}, kNameLength, "lblTituloEtiqueta"};
 }
 
-ControlSpec invertBox()
+ControlDesign invertBox()
 {
     return {"chkInvert", ControlKind::Check, "", {{0, "Continuar por NO, Saltar por SI", "chkInvert"}}};
 }

@@ -33,7 +33,7 @@ std::vector<PickerItem> variableItems(int count)
     return items;
 }
 
-DialogRules::DialogRules(DialogId id, std::string designCaption, std::vector<ControlSpec> controls, bool hasConstant)
+DialogRules::DialogRules(DialogId id, std::string designCaption, std::vector<ControlDesign> controls, bool hasConstant)
     : id_(id)
     , designCaption_(std::move(designCaption))
     , controls_(std::move(controls))
@@ -79,18 +79,18 @@ void DialogRules::choose(const std::string& name, int value)
     if (i < 0 || !store_)
         return;
     ControlState& c = view.controls[std::size_t(i)];
-    const ControlSpec& spec = controls_[std::size_t(i)];
-    if (spec.kind == ControlKind::Picker && (value < 1 || value > int(spec.items.size())))
+    const ControlDesign& design = controls_[std::size_t(i)];
+    if (design.kind == ControlKind::Picker && (value < 1 || value > int(design.items.size())))
         return;
-    if (spec.kind == ControlKind::Options && (value < 0 || value >= int(spec.items.size())))
+    if (design.kind == ControlKind::Options && (value < 0 || value >= int(design.items.size())))
         return;
-    if (spec.kind == ControlKind::Check && (value < 0 || value >= (1 << spec.items.size())))
+    if (design.kind == ControlKind::Check && (value < 0 || value >= (1 << design.items.size())))
         return;
-    if (spec.kind == ControlKind::UpDown && value != 1 && value != -1)
+    if (design.kind == ControlKind::UpDown && value != 1 && value != -1)
         return;
     if (!c.enabled || !c.visible)
         return; // a hidden or disabled control takes no gesture
-    if (spec.kind != ControlKind::Button && spec.kind != ControlKind::UpDown)
+    if (design.kind != ControlKind::Button && design.kind != ControlKind::UpDown)
         c.selected = value;
     chosen(i, value);
 }
@@ -100,9 +100,9 @@ void DialogRules::type(const std::string& name, const std::string& text)
     const int i = controlIndex(name);
     if (i < 0 || !store_)
         return;
-    const ControlSpec& spec = controls_[std::size_t(i)];
+    const ControlDesign& design = controls_[std::size_t(i)];
     ControlState& c = view.controls[std::size_t(i)];
-    c.text = spec.maxLength > 0 && int(text.size()) > spec.maxLength ? text.substr(0, std::size_t(spec.maxLength)) : text;
+    c.text = design.maxLength > 0 && int(text.size()) > design.maxLength ? text.substr(0, std::size_t(design.maxLength)) : text;
     typed(i, c.text);
 }
 

@@ -41,7 +41,7 @@ struct PickerItem {
     std::string name; // an option button's or check box's own control name (default: control_i)
 };
 
-struct ControlSpec {
+struct ControlDesign {
     std::string name;    // the control's name: objectName of the widget
     ControlKind kind = ControlKind::Picker;
     std::string caption; // label beside the control, or the title of a frame of options (empty: none)
@@ -97,11 +97,11 @@ struct DialogAccept {
 
 class DialogRules {
 public:
-    DialogRules(DialogId id, std::string designCaption, std::vector<ControlSpec> controls, bool hasConstant);
+    DialogRules(DialogId id, std::string designCaption, std::vector<ControlDesign> controls, bool hasConstant);
     virtual ~DialogRules() = default;
 
     DialogId id() const { return id_; }
-    const std::vector<ControlSpec>& controls() const { return controls_; }
+    const std::vector<ControlDesign>& controls() const { return controls_; }
     bool hasConstant() const { return hasConstant_; }
     int controlIndex(const std::string& name) const; // -1 when the dialog has no such control
 
@@ -140,7 +140,7 @@ protected:
 private:
     DialogId id_;
     std::string designCaption_;
-    std::vector<ControlSpec> controls_;
+    std::vector<ControlDesign> controls_;
     bool hasConstant_;
     ProgramStore* store_ = nullptr;
     EditorState* editor_ = nullptr;

@@ -44,9 +44,9 @@ constexpr InputKind kInputs[] = {
     {DialogId::EntradaMensaje, "Leer Entrada de Mensajes de PC", 14, 12, 0, 0, ""},
 };
 
-std::vector<ControlSpec> inputControls(const InputKind& k)
+std::vector<ControlDesign> inputControls(const InputKind& k)
 {
-    std::vector<ControlSpec> controls{{"icmbArgOne", ControlKind::Picker, "Variable Destino", variableItems(5)}};
+    std::vector<ControlDesign> controls{{"icmbArgOne", ControlKind::Picker, "Variable Destino", variableItems(5)}};
     if (k.fixedOption == 0)
         controls.push_back({"icmbMode",
                             ControlKind::Picker,

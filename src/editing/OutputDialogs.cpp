@@ -267,9 +267,9 @@ private:
     };
     static constexpr int kMaxDuration = 32767;
 
-    static std::vector<ControlSpec> controls()
+    static std::vector<ControlDesign> controls()
     {
-        std::vector<ControlSpec> c{
+        std::vector<ControlDesign> c{
             {"icmbArgOne",
              ControlKind::Picker,
              "Sonido",

@@ -27,10 +27,10 @@ protected:
         state.insertMode = false;
         DialogRules& d = open(id, false);
         for (std::size_t i = 0; i < d.controls().size(); ++i) {
-            const ControlSpec& spec = d.controls()[i];
+            const ControlDesign& design = d.controls()[i];
             const ControlState shown = d.view.controls[i];
-            if ((spec.kind == ControlKind::Picker && shown.selected > 0) || spec.kind == ControlKind::Options)
-                d.choose(spec.name, shown.selected);
+            if ((design.kind == ControlKind::Picker && shown.selected > 0) || design.kind == ControlKind::Options)
+                d.choose(design.name, shown.selected);
         }
         if (d.view.constantVisible)
             d.typeConstant(d.view.constantText);

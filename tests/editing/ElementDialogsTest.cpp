@@ -64,34 +64,34 @@ protected:
     {
         std::vector<std::vector<Gesture>> all;
         for (std::size_t c = 0; c < d.controls().size(); ++c) {
-            const ControlSpec& spec = d.controls()[c];
-            const int n = int(spec.items.size());
+            const ControlDesign& design = d.controls()[c];
+            const int n = int(design.items.size());
             std::vector<Gesture> g;
-            switch (spec.kind) {
+            switch (design.kind) {
             case ControlKind::Picker:
                 for (int i = 1; i <= n; ++i)
-                    g.push_back({spec.name, i});
+                    g.push_back({design.name, i});
                 break;
             case ControlKind::Options:
                 for (int i = 0; i < n; ++i)
-                    g.push_back({spec.name, i});
+                    g.push_back({design.name, i});
                 break;
             case ControlKind::Check:
                 for (int bits = 0; bits < (1 << n); ++bits)
-                    g.push_back({spec.name, bits});
+                    g.push_back({design.name, bits});
                 break;
             case ControlKind::Slider:
                 for (int v : {0, 20, 32})
-                    g.push_back({spec.name, v});
+                    g.push_back({design.name, v});
                 break;
             case ControlKind::Text:
                 for (const char* t : {"1", " 100", "32767"})
-                    g.push_back({spec.name, 0, t});
+                    g.push_back({design.name, 0, t});
                 break;
             case ControlKind::Combo:
                 for (const auto& entry : d.view.controls[c].list)
-                    g.push_back({spec.name, 0, entry});
-                g.push_back({spec.name, 0, d.view.controls[c].list.back()}); // typed, not picked
+                    g.push_back({design.name, 0, entry});
+                g.push_back({design.name, 0, d.view.controls[c].list.back()}); // typed, not picked
                 break;
             default: break;
             }
@@ -144,21 +144,21 @@ protected:
         auto d = makeDialogRules(id);
         d->open(store, state);
         for (std::size_t c = 0; c < d->controls().size(); ++c) {
-            const ControlSpec& spec = d->controls()[c];
+            const ControlDesign& design = d->controls()[c];
             const ControlState shown = d->view.controls[c];
-            switch (spec.kind) {
+            switch (design.kind) {
             case ControlKind::Picker:
                 if (shown.selected > 0)
-                    d->choose(spec.name, shown.selected);
+                    d->choose(design.name, shown.selected);
                 break;
             case ControlKind::Options:
                 if (shown.selected >= 0)
-                    d->choose(spec.name, shown.selected);
+                    d->choose(design.name, shown.selected);
                 break;
             case ControlKind::Check:
-            case ControlKind::Slider: d->choose(spec.name, shown.selected); break;
+            case ControlKind::Slider: d->choose(design.name, shown.selected); break;
             case ControlKind::Text:
-            case ControlKind::Combo: d->type(spec.name, shown.text); break;
+            case ControlKind::Combo: d->type(design.name, shown.text); break;
             default: break;
             }
         }
@@ -254,10 +254,10 @@ TEST_F(GeneratedElements, DamagedElementsOpenInEveryDialogWithoutFailing)
             d->open(store, state);
             for (const ControlState& c : d->view.controls)
                 EXPECT_GE(c.selected, -1) << dialogFormName(id);
-            for (const ControlSpec& spec : d->controls()) {
-                d->choose(spec.name, 1);
-                d->choose(spec.name, -1);
-                d->type(spec.name, "-99999999999999999999");
+            for (const ControlDesign& design : d->controls()) {
+                d->choose(design.name, 1);
+                d->choose(design.name, -1);
+                d->type(design.name, "-99999999999999999999");
             }
             d->constantDown();
             EXPECT_LE(d->dialogConstant, 255);

@@ -31,10 +31,10 @@ namespace tarvel {
 
 namespace {
 
-QString itemName(const ControlSpec& spec, std::size_t i)
+QString itemName(const ControlDesign& design, std::size_t i)
 {
-    const std::string& own = spec.items[i].name;
-    return own.empty() ? QStringLiteral("%1_%2").arg(qs(spec.name)).arg(i) : qs(own);
+    const std::string& own = design.items[i].name;
+    return own.empty() ? QStringLiteral("%1_%2").arg(qs(design.name)).arg(i) : qs(own);
 }
 
 } // namespace
@@ -138,26 +138,26 @@ void ElementDialog::buildControls(QFormLayout* form)
     const auto& specs = rules_->controls();
     QHBoxLayout* row = nullptr; // the row that the next control beside it joins
     for (std::size_t c = 0; c < specs.size(); ++c) {
-        const ControlSpec& spec = specs[c];
-        QWidget* widget = makeControl(spec, c);
-        widget->setObjectName(qs(spec.name));
-        if (!spec.tooltip.empty())
-            widget->setToolTip(qs(spec.tooltip));
+        const ControlDesign& design = specs[c];
+        QWidget* widget = makeControl(design, c);
+        widget->setObjectName(qs(design.name));
+        if (!design.tooltip.empty())
+            widget->setToolTip(qs(design.tooltip));
         QLabel* caption = nullptr;
-        const bool framed = spec.kind == ControlKind::Options || spec.kind == ControlKind::Check;
-        if (!spec.caption.empty() && !framed) {
-            caption = new QLabel(qs(spec.caption), this);
-            if (!spec.captionName.empty())
-                caption->setObjectName(qs(spec.captionName));
+        const bool framed = design.kind == ControlKind::Options || design.kind == ControlKind::Check;
+        if (!design.caption.empty() && !framed) {
+            caption = new QLabel(qs(design.caption), this);
+            if (!design.captionName.empty())
+                caption->setObjectName(qs(design.captionName));
             caption->setBuddy(widget);
         }
         // Notes, buttons and single boxes say what they are by their own text.
-        if (!spec.caption.empty())
-            widget->setAccessibleName(qs(spec.caption));
-        else if (spec.kind != ControlKind::Note && spec.kind != ControlKind::Button &&
-                 spec.kind != ControlKind::UpDown && !(framed && spec.items.size() == 1))
-            widget->setAccessibleName(qs(spec.name));
-        if (spec.besidePrevious && row) {
+        if (!design.caption.empty())
+            widget->setAccessibleName(qs(design.caption));
+        else if (design.kind != ControlKind::Note && design.kind != ControlKind::Button &&
+                 design.kind != ControlKind::UpDown && !(framed && design.items.size() == 1))
+            widget->setAccessibleName(qs(design.name));
+        if (design.besidePrevious && row) {
             if (caption)
                 row->addWidget(caption);
             row->addWidget(widget);
@@ -181,15 +181,15 @@ void ElementDialog::buildControls(QFormLayout* form)
     }
 }
 
-QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
+QWidget* ElementDialog::makeControl(const ControlDesign& design, std::size_t c)
 {
-    const std::string name = spec.name;
+    const std::string name = design.name;
     buttons_.emplace_back();
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::Picker: {
         auto* combo = new PictureComboBox(this);
         combo->setIconSize(QSize(48, 32));
-        for (const PickerItem& item : spec.items) {
+        for (const PickerItem& item : design.items) {
             combo->addItem(IconStore::picture("teclas", QString::number(item.picture)), qs(item.word));
             const int i = combo->count() - 1;
             combo->setItemData(i, qs(item.word), Qt::AccessibleTextRole);
@@ -205,24 +205,24 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
     }
     case ControlKind::Options:
     case ControlKind::Check: {
-        const bool options = spec.kind == ControlKind::Options;
+        const bool options = design.kind == ControlKind::Options;
         QWidget* holder = nullptr;
         QVBoxLayout* layout = nullptr;
-        if (!options && spec.items.size() == 1 && spec.caption.empty()) {
+        if (!options && design.items.size() == 1 && design.caption.empty()) {
             holder = new QWidget(this); // a single box needs no frame
             layout = new QVBoxLayout(holder);
             layout->setContentsMargins(0, 0, 0, 0);
         } else {
-            auto* box = new QGroupBox(qs(spec.caption), this);
+            auto* box = new QGroupBox(qs(design.caption), this);
             holder = box;
             layout = new QVBoxLayout(box);
         }
         auto* group = options ? new QButtonGroup(holder) : nullptr;
-        for (std::size_t i = 0; i < spec.items.size(); ++i) {
-            const QString word = qs(spec.items[i].word);
+        for (std::size_t i = 0; i < design.items.size(); ++i) {
+            const QString word = qs(design.items[i].word);
             QAbstractButton* b = options ? static_cast<QAbstractButton*>(new QRadioButton(word, holder))
                                          : static_cast<QAbstractButton*>(new QCheckBox(word, holder));
-            b->setObjectName(itemName(spec, i));
+            b->setObjectName(itemName(design, i));
             layout->addWidget(b);
             if (group)
                 group->addButton(b);
@@ -246,8 +246,8 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
     }
     case ControlKind::Text: {
         auto* edit = new QLineEdit(this);
-        if (spec.maxLength > 0)
-            edit->setMaxLength(spec.maxLength);
+        if (design.maxLength > 0)
+            edit->setMaxLength(design.maxLength);
         connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
             rules_->type(name, cp(text));
             refresh();
@@ -258,8 +258,8 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
         auto* combo = new QComboBox(this);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        if (spec.maxLength > 0)
-            combo->lineEdit()->setMaxLength(spec.maxLength);
+        if (design.maxLength > 0)
+            combo->lineEdit()->setMaxLength(design.maxLength);
         combo->setCompleter(nullptr); // the rules see exactly what is typed
         // A pick from the list, also of the entry already current, or by the keyboard.
         auto picked = [this, name, combo](int index) {
@@ -279,8 +279,8 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
     }
     case ControlKind::Slider: {
         auto* slider = new QSlider(Qt::Horizontal, this);
-        if (spec.items.size() >= 2)
-            slider->setRange(spec.items[0].picture, spec.items[1].picture);
+        if (design.items.size() >= 2)
+            slider->setRange(design.items[0].picture, design.items[1].picture);
         connect(slider, &QSlider::valueChanged, this, [this, name](int value) {
             if (refreshing_)
                 return;
@@ -295,7 +295,7 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
         return label;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(spec.items.empty() ? QString() : qs(spec.items[0].word), this);
+        auto* button = new QPushButton(design.items.empty() ? QString() : qs(design.items[0].word), this);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, name] {
             rules_->choose(name, 0);
@@ -337,7 +337,7 @@ void ElementDialog::refresh()
     setWindowTitle(qs(view.title));
     const auto& specs = rules_->controls();
     for (std::size_t c = 0; c < specs.size() && c < view.controls.size(); ++c) {
-        const ControlSpec& spec = specs[c];
+        const ControlDesign& design = specs[c];
         const ControlState& state = view.controls[c];
         QWidget* w = widgets_[c];
         w->setVisible(state.visible);
@@ -347,7 +347,7 @@ void ElementDialog::refresh()
             rows_[c]->setEnabled(state.enabled);
         }
         const QString red = state.red ? "color: red;" : QString();
-        switch (spec.kind) {
+        switch (design.kind) {
         case ControlKind::Picker: {
             auto* combo = static_cast<QComboBox*>(w);
             combo->setCurrentIndex(state.selected - 1);
@@ -363,10 +363,10 @@ void ElementDialog::refresh()
             for (std::size_t i = 0; i < buttons.size(); ++i) {
                 if (i < state.itemWords.size())
                     buttons[i]->setText(qs(state.itemWords[i]));
-                if (spec.kind == ControlKind::Check)
+                if (design.kind == ControlKind::Check)
                     buttons[i]->setChecked((state.selected >> i) & 1);
             }
-            if (spec.kind == ControlKind::Options) {
+            if (design.kind == ControlKind::Options) {
                 // No button stays selected when the element holds a value none of them offers.
                 auto* group = buttons.empty() ? nullptr : buttons.front()->group();
                 if (group)

@@ -47,7 +47,7 @@ protected:
 
 private:
     void buildControls(QFormLayout* form);
-    QWidget* makeControl(const ControlSpec& spec, std::size_t index);
+    QWidget* makeControl(const ControlDesign& design, std::size_t index);
     QWidget* makeUpDown(const std::function<void(int step)>& step);
     void playTone(const ToneTiming& tone);
     void refreshPreview();
