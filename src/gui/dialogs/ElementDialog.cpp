@@ -2,6 +2,7 @@
 
 #include "editing/ProgramEditor.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/audio/TonePlayer.h"
 #include "gui/dialogs/ClosesOnDeactivation.h"
 #include "gui/editor/IconStore.h"
@@ -86,7 +87,7 @@ ElementDialog::ElementDialog(std::unique_ptr<DialogRules> rules, Workspace& work
         row->setContentsMargins(0, 0, 0, 0);
         txtConst_ = new QLineEdit(entry);
         txtConst_->setObjectName("txtConst");
-        txtConst_->setAccessibleName("Constante");
+        txtConst_->setAccessibleName(tr("Constante"));
         txtConst_->setMaximumWidth(90);
         connect(txtConst_, &QLineEdit::textEdited, this, [this](const QString& text) {
             rules_->typeConstant(cp(text));
@@ -99,11 +100,11 @@ ElementDialog::ElementDialog(std::unique_ptr<DialogRules> rules, Workspace& work
         udConst_->setParent(entry);
         udConst_->setObjectName("UDConst");
         for (auto* b : udConst_->findChildren<QToolButton*>())
-            b->setAccessibleName(b->arrowType() == Qt::UpArrow ? "Aumentar Constante" : "Disminuir Constante");
+            b->setAccessibleName(b->arrowType() == Qt::UpArrow ? tr("Aumentar Constante") : tr("Disminuir Constante"));
         row->addWidget(txtConst_);
         row->addWidget(udConst_);
         row->addStretch();
-        constantCaption_ = new QLabel("Constante", this);
+        constantCaption_ = new QLabel(tr("Constante"), this);
         form->addRow(constantCaption_, entry);
     }
     right->addLayout(form);
@@ -114,10 +115,10 @@ ElementDialog::ElementDialog(std::unique_ptr<DialogRules> rules, Workspace& work
     right->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    ok_ = new QPushButton("Aceptar", this);
+    ok_ = new QPushButton(tr("Aceptar"), this);
     ok_->setObjectName("cmdOk");
     ok_->setDefault(true);
-    auto* cancel = new QPushButton("Cancelar", this);
+    auto* cancel = new QPushButton(tr("Cancelar"), this);
     cancel->setObjectName("cmdCancel");
     connect(ok_, &QPushButton::clicked, this, &ElementDialog::clickOk);
     connect(cancel, &QPushButton::clicked, this, &ElementDialog::clickCancel);
@@ -141,18 +142,18 @@ void ElementDialog::buildControls(QFormLayout* form)
         QWidget* widget = makeControl(spec, c);
         widget->setObjectName(qs(spec.name));
         if (!spec.tooltip.empty())
-            widget->setToolTip(qs(spec.tooltip));
+            widget->setToolTip(uiText(spec.tooltip));
         QLabel* caption = nullptr;
         const bool framed = spec.kind == ControlKind::Options || spec.kind == ControlKind::Check;
         if (!spec.caption.empty() && !framed) {
-            caption = new QLabel(qs(spec.caption), this);
+            caption = new QLabel(uiText(spec.caption), this);
             if (!spec.captionName.empty())
                 caption->setObjectName(qs(spec.captionName));
             caption->setBuddy(widget);
         }
         // Notes, buttons and single boxes say what they are by their own text.
         if (!spec.caption.empty())
-            widget->setAccessibleName(qs(spec.caption));
+            widget->setAccessibleName(uiText(spec.caption));
         else if (spec.kind != ControlKind::Note && spec.kind != ControlKind::Button &&
                  spec.kind != ControlKind::UpDown && !(framed && spec.items.size() == 1))
             widget->setAccessibleName(qs(spec.name));
@@ -191,8 +192,8 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
         for (const PickerItem& item : spec.items) {
             combo->addItem(IconStore::picture("teclas", QString::number(item.picture)), QStringLiteral(" "));
             const int i = combo->count() - 1;
-            combo->setItemData(i, qs(item.word), Qt::AccessibleTextRole);
-            combo->setItemData(i, qs(item.word), Qt::ToolTipRole);
+            combo->setItemData(i, uiText(item.word), Qt::AccessibleTextRole);
+            combo->setItemData(i, uiText(item.word), Qt::ToolTipRole);
         }
         connect(combo, &QComboBox::currentIndexChanged, this, [this, name](int index) {
             if (refreshing_ || index < 0)
@@ -212,13 +213,13 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
             layout = new QVBoxLayout(holder);
             layout->setContentsMargins(0, 0, 0, 0);
         } else {
-            auto* box = new QGroupBox(qs(spec.caption), this);
+            auto* box = new QGroupBox(uiText(spec.caption), this);
             holder = box;
             layout = new QVBoxLayout(box);
         }
         auto* group = options ? new QButtonGroup(holder) : nullptr;
         for (std::size_t i = 0; i < spec.items.size(); ++i) {
-            const QString word = qs(spec.items[i].word);
+            const QString word = uiText(spec.items[i].word);
             QAbstractButton* b = options ? static_cast<QAbstractButton*>(new QRadioButton(word, holder))
                                          : static_cast<QAbstractButton*>(new QCheckBox(word, holder));
             b->setObjectName(itemName(spec, i));
@@ -294,7 +295,7 @@ QWidget* ElementDialog::makeControl(const ControlSpec& spec, std::size_t c)
         return label;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(spec.items.empty() ? QString() : qs(spec.items[0].word), this);
+        auto* button = new QPushButton(spec.items.empty() ? QString() : uiText(spec.items[0].word), this);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, name] {
             rules_->choose(name, 0);
@@ -320,7 +321,7 @@ QWidget* ElementDialog::makeUpDown(const std::function<void(int)>& step)
         auto* b = new QToolButton(holder);
         b->setObjectName(up ? "UDConst_Up" : "UDConst_Down");
         b->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
-        b->setAccessibleName(up ? "Aumentar" : "Disminuir");
+        b->setAccessibleName(up ? tr("Aumentar") : tr("Disminuir"));
         b->setAutoRepeat(true);
         b->setFixedSize(22, 14);
         connect(b, &QToolButton::clicked, this, [step, up] { step(up ? 1 : -1); });
@@ -333,7 +334,7 @@ void ElementDialog::refresh()
 {
     refreshing_ = true;
     const DialogView& view = rules_->view;
-    setWindowTitle(qs(view.title));
+    setWindowTitle(uiText(view.title));
     const auto& specs = rules_->controls();
     for (std::size_t c = 0; c < specs.size() && c < view.controls.size(); ++c) {
         const ControlSpec& spec = specs[c];
@@ -361,7 +362,7 @@ void ElementDialog::refresh()
             const auto& buttons = buttons_[c];
             for (std::size_t i = 0; i < buttons.size(); ++i) {
                 if (i < state.itemWords.size())
-                    buttons[i]->setText(qs(state.itemWords[i]));
+                    buttons[i]->setText(uiText(state.itemWords[i]));
                 if (spec.kind == ControlKind::Check)
                     buttons[i]->setChecked((state.selected >> i) & 1);
             }
@@ -403,7 +404,7 @@ void ElementDialog::refresh()
         case ControlKind::Slider: static_cast<QSlider*>(w)->setValue(state.selected); break;
         case ControlKind::Note: {
             auto* label = static_cast<QLabel*>(w);
-            label->setText(qs(state.text));
+            label->setText(uiText(state.text));
             label->setStyleSheet(state.red ? "color: red; font-weight: bold;" : QString());
             break;
         }
@@ -419,7 +420,7 @@ void ElementDialog::refresh()
         udConst_->setVisible(view.constantVisible);
         constantCaption_->setVisible(view.constantVisible);
     }
-    quickHelp_->setText(qs(view.quickHelp));
+    quickHelp_->setText(uiText(view.quickHelp));
     quickHelp_->setVisible(!view.quickHelp.empty());
     refreshPreview();
     refreshing_ = false;
@@ -436,7 +437,7 @@ void ElementDialog::playTone(const ToneTiming& tone)
         player_ = new TonePlayer(this);
     // Without a sound device nothing plays; the dialog says so and goes on.
     if (!player_->play(tone)) {
-        quickHelp_->setText(quickHelp_->text() + "\n(No Hay Salida de Audio en esta PC)");
+        quickHelp_->setText(quickHelp_->text() + "\n" + tr("(No Hay Salida de Audio en esta PC)"));
         quickHelp_->show();
     }
 }
@@ -451,7 +452,7 @@ void ElementDialog::refreshPreview()
     // The preview reads as the element it shows, as a cell of the canvas does.
     InstructionRecord described = shown;
     describeElement(described, ws_.store);
-    preview_->setAccessibleName(described.description.empty() ? windowTitle() : qs(described.description).trimmed());
+    preview_->setAccessibleName(described.description.empty() ? windowTitle() : uiComposed(described.description).trimmed());
     const DialogView& view = rules_->view;
     auto place = [&](QLabel* label, int top, int left, int width, int height) {
         label->setGeometry(12 + px(left), 12 + px(top), px(width), px(height));
