@@ -226,7 +226,7 @@ void MainWindow::buildMenus()
     bar->addAction(config);
 
     // Hidden pop-up menus.
-    grafoMenu_ = new QMenu(tr("GrafoPopUp"), this);
+    grafoMenu_ = new QMenu("GrafoPopUp", this);
     grafoMenu_->setObjectName("mnuGrafo");
     for (auto [name, caption] : {std::pair{"mnuGrafoEliminar", QT_TR_NOOP("Eliminar")}, {"mnuGrafoModificar", QT_TR_NOOP("Modificar")},
                                  {"mnuGrafoReemplazar", QT_TR_NOOP("Reemplazar")}, {"mnuGrafoInsert", QT_TR_NOOP("Insertar")},
@@ -234,11 +234,11 @@ void MainWindow::buildMenus()
         grafoMenu_->addAction(action(name, tr(caption), [this] { notYetAvailable(); }));
     grafoMenu_->addSeparator()->setObjectName("mnuSep2");
     grafoMenu_->addAction(action("mnuGrafoAyuda", tr("Ayuda"), [this] { showQuickHelp(canvas_->selectedCell()); }));
-    auto* subs = new QMenu(tr("SubsPopUp"), this);
+    auto* subs = new QMenu("SubsPopUp", this);
     subs->setObjectName("mnuSubs");
     subs->addAction(action("mnuSubsEliminar", tr("Eliminar"), [] {}));
     subs->addAction(action("mnuSubsModificar", tr("Cambiar Nombre"), [] {}));
-    auto* tour = new QMenu(tr("OpcionesTour"), this);
+    auto* tour = new QMenu("OpcionesTour", this);
     tour->setObjectName("mnuTourOptions");
     for (auto [name, caption] : {std::pair{"mnuEndTour", QT_TR_NOOP("Terminar Recorrido")}, {"mnuLuzOn", QT_TR_NOOP("Encender Luz")},
                                  {"mnuLuzOff", QT_TR_NOOP("Apagar Luz")}, {"mnuCont", QT_TR_NOOP("Continuar")}})
@@ -248,7 +248,7 @@ void MainWindow::buildMenus()
         menu->setObjectName(menuText.name);
         exampleMenus_[menuText.list] = menu;
     }
-    auto* varbo = new QMenu(tr("ProgsVarbo"), this);
+    auto* varbo = new QMenu("ProgsVarbo", this);
     varbo->setObjectName("mnuProgVarbo");
     for (int i = 0; i < 8; ++i)
         varbo->addAction(action(QStringLiteral("mnuProgVarboList_%1").arg(i).toLatin1().constData(),
