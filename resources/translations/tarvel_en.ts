@@ -399,10 +399,6 @@
         <translation>Error: Empty Label</translation>
     </message>
     <message>
-        <source>Inicio</source>
-        <translation>Start</translation>
-    </message>
-    <message>
         <source>Decisiones por Comparacion</source>
         <translation>Decisions by Comparison</translation>
     </message>
@@ -729,10 +725,6 @@
     <message>
         <source>Nombre de la Nueva Etiqueta</source>
         <translation>Name of the New Label</translation>
-    </message>
-    <message>
-        <source>Etiqueta</source>
-        <translation>Label</translation>
     </message>
     <message>
         <source>Saltar A...</source>
@@ -1498,6 +1490,142 @@
         <source>Esta funcion no Genera Codigo para este Ladrillo!</source>
         <translation>This function Generates No Code for this Brick!</translation>
     </message>
+    <message>
+        <source>O-Inclusiva</source>
+        <translation>Inclusive-Or</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>And</translation>
+    </message>
+    <message>
+        <source>O-Exclusiva</source>
+        <translation>Exclusive-Or</translation>
+    </message>
+    <message>
+        <source>Do</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Do#</source>
+        <translation>C#</translation>
+    </message>
+    <message>
+        <source>Re#</source>
+        <translation>D#</translation>
+    </message>
+    <message>
+        <source>Fa#</source>
+        <translation>F#</translation>
+    </message>
+    <message>
+        <source>Sol#</source>
+        <translation>G#</translation>
+    </message>
+    <message>
+        <source>La#</source>
+        <translation>A#</translation>
+    </message>
+    <message>
+        <source>Frecuencia</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>%1Hz (Do)</source>
+        <translation>%1Hz (C)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Re)</source>
+        <translation>%1Hz (D)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Mi)</source>
+        <translation>%1Hz (E)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Fa)</source>
+        <translation>%1Hz (F)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Sol)</source>
+        <translation>%1Hz (G)</translation>
+    </message>
+    <message>
+        <source>%1Hz (La)</source>
+        <translation>%1Hz (A)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Si)</source>
+        <translation>%1Hz (B)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Do#)</source>
+        <translation>%1Hz (C#)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Re#)</source>
+        <translation>%1Hz (D#)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Fa#)</source>
+        <translation>%1Hz (F#)</translation>
+    </message>
+    <message>
+        <source>%1Hz (Sol#)</source>
+        <translation>%1Hz (G#)</translation>
+    </message>
+    <message>
+        <source>%1Hz (La#)</source>
+        <translation>%1Hz (A#)</translation>
+    </message>
+    <message>
+        <source>Luces Intermitentes</source>
+        <translation>Blinking Lights</translation>
+    </message>
+    <message>
+        <source>Baile del Robot</source>
+        <translation>The Robot&apos;s Dance</translation>
+    </message>
+    <message>
+        <source>Evitar Obstaculos</source>
+        <translation>Avoid Obstacles</translation>
+    </message>
+    <message>
+        <source>Sigue la Luz</source>
+        <translation>Follow the Light</translation>
+    </message>
+    <message>
+        <source>Una Melodia</source>
+        <translation>A Melody</translation>
+    </message>
+    <message>
+        <source>Seguir la Linea</source>
+        <translation>Follow the Line</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2039,6 +2167,22 @@
     <message>
         <source>Compilacion cancelada por exceso de errores!</source>
         <translation>Compilation cancelled: too many errors!</translation>
+    </message>
+    <message>
+        <source>Encender</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Detener</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Apagar</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Sin Cambio</source>
+        <translation>No Change</translation>
     </message>
 </context>
 <context>

@@ -17,19 +17,19 @@ InterfaceLanguage configuredLanguage(const QString& appFolder)
     return settings ? settings->language : InterfaceLanguage::Spanish;
 }
 
-bool installLanguage(QCoreApplication& app, InterfaceLanguage language)
+QTranslator* installLanguage(QCoreApplication& app, InterfaceLanguage language)
 {
     if (language != InterfaceLanguage::English)
-        return false;
+        return nullptr;
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral(":/i18n/tarvel_en.qm"))) {
+    if (!translator->load(QStringLiteral(":/i18n/tarvel_en.qm")) || !QCoreApplication::installTranslator(translator)) {
         delete translator;
-        return false;
+        return nullptr;
     }
-    return QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
-bool installConfiguredLanguage(QCoreApplication& app, const QString& appFolder)
+QTranslator* installConfiguredLanguage(QCoreApplication& app, const QString& appFolder)
 {
     return installLanguage(app, configuredLanguage(appFolder));
 }

@@ -441,7 +441,7 @@ void MainWindow::fillExampleMenus()
         if (!menu || e.index >= menu->actions().size())
             continue;
         QAction* a = menu->actions()[e.index];
-        a->setText(qs(e.caption));
+        a->setText(uiText(e.caption));
         a->setVisible(true);
     }
     if (!ws_.examples.problems.empty()) {

@@ -100,7 +100,7 @@ void MainWindow::choosePaletteItem(int palette, int item)
     const PaletteChoice choice = ws_.programEditor.choosePaletteItem(palette, item);
     applyEdit(choice.outcome);
     if (choice.open != DialogId::None)
-        openElementDialog(choice.open, uiText(choice.title));
+        openElementDialog(choice.open, qs(choice.title));
 }
 
 void MainWindow::openElementDialog(DialogId id, const QString& title)

@@ -88,10 +88,10 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     for (int k = 0; k < kNoteButtons; ++k) {
         const int index = kScaleOrder[k];
         const NoteButton& b = noteButtons()[std::size_t(index)];
-        auto* button = new QRadioButton(b.caption, notes);
+        auto* button = new QRadioButton(uiText(b.caption), notes);
         button->setObjectName(QStringLiteral("optTonos_%1").arg(index));
         if (index != kCustomToneButton)
-            button->setToolTip(b.tone);
+            button->setToolTip(uiText(b.tone));
         if (index == 7)
             button->setAccessibleName(tr("Do agudo"));
         connect(button, &QRadioButton::clicked, this, [this, index] {
@@ -266,7 +266,7 @@ void FormSalidaSonidoTour::addNote()
     if (!editor_.addNote())
         return;
     const MelodyRow& row = editor_.rows().back();
-    auto* item = new QTreeWidgetItem(list_, {qs(row.tone), qs(row.duration), qs(row.volume)});
+    auto* item = new QTreeWidgetItem(list_, {uiText(row.tone), qs(row.duration), qs(row.volume)});
     item->setTextAlignment(1, Qt::AlignCenter);
     item->setTextAlignment(2, Qt::AlignCenter);
     list_->scrollToItem(item);
