@@ -1626,6 +1626,18 @@
         <source>Seguir la Linea</source>
         <translation>Follow the Line</translation>
     </message>
+    <message>
+        <source>Demasiadas Instrucciones en la Libreria (linea %1): %2</source>
+        <translation>Too Many Instructions in the Library (line %1): %2</translation>
+    </message>
+    <message>
+        <source>Reporte J2-USB: %1</source>
+        <translation>J2-USB Report: %1</translation>
+    </message>
+    <message>
+        <source>USB: %1</source>
+        <translation>USB: %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

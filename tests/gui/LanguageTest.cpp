@@ -271,6 +271,8 @@ private slots:
                  QString("Could Not Open the File /home/ana/mis 2 programas/a.gtf"));
         QCOMPARE(uiText("Ya Existe una Etiqueta o Subrutina Con Este Nombre,\r\nCambie el Nombre de la Etiqueta."),
                  QString("A Label or Subroutine With This Name Already Exists,\r\nChange the Label's Name."));
+        QCOMPARE(uiText("Clave fuera de rango (9 a 26) en la linea 12: 30 31 32 MOV"),
+                 QString("Key out of range (9 to 26) on line 12: 30 31 32 MOV"));
         QCOMPARE(uiText("Texto que nadie tradujo"), QString("Texto que nadie tradujo"));
     }
 
@@ -348,6 +350,10 @@ private slots:
         check("simulator");
         s.window->openSourceEditor();
         check("source editor");
+        s.window->openMonitor();
+        check("monitor");
+        s.action("mnuTextAcercaDe")->trigger();
+        check("about");
     }
 
     void theCoreTextsOfEveryDialogAreTranslated()

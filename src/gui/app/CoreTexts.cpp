@@ -413,6 +413,9 @@ const std::vector<const char*>& coreTextCatalogue()
         QT_TRANSLATE_NOOP("core", "Sigue la Luz"),
         QT_TRANSLATE_NOOP("core", "Una Melodia"),
         QT_TRANSLATE_NOOP("core", "Seguir la Linea"),
+        QT_TRANSLATE_NOOP("core", "Demasiadas Instrucciones en la Libreria (linea %1): %2"),
+        QT_TRANSLATE_NOOP("core", "Reporte J2-USB: %1"),
+        QT_TRANSLATE_NOOP("core", "USB: %1"),
     };
     return texts;
 }

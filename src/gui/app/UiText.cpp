@@ -38,7 +38,8 @@ QString fill(const QString& pattern, const QStringList& values)
     return out + pattern.mid(last);
 }
 
-std::optional<QString> byNumbers(const QString& text)
+// The text with each run of digits as %1, %2, ... and the digits taken out.
+std::pair<QString, QStringList> numbersOut(const QString& text)
 {
     static const QRegularExpression digits(QStringLiteral("\\d+"));
     QStringList values;
@@ -50,23 +51,35 @@ std::optional<QString> byNumbers(const QString& text)
         pattern += text.mid(last, m.capturedStart() - last) + QLatin1Char('%') + QString::number(values.size());
         last = m.capturedEnd();
     }
+    return {pattern + text.mid(last), values};
+}
+
+std::optional<QString> byNumbers(const QString& text)
+{
+    const auto [pattern, values] = numbersOut(text);
     if (values.isEmpty() || values.size() > 9)
         return std::nullopt;
-    pattern += text.mid(last);
     if (auto t = lookUp(kCoreContext, pattern))
         return fill(*t, values);
     return std::nullopt;
 }
 
 // A head and a value (a name, a path, a brick's model): "Ladrillo: %1", "No se Pudo Abrir el Archivo
-// %1". The longest head that has a translation wins.
+// %1", "Clave fuera de rango (%1 a %2) en la linea %3: %4". The longest head that has a translation
+// wins.
 std::optional<QString> byHead(const QString& text)
 {
     for (qsizetype i = text.size() - 1; i > 0; --i) {
         if (text[i - 1] != QLatin1Char(' '))
             continue;
-        if (auto t = lookUp(kCoreContext, text.left(i) + QStringLiteral("%1")))
-            return fill(*t, {text.mid(i)});
+        const QString head = text.left(i), value = text.mid(i);
+        if (auto t = lookUp(kCoreContext, head + QStringLiteral("%1")))
+            return fill(*t, {value});
+        auto [pattern, values] = numbersOut(head);
+        if (values.isEmpty() || values.size() > 8)
+            continue;
+        if (auto t = lookUp(kCoreContext, pattern + QLatin1Char('%') + QString::number(values.size() + 1)))
+            return fill(*t, values << value);
     }
     return std::nullopt;
 }
