@@ -40,7 +40,8 @@
 
 using namespace tarvel;
 
-namespace {
+namespace
+{
 
 // No welcome window, the default library; the ninth line is the language.
 const std::string kConfig = "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n\r\n0\r\n";
@@ -112,7 +113,7 @@ std::vector<Message> translationFile()
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("message"))
-            all.push_back({{}, {}, context, true});
+            all.push_back({ {}, {}, context, true });
         else if (xml.name() == QLatin1String("source") && !all.empty())
             all.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (xml.name() == QLatin1String("translation") && !all.empty()) {
@@ -182,14 +183,13 @@ QStringList stillSpanish(const QStringList& texts, const std::set<QString>& span
 }
 
 // The text and title of the message box that `gesture` makes the main window show.
-template <typename Gesture>
-std::pair<QString, QString> shownMessage(MainWindow& window, Gesture gesture)
+template <typename Gesture> std::pair<QString, QString> shownMessage(MainWindow& window, Gesture gesture)
 {
     std::pair<QString, QString> shown;
     window.messageBox = nullptr;
     QTimer::singleShot(0, [&shown] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = {box->text(), box->windowTitle()};
+            shown = { box->text(), box->windowTitle() };
             box->done(0);
         }
     });
@@ -199,17 +199,18 @@ std::pair<QString, QString> shownMessage(MainWindow& window, Gesture gesture)
 
 } // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public QObject
+{
     Q_OBJECT
 private slots:
     void spanishUnlessChosenOnAnEnglishDesktop()
     {
         QCOMPARE(QLocale::system().language(), QLocale::English); // the test runs on an English desktop
-        for (const std::string& config : {kConfig, kConfig + "0\r\n", kConfig + "x\r\n"}) {
+        for (const std::string& config : { kConfig, kConfig + "0\r\n", kConfig + "x\r\n" }) {
             Start s(config);
             QVERIFY(!s.translator);
-            QCOMPARE(s.menuTitles(), QStringList({"Archivo", "Edicion", "Compilacion", "Conexion", "Ayuda",
-                                                  "Configuracion"}));
+            QCOMPARE(s.menuTitles(),
+                QStringList({ "Archivo", "Edicion", "Compilacion", "Conexion", "Ayuda", "Configuracion" }));
             QCOMPARE(s.action("New")->toolTip(), QString("Comenzar un Nuevo Programa"));
             QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
         }
@@ -222,7 +223,7 @@ private slots:
     {
         Start s(kConfig + "1\r\n");
         QVERIFY(s.translator);
-        QCOMPARE(s.menuTitles(), QStringList({"File", "Edit", "Build", "Connection", "Help", "Settings"}));
+        QCOMPARE(s.menuTitles(), QStringList({ "File", "Edit", "Build", "Connection", "Help", "Settings" }));
         QCOMPARE(s.action("mnuFileGuardarComo")->text(), QString("Save As"));
         QCOMPARE(s.action("mnuTextCompiGrabar")->text(), QString("Compile, Send and Run"));
         // The toolbar, with the buttons' accessible names in English too.
@@ -263,16 +264,16 @@ private slots:
         const QString empty = s.dir.filePath("vacio.gtf");
         writeFileReplacing(empty.toStdString(), "");
         QCOMPARE(shownMessage(*s.window, [&] { s.window->OpenProgram(empty); }),
-                 std::pair(QString("The file is not a Tarvel Lab program: it has no element."), QString("Error")));
+            std::pair(QString("The file is not a Tarvel Lab program: it has no element."), QString("Error")));
         // Texts the core composes: with numbers, with a name, of several lines.
         QCOMPARE(uiText("El archivo no es un programa de Tarvel Lab: el registro 3 no es un elemento (familia 9)."),
-                 QString("The file is not a Tarvel Lab program: record 3 is not an element (family 9)."));
+            QString("The file is not a Tarvel Lab program: record 3 is not an element (family 9)."));
         QCOMPARE(uiText("No se Pudo Abrir el Archivo /home/ana/mis 2 programas/a.gtf"),
-                 QString("Could Not Open the File /home/ana/mis 2 programas/a.gtf"));
+            QString("Could Not Open the File /home/ana/mis 2 programas/a.gtf"));
         QCOMPARE(uiText("Ya Existe una Etiqueta o Subrutina Con Este Nombre,\r\nCambie el Nombre de la Etiqueta."),
-                 QString("A Label or Subroutine With This Name Already Exists,\r\nChange the Label's Name."));
+            QString("A Label or Subroutine With This Name Already Exists,\r\nChange the Label's Name."));
         QCOMPARE(uiText("Clave fuera de rango (9 a 26) en la linea 12: 30 31 32 MOV"),
-                 QString("Key out of range (9 to 26) on line 12: 30 31 32 MOV"));
+            QString("Key out of range (9 to 26) on line 12: 30 31 32 MOV"));
         QCOMPARE(uiText("Texto que nadie tradujo"), QString("Texto que nadie tradujo"));
     }
 
@@ -292,7 +293,7 @@ private slots:
         QCOMPARE(cell->accessibleName(), cell->toolTip());
         // Assembler messages keep their line number first, which a double click reads.
         QCOMPARE(uiComposed(" 12 - Error: Etiqueta ya utilizada [1003] : LOOP"),
-                 QString(" 12 - Error: Label already used [1003] : LOOP"));
+            QString(" 12 - Error: Label already used [1003] : LOOP"));
     }
 
     void everyTextOfTheTranslationFileIsTranslated()
@@ -323,8 +324,8 @@ private slots:
             check("palette");
             for (int i = 0; i < int(palettes()[std::size_t(p)].entries.size()); ++i) {
                 const PaletteItem& item = palettes()[std::size_t(p)].entries[std::size_t(i)];
-                if (item.action != PaletteAction::OpenDialog || item.dialog == DialogId::MotorTour ||
-                    item.dialog == DialogId::SalidaSonidoTour)
+                if (item.action != PaletteAction::OpenDialog || item.dialog == DialogId::MotorTour
+                    || item.dialog == DialogId::SalidaSonidoTour)
                     continue;
                 s.window->choosePaletteItem(p, i);
                 check(dialogFormName(item.dialog));
@@ -365,8 +366,8 @@ private slots:
             // Numbers, names of controls and words alike in both languages need no entry.
             static const QRegularExpression plain(QStringLiteral("^[-0-9 .,:%()/=]*$|^[A-Za-z]+[0-9_]+$|^[A-Z]$"));
             // The motors' names are the program's own, as it stores them.
-            static const QStringList same = {"Variable", "Decimal", "Hexadecimal", "ASCII", "Error", "Motor",
-                                             "(A)",      "(B)",     "Izquierdo (A)", "Derecho (B)"};
+            static const QStringList same = { "Variable", "Decimal", "Hexadecimal", "ASCII", "Error", "Motor", "(A)",
+                "(B)", "Izquierdo (A)", "Derecho (B)" };
             if (spanish.isEmpty() || plain.match(spanish).hasMatch() || same.contains(spanish))
                 return;
             if (uiText(text).trimmed() == spanish && !missing.contains(spanish))
@@ -383,8 +384,8 @@ private slots:
         for (int p = 0; p < int(palettes().size()); ++p)
             for (int i = 0; i < int(palettes()[std::size_t(p)].entries.size()); ++i) {
                 const PaletteItem& item = palettes()[std::size_t(p)].entries[std::size_t(i)];
-                if (item.action != PaletteAction::OpenDialog || item.dialog == DialogId::MotorTour ||
-                    item.dialog == DialogId::SalidaSonidoTour)
+                if (item.action != PaletteAction::OpenDialog || item.dialog == DialogId::MotorTour
+                    || item.dialog == DialogId::SalidaSonidoTour)
                     continue;
                 s.workspace->programEditor.openPalette();
                 const PaletteChoice choice = s.workspace->programEditor.choosePaletteItem(p, i);

@@ -5,7 +5,8 @@
 
 #include <QtGlobal>
 
-namespace tarvel {
+namespace tarvel
+{
 
 const std::vector<const char*>& coreTextCatalogue()
 {
@@ -230,7 +231,8 @@ const std::vector<const char*>& coreTextCatalogue()
         QT_TRANSLATE_NOOP("core", "Pagina %1 de %2"),
         QT_TRANSLATE_NOOP("core", "El archivo no es un programa de Tarvel Lab: no tiene ningun elemento."),
         QT_TRANSLATE_NOOP("core", "El archivo no es un programa de Tarvel Lab: no empieza con el Inicio del Programa."),
-        QT_TRANSLATE_NOOP("core", "El archivo no es un programa de Tarvel Lab: el registro %1 no es un elemento (familia %2)."),
+        QT_TRANSLATE_NOOP(
+            "core", "El archivo no es un programa de Tarvel Lab: el registro %1 no es un elemento (familia %2)."),
         QT_TRANSLATE_NOOP("core", "El archivo termina con un registro incompleto de %1 bytes, que no se leyo."),
         QT_TRANSLATE_NOOP("core", "Demasiadas etiquetas en una secuencia; las sobrantes no se registraron."),
         QT_TRANSLATE_NOOP("core", "El archivo tiene mas de %1 subrutinas; se leyo hasta la octava."),
@@ -269,9 +271,13 @@ const std::vector<const char*>& coreTextCatalogue()
         QT_TRANSLATE_NOOP("core", "Error de Programacion"),
         QT_TRANSLATE_NOOP("core", "No Hay un Programa para Enviar!"),
         QT_TRANSLATE_NOOP("core", "Se ha generado un error de sintaxis interna, Las Posibles Causas Pueden ser:"),
-        QT_TRANSLATE_NOOP("core", "- Saltos a Etiquetas Inexistentes: Revise que todos los Saltos vayan a Etiquetas Definidas"),
-        QT_TRANSLATE_NOOP("core", "- El Programa Excede el Espacio de Memoria del Ladrillo : Puede Verificarlo en la parte Inferior (Memoria: xxx/Espacio)"),
-        QT_TRANSLATE_NOOP("core", "- Libreria Incorrecta: La Libreria que esta Utilizando No Coincide con el Modelo de Ladrillo Conectado"),
+        QT_TRANSLATE_NOOP(
+            "core", "- Saltos a Etiquetas Inexistentes: Revise que todos los Saltos vayan a Etiquetas Definidas"),
+        QT_TRANSLATE_NOOP("core",
+            "- El Programa Excede el Espacio de Memoria del Ladrillo : Puede Verificarlo en la parte Inferior "
+            "(Memoria: xxx/Espacio)"),
+        QT_TRANSLATE_NOOP("core",
+            "- Libreria Incorrecta: La Libreria que esta Utilizando No Coincide con el Modelo de Ladrillo Conectado"),
         QT_TRANSLATE_NOOP("core", "Memoria: %1"),
         QT_TRANSLATE_NOOP("core", "Errores : (%1)"),
         QT_TRANSLATE_NOOP("core", "Desconocido"),
@@ -314,7 +320,8 @@ const std::vector<const char*>& coreTextCatalogue()
         QT_TRANSLATE_NOOP("core", "Presione cualquier tecla del control remoto"),
         QT_TRANSLATE_NOOP("core", "Reporte Terminado"),
         QT_TRANSLATE_NOOP("core", "Fin del test: Desconecte el cable USB"),
-        QT_TRANSLATE_NOOP("core", "Instale el ladrillo en el banco de prueba, enciendalo y presione \"Iniciar Prueba\""),
+        QT_TRANSLATE_NOOP(
+            "core", "Instale el ladrillo en el banco de prueba, enciendalo y presione \"Iniciar Prueba\""),
         QT_TRANSLATE_NOOP("core", "error desconocido"),
         QT_TRANSLATE_NOOP("core", "No se encontro ningun Ladrillo (USB 04D8:0002)"),
         QT_TRANSLATE_NOOP("core", "Ir Hacia La Derecha"),

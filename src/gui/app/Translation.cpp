@@ -7,7 +7,8 @@
 #include <QFile>
 #include <QTranslator>
 
-namespace tarvel {
+namespace tarvel
+{
 
 InterfaceLanguage configuredLanguage(const QString& appFolder)
 {

@@ -7,7 +7,8 @@
 class QCoreApplication;
 class QTranslator;
 
-namespace tarvel {
+namespace tarvel
+{
 
 // The language the settings file in `appFolder` asks for (Spanish when it asks for none or cannot
 // be read); the file is only read, never created here.

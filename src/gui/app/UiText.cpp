@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <optional>
 
-namespace tarvel {
+namespace tarvel
+{
 
-namespace {
+namespace
+{
 
 // The translation of `source` in `context`, or none.
 std::optional<QString> lookUp(const char* context, const QString& source)
@@ -51,7 +53,7 @@ std::pair<QString, QStringList> numbersOut(const QString& text)
         pattern += text.mid(last, m.capturedStart() - last) + QLatin1Char('%') + QString::number(values.size());
         last = m.capturedEnd();
     }
-    return {pattern + text.mid(last), values};
+    return { pattern + text.mid(last), values };
 }
 
 std::optional<QString> byNumbers(const QString& text)
@@ -74,7 +76,7 @@ std::optional<QString> byHead(const QString& text)
             continue;
         const QString head = text.left(i), value = text.mid(i);
         if (auto t = lookUp(kCoreContext, head + QStringLiteral("%1")))
-            return fill(*t, {value});
+            return fill(*t, { value });
         auto [pattern, values] = numbersOut(head);
         if (values.isEmpty() || values.size() > 8)
             continue;
@@ -140,8 +142,8 @@ QString composedLine(const QString& line)
         bool matched = false;
         if (!isLetter(line, i - 1) || !line[i].isLetter()) {
             for (const QString& piece : pieces) {
-                if (!QStringView(line).mid(i).startsWith(piece) ||
-                    (piece.back().isLetter() && isLetter(line, i + piece.size())))
+                if (!QStringView(line).mid(i).startsWith(piece)
+                    || (piece.back().isLetter() && isLetter(line, i + piece.size())))
                     continue;
                 if (auto t = lookUp(kPhraseContext, piece)) {
                     out += *t;

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace tarvel {
+namespace tarvel
+{
 
 // Context of the core's texts in the translation files.
 inline constexpr const char* kCoreContext = "core";

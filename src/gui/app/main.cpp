@@ -19,17 +19,24 @@ int main(int argc, char** argv)
     tarvel::installConfiguredLanguage(app, tarvel::applicationFolder()); // before any text is made
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("main", "Tarvel Lab: programas de flujo para el Ladrillo"));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Tarvel Lab: programas de flujo para el Ladrillo"));
     parser.addHelpOption();
     QCommandLineOption simulated("simulated-brick", QCoreApplication::translate("main", "Usa el Ladrillo simulado."));
     parser.addOption(simulated);
-    QCommandLineOption screenshot("screenshot", QCoreApplication::translate("main", "Guarda una imagen de la ventana principal y termina."), QCoreApplication::translate("main", "archivo"));
+    QCommandLineOption screenshot("screenshot",
+        QCoreApplication::translate("main", "Guarda una imagen de la ventana principal y termina."),
+        QCoreApplication::translate("main", "archivo"));
     parser.addOption(screenshot);
-    QCommandLineOption settingsShot("screenshot-settings", QCoreApplication::translate("main", "Guarda una imagen de la configuracion y termina."), QCoreApplication::translate("main", "archivo"));
+    QCommandLineOption settingsShot("screenshot-settings",
+        QCoreApplication::translate("main", "Guarda una imagen de la configuracion y termina."),
+        QCoreApplication::translate("main", "archivo"));
     parser.addOption(settingsShot);
-    QCommandLineOption quit("quit-after-start", QCoreApplication::translate("main", "Termina en cuanto la ventana principal esta lista (mediciones)."));
+    QCommandLineOption quit("quit-after-start",
+        QCoreApplication::translate("main", "Termina en cuanto la ventana principal esta lista (mediciones)."));
     parser.addOption(quit);
-    parser.addPositionalArgument(QCoreApplication::translate("main", "programa"), QCoreApplication::translate("main", "Programa (.gtf) para abrir al iniciar."));
+    parser.addPositionalArgument(QCoreApplication::translate("main", "programa"),
+        QCoreApplication::translate("main", "Programa (.gtf) para abrir al iniciar."));
     parser.process(app);
 
     tarvel::Workspace workspace(tarvel::applicationFolder().toStdString());

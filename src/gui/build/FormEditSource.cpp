@@ -59,7 +59,8 @@ FormEditSource::FormEditSource(Workspace& workspace, QWidget* mainWindow)
         ->setShortcut(QKeySequence::Save);
     toolbar_->addSeparator();
     tool("Run", tr("Ejecutar"), tr("Ejecutar el Programa Guardado en el Ladrillo"), 11, &FormEditSource::runProgram);
-    tool("Compi", tr("Compilar"), tr("Generar el Codigo del Texto"), 4, &FormEditSource::compile)->setShortcut(Qt::Key_F5);
+    tool("Compi", tr("Compilar"), tr("Generar el Codigo del Texto"), 4, &FormEditSource::compile)
+        ->setShortcut(Qt::Key_F5);
     tool("Send", tr("Grabar "), tr("Envia el Ultimo Codigo Generado al Ladrillo"), 5, &FormEditSource::send);
     tool("CompiSend", tr("CompiGraba"), tr("Genera el Codigo, lo Envia al Ladrillo y lo Ejecuta"), 6,
          &FormEditSource::compileSend);
@@ -221,8 +222,8 @@ void FormEditSource::openFile()
     sourceFilePath_ = path;
     std::string bytes;
     if (QFileInfo(path).size() > kLargestSource) {
-        message({cp(tr("El archivo %1 es demasiado grande para ser un programa en lenguaje fuente.").arg(path)), "Error",
-                 MessageIcon::Critical});
+        message({cp(tr("El archivo %1 es demasiado grande para ser un programa en lenguaje fuente.").arg(path)),
+            "Error", MessageIcon::Critical});
         return;
     }
     if (!readWholeFile(filePath(path), bytes)) {
@@ -250,8 +251,8 @@ void FormEditSource::saveFile()
         return;
     }
     if (qs(editorTextFromSource(bytes)) != text)
-        message({cp(tr("Algunos caracteres del texto no existen en los archivos fuente y se guardaron como \"?\".")), "Aviso",
-                 MessageIcon::Warning});
+        message({cp(tr("Algunos caracteres del texto no existen en los archivos fuente y se guardaron como \"?\".")),
+            "Aviso", MessageIcon::Warning});
 }
 
 void FormEditSource::runProgram()

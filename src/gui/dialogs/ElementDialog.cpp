@@ -452,7 +452,8 @@ void ElementDialog::refreshPreview()
     // The preview reads as the element it shows, as a cell of the canvas does.
     InstructionRecord described = shown;
     describeElement(described, ws_.store);
-    preview_->setAccessibleName(described.description.empty() ? windowTitle() : uiComposed(described.description).trimmed());
+    preview_->setAccessibleName(
+        described.description.empty() ? windowTitle() : uiComposed(described.description).trimmed());
     const DialogView& view = rules_->view;
     auto place = [&](QLabel* label, int top, int left, int width, int height) {
         label->setGeometry(12 + px(left), 12 + px(top), px(width), px(height));

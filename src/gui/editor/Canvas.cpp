@@ -24,12 +24,17 @@ constexpr int kButtonFace = 0xF0F0F0;
 
 const char* const kToolLists[7] = {"imlstMotores",  "imlstSalidas",    "imlstEntradas", "imlstEsperas",
                                    "imlstCalculo", "imlstDecisiones", "imlstSaltos"};
-const char* const kToolTips[7] = {QT_TRANSLATE_NOOP("tarvel::Canvas", "Operacion de Motor"),      QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Salida"),
-                                  QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Entrada"),  QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Demora"),
-                                  QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones Logico-Matematicas"), QT_TRANSLATE_NOOP("tarvel::Canvas", "Bifuraciones de Programa"),
-                                  QT_TRANSLATE_NOOP("tarvel::Canvas", "Saltos y Etiquetas")};
-const char* const kRobotTips[4] = {QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para Tesmo"), QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para el arandel"), QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para el Robot"),
-                                   QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas del manual (Ejemplos)")};
+const char* const kToolTips[7] = {QT_TRANSLATE_NOOP("tarvel::Canvas", "Operacion de Motor"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Salida"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Entrada"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Demora"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones Logico-Matematicas"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Bifuraciones de Programa"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Saltos y Etiquetas")};
+const char* const kRobotTips[4] = {QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para Tesmo"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para el arandel"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para el Robot"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas del manual (Ejemplos)")};
 
 QString rgb(unsigned color)
 {
@@ -537,7 +542,8 @@ void Canvas::setHelpPicture(bool hasHelp)
 {
     hasHelp_ = hasHelp;
     help_->setPixmap(IconStore::pixmap("robotcentsmall", hasHelp ? "4" : "3", QSize(56, 56)));
-    help_->setToolTip(hasHelp ? tr("Haga click aqui para ver la ayuda del programa") : tr("No hay ayuda para este programa"));
+    help_->setToolTip(
+        hasHelp ? tr("Haga click aqui para ver la ayuda del programa") : tr("No hay ayuda para este programa"));
 }
 
 void Canvas::setInterfaceMode(bool full)

@@ -46,11 +46,16 @@ struct PanelText {
 };
 const PanelText kPanels[7] = {
     {"USB", 800, QT_TRANSLATE_NOOP("tarvel::MainWindow", "Numero de Puerto de Conexion con el Ladrillo")},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ladrillo: Ninguno"), 3700, QT_TRANSLATE_NOOP("tarvel::MainWindow", "Modelo del Ladrillo Conectado")},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Libreria: J2A1"), 2000, QT_TRANSLATE_NOOP("tarvel::MainWindow", "Modelo de Ladrillo de la Libreria de Compilacion Activa")},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Objetos: 0/0"), 2000, QT_TRANSLATE_NOOP("tarvel::MainWindow", "Objetos Contenidos en el Programa: Visibles/Totales")},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Memoria: 0/255"), 2000, QT_TRANSLATE_NOOP("tarvel::MainWindow", "Memoria Usada/Disponible")},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Editor: Normal"), 2600, QT_TRANSLATE_NOOP("tarvel::MainWindow", "Estado del Editor de Grafos")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ladrillo: Ninguno"), 3700,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Modelo del Ladrillo Conectado")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Libreria: J2A1"), 2000,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Modelo de Ladrillo de la Libreria de Compilacion Activa")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Objetos: 0/0"), 2000,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Objetos Contenidos en el Programa: Visibles/Totales")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Memoria: 0/255"), 2000,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Memoria Usada/Disponible")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Editor: Normal"), 2600,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Estado del Editor de Grafos")},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Cancelar Insertar"), 2500, ""},
 };
 
@@ -61,19 +66,29 @@ struct ToolButtonText {
     int picture;
 };
 const ToolButtonText kTools[] = {
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Nuevo"), "New", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Comenzar un Nuevo Programa"), 1},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir"), "Open", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir un Programa Existente"), 2},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar"), "Save", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar el Programa Actual"), 3},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Nuevo"), "New",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Comenzar un Nuevo Programa"), 1},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir"), "Open",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir un Programa Existente"), 2},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar"), "Save",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar el Programa Actual"), 3},
     {nullptr, nullptr, nullptr, 0},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar"), "Run", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar el Programa Guardado en el Ladrillo"), 11},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compilar"), "Compi", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Covertir el Programa de Grafos en Codigo-Ladrillo"), 4},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Grabar"), "Send", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Envia el Programa al Ladrillo"), 5},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "CompiGraba"), "CompiSend", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compila, Envia Programa al Ladrillo y lo Ejecuta"), 6},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar"), "Run",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar el Programa Guardado en el Ladrillo"), 11},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compilar"), "Compi",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Covertir el Programa de Grafos en Codigo-Ladrillo"), 4},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Grabar"), "Send",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Envia el Programa al Ladrillo"), 5},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "CompiGraba"), "CompiSend",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compila, Envia Programa al Ladrillo y lo Ejecuta"), 6},
     {nullptr, nullptr, nullptr, 0},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Conectar"), "Conect", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Iniciar Conexion con el Ladrillo"), 9},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Conectar"), "Conect",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Iniciar Conexion con el Ladrillo"), 9},
     {nullptr, nullptr, nullptr, 0},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor"), "Monitor", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor de Comunicacion para Aplicacion"), 10},
-    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Tester"), "Consola", QT_TRANSLATE_NOOP("tarvel::MainWindow", "Consola de prueba desde PC"), 12},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor"), "Monitor",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor de Comunicacion para Aplicacion"), 10},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Tester"), "Consola",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Consola de prueba desde PC"), 12},
 };
 
 // Example lists with a menu: list number, menu name, caption, item array name.
@@ -228,9 +243,9 @@ void MainWindow::buildMenus()
     // Hidden pop-up menus.
     grafoMenu_ = new QMenu("GrafoPopUp", this);
     grafoMenu_->setObjectName("mnuGrafo");
-    for (auto [name, caption] : {std::pair{"mnuGrafoEliminar", QT_TR_NOOP("Eliminar")}, {"mnuGrafoModificar", QT_TR_NOOP("Modificar")},
-                                 {"mnuGrafoReemplazar", QT_TR_NOOP("Reemplazar")}, {"mnuGrafoInsert", QT_TR_NOOP("Insertar")},
-                                 {"mnuGrafoInsEsp", QT_TR_NOOP("Insertar Espacio")}})
+    for (auto [name, caption] : {std::pair {"mnuGrafoEliminar", QT_TR_NOOP("Eliminar")},
+             {"mnuGrafoModificar", QT_TR_NOOP("Modificar")}, {"mnuGrafoReemplazar", QT_TR_NOOP("Reemplazar")},
+             {"mnuGrafoInsert", QT_TR_NOOP("Insertar")}, {"mnuGrafoInsEsp", QT_TR_NOOP("Insertar Espacio")}})
         grafoMenu_->addAction(action(name, tr(caption), [this] { notYetAvailable(); }));
     grafoMenu_->addSeparator()->setObjectName("mnuSep2");
     grafoMenu_->addAction(action("mnuGrafoAyuda", tr("Ayuda"), [this] { showQuickHelp(canvas_->selectedCell()); }));
@@ -240,8 +255,9 @@ void MainWindow::buildMenus()
     subs->addAction(action("mnuSubsModificar", tr("Cambiar Nombre"), [] {}));
     auto* tour = new QMenu("OpcionesTour", this);
     tour->setObjectName("mnuTourOptions");
-    for (auto [name, caption] : {std::pair{"mnuEndTour", QT_TR_NOOP("Terminar Recorrido")}, {"mnuLuzOn", QT_TR_NOOP("Encender Luz")},
-                                 {"mnuLuzOff", QT_TR_NOOP("Apagar Luz")}, {"mnuCont", QT_TR_NOOP("Continuar")}})
+    for (auto [name, caption] :
+        {std::pair {"mnuEndTour", QT_TR_NOOP("Terminar Recorrido")}, {"mnuLuzOn", QT_TR_NOOP("Encender Luz")},
+            {"mnuLuzOff", QT_TR_NOOP("Apagar Luz")}, {"mnuCont", QT_TR_NOOP("Continuar")}})
         tour->addAction(action(name, tr(caption), [] {}));
     for (const auto& menuText : kExampleMenus) {
         auto* menu = new QMenu(menuText.caption, this);
@@ -492,7 +508,8 @@ bool MainWindow::askToSaveChanges()
 {
     if (!ws_.editor.programDirty)
         return true;
-    const int answer = message({cp(tr("Desea Guardar los Cambios Realizados en el Programa?")), "Aviso", MessageIcon::Question}, true);
+    const int answer = message(
+        {cp(tr("Desea Guardar los Cambios Realizados en el Programa?")), "Aviso", MessageIcon::Question}, true);
     if (answer == QMessageBox::Yes)
         SaveProgram(true);
     return true;
@@ -572,8 +589,8 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
         if (ws_.programPath.size() > 3)
             ws_.programPath = withGtfExtension(ws_.programPath);
         const QString proposed = QFileInfo(fromNativePath(ws_.programPath)).fileName();
-        const QString chosen = QFileDialog::getOpenFileName(this, tr("Abrir Programa Grafico"), QDir::home().filePath(proposed),
-                                                            tr("Archivos de Lenguaje Grafico (*.gtf)"));
+        const QString chosen = QFileDialog::getOpenFileName(this, tr("Abrir Programa Grafico"),
+            QDir::home().filePath(proposed), tr("Archivos de Lenguaje Grafico (*.gtf)"));
         if (chosen.isEmpty())
             return false;
         path = nativePath(chosen);

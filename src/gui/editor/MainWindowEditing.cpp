@@ -114,8 +114,8 @@ void MainWindow::openElementDialog(DialogId id, const QString& title)
     auto rules = makeDialogRules(id);
     if (!rules) {
         endModify();
-        message({cp(tr("El dialogo de este elemento todavia no esta disponible en esta version de Tarvel Lab.")), "Aviso",
-                 MessageIcon::Information});
+        message({cp(tr("El dialogo de este elemento todavia no esta disponible en esta version de Tarvel Lab.")),
+            "Aviso", MessageIcon::Information});
         return;
     }
     auto* dialog = new ElementDialog(std::move(rules), ws_, title, this);
@@ -173,9 +173,10 @@ void MainWindow::applyEdit(const EditOutcome& outcome)
     if (outcome.pendingEnded)
         showEditorMode();
     if (outcome.askDeleteSubroutine) {
-        const UserMessage question{cp(tr("Al Borrar el Inicio de la Subrutina Perdera Todo el Contenido de la Misma!\r\n"
-                                      "Desea Borrar la Subrutina?")),
-                                   "Aviso", MessageIcon::Warning};
+        const UserMessage question {
+            cp(tr("Al Borrar el Inicio de la Subrutina Perdera Todo el Contenido de la Misma!\r\n"
+                  "Desea Borrar la Subrutina?")),
+            "Aviso", MessageIcon::Warning};
         if (message(question, true) == QMessageBox::Yes)
             applyEdit(ws_.programEditor.deleteSubroutine(ws_.store.activeSequence));
     }

@@ -67,7 +67,8 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
                        state_.leds[std::size_t(i)] ? tr("Encendido") : tr("Apagado"));
         });
         lightRow->addWidget(b);
-        leds_[i] = makeShape(lights, qPrintable(QStringLiteral("shpLeds_%1").arg(i)), tr("Estado del LED %1").arg(letter));
+        leds_[i]
+            = makeShape(lights, qPrintable(QStringLiteral("shpLeds_%1").arg(i)), tr("Estado del LED %1").arg(letter));
         lightRow->addWidget(leds_[i]);
     }
     lightRow->addSpacing(16);
@@ -97,7 +98,8 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
     volumeText_->setMinimumWidth(40);
     toneGrid->addWidget(volumeText_, 1, 3);
     // The percentage follows the slider when it is let go (or moved with the keyboard).
-    connect(volume_, &QSlider::sliderReleased, this, [this] { volumeText_->setText(uiText(volumeText(volume_->value()))); });
+    connect(volume_, &QSlider::sliderReleased, this,
+        [this] { volumeText_->setText(uiText(volumeText(volume_->value()))); });
     connect(volume_, &QSlider::valueChanged, this, [this](int v) {
         if (!volume_->isSliderDown())
             volumeText_->setText(uiText(volumeText(v)));
@@ -177,7 +179,8 @@ QWidget* ConsoleWindow::motorColumn(const QString& title, const char* adv, const
 {
     auto* box = new QGroupBox(title, this);
     auto* column = new QVBoxLayout(box);
-    for (auto [name, caption, control] : {std::tuple{adv, QT_TR_NOOP("Avanzar"), a}, {stop, QT_TR_NOOP("Detener"), s}, {rev, QT_TR_NOOP("Retroceder"), r}}) {
+    for (auto [name, caption, control] : {std::tuple {adv, QT_TR_NOOP("Avanzar"), a}, {stop, QT_TR_NOOP("Detener"), s},
+             {rev, QT_TR_NOOP("Retroceder"), r}}) {
         auto* b = button(box, name, tr(caption));
         b->setAccessibleDescription(tr("Motor %1").arg(title));
         connect(b, &QPushButton::clicked, this, [this, control] { send(consoleMotor(state_, control)); });

@@ -158,9 +158,12 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     auto* upCount = new UpDown("UpDownCountTO", 0, 20000, 100, countTimeout_, this);
     upCount->setValue(p.countTimeout);
     sl->addRow(tr("Fuente de Referencia de estado Iluminado"), lightSource_);
-    sl->addRow(tr("Nivel de Luz para Reportar Estado Iluminado"), row(sensores, lightLevel_, upLight_, tr("(0 a 245)")));
-    sl->addRow(tr("Tiempo de TimeOut para Esperas de Sensores (0 es Infinito)"), row(sensores, senseTimeout_, upSense, tr("mSegs")));
-    sl->addRow(tr("Tiempo de TimeOut para Conteo de Pulsos (Entradas)"), row(sensores, countTimeout_, upCount, tr("mSegs")));
+    sl->addRow(
+        tr("Nivel de Luz para Reportar Estado Iluminado"), row(sensores, lightLevel_, upLight_, tr("(0 a 245)")));
+    sl->addRow(tr("Tiempo de TimeOut para Esperas de Sensores (0 es Infinito)"),
+        row(sensores, senseTimeout_, upSense, tr("mSegs")));
+    sl->addRow(
+        tr("Tiempo de TimeOut para Conteo de Pulsos (Entradas)"), row(sensores, countTimeout_, upCount, tr("mSegs")));
     tabs_->addTab(sensores, tr("Sensores"));
 
     // Comunicaciones
@@ -207,7 +210,8 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     storeSources_->setObjectName("chkStoreScrFile");
     storeSources_->setChecked(form.storeSourceFiles);
     kl->addWidget(storeSources_);
-    showEmptyIcons_ = new QCheckBox(tr("Avisar si se usan Iconos de Programacion (Grafos) sin Codigo Relacionado"), compi);
+    showEmptyIcons_
+        = new QCheckBox(tr("Avisar si se usan Iconos de Programacion (Grafos) sin Codigo Relacionado"), compi);
     showEmptyIcons_->setObjectName("chkShowEmptyIcons");
     showEmptyIcons_->setChecked(ws_.settings.warnUncodedIcons);
     kl->addWidget(showEmptyIcons_);

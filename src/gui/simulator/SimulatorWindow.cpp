@@ -94,7 +94,8 @@ void SimulatorWindow::buildControls()
     auto* runButton = button("cmdEjecutar", tr("Ejecutar"), tr("Ejecutar o continuar el programa (F5)"), this);
     auto* pauseButton = button("cmdPausa", tr("Pausa"), tr("Detener el tiempo (F6)"), this);
     auto* stepButton = button("cmdPaso", tr("Paso"), tr("Ejecutar una instruccion (F10)"), this);
-    auto* elementButton = button("cmdPasoBloque", tr("Paso Bloque"), tr("Ejecutar hasta el bloque siguiente (F11)"), this);
+    auto* elementButton
+        = button("cmdPasoBloque", tr("Paso Bloque"), tr("Ejecutar hasta el bloque siguiente (F11)"), this);
     auto* resetButton =
         button("cmdReiniciarPosicion", tr("Reiniciar Posicion"), tr("Volver el robot a su lugar de partida"), this);
     connect(runButton, &QPushButton::clicked, this, [this] { run(); });
@@ -219,7 +220,8 @@ void SimulatorWindow::buildControls()
     inputLayout->addLayout(remote);
     auto* clap = button("cmdAplauso", tr("Aplaudir"), tr("Un aplauso frente al microfono"), inputs);
     connect(clap, &QPushButton::clicked, this, [this] { ws_.simulation.clap(); });
-    auto* touch = button("cmdTocar", tr("Tocar"), tr("Apretar el sensor de tacto mientras se mantiene el boton"), inputs);
+    auto* touch
+        = button("cmdTocar", tr("Tocar"), tr("Apretar el sensor de tacto mientras se mantiene el boton"), inputs);
     connect(touch, &QPushButton::pressed, this, [this] { ws_.simulation.holdTouch(true); });
     connect(touch, &QPushButton::released, this, [this] { ws_.simulation.holdTouch(false); });
     inputLayout->addWidget(clap);

@@ -56,7 +56,8 @@ bool TourWindow::ask(const UserMessage& m)
 {
     if (askOkCancel)
         return askOkCancel(m);
-    QMessageBox box(QMessageBox::Information, uiText(m.title), uiText(m.text), QMessageBox::Ok | QMessageBox::Cancel, this);
+    QMessageBox box(
+        QMessageBox::Information, uiText(m.title), uiText(m.text), QMessageBox::Ok | QMessageBox::Cancel, this);
     return box.exec() == QMessageBox::Ok;
 }
 
