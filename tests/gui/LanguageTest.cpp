@@ -396,10 +396,10 @@ private slots:
                 expect(rules->view.title);
                 if (!rules->view.quickHelp.empty() && uiComposed(rules->view.quickHelp) == qs(rules->view.quickHelp))
                     missing << qs(rules->view.quickHelp);
-                for (const ControlSpec& spec : rules->controls()) {
-                    expect(spec.caption);
-                    expect(spec.tooltip);
-                    for (const PickerItem& word : spec.items)
+                for (const ControlSpec& control : rules->controls()) {
+                    expect(control.caption);
+                    expect(control.tooltip);
+                    for (const PickerItem& word : control.items)
                         expect(word.word);
                 }
                 for (const ControlState& state : rules->view.controls)
