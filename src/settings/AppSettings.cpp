@@ -59,7 +59,7 @@ std::optional<AppSettings> parseConfig(const std::string& bytes)
     if (bytes.size() < 3 || bytes[0] == '0')
         return std::nullopt;
     std::vector<std::string> lines = splitLines(bytes);
-    lines.resize(std::max<std::size_t>(lines.size(), 8));
+    lines.resize(std::max<std::size_t>(lines.size(), 9));
     AppSettings s;
     s.comPort = firstDigit(lines[1]);
     s.warnUncodedIcons = firstDigit(lines[2]) == 1;
@@ -68,6 +68,8 @@ std::optional<AppSettings> parseConfig(const std::string& bytes)
     s.dontShowFlags = wholeNumber(lines[5]);
     s.libraryPath = cp1252ToUtf8(lines[6]); // the file is Windows-1252 text; the path is the system's bytes
     s.useSimulatedBrick = firstDigit(lines[7]) == 1;
+    // Any other value is the interface's own language.
+    s.language = firstDigit(lines[8]) == 1 ? InterfaceLanguage::English : InterfaceLanguage::Spanish;
     return s;
 }
 
@@ -76,7 +78,8 @@ std::string configText(const AppSettings& s)
     auto flag = [](bool b) { return b ? "1" : "0"; };
     return std::string("1\r\n") + std::to_string(s.comPort) + "\r\n" + flag(s.warnUncodedIcons) + "\r\n" +
            flag(s.storeSourceFiles) + "\r\n" + flag(s.interfaceMode) + "\r\n" + std::to_string(s.dontShowFlags) +
-           "\r\n" + utf8ToCp1252(s.libraryPath) + "\r\n" + flag(s.useSimulatedBrick) + "\r\n";
+           "\r\n" + utf8ToCp1252(s.libraryPath) + "\r\n" + flag(s.useSimulatedBrick) + "\r\n" +
+           flag(s.language == InterfaceLanguage::English) + "\r\n";
 }
 
 std::string storeConfig(const std::string& path, const AppSettings& settings)

@@ -1,9 +1,13 @@
 #pragma once
-// The application's settings file, Config.txt: seven lines, and an eighth for the simulated brick.
+// The application's settings file, Config.txt: seven lines, an eighth for the simulated brick and a
+// ninth for the interface's language.
 #include <optional>
 #include <string>
 
 namespace tarvel {
+
+// The interface's language. Spanish is the interface's own; English is a translation of it.
+enum class InterfaceLanguage { Spanish = 0, English = 1 };
 
 struct AppSettings {
     int comPort = 1;
@@ -13,6 +17,7 @@ struct AppSettings {
     int dontShowFlags = 0;
     std::string libraryPath;
     bool useSimulatedBrick = false; // line 8; readers of the seven-line format ignore it
+    InterfaceLanguage language = InterfaceLanguage::Spanish; // line 9: "0" Spanish, "1" English
     // Not stored:
     bool autoConnect = false;
     bool syntaxAssistantOff = false;

@@ -38,6 +38,7 @@ SettingsForm loadSettingsForm(const ProgramSettings& p, const AppSettings& a)
     f.comPortItem = std::clamp(a.comPort - 1, 0, 3);
     f.autoConnect = a.autoConnect;
     f.useSimulatedBrick = a.useSimulatedBrick;
+    f.languageItem = a.language == InterfaceLanguage::English ? 1 : 0;
     f.storeSourceFiles = a.storeSourceFiles;
     setSteering(f, p.directionMode == 1);
     return f;
@@ -67,6 +68,7 @@ void applySettingsForm(const SettingsForm& f, ProgramSettings& p, AppSettings& a
     a.comPort = f.comPortItem + 1;
     a.storeSourceFiles = f.storeSourceFiles;
     a.autoConnect = f.autoConnect;
+    a.language = f.languageItem == 1 ? InterfaceLanguage::English : InterfaceLanguage::Spanish;
 }
 
 } // namespace tarvel

@@ -19,6 +19,7 @@ struct SettingsForm {
     int comPortItem = 0;
     bool autoConnect = false;
     bool useSimulatedBrick = false;
+    int languageItem = 0; // 0 Spanish, 1 English; applies at the next start
     std::string appId;
     bool storeSourceFiles = false;
     std::string libraryPath;
@@ -32,7 +33,7 @@ std::pair<std::string, std::string> steeringNames(bool steering);
 void setSteering(SettingsForm& form, bool steering);
 // A typed number: non-numeric text is 0; a decimal part is rounded (halves to even).
 int dialogNumber(const std::string& text);
-// OK, steps 1 to 4: the form's values into the settings.
+// OK, steps 1 to 4, and the interface's language: the form's values into the settings.
 void applySettingsForm(const SettingsForm& form, ProgramSettings& program, AppSettings& app);
 
 } // namespace tarvel

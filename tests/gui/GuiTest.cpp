@@ -43,7 +43,7 @@ private slots:
     void startUpWithoutConfig()
     {
         Session s;
-        QCOMPARE(s.config(), QString("1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n%1\r\n0\r\n")
+        QCOMPARE(s.config(), QString("1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n%1\r\n0\r\n0\r\n")
                                  .arg(QString::fromStdString(s.workspace->defaultLibraryPath())));
         QVERIFY(s.window->findChild<QWidget*>("formWelcome"));
         QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Mi Programa.gtf"));
@@ -250,7 +250,7 @@ private slots:
         QCOMPARE(int(s.workspace->store.recordAt(0, 1).option), 14);
         QCOMPARE(int(s.workspace->store.recordAt(0, 2).option), 14);
         QVERIFY(s.config() != before); // the communication change rewrote the file
-        QVERIFY(s.config().endsWith("\r\n1\r\n"));
+        QVERIFY(s.config().endsWith("\r\n1\r\n0\r\n")); // the simulated brick, then the language
         QVERIFY(s.workspace->usingSimulatedBrick());
         QCOMPARE(s.window->panelText(1), QString("SIM"));
 

@@ -37,11 +37,34 @@ TEST(AppSettings, ParsesTheSevenLinesAndTheSimulatorLine)
 TEST(AppSettings, WritesWhatItReads)
 {
     AppSettings s = defaultAppSettings("/app/Clib_J2A1_USB0.LIB");
-    EXPECT_EQ(configText(s), "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n/app/Clib_J2A1_USB0.LIB\r\n0\r\n");
+    EXPECT_EQ(configText(s), "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n/app/Clib_J2A1_USB0.LIB\r\n0\r\n0\r\n");
     s.dontShowFlags = 1;
     s.useSimulatedBrick = true;
     s.comPort = 4;
     EXPECT_EQ(parseConfig(configText(s)), s);
+}
+
+TEST(AppSettings, TheLanguageIsTheNinthLineAndSpanishUnlessItSaysEnglish)
+{
+    const std::string eight = "1\r\n2\r\n1\r\n0\r\n1\r\n0\r\n/libs/X.LIB\r\n1\r\n";
+    EXPECT_EQ(parseConfig(eight)->language, InterfaceLanguage::Spanish); // files of older writers
+    EXPECT_EQ(parseConfig(eight + "1\r\n")->language, InterfaceLanguage::English);
+    for (const char* other : {"0", "2", "en", "", " 1"})
+        EXPECT_EQ(parseConfig(eight + other + "\r\n")->language, InterfaceLanguage::Spanish) << other;
+    // A file without line ends between the last lines still counts its lines.
+    EXPECT_EQ(parseConfig("1\n1\n1\n0\n0\n0\nL\n0\n1")->language, InterfaceLanguage::English);
+
+    // The language is one line more: the first eight lines, which the readers of the seven-line
+    // format and of the simulated brick's line read, are the same in both languages.
+    AppSettings s = defaultAppSettings("/app/L.LIB");
+    s.useSimulatedBrick = true;
+    const std::string spanish = configText(s);
+    s.language = InterfaceLanguage::English;
+    const std::string english = configText(s);
+    EXPECT_EQ(spanish.substr(0, spanish.size() - 3), english.substr(0, english.size() - 3));
+    EXPECT_EQ(spanish.substr(spanish.size() - 3), "0\r\n");
+    EXPECT_EQ(english.substr(english.size() - 3), "1\r\n");
+    EXPECT_EQ(parseConfig(english), s);
 }
 
 TEST(AppSettings, StartUpCreatesOrReplacesAnInvalidFile)
@@ -54,7 +77,7 @@ TEST(AppSettings, StartUpCreatesOrReplacesAnInvalidFile)
     EXPECT_TRUE(load.error.empty());
     std::string bytes;
     ASSERT_TRUE(readWholeFile(path, bytes));
-    EXPECT_EQ(bytes, "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n/app/L.LIB\r\n0\r\n");
+    EXPECT_EQ(bytes, "1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n/app/L.LIB\r\n0\r\n0\r\n");
 
     writeFileReplacing(path, "0\r\n4\r\n");
     load = loadOrCreateConfig(path, "/app/L.LIB");

@@ -62,3 +62,18 @@ TEST(SettingsForm, WhatOkStores)
     EXPECT_EQ(p.lightThreshold, 255);
     EXPECT_EQ(dialogNumber(" 42 "), 42);
 }
+
+TEST(SettingsForm, TheLanguageChoice)
+{
+    ProgramSettings p;
+    AppSettings a;
+    SettingsForm f = loadSettingsForm(p, a);
+    EXPECT_EQ(f.languageItem, 0); // Spanish unless chosen
+    f.languageItem = 1;
+    applySettingsForm(f, p, a);
+    EXPECT_EQ(a.language, InterfaceLanguage::English);
+    EXPECT_EQ(loadSettingsForm(p, a).languageItem, 1);
+    f.languageItem = 0;
+    applySettingsForm(f, p, a);
+    EXPECT_EQ(a.language, InterfaceLanguage::Spanish);
+}

@@ -1,6 +1,7 @@
 #include "gui/app/InfoWindows.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "workspace/Workspace.h"
 #include "compiler/LibraryLoader.h"
 #include "gui/editor/IconStore.h"
@@ -57,16 +58,16 @@ WelcomeWindow::WelcomeWindow(Workspace& workspace, QWidget* parent)
     : TransientWindow(parent)
     , ws_(workspace)
 {
-    setUpWindow(this, "formWelcome", "Bienvenido a Tarvel Lab");
+    setUpWindow(this, "formWelcome", tr("Bienvenido a Tarvel Lab"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(introPicture(this));
-    auto* text = new QLabel("Dibuje su programa con los botones de la izquierda, o abra un ejemplo con los "
-                            "dibujos de la derecha.\nSin robot conectado puede usar el Ladrillo Simulado "
-                            "(menu Conexion).",
+    auto* text = new QLabel(tr("Dibuje su programa con los botones de la izquierda, o abra un ejemplo con los "
+                               "dibujos de la derecha.\nSin robot conectado puede usar el Ladrillo Simulado "
+                               "(menu Conexion)."),
                             this);
     text->setWordWrap(true);
     layout->addWidget(text);
-    dontShow_ = new QCheckBox("No volver a mostrar esta pantalla", this);
+    dontShow_ = new QCheckBox(tr("No volver a mostrar esta pantalla"), this);
     dontShow_->setObjectName("chkDontShow");
     connect(dontShow_, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
@@ -75,7 +76,7 @@ WelcomeWindow::WelcomeWindow(Workspace& workspace, QWidget* parent)
             ws_.settings.dontShowFlags &= ~kDontShowWelcome;
     });
     layout->addWidget(dontShow_);
-    auto* accept = new QPushButton("Aceptar", this);
+    auto* accept = new QPushButton(tr("Aceptar"), this);
     accept->setObjectName("CmdAccept");
     accept->setDefault(true);
     connect(accept, &QPushButton::clicked, this, &WelcomeWindow::accept);
@@ -95,21 +96,21 @@ void WelcomeWindow::accept()
 AboutWindow::AboutWindow(Workspace& workspace, QWidget* parent)
     : TransientWindow(parent)
 {
-    setUpWindow(this, "formAbout", "Acerca de Tarvel Lab");
+    setUpWindow(this, "formAbout", tr("Acerca de Tarvel Lab"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(introPicture(this));
-    auto* info = new QLabel(qs(libraryInformationText(workspace.library)).replace("\r\n", "\n"), this);
+    auto* info = new QLabel(uiText(libraryInformationText(workspace.library)).replace("\r\n", "\n"), this);
     info->setObjectName("lblInfo");
     info->setFont(QFont("DejaVu Sans Mono"));
     info->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(info);
-    addCloseButton(this, layout, "cmdOk", "Aceptar");
+    addCloseButton(this, layout, "cmdOk", tr("Aceptar"));
 }
 
 AppHelpWindow::AppHelpWindow(Workspace& workspace, QWidget* parent)
     : QDialog(parent)
 {
-    setUpWindow(this, "formAppHelp", "Ayuda Relacionada");
+    setUpWindow(this, "formAppHelp", tr("Ayuda Relacionada"));
     resize(520, 380);
     auto* layout = new QVBoxLayout(this);
     auto* text = new QPlainTextEdit(this);
@@ -117,14 +118,14 @@ AppHelpWindow::AppHelpWindow(Workspace& workspace, QWidget* parent)
     text->setReadOnly(true);
     text->setPlainText(qs(workspace.programHelpText).replace("\r\n", "\n"));
     layout->addWidget(text);
-    addCloseButton(this, layout, "cmdClose", "Cerrar Ayuda");
+    addCloseButton(this, layout, "cmdClose", tr("Cerrar Ayuda"));
 }
 
 QuickHelpWindow::QuickHelpWindow(const QString& text, const QPixmap& picture, const QString& pictureName,
                                  QWidget* parent)
     : TransientWindow(parent)
 {
-    setUpWindow(this, "formMenuQuickHelp", "Ayuda Rapida");
+    setUpWindow(this, "formMenuQuickHelp", tr("Ayuda Rapida"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
     auto* image = new QLabel(this);
@@ -141,7 +142,7 @@ QuickHelpWindow::QuickHelpWindow(const QString& text, const QPixmap& picture, co
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(label, 1);
     layout->addLayout(row);
-    addCloseButton(this, layout, "cmdOk", "Cerrar")->setDefault(true);
+    addCloseButton(this, layout, "cmdOk", tr("Cerrar"))->setDefault(true);
 }
 
 } // namespace tarvel

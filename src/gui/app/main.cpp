@@ -1,5 +1,6 @@
 // Tarvel Lab: the desktop program.
 #include "gui/app/AppFolder.h"
+#include "gui/app/Translation.h"
 #include "workspace/Workspace.h"
 #include "gui/editor/MainWindow.h"
 #include "model/Cp1252.h"
@@ -15,19 +16,27 @@ int main(int argc, char** argv)
     // No display name: it would be appended to every window title ("... — Tarvel Lab").
     QApplication::setApplicationName("tarvel-lab");
     QApplication::setOrganizationName("tarvel-lab");
+    tarvel::installConfiguredLanguage(app, tarvel::applicationFolder()); // before any text is made
 
     QCommandLineParser parser;
-    parser.setApplicationDescription("Tarvel Lab: programas de flujo para el Ladrillo");
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Tarvel Lab: programas de flujo para el Ladrillo"));
     parser.addHelpOption();
-    QCommandLineOption simulated("simulated-brick", "Usa el Ladrillo simulado.");
+    QCommandLineOption simulated("simulated-brick", QCoreApplication::translate("main", "Usa el Ladrillo simulado."));
     parser.addOption(simulated);
-    QCommandLineOption screenshot("screenshot", "Guarda una imagen de la ventana principal y termina.", "archivo");
+    QCommandLineOption screenshot("screenshot",
+        QCoreApplication::translate("main", "Guarda una imagen de la ventana principal y termina."),
+        QCoreApplication::translate("main", "archivo"));
     parser.addOption(screenshot);
-    QCommandLineOption settingsShot("screenshot-settings", "Guarda una imagen de la configuracion y termina.", "archivo");
+    QCommandLineOption settingsShot("screenshot-settings",
+        QCoreApplication::translate("main", "Guarda una imagen de la configuracion y termina."),
+        QCoreApplication::translate("main", "archivo"));
     parser.addOption(settingsShot);
-    QCommandLineOption quit("quit-after-start", "Termina en cuanto la ventana principal esta lista (mediciones).");
+    QCommandLineOption quit("quit-after-start",
+        QCoreApplication::translate("main", "Termina en cuanto la ventana principal esta lista (mediciones)."));
     parser.addOption(quit);
-    parser.addPositionalArgument("programa", "Programa (.gtf) para abrir al iniciar.");
+    parser.addPositionalArgument(QCoreApplication::translate("main", "programa"),
+        QCoreApplication::translate("main", "Programa (.gtf) para abrir al iniciar."));
     parser.process(app);
 
     tarvel::Workspace workspace(tarvel::applicationFolder().toStdString());

@@ -2,6 +2,7 @@
 
 #include "compiler/SourceHighlight.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/build/SourceCodeEdit.h"
 #include "gui/editor/IconStore.h"
 #include "model/TextFile.h"
@@ -29,7 +30,7 @@ namespace tarvel {
 
 namespace {
 
-const char* const kFilter = "Archivos Fuente de Bajo Nivel (*.src)";
+const char* const kFilter = QT_TRANSLATE_NOOP("tarvel::FormEditSource", "Archivos Fuente de Bajo Nivel (*.src)");
 constexpr qint64 kLargestSource = 1 << 20; // a source file of the brick is a few kilobytes
 
 std::filesystem::path filePath(const QString& path)
@@ -45,27 +46,28 @@ FormEditSource::FormEditSource(Workspace& workspace, QWidget* mainWindow)
     , mainWindow_(mainWindow)
 {
     setObjectName("formEditSource");
-    setWindowTitle("Ver y Editar Codigo Fuente");
+    setWindowTitle(tr("Ver y Editar Codigo Fuente"));
 
     toolbar_ = new QToolBar("Toolbar1", this);
     toolbar_->setObjectName("Toolbar1");
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setIconSize(QSize(24, 24));
-    tool("New", "  Nuevo", "Borrar el Texto", 1, &FormEditSource::newText)->setShortcut(QKeySequence::New);
-    tool("Open", "Abrir", "Abrir un Programa en Lenguaje Fuente", 2, &FormEditSource::openFile)
+    tool("New", tr("  Nuevo"), tr("Borrar el Texto"), 1, &FormEditSource::newText)->setShortcut(QKeySequence::New);
+    tool("Open", tr("Abrir"), tr("Abrir un Programa en Lenguaje Fuente"), 2, &FormEditSource::openFile)
         ->setShortcut(QKeySequence::Open);
-    tool("Save", "  Guardar", "Guardar el Programa en Lenguaje Fuente", 3, &FormEditSource::saveFile)
+    tool("Save", tr("  Guardar"), tr("Guardar el Programa en Lenguaje Fuente"), 3, &FormEditSource::saveFile)
         ->setShortcut(QKeySequence::Save);
     toolbar_->addSeparator();
-    tool("Run", "Ejecutar", "Ejecutar el Programa Guardado en el Ladrillo", 11, &FormEditSource::runProgram);
-    tool("Compi", "Compilar", "Generar el Codigo del Texto", 4, &FormEditSource::compile)->setShortcut(Qt::Key_F5);
-    tool("Send", "Grabar ", "Envia el Ultimo Codigo Generado al Ladrillo", 5, &FormEditSource::send);
-    tool("CompiSend", "CompiGraba", "Genera el Codigo, lo Envia al Ladrillo y lo Ejecuta", 6,
+    tool("Run", tr("Ejecutar"), tr("Ejecutar el Programa Guardado en el Ladrillo"), 11, &FormEditSource::runProgram);
+    tool("Compi", tr("Compilar"), tr("Generar el Codigo del Texto"), 4, &FormEditSource::compile)
+        ->setShortcut(Qt::Key_F5);
+    tool("Send", tr("Grabar "), tr("Envia el Ultimo Codigo Generado al Ladrillo"), 5, &FormEditSource::send);
+    tool("CompiSend", tr("CompiGraba"), tr("Genera el Codigo, lo Envia al Ladrillo y lo Ejecuta"), 6,
          &FormEditSource::compileSend);
 
     rtxtSource_ = new SourceCodeEdit(this);
     rtxtSource_->setObjectName("rtxtSource");
-    rtxtSource_->setAccessibleName("Codigo Fuente");
+    rtxtSource_->setAccessibleName(tr("Codigo Fuente"));
     highlighter_ = new SourceHighlighter(rtxtSource_->document(), libraryMnemonics(ws_.library));
     connect(rtxtSource_->document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
         if (modified) { // the lines no longer are the translation's
@@ -75,14 +77,14 @@ FormEditSource::FormEditSource(Workspace& workspace, QWidget* mainWindow)
     });
     txtDebug_ = new QPlainTextEdit(this);
     txtDebug_->setObjectName("txtDebug");
-    txtDebug_->setAccessibleName("Mensajes del compilador");
-    txtDebug_->setToolTip("Doble click en un mensaje: ir a su linea");
+    txtDebug_->setAccessibleName(tr("Mensajes del compilador"));
+    txtDebug_->setToolTip(tr("Doble click en un mensaje: ir a su linea"));
     txtDebug_->setReadOnly(true);
     txtDebug_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtDebug_->viewport()->installEventFilter(this);
-    lblErrores_ = new QLabel("Errores", this);
+    lblErrores_ = new QLabel(tr("Errores"), this);
     lblErrores_->setObjectName("lblErrores");
-    lblProgSize_ = new QLabel("Memoria: ----", this);
+    lblProgSize_ = new QLabel(tr("Memoria: ----"), this);
     lblProgSize_->setObjectName("lblProgSize");
 
     auto* messages = new QWidget(this);
@@ -126,7 +128,7 @@ void FormEditSource::openEditor()
 {
     mayClose_ = true;
     loadGenerated();
-    lblErrores_->setText("Errores");
+    lblErrores_->setText(tr("Errores"));
     if (mainWindow_) {
         const QRect main = mainWindow_->geometry();
         move(main.left() + (main.width() - width()) / 2, main.top() + int(main.height() / 2 - height() / 1.7));
@@ -212,20 +214,20 @@ QString FormEditSource::dialogStart() const
 
 void FormEditSource::openFile()
 {
-    const QString title = "Abrir Programa en Lenguaje Fuente";
+    const QString title = tr("Abrir Programa en Lenguaje Fuente");
     const QString path = chooseOpenFile ? chooseOpenFile(title, dialogStart())
-                                        : QFileDialog::getOpenFileName(this, title, dialogStart(), kFilter);
+                                        : QFileDialog::getOpenFileName(this, title, dialogStart(), tr(kFilter));
     if (path.isEmpty())
         return;
     sourceFilePath_ = path;
     std::string bytes;
     if (QFileInfo(path).size() > kLargestSource) {
-        message({"El archivo " + cp(path) + " es demasiado grande para ser un programa en lenguaje fuente.", "Error",
-                 MessageIcon::Critical});
+        message({cp(tr("El archivo %1 es demasiado grande para ser un programa en lenguaje fuente.").arg(path)),
+            "Error", MessageIcon::Critical});
         return;
     }
     if (!readWholeFile(filePath(path), bytes)) {
-        message({"No se Pudo Abrir el Archivo " + cp(path), "Error", MessageIcon::Critical});
+        message({cp(tr("No se Pudo Abrir el Archivo %1").arg(path)), "Error", MessageIcon::Critical});
         return;
     }
     rtxtSource_->setPlainText(qs(editorTextOfFile(bytes)));
@@ -234,9 +236,9 @@ void FormEditSource::openFile()
 
 void FormEditSource::saveFile()
 {
-    const QString title = "Guardar Programa en Lenguaje Fuente";
+    const QString title = tr("Guardar Programa en Lenguaje Fuente");
     QString path = chooseSaveFile ? chooseSaveFile(title, dialogStart())
-                                  : QFileDialog::getSaveFileName(this, title, dialogStart(), kFilter);
+                                  : QFileDialog::getSaveFileName(this, title, dialogStart(), tr(kFilter));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -249,8 +251,8 @@ void FormEditSource::saveFile()
         return;
     }
     if (qs(editorTextFromSource(bytes)) != text)
-        message({"Algunos caracteres del texto no existen en los archivos fuente y se guardaron como \"?\".", "Aviso",
-                 MessageIcon::Warning});
+        message({cp(tr("Algunos caracteres del texto no existen en los archivos fuente y se guardaron como \"?\".")),
+            "Aviso", MessageIcon::Warning});
 }
 
 void FormEditSource::runProgram()
@@ -296,12 +298,13 @@ void FormEditSource::build(int buildMode, bool results)
 
 void FormEditSource::showResults()
 {
-    QString list = qs(editorTextFromSource(ws_.assembler.assemblyErrorsText));
+    // Each message keeps its line number first: a double click still finds the line.
+    QString list = uiComposed(editorTextFromSource(ws_.assembler.assemblyErrorsText));
     if (list.endsWith('\n'))
         list.chop(1); // one line per message, no empty line after them
     txtDebug_->setPlainText(list);
-    lblErrores_->setText(qs(errorCountText(ws_.assembler.assemblyErrorCount)));
-    lblProgSize_->setText(qs(programSizeText(ws_.assembler.imageLength)));
+    lblErrores_->setText(uiText(errorCountText(ws_.assembler.assemblyErrorCount)));
+    lblProgSize_->setText(uiText(programSizeText(ws_.assembler.imageLength)));
 }
 
 void FormEditSource::setBusy(bool busy)
@@ -317,8 +320,8 @@ void FormEditSource::message(const UserMessage& m)
         messageBox(m);
         return;
     }
-    QMessageBox box(m.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning, qs(m.title),
-                    qs(m.text), QMessageBox::Ok, this);
+    QMessageBox box(m.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning, uiText(m.title),
+                    uiText(m.text), QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/build/FormScreenCompi.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/editor/IconStore.h"
 
 #include <QCloseEvent>
@@ -22,15 +23,15 @@ FormScreenCompi::FormScreenCompi(Workspace& workspace, QWidget* mainWindow, int 
     , sequence_(workspace, buildMode, std::move(editorText))
 {
     setObjectName("formScreenCompi");
-    setWindowTitle("Compilar/Grabar Programa");
+    setWindowTitle(tr("Compilar/Grabar Programa"));
 
     imgGrafo_ = new QLabel(this);
     imgGrafo_->setObjectName("imgGrafo");
     imgGrafo_->setPixmap(IconStore::pixmap("toolbar", "6", QSize(64, 64)));
-    imgGrafo_->setAccessibleName("Compilacion del programa");
+    imgGrafo_->setAccessibleName(tr("Compilacion del programa"));
     pBarCompi_ = new QProgressBar(this);
     pBarCompi_->setObjectName("pBarCompi");
-    pBarCompi_->setAccessibleName("Avance");
+    pBarCompi_->setAccessibleName(tr("Avance"));
     pBarCompi_->setTextVisible(false);
     lblConectStatus_ = new QLabel(this);
     lblConectStatus_->setObjectName("lblConectStatus");
@@ -43,10 +44,10 @@ FormScreenCompi::FormScreenCompi(Workspace& workspace, QWidget* mainWindow, int 
     lblError_->setStyleSheet("color: #b00000;");
     txtErrors_ = new QPlainTextEdit(this);
     txtErrors_->setObjectName("txtErrors");
-    txtErrors_->setAccessibleName("Mensajes del compilador");
+    txtErrors_->setAccessibleName(tr("Mensajes del compilador"));
     txtErrors_->setReadOnly(true);
     txtErrors_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    cmdExit_ = new QPushButton("Cerrar", this);
+    cmdExit_ = new QPushButton(tr("Cerrar"), this);
     cmdExit_->setObjectName("cmdExit");
     connect(cmdExit_, &QPushButton::clicked, this, &FormScreenCompi::pressExit);
 
@@ -108,16 +109,16 @@ void FormScreenCompi::step()
 void FormScreenCompi::showScreen()
 {
     const BuildScreen& s = sequence_.screen();
-    setWindowTitle(s.caption.empty() ? QStringLiteral("Compilar/Grabar Programa") : qs(s.caption));
-    lblConectStatus_->setText(qs(s.status));
+    setWindowTitle(s.caption.empty() ? tr("Compilar/Grabar Programa") : uiText(s.caption));
+    lblConectStatus_->setText(uiText(s.status));
     pBarCompi_->setRange(0, std::max(s.progressMax, 1));
     pBarCompi_->setValue(std::clamp(s.progress, 0, std::max(s.progressMax, 1)));
-    lblError_->setText(qs(s.errorSummary));
+    lblError_->setText(uiText(s.errorSummary));
     lblError_->setVisible(s.errorVisible);
     const bool grow = s.errorsVisible && !txtErrors_->isVisible();
     txtErrors_->setVisible(s.errorsVisible);
-    if (txtErrors_->toPlainText() != qs(s.errorsText))
-        txtErrors_->setPlainText(qs(s.errorsText));
+    if (const QString errors = uiComposed(s.errorsText); txtErrors_->toPlainText() != errors)
+        txtErrors_->setPlainText(errors);
     cmdExit_->setVisible(s.exitVisible);
     if (grow)
         resize(std::max(width(), 640), std::max(height(), 360));
@@ -130,7 +131,7 @@ void FormScreenCompi::showMessage(const UserMessage& m)
         return;
     }
     auto* box = new QMessageBox(m.icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                                qs(m.title), qs(m.text), QMessageBox::Ok, this);
+                                uiText(m.title), uiText(m.text), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open(); // the build waits for "Cerrar", not for this box
 }

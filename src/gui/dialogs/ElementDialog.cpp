@@ -2,6 +2,7 @@
 
 #include "editing/ProgramEditor.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/audio/TonePlayer.h"
 #include "gui/dialogs/ClosesOnDeactivation.h"
 #include "gui/dialogs/PictureComboBox.h"
@@ -87,7 +88,7 @@ ElementDialog::ElementDialog(std::unique_ptr<DialogRules> rules, Workspace& work
         row->setContentsMargins(0, 0, 0, 0);
         txtConst_ = new QLineEdit(entry);
         txtConst_->setObjectName("txtConst");
-        txtConst_->setAccessibleName("Constante");
+        txtConst_->setAccessibleName(tr("Constante"));
         txtConst_->setMaximumWidth(90);
         connect(txtConst_, &QLineEdit::textEdited, this, [this](const QString& text) {
             rules_->typeConstant(cp(text));
@@ -100,11 +101,11 @@ ElementDialog::ElementDialog(std::unique_ptr<DialogRules> rules, Workspace& work
         udConst_->setParent(entry);
         udConst_->setObjectName("UDConst");
         for (auto* b : udConst_->findChildren<QToolButton*>())
-            b->setAccessibleName(b->arrowType() == Qt::UpArrow ? "Aumentar Constante" : "Disminuir Constante");
+            b->setAccessibleName(b->arrowType() == Qt::UpArrow ? tr("Aumentar Constante") : tr("Disminuir Constante"));
         row->addWidget(txtConst_);
         row->addWidget(udConst_);
         row->addStretch();
-        constantCaption_ = new QLabel("Constante", this);
+        constantCaption_ = new QLabel(tr("Constante"), this);
         form->addRow(constantCaption_, entry);
     }
     right->addLayout(form);
@@ -115,10 +116,10 @@ ElementDialog::ElementDialog(std::unique_ptr<DialogRules> rules, Workspace& work
     right->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    ok_ = new QPushButton("Aceptar", this);
+    ok_ = new QPushButton(tr("Aceptar"), this);
     ok_->setObjectName("cmdOk");
     ok_->setDefault(true);
-    auto* cancel = new QPushButton("Cancelar", this);
+    auto* cancel = new QPushButton(tr("Cancelar"), this);
     cancel->setObjectName("cmdCancel");
     connect(ok_, &QPushButton::clicked, this, &ElementDialog::clickOk);
     connect(cancel, &QPushButton::clicked, this, &ElementDialog::clickCancel);
@@ -142,18 +143,18 @@ void ElementDialog::buildControls(QFormLayout* form)
         QWidget* widget = makeControl(design, c);
         widget->setObjectName(qs(design.name));
         if (!design.tooltip.empty())
-            widget->setToolTip(qs(design.tooltip));
+            widget->setToolTip(uiText(design.tooltip));
         QLabel* caption = nullptr;
         const bool framed = design.kind == ControlKind::Options || design.kind == ControlKind::Check;
         if (!design.caption.empty() && !framed) {
-            caption = new QLabel(qs(design.caption), this);
+            caption = new QLabel(uiText(design.caption), this);
             if (!design.captionName.empty())
                 caption->setObjectName(qs(design.captionName));
             caption->setBuddy(widget);
         }
         // Notes, buttons and single boxes say what they are by their own text.
         if (!design.caption.empty())
-            widget->setAccessibleName(qs(design.caption));
+            widget->setAccessibleName(uiText(design.caption));
         else if (design.kind != ControlKind::Note && design.kind != ControlKind::Button &&
                  design.kind != ControlKind::UpDown && !(framed && design.items.size() == 1))
             widget->setAccessibleName(qs(design.name));
@@ -190,10 +191,10 @@ QWidget* ElementDialog::makeControl(const ControlDesign& design, std::size_t c)
         auto* combo = new PictureComboBox(this);
         combo->setIconSize(QSize(48, 32));
         for (const PickerItem& item : design.items) {
-            combo->addItem(IconStore::picture("teclas", QString::number(item.picture)), qs(item.word));
+            combo->addItem(IconStore::picture("teclas", QString::number(item.picture)), uiText(item.word));
             const int i = combo->count() - 1;
-            combo->setItemData(i, qs(item.word), Qt::AccessibleTextRole);
-            combo->setItemData(i, qs(item.word), Qt::ToolTipRole);
+            combo->setItemData(i, uiText(item.word), Qt::AccessibleTextRole);
+            combo->setItemData(i, uiText(item.word), Qt::ToolTipRole);
         }
         connect(combo, &QComboBox::currentIndexChanged, this, [this, name](int index) {
             if (refreshing_ || index < 0)
@@ -213,13 +214,13 @@ QWidget* ElementDialog::makeControl(const ControlDesign& design, std::size_t c)
             layout = new QVBoxLayout(holder);
             layout->setContentsMargins(0, 0, 0, 0);
         } else {
-            auto* box = new QGroupBox(qs(design.caption), this);
+            auto* box = new QGroupBox(uiText(design.caption), this);
             holder = box;
             layout = new QVBoxLayout(box);
         }
         auto* group = options ? new QButtonGroup(holder) : nullptr;
         for (std::size_t i = 0; i < design.items.size(); ++i) {
-            const QString word = qs(design.items[i].word);
+            const QString word = uiText(design.items[i].word);
             QAbstractButton* b = options ? static_cast<QAbstractButton*>(new QRadioButton(word, holder))
                                          : static_cast<QAbstractButton*>(new QCheckBox(word, holder));
             b->setObjectName(itemName(design, i));
@@ -295,7 +296,7 @@ QWidget* ElementDialog::makeControl(const ControlDesign& design, std::size_t c)
         return label;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(design.items.empty() ? QString() : qs(design.items[0].word), this);
+        auto* button = new QPushButton(design.items.empty() ? QString() : uiText(design.items[0].word), this);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, name] {
             rules_->choose(name, 0);
@@ -321,7 +322,7 @@ QWidget* ElementDialog::makeUpDown(const std::function<void(int)>& step)
         auto* b = new QToolButton(holder);
         b->setObjectName(up ? "UDConst_Up" : "UDConst_Down");
         b->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
-        b->setAccessibleName(up ? "Aumentar" : "Disminuir");
+        b->setAccessibleName(up ? tr("Aumentar") : tr("Disminuir"));
         b->setAutoRepeat(true);
         b->setFixedSize(22, 14);
         connect(b, &QToolButton::clicked, this, [step, up] { step(up ? 1 : -1); });
@@ -334,7 +335,7 @@ void ElementDialog::refresh()
 {
     refreshing_ = true;
     const DialogView& view = rules_->view;
-    setWindowTitle(qs(view.title));
+    setWindowTitle(uiText(view.title));
     const auto& specs = rules_->controls();
     for (std::size_t c = 0; c < specs.size() && c < view.controls.size(); ++c) {
         const ControlDesign& design = specs[c];
@@ -362,7 +363,7 @@ void ElementDialog::refresh()
             const auto& buttons = buttons_[c];
             for (std::size_t i = 0; i < buttons.size(); ++i) {
                 if (i < state.itemWords.size())
-                    buttons[i]->setText(qs(state.itemWords[i]));
+                    buttons[i]->setText(uiText(state.itemWords[i]));
                 if (design.kind == ControlKind::Check)
                     buttons[i]->setChecked((state.selected >> i) & 1);
             }
@@ -404,7 +405,7 @@ void ElementDialog::refresh()
         case ControlKind::Slider: static_cast<QSlider*>(w)->setValue(state.selected); break;
         case ControlKind::Note: {
             auto* label = static_cast<QLabel*>(w);
-            label->setText(qs(state.text));
+            label->setText(uiText(state.text));
             label->setStyleSheet(state.red ? "color: red; font-weight: bold;" : QString());
             break;
         }
@@ -420,7 +421,7 @@ void ElementDialog::refresh()
         udConst_->setVisible(view.constantVisible);
         constantCaption_->setVisible(view.constantVisible);
     }
-    quickHelp_->setText(qs(view.quickHelp));
+    quickHelp_->setText(uiComposed(view.quickHelp));
     quickHelp_->setVisible(!view.quickHelp.empty());
     refreshPreview();
     refreshing_ = false;
@@ -437,7 +438,7 @@ void ElementDialog::playTone(const ToneTiming& tone)
         player_ = new TonePlayer(this);
     // Without a sound device nothing plays; the dialog says so and goes on.
     if (!player_->play(tone)) {
-        quickHelp_->setText(quickHelp_->text() + "\n(No Hay Salida de Audio en esta PC)");
+        quickHelp_->setText(quickHelp_->text() + "\n" + tr("(No Hay Salida de Audio en esta PC)"));
         quickHelp_->show();
     }
 }
@@ -452,7 +453,8 @@ void ElementDialog::refreshPreview()
     // The preview reads as the element it shows, as a cell of the canvas does.
     InstructionRecord described = shown;
     describeElement(described, ws_.store);
-    preview_->setAccessibleName(described.description.empty() ? windowTitle() : qs(described.description).trimmed());
+    preview_->setAccessibleName(
+        described.description.empty() ? windowTitle() : uiComposed(described.description).trimmed());
     const DialogView& view = rules_->view;
     auto place = [&](QLabel* label, int top, int left, int width, int height) {
         label->setGeometry(12 + px(left), 12 + px(top), px(width), px(height));

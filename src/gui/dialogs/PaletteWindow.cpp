@@ -2,6 +2,7 @@
 
 #include "editing/ElementKinds.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/dialogs/ClosesOnDeactivation.h"
 #include "gui/editor/IconStore.h"
 
@@ -19,7 +20,7 @@ PaletteWindow::PaletteWindow(const Palette& palette, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(qs(palette.window));
-    setWindowTitle(qs(palette.name));
+    setWindowTitle(uiText(palette.name));
     setAttribute(Qt::WA_DeleteOnClose);
     const int n = int(palette.entries.size());
     setFixedSize(px(kMarginTwips + kPitchTwips * n), px(1230));
@@ -27,7 +28,7 @@ PaletteWindow::PaletteWindow(const Palette& palette, QWidget* parent)
     for (int i = 0; i < n; ++i) {
         auto* item = new QToolButton(this);
         item->setObjectName(QStringLiteral("%1_%2").arg(qs(palette.items)).arg(i));
-        const QString tip = qs(palette.entries[std::size_t(i)].tooltip);
+        const QString tip = uiText(palette.entries[std::size_t(i)].tooltip);
         item->setToolTip(tip);
         item->setAccessibleName(tip);
         item->setAutoRaise(true);

@@ -1,6 +1,7 @@
 #include "gui/editor/Canvas.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "workspace/Workspace.h"
 #include "gui/editor/ClickLabel.h"
 #include "editing/ProgramEditor.h"
@@ -23,12 +24,17 @@ constexpr int kButtonFace = 0xF0F0F0;
 
 const char* const kToolLists[7] = {"imlstMotores",  "imlstSalidas",    "imlstEntradas", "imlstEsperas",
                                    "imlstCalculo", "imlstDecisiones", "imlstSaltos"};
-const char* const kToolTips[7] = {"Operacion de Motor",      "Operaciones de Salida",
-                                  "Operaciones de Entrada",  "Operaciones de Demora",
-                                  "Operaciones Logico-Matematicas", "Bifuraciones de Programa",
-                                  "Saltos y Etiquetas"};
-const char* const kRobotTips[4] = {"Programas para Tesmo", "Programas para el arandel", "Programas para el Robot",
-                                   "Programas del manual (Ejemplos)"};
+const char* const kToolTips[7] = {QT_TRANSLATE_NOOP("tarvel::Canvas", "Operacion de Motor"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Salida"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Entrada"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Demora"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones Logico-Matematicas"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Bifuraciones de Programa"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Saltos y Etiquetas")};
+const char* const kRobotTips[4] = {QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para Tesmo"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para el arandel"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para el Robot"),
+    QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas del manual (Ejemplos)")};
 
 QString rgb(unsigned color)
 {
@@ -53,7 +59,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
     workspaceFrame_->setStyleSheet("#shpWorkSpace { background: white; border: 1px solid #90A4AE; border-radius: 6px; }");
 
     for (int n = 0; n < 9; ++n) {
-        auto* tab = new ClickLabel(n == 0 ? QStringLiteral("Mi_Prog") : QString(), this);
+        auto* tab = new ClickLabel(n == 0 ? tr("Mi_Prog") : QString(), this);
         tab->setObjectName(QStringLiteral("lblSubTags_%1").arg(n));
         tab->accessibleRole = QAccessible::PageTab;
         tab->setAlignment(Qt::AlignCenter);
@@ -108,14 +114,14 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
     scrollBar_->setObjectName("scrbarGrafo");
     connect(scrollBar_, &QScrollBar::valueChanged, this, &Canvas::onScrollChanged);
     connect(scrollBar_, &QScrollBar::sliderMoved, this,
-            [this](int value) { scrollBar_->setToolTip(QStringLiteral("Linea %1").arg(value)); });
+            [this](int value) { scrollBar_->setToolTip(tr("Linea %1").arg(value)); });
 
     for (int i = 0; i < 7; ++i) {
         auto* tool = new QToolButton(this);
         tool->setObjectName(QStringLiteral("imgTools_%1").arg(i));
-        tool->setToolTip(kToolTips[i]);
-        tool->setAccessibleName(qs(palettes()[std::size_t(i)].name));
-        tool->setAccessibleDescription(kToolTips[i]);
+        tool->setToolTip(tr(kToolTips[i]));
+        tool->setAccessibleName(uiText(palettes()[std::size_t(i)].name));
+        tool->setAccessibleDescription(tr(kToolTips[i]));
         tool->setIcon(IconStore::picture("toolbox", QStringLiteral("%1_1").arg(kToolLists[i])));
         tool->setIconSize(QSize(52, 52));
         tool->setAutoRaise(true);
@@ -134,8 +140,8 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         auto* picture = new ClickLabel(this);
         picture->setObjectName(QStringLiteral("imgRobotCenter_%1").arg(i));
-        picture->setToolTip(kRobotTips[i]);
-        picture->setAccessibleName(kRobotTips[i]);
+        picture->setToolTip(tr(kRobotTips[i]));
+        picture->setAccessibleName(tr(kRobotTips[i]));
         const QString list = i < 3 ? "robotcenter" : "robotcentsmall";
         const QString rest = i < 3 ? QString::number(i + 1) : "1";
         const QString down = i < 3 ? QString::number(i + 4) : "2";
@@ -166,7 +172,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         option->setObjectName(QStringLiteral("optSysMode_%1").arg(i));
         option->setIcon(IconStore::picture("mode", QString::number(i + 1)));
         option->setIconSize(QSize(32, 32));
-        option->setToolTip(i == 0 ? "Interfaz Completa" : "Interfaz Reducida");
+        option->setToolTip(i == 0 ? tr("Interfaz Completa") : tr("Interfaz Reducida"));
         connect(option, &QRadioButton::clicked, this, [this, i] {
             if (interfaceModeChosen)
                 interfaceModeChosen(i == 0);
@@ -274,7 +280,7 @@ void Canvas::setCellPicture(int cell, const QPixmap& picture, const QString& too
     ClickLabel* c = cells_[std::size_t(cell)];
     c->setPixmap(picture);
     c->setToolTip(tooltip);
-    c->setAccessibleName(tooltip.isEmpty() ? QStringLiteral("Celda vacia") : tooltip);
+    c->setAccessibleName(tooltip.isEmpty() ? tr("Celda vacia") : tooltip);
 }
 
 void Canvas::setCellBorder(int cell, bool on)
@@ -323,7 +329,7 @@ void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
     const InstructionRecord& r = ws_.store.currentElement;
     ClickLabel* picture = cells_[std::size_t(cell)];
     if (warnsUncoded(r, ws_.store, ws_.settings.warnUncodedIcons) && showMessage)
-        showMessage({"Esta funcion no Genera Codigo para este Ladrillo!", "Aviso", MessageIcon::Warning});
+        showMessage({cp(tr("Esta funcion no Genera Codigo para este Ladrillo!")), "Aviso", MessageIcon::Warning});
     auto setVisible = [&](QLabel* label, std::array<bool, 28>& flags, bool visible) {
         if (deferVisibility)
             flags[std::size_t(cell)] = visible;
@@ -341,7 +347,7 @@ void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
             return;
         }
     } else if (!keepPicture) {
-        setCellPicture(cell, iconOf(r), qs(trimBlanks(r.description)));
+        setCellPicture(cell, iconOf(r), uiComposed(trimBlanks(r.description)));
     }
     const QRect c = cellRect(cell);
     auto place = [&](ClickLabel* label, const OverlayLabel& o, std::array<bool, 28>& flags) {
@@ -372,7 +378,7 @@ void Canvas::redrawView()
         const ProgramStore& store = ws_.store;
         ws_.store.currentElement = store.recordAt(s, top + k); // beyond the table: an empty record
         const InstructionRecord& r = ws_.store.currentElement;
-        setCellPicture(k, iconOf(r), r.pictureId < 1 ? QString() : qs(trimBlanks(r.description)));
+        setCellPicture(k, iconOf(r), r.pictureId < 1 ? QString() : uiComposed(trimBlanks(r.description)));
         setCellBorder(k, false);
         drawOverlays(k, true, true);
     }
@@ -423,7 +429,7 @@ void Canvas::onScrollChanged(int value)
 {
     if (ws_.editor.editorMode != EditorMode::Normal || ws_.editor.previewPictureIndex == kScrollMarker)
         return;
-    scrollBar_->setToolTip(QStringLiteral("Linea %1").arg(value + 1));
+    scrollBar_->setToolTip(tr("Linea %1").arg(value + 1));
     ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop = value * 7;
     redrawView();
 }
@@ -536,7 +542,8 @@ void Canvas::setHelpPicture(bool hasHelp)
 {
     hasHelp_ = hasHelp;
     help_->setPixmap(IconStore::pixmap("robotcentsmall", hasHelp ? "4" : "3", QSize(56, 56)));
-    help_->setToolTip(hasHelp ? "Haga click aqui para ver la ayuda del programa" : "No hay ayuda para este programa");
+    help_->setToolTip(
+        hasHelp ? tr("Haga click aqui para ver la ayuda del programa") : tr("No hay ayuda para este programa"));
 }
 
 void Canvas::setInterfaceMode(bool full)

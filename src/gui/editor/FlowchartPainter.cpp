@@ -2,6 +2,7 @@
 
 #include "editing/ProgramEditor.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/editor/IconStore.h"
 #include "model/IconComposition.h"
 #include "model/ProgramStore.h"
@@ -181,7 +182,7 @@ void FlowchartPainter::paintPage(QPainter& painter, const PageLayout& layout, in
     painter.setPen(Qt::black);
     painter.setFont(sheetFont(11, false));
     painter.drawText(QRectF(0, height - kFooterHeight, width, kFooterHeight), Qt::AlignCenter,
-                     qs(pageNumberText(index + 1, int(layout.pages.size()))));
+                     uiText(pageNumberText(index + 1, int(layout.pages.size()))));
     painter.restore();
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/app/InfoWindows.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/dialogs/ElementDialog.h"
 #include "workspace/Workspace.h"
 #include "compiler/LibraryLoader.h"
@@ -44,13 +45,18 @@ struct PanelText {
     const char* tooltip;
 };
 const PanelText kPanels[7] = {
-    {"USB", 800, "Numero de Puerto de Conexion con el Ladrillo"},
-    {"Ladrillo: Ninguno", 3700, "Modelo del Ladrillo Conectado"},
-    {"Libreria: J2A1", 2000, "Modelo de Ladrillo de la Libreria de Compilacion Activa"},
-    {"Objetos: 0/0", 2000, "Objetos Contenidos en el Programa: Visibles/Totales"},
-    {"Memoria: 0/255", 2000, "Memoria Usada/Disponible"},
-    {"Editor: Normal", 2600, "Estado del Editor de Grafos"},
-    {"Cancelar Insertar", 2500, ""},
+    {"USB", 800, QT_TRANSLATE_NOOP("tarvel::MainWindow", "Numero de Puerto de Conexion con el Ladrillo")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ladrillo: Ninguno"), 3700,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Modelo del Ladrillo Conectado")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Libreria: J2A1"), 2000,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Modelo de Ladrillo de la Libreria de Compilacion Activa")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Objetos: 0/0"), 2000,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Objetos Contenidos en el Programa: Visibles/Totales")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Memoria: 0/255"), 2000,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Memoria Usada/Disponible")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Editor: Normal"), 2600,
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Estado del Editor de Grafos")},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Cancelar Insertar"), 2500, ""},
 };
 
 struct ToolButtonText {
@@ -60,19 +66,29 @@ struct ToolButtonText {
     int picture;
 };
 const ToolButtonText kTools[] = {
-    {"Nuevo", "New", "Comenzar un Nuevo Programa", 1},
-    {"Abrir", "Open", "Abrir un Programa Existente", 2},
-    {"Guardar", "Save", "Guardar el Programa Actual", 3},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Nuevo"), "New",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Comenzar un Nuevo Programa"), 1},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir"), "Open",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir un Programa Existente"), 2},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar"), "Save",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar el Programa Actual"), 3},
     {nullptr, nullptr, nullptr, 0},
-    {"Ejecutar", "Run", "Ejecutar el Programa Guardado en el Ladrillo", 11},
-    {"Compilar", "Compi", "Covertir el Programa de Grafos en Codigo-Ladrillo", 4},
-    {"Grabar", "Send", "Envia el Programa al Ladrillo", 5},
-    {"CompiGraba", "CompiSend", "Compila, Envia Programa al Ladrillo y lo Ejecuta", 6},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar"), "Run",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar el Programa Guardado en el Ladrillo"), 11},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compilar"), "Compi",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Covertir el Programa de Grafos en Codigo-Ladrillo"), 4},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Grabar"), "Send",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Envia el Programa al Ladrillo"), 5},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "CompiGraba"), "CompiSend",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compila, Envia Programa al Ladrillo y lo Ejecuta"), 6},
     {nullptr, nullptr, nullptr, 0},
-    {"Conectar", "Conect", "Iniciar Conexion con el Ladrillo", 9},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Conectar"), "Conect",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Iniciar Conexion con el Ladrillo"), 9},
     {nullptr, nullptr, nullptr, 0},
-    {"Monitor", "Monitor", "Monitor de Comunicacion para Aplicacion", 10},
-    {"Tester", "Consola", "Consola de prueba desde PC", 12},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor"), "Monitor",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor de Comunicacion para Aplicacion"), 10},
+    {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Tester"), "Consola",
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Consola de prueba desde PC"), 12},
 };
 
 // Example lists with a menu: list number, menu name, caption, item array name.
@@ -106,7 +122,7 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     , ws_(workspace)
 {
     setObjectName("MDIForm1");
-    setWindowTitle("Tarvel Lab 1.0");
+    setWindowTitle(tr("Tarvel Lab 1.0"));
     setWindowIcon(IconStore::picture("robotcenter", "3"));
     // The canvas loads with the window: the store is reset and the start element created.
     ws_.store.programSettings = ProgramSettings{};
@@ -133,7 +149,7 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     buildStatusBar();
     setUpEditing();
     buildSimulatorCommands();
-    ws_.setLinkObservers({[this](int panel, const std::string& text) { setPanel(panel, qs(text)); },
+    ws_.setLinkObservers({[this](int panel, const std::string& text) { setPanel(panel, uiText(text)); },
                           [this](bool connected) { ConnectTool(connected); }},
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
     setCaption();
@@ -153,11 +169,11 @@ QAction* MainWindow::action(const char* name, const QString& caption, std::funct
 void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu("Archivo");
+    QMenu* file = bar->addMenu(tr("Archivo"));
     file->setObjectName("mnuFile");
-    file->addAction(action("mnuFileNuevo", "Nuevo", [this] { NewProgram(); }));
+    file->addAction(action("mnuFileNuevo", tr("Nuevo"), [this] { NewProgram(); }));
     actions_["mnuFileNuevo"]->setShortcut(QKeySequence::New);
-    file->addAction(action("mnuFileAbrir", "Abrir", [this] {
+    file->addAction(action("mnuFileAbrir", tr("Abrir"), [this] {
         ws_.hasHelp = false;
         canvas_->setHelpPicture(false);
         OpenProgram();
@@ -165,41 +181,41 @@ void MainWindow::buildMenus()
         ws_.store.pendingDraw = false;
     }));
     actions_["mnuFileAbrir"]->setShortcut(QKeySequence::Open);
-    file->addAction(action("mnuFileGuardar", "Guardar", [this] {
+    file->addAction(action("mnuFileGuardar", tr("Guardar"), [this] {
         SaveProgram(false);
         ws_.store.pendingDraw = false;
     }));
     actions_["mnuFileGuardar"]->setShortcut(QKeySequence::Save);
-    file->addAction(action("mnuFileGuardarComo", "Guardar Como", [this] {
+    file->addAction(action("mnuFileGuardarComo", tr("Guardar Como"), [this] {
         SaveProgram(true);
         ws_.store.pendingDraw = false;
     }));
     actions_["mnuFileGuardarComo"]->setShortcut(QKeySequence::SaveAs);
     buildFileExtras(file);
-    file->addAction(action("mnuTester", "Tester", [this] { openTester(); }));
+    file->addAction(action("mnuTester", tr("Tester"), [this] { openTester(); }));
     file->addSeparator()->setObjectName("mnuFileSep1");
-    file->addAction(action("mnuFileSalir", "Salir", [this] { close(); }));
+    file->addAction(action("mnuFileSalir", tr("Salir"), [this] { close(); }));
     actions_["mnuFileSalir"]->setShortcut(QKeySequence::Quit);
 
-    buildEditMenu(bar->addMenu("Edicion"));
+    buildEditMenu(bar->addMenu(tr("Edicion")));
 
-    QMenu* compi = bar->addMenu("Compilacion");
+    QMenu* compi = bar->addMenu(tr("Compilacion"));
     compi->setObjectName("mnuCompi");
-    compi->addAction(action("mnuTextCompilar", "Compilar Programa", [this] { compileCommand(); }));
+    compi->addAction(action("mnuTextCompilar", tr("Compilar Programa"), [this] { compileCommand(); }));
     actions_["mnuTextCompilar"]->setShortcut(Qt::Key_F5);
-    compi->addAction(action("mnuTextCompiGrabar", "Compilar, Grabar y Ejecutar", [this] { compileSendCommand(); }));
-    compi->addAction(action("mnuEditSource", "Ver y Editar Codigo Fuente", [this] { openSourceEditor(); }));
+    compi->addAction(action("mnuTextCompiGrabar", tr("Compilar, Grabar y Ejecutar"), [this] { compileSendCommand(); }));
+    compi->addAction(action("mnuEditSource", tr("Ver y Editar Codigo Fuente"), [this] { openSourceEditor(); }));
 
-    QMenu* conexion = bar->addMenu("Conexion");
+    QMenu* conexion = bar->addMenu(tr("Conexion"));
     conexion->setObjectName("mnuConexion");
-    conexion->addAction(action("mnuTextConect", "Conectarse con el Ladrillo", [this] { FullComConnect(); }));
-    conexion->addAction(action("mnuTextGrabar", "Grabar en el Ladrillo", [this] { sendCommand(); }));
-    conexion->addAction(action("mnuTextExe", "Ejecutar Programa Ladrillo", [this] { RunBrickProgramCommand(); }));
-    conexion->addAction(action("mnuTextTurnOff", "Apagar Ladrillo", [this] { ws_.link().TurnOffBrick(); }));
-    conexion->addAction(action("mnuTextMonitor", "Iniciar Monitor", [this] { openMonitor(); }));
-    conexion->addAction(action("mnuTextConsola", "Iniciar Consola", [this] { openConsole(); }));
+    conexion->addAction(action("mnuTextConect", tr("Conectarse con el Ladrillo"), [this] { FullComConnect(); }));
+    conexion->addAction(action("mnuTextGrabar", tr("Grabar en el Ladrillo"), [this] { sendCommand(); }));
+    conexion->addAction(action("mnuTextExe", tr("Ejecutar Programa Ladrillo"), [this] { RunBrickProgramCommand(); }));
+    conexion->addAction(action("mnuTextTurnOff", tr("Apagar Ladrillo"), [this] { ws_.link().TurnOffBrick(); }));
+    conexion->addAction(action("mnuTextMonitor", tr("Iniciar Monitor"), [this] { openMonitor(); }));
+    conexion->addAction(action("mnuTextConsola", tr("Iniciar Consola"), [this] { openConsole(); }));
     conexion->addSeparator();
-    QAction* simulated = action("mnuSimulatedBrick", "Usar Ladrillo Simulado", [] {});
+    QAction* simulated = action("mnuSimulatedBrick", tr("Usar Ladrillo Simulado"), [] {});
     simulated->setCheckable(true);
     connect(simulated, &QAction::toggled, this, [this](bool on) {
         if (on != ws_.settings.useSimulatedBrick) {
@@ -209,39 +225,40 @@ void MainWindow::buildMenus()
     });
     conexion->addAction(simulated);
 
-    QMenu* ayuda = bar->addMenu("Ayuda");
+    QMenu* ayuda = bar->addMenu(tr("Ayuda"));
     ayuda->setObjectName("mnuAyuda");
-    ayuda->addAction(action("mnuTextGoWeb", "Ir a Brenquil en la Web",
+    ayuda->addAction(action("mnuTextGoWeb", tr("Ir a Brenquil en la Web"),
                             [] { QDesktopServices::openUrl(QUrl(kWebAddress)); }));
-    ayuda->addAction(action("mnuTextAyuda", "Ayuda General", [this] {
+    ayuda->addAction(action("mnuTextAyuda", tr("Ayuda General"), [this] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(ws_.appFile("manual tarvel lab 2.pdf"))));
     }));
     actions_["mnuTextAyuda"]->setShortcut(QKeySequence::HelpContents);
-    ayuda->addAction(action("mnuTextAyudaAdvance", "Ayuda Avanzada", [] {}));
+    ayuda->addAction(action("mnuTextAyudaAdvance", tr("Ayuda Avanzada"), [] {}));
     ayuda->addSeparator()->setObjectName("mnutextSepAyuda");
-    ayuda->addAction(action("mnuTextAcercaDe", "Acerca de....", [this] { showAbout(); }));
+    ayuda->addAction(action("mnuTextAcercaDe", tr("Acerca de...."), [this] { showAbout(); }));
 
-    QAction* config = action("mnuConfig", "Configuracion", [this] { showSettings(); });
+    QAction* config = action("mnuConfig", tr("Configuracion"), [this] { showSettings(); });
     bar->addAction(config);
 
     // Hidden pop-up menus.
     grafoMenu_ = new QMenu("GrafoPopUp", this);
     grafoMenu_->setObjectName("mnuGrafo");
-    for (auto [name, caption] : {std::pair{"mnuGrafoEliminar", "Eliminar"}, {"mnuGrafoModificar", "Modificar"},
-                                 {"mnuGrafoReemplazar", "Reemplazar"}, {"mnuGrafoInsert", "Insertar"},
-                                 {"mnuGrafoInsEsp", "Insertar Espacio"}})
-        grafoMenu_->addAction(action(name, caption, [this] { notYetAvailable(); }));
+    for (auto [name, caption] : {std::pair {"mnuGrafoEliminar", QT_TR_NOOP("Eliminar")},
+             {"mnuGrafoModificar", QT_TR_NOOP("Modificar")}, {"mnuGrafoReemplazar", QT_TR_NOOP("Reemplazar")},
+             {"mnuGrafoInsert", QT_TR_NOOP("Insertar")}, {"mnuGrafoInsEsp", QT_TR_NOOP("Insertar Espacio")}})
+        grafoMenu_->addAction(action(name, tr(caption), [this] { notYetAvailable(); }));
     grafoMenu_->addSeparator()->setObjectName("mnuSep2");
-    grafoMenu_->addAction(action("mnuGrafoAyuda", "Ayuda", [this] { showQuickHelp(canvas_->selectedCell()); }));
+    grafoMenu_->addAction(action("mnuGrafoAyuda", tr("Ayuda"), [this] { showQuickHelp(canvas_->selectedCell()); }));
     auto* subs = new QMenu("SubsPopUp", this);
     subs->setObjectName("mnuSubs");
-    subs->addAction(action("mnuSubsEliminar", "Eliminar", [] {}));
-    subs->addAction(action("mnuSubsModificar", "Cambiar Nombre", [] {}));
+    subs->addAction(action("mnuSubsEliminar", tr("Eliminar"), [] {}));
+    subs->addAction(action("mnuSubsModificar", tr("Cambiar Nombre"), [] {}));
     auto* tour = new QMenu("OpcionesTour", this);
     tour->setObjectName("mnuTourOptions");
-    for (auto [name, caption] : {std::pair{"mnuEndTour", "Terminar Recorrido"}, {"mnuLuzOn", "Encender Luz"},
-                                 {"mnuLuzOff", "Apagar Luz"}, {"mnuCont", "Continuar"}})
-        tour->addAction(action(name, caption, [] {}));
+    for (auto [name, caption] :
+        {std::pair {"mnuEndTour", QT_TR_NOOP("Terminar Recorrido")}, {"mnuLuzOn", QT_TR_NOOP("Encender Luz")},
+            {"mnuLuzOff", QT_TR_NOOP("Apagar Luz")}, {"mnuCont", QT_TR_NOOP("Continuar")}})
+        tour->addAction(action(name, tr(caption), [] {}));
     for (const auto& menuText : kExampleMenus) {
         auto* menu = new QMenu(menuText.caption, this);
         menu->setObjectName(menuText.name);
@@ -292,8 +309,8 @@ void MainWindow::buildToolbar()
             bar->addSeparator();
             continue;
         }
-        QAction* a = action(t.key, t.caption, run[t.key]);
-        a->setToolTip(t.tooltip);
+        QAction* a = action(t.key, tr(t.caption), run[t.key]);
+        a->setToolTip(tr(t.tooltip));
         a->setIcon(IconStore::picture("toolbar", QString::number(t.picture)));
         bar->addAction(a);
         if (QWidget* button = bar->widgetForAction(a))
@@ -301,7 +318,7 @@ void MainWindow::buildToolbar()
     }
     auto* web = new ClickLabel(this);
     web->setObjectName("imgWeb");
-    web->setToolTip("Ir a la pagina web de Brenquil");
+    web->setToolTip(tr("Ir a la pagina web de Brenquil"));
     web->setPixmap(IconStore::pixmap("misc", "1", QSize(347, 32)));
     web->setCursor(Qt::PointingHandCursor);
     connect(web, &ClickLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(kWebAddress)); });
@@ -323,10 +340,10 @@ void MainWindow::buildStatusBar()
     bar->setObjectName("sbarMain");
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < 7; ++i) {
-        QLabel* panel = i == 6 ? new ClickLabel(kPanels[i].text, this) : new QLabel(kPanels[i].text, this);
+        QLabel* panel = i == 6 ? new ClickLabel(tr(kPanels[i].text), this) : new QLabel(tr(kPanels[i].text), this);
         panel->setObjectName(QStringLiteral("sbarMain_%1").arg(i + 1));
         panel->setMinimumWidth(px(kPanels[i].widthTwips));
-        panel->setToolTip(kPanels[i].tooltip);
+        panel->setToolTip(kPanels[i].tooltip[0] ? tr(kPanels[i].tooltip) : QString());
         panel->setFrameStyle(QFrame::Panel | (i == 6 ? QFrame::Raised : QFrame::Sunken));
         panel->setAlignment(i == 6 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
         bar->addWidget(panel);
@@ -353,20 +370,20 @@ int MainWindow::message(const UserMessage& m, bool question)
     // Over an open parameter dialog, so that the dialog does not take the message for another
     // window of the program and cancel itself (its OK may still be at work).
     QWidget* over = qobject_cast<ElementDialog*>(toolWindow()) ? toolWindow() : static_cast<QWidget*>(this);
-    QMessageBox box(qtIcon(m.icon), qs(m.title), qs(m.text),
+    QMessageBox box(qtIcon(m.icon), uiText(m.title), uiText(m.text),
                     question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, over);
     return box.exec();
 }
 
 void MainWindow::notYetAvailable()
 {
-    message({"Esta herramienta todavia no esta disponible en esta version de Tarvel Lab.", "Aviso",
+    message({cp(tr("Esta herramienta todavia no esta disponible en esta version de Tarvel Lab.")), "Aviso",
              MessageIcon::Information});
 }
 
 void MainWindow::setCaption()
 {
-    setWindowTitle("Tarvel Lab 2.0 : " + qs(ws_.programName));
+    setWindowTitle(tr("Tarvel Lab 2.0 : %1").arg(qs(ws_.programName)));
 }
 
 void MainWindow::startUp(const QString& programToOpen, bool forceSimulated)
@@ -386,8 +403,8 @@ void MainWindow::startUp(const QString& programToOpen, bool forceSimulated)
     setSimulatedBrick(ws_.settings.useSimulatedBrick);
     for (const auto& m : ws_.loadLibrary(ws_.settings.libraryPath))
         message(m);
-    setPanel(3, qs(libraryStatusText(ws_.library)));
-    setPanel(5, qs(memoryStatusText(ws_.library)));
+    setPanel(3, uiText(libraryStatusText(ws_.library)));
+    setPanel(5, uiText(memoryStatusText(ws_.library)));
     fillExampleMenus();
     canvas_->layoutCanvas();
     if (auto failure = ws_.checkLibraryIntegrity()) {
@@ -429,7 +446,7 @@ void MainWindow::fillExampleMenus()
         const int items = exampleMenuItems(menuText.list);
         for (int i = 0; i < items; ++i) {
             QAction* a = menu->addAction(i == 0 ? QStringLiteral("P%1_0").arg(menuText.caption + 5)
-                                                : QStringLiteral("No Hay Programas Disponibles"));
+                                                : tr("No Hay Programas Disponibles"));
             a->setObjectName(QStringLiteral("%1_%2").arg(menuText.items).arg(i));
             a->setVisible(i == 0);
             connect(a, &QAction::triggered, this, [this, list = menuText.list, i] { openExample(list, i); });
@@ -440,11 +457,11 @@ void MainWindow::fillExampleMenus()
         if (!menu || e.index >= menu->actions().size())
             continue;
         QAction* a = menu->actions()[e.index];
-        a->setText(qs(e.caption));
+        a->setText(uiText(e.caption));
         a->setVisible(true);
     }
     if (!ws_.examples.problems.empty()) {
-        std::string text = "Algunas lineas de la lista de ejemplos no se pudieron usar:";
+        std::string text = cp(tr("Algunas lineas de la lista de ejemplos no se pudieron usar:"));
         for (const auto& p : ws_.examples.problems)
             text += "\r\n" + p;
         message({text, "Aviso", MessageIcon::Warning});
@@ -484,14 +501,15 @@ void MainWindow::InterfaceMode(bool fullMode)
 
 void MainWindow::RefreshPanelObjects()
 {
-    setPanel(4, qs(objectsStatusText(ws_.store)));
+    setPanel(4, uiText(objectsStatusText(ws_.store)));
 }
 
 bool MainWindow::askToSaveChanges()
 {
     if (!ws_.editor.programDirty)
         return true;
-    const int answer = message({"Desea Guardar los Cambios Realizados en el Programa?", "Aviso", MessageIcon::Question}, true);
+    const int answer = message(
+        {cp(tr("Desea Guardar los Cambios Realizados en el Programa?")), "Aviso", MessageIcon::Question}, true);
     if (answer == QMessageBox::Yes)
         SaveProgram(true);
     return true;
@@ -511,8 +529,8 @@ void MainWindow::NewProgram()
 {
     closeToolWindow();
     askToSaveChanges();
-    setPanel(3, qs(libraryStatusText(ws_.library)));
-    setPanel(5, qs(memoryStatusText(ws_.library)));
+    setPanel(3, uiText(libraryStatusText(ws_.library)));
+    setPanel(5, uiText(memoryStatusText(ws_.library)));
     ws_.programName = "Mi Programa.gtf";
     ws_.programPath = ws_.appFile(ws_.programName);
     ws_.programEditor.newProgram();
@@ -535,15 +553,15 @@ bool MainWindow::SaveProgram(bool saveAs)
     if (saveAs) {
         const QString proposed = ws_.programPath.size() > 3 ? fromNativePath(ws_.programPath) : qs(ws_.programName);
         const QString start = QDir::home().filePath(QFileInfo(proposed).fileName());
-        const QString chosen = QFileDialog::getSaveFileName(this, "Guardar Programa Grafico", start,
-                                                            "Archivos de Lenguaje Grafico (*.gtf)");
+        const QString chosen = QFileDialog::getSaveFileName(this, tr("Guardar Programa Grafico"), start,
+                                                            tr("Archivos de Lenguaje Grafico (*.gtf)"));
         if (chosen.isEmpty())
             return false;
         ws_.programPath = nativePath(chosen);
     }
     ws_.programPath = withGtfExtension(ws_.programPath);
     if (saveAs)
-        setWindowTitle("Tarvel Lab 2.0 : " + QFileInfo(fromNativePath(ws_.programPath)).fileName());
+        setWindowTitle(tr("Tarvel Lab 2.0 : %1").arg(QFileInfo(fromNativePath(ws_.programPath)).fileName()));
     const FileOutcome outcome = saveProgramFile(ws_.store, ws_.programPath);
     if (!outcome.ok) {
         message({outcome.error, "Error", MessageIcon::Critical});
@@ -582,8 +600,8 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
         if (ws_.programPath.size() > 3)
             ws_.programPath = withGtfExtension(ws_.programPath);
         const QString proposed = QFileInfo(fromNativePath(ws_.programPath)).fileName();
-        const QString chosen = QFileDialog::getOpenFileName(this, "Abrir Programa Grafico", QDir::home().filePath(proposed),
-                                                            "Archivos de Lenguaje Grafico (*.gtf)");
+        const QString chosen = QFileDialog::getOpenFileName(this, tr("Abrir Programa Grafico"),
+            QDir::home().filePath(proposed), tr("Archivos de Lenguaje Grafico (*.gtf)"));
         if (chosen.isEmpty())
             return false;
         path = nativePath(chosen);
@@ -604,7 +622,7 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
         rememberRecentFile(path);
     showLoadedProgram();
     if (!outcome.notes.empty()) {
-        std::string text = "El archivo esta danado; se abrio lo que se pudo leer:";
+        std::string text = cp(tr("El archivo esta danado; se abrio lo que se pudo leer:"));
         for (const auto& n : outcome.notes)
             text += "\r\n" + n;
         message({text, "Aviso", MessageIcon::Warning});
@@ -618,7 +636,7 @@ void MainWindow::ConnectTool(bool connected)
     ws_.brickReady = tools.brickReady;
     for (const auto& [key, picture] : tools.pictures)
         toolbarPicture(key, picture);
-    actions_["Conect"]->setText(qs(tools.conectCaption));
+    actions_["Conect"]->setText(uiText(tools.conectCaption));
     if (tools.brickReady)
         ws_.link().SetBrickLeds(0); // refused without effect while the link is closed
 }
@@ -633,10 +651,10 @@ void MainWindow::FullComConnect()
     const bool connected = ws_.link().ToggleBrickConnection(4, window->progress());
     if (connected) {
         setPanel(1, "USB");
-        setPanel(2, "Ladrillo: " + qs(ws_.link().brickName));
+        setPanel(2, tr("Ladrillo: %1").arg(qs(ws_.link().brickName)));
         ConnectTool(true);
     } else {
-        setPanel(2, "Ladrillo: Ninguno");
+        setPanel(2, tr("Ladrillo: Ninguno"));
         ConnectTool(false);
     }
     if (ws_.usingSimulatedBrick())
@@ -650,9 +668,9 @@ void MainWindow::RunBrickProgramCommand()
     if (!ws_.brickReady)
         return;
     if (ws_.link().RunBrickProgram()) {
-        setPanel(2, "Ladrillo: " + qs(ws_.link().brickName));
+        setPanel(2, tr("Ladrillo: %1").arg(qs(ws_.link().brickName)));
         ConnectTool(false);
-        setPanel(2, "Ladrillo: Conectado?");
+        setPanel(2, tr("Ladrillo: Conectado?"));
     }
 }
 
@@ -662,14 +680,14 @@ void MainWindow::setSimulatedBrick(bool simulated)
         // The link is talking to the brick: it cannot be replaced under the running command.
         const QSignalBlocker block(actions_["mnuSimulatedBrick"]);
         actions_["mnuSimulatedBrick"]->setChecked(ws_.usingSimulatedBrick());
-        message({"No se Puede Cambiar de Ladrillo Mientras hay una Comunicacion en Curso.", "Aviso",
+        message({cp(tr("No se Puede Cambiar de Ladrillo Mientras hay una Comunicacion en Curso.")), "Aviso",
                  MessageIcon::Information});
         return;
     }
     ws_.settings.useSimulatedBrick = simulated;
     actions_["mnuSimulatedBrick"]->setChecked(simulated);
     setPanel(1, simulated ? "SIM" : "USB");
-    setPanel(2, "Ladrillo: Ninguno");
+    setPanel(2, tr("Ladrillo: Ninguno"));
     ConnectTool(false);
 }
 
@@ -711,8 +729,8 @@ void MainWindow::showSettings()
     dialog->libraryLoaded = [this](const std::vector<UserMessage>& messages) {
         for (const auto& m : messages)
             message(m);
-        setPanel(3, qs(libraryStatusText(ws_.library)));
-        setPanel(5, qs(memoryStatusText(ws_.library)));
+        setPanel(3, uiText(libraryStatusText(ws_.library)));
+        setPanel(5, uiText(memoryStatusText(ws_.library)));
     };
     dialog->show();
 }
@@ -740,8 +758,8 @@ void MainWindow::showQuickHelp(int cell)
     if (index < 0 || index >= store.sequenceLength(s))
         return;
     const InstructionRecord& r = store.recordAt(s, index);
-    const QString shown = qs(r.description).trimmed();
-    auto* help = new QuickHelpWindow(qs(elementHelpText(ws_.library, r.family, r.subtype, r.option)),
+    const QString shown = uiComposed(r.description).trimmed();
+    auto* help = new QuickHelpWindow(uiText(elementHelpText(ws_.library, r.family, r.subtype, r.option)),
                                      canvas_->icons().compose(storedIconLayers(r)), shown, this);
     // The element explained keeps its border while the help is open.
     canvas_->setCellBorder(cell, true);

@@ -1,5 +1,6 @@
 // The main window's build commands and the source editor.
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/build/FormEditSource.h"
 #include "gui/build/FormScreenCompi.h"
 #include "gui/editor/Canvas.h"
@@ -15,7 +16,7 @@ bool MainWindow::runBuild(int buildMode, const std::string& editorText, std::fun
     if (ws_.buildMode != buildBits::Idle)
         return false; // one build at a time
     auto* window = new FormScreenCompi(ws_, this, buildMode, editorText);
-    window->sequence().statusPanel = [this](int panel, const std::string& text) { setPanel(panel, qs(text)); };
+    window->sequence().statusPanel = [this](int panel, const std::string& text) { setPanel(panel, uiText(text)); };
     if (messageBox)
         window->messageBox = [this](const UserMessage& m) { messageBox(m, false); };
     window->finished = [this, done = std::move(done)](const BuildResult& result) {
@@ -51,7 +52,7 @@ void MainWindow::compileSendCommand()
         // Only a program that was sent and started leaves the brick running on its own.
         if (result.ran) {
             ConnectTool(false);
-            setPanel(2, "Ladrillo: Conectado?");
+            setPanel(2, tr("Ladrillo: Conectado?"));
         }
     });
 }
@@ -72,7 +73,7 @@ void MainWindow::openSourceEditor()
         sourceEditor_->runBrickProgram = [this] { RunBrickProgramCommand(); };
         sourceEditor_->programRan = [this] {
             ConnectTool(false);
-            setPanel(2, "Ladrillo: Conectado?");
+            setPanel(2, tr("Ladrillo: Conectado?"));
         };
         if (messageBox)
             sourceEditor_->messageBox = [this](const UserMessage& m) { messageBox(m, false); };

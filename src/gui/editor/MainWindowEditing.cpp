@@ -4,6 +4,7 @@
 
 #include "editing/DialogRules.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/dialogs/ElementDialog.h"
 #include "gui/dialogs/PaletteWindow.h"
 #include "gui/editor/Canvas.h"
@@ -24,11 +25,11 @@ namespace tarvel {
 void MainWindow::buildEditMenu(QMenu* edit)
 {
     edit->setObjectName("mnuEdit");
-    QAction* undo = action("mnuEditDeshacer", "Deshacer", [this] { undoCommand(); });
+    QAction* undo = action("mnuEditDeshacer", tr("Deshacer"), [this] { undoCommand(); });
     undo->setShortcuts({QKeySequence::Undo});
-    QAction* redo = action("mnuEditRehacer", "Rehacer", [this] { redoCommand(); });
+    QAction* redo = action("mnuEditRehacer", tr("Rehacer"), [this] { redoCommand(); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    QAction* remove = action("mnuEditEliminar", "Eliminar", [this] { deleteCommand(); });
+    QAction* remove = action("mnuEditEliminar", tr("Eliminar"), [this] { deleteCommand(); });
     remove->setShortcut(QKeySequence::Delete);
     edit->addAction(undo);
     edit->addAction(redo);
@@ -113,8 +114,8 @@ void MainWindow::openElementDialog(DialogId id, const QString& title)
     auto rules = makeDialogRules(id);
     if (!rules) {
         endModify();
-        message({"El dialogo de este elemento todavia no esta disponible en esta version de Tarvel Lab.", "Aviso",
-                 MessageIcon::Information});
+        message({cp(tr("El dialogo de este elemento todavia no esta disponible en esta version de Tarvel Lab.")),
+            "Aviso", MessageIcon::Information});
         return;
     }
     auto* dialog = new ElementDialog(std::move(rules), ws_, title, this);
@@ -172,9 +173,10 @@ void MainWindow::applyEdit(const EditOutcome& outcome)
     if (outcome.pendingEnded)
         showEditorMode();
     if (outcome.askDeleteSubroutine) {
-        const UserMessage question{"Al Borrar el Inicio de la Subrutina Perdera Todo el Contenido de la Misma!\r\n"
-                                   "Desea Borrar la Subrutina?",
-                                   "Aviso", MessageIcon::Warning};
+        const UserMessage question {
+            cp(tr("Al Borrar el Inicio de la Subrutina Perdera Todo el Contenido de la Misma!\r\n"
+                  "Desea Borrar la Subrutina?")),
+            "Aviso", MessageIcon::Warning};
         if (message(question, true) == QMessageBox::Yes)
             applyEdit(ws_.programEditor.deleteSubroutine(ws_.store.activeSequence));
     }
@@ -186,17 +188,17 @@ void MainWindow::showEditorMode()
 {
     switch (ws_.editor.editorMode) {
     case EditorMode::InsertPending:
-        setPanel(6, "Editor: Insertar Antes");
-        setPanel(7, "Cancelar Insertar");
+        setPanel(6, tr("Editor: Insertar Antes"));
+        setPanel(7, tr("Cancelar Insertar"));
         panels_[6]->show();
         break;
     case EditorMode::ReplacePending:
-        setPanel(6, "Editor: Reemplazar");
-        setPanel(7, "Cancelar Reemplazar");
+        setPanel(6, tr("Editor: Reemplazar"));
+        setPanel(7, tr("Cancelar Reemplazar"));
         panels_[6]->show();
         break;
     case EditorMode::Normal:
-        setPanel(6, "Editor: Normal");
+        setPanel(6, tr("Editor: Normal"));
         panels_[6]->hide();
         canvas_->setCellBorder(canvas_->selectedCell(), false);
         break;
@@ -220,10 +222,10 @@ void MainWindow::modifyCommand()
     if (start.kind == ModifyKind::NewPathQuestion || start.kind == ModifyKind::NewMelodyQuestion) {
         const bool path = start.kind == ModifyKind::NewPathQuestion;
         const UserMessage question{
-            path ? "El Recorrido contenido en este objeto no es editable, si desea\r\n"
-                   "crear un nuevo recorrido para este Objeto Presione Aceptar"
-                 : "La Melodia contenida en este objeto no es editable, si desea\r\n"
-                   "crear una nueva Melodia para este Objeto Presione Aceptar",
+            cp(path ? tr("El Recorrido contenido en este objeto no es editable, si desea\r\n"
+                      "crear un nuevo recorrido para este Objeto Presione Aceptar")
+                    : tr("La Melodia contenida en este objeto no es editable, si desea\r\n"
+                      "crear una nueva Melodia para este Objeto Presione Aceptar")),
             "Aviso", MessageIcon::Information};
         const int answer = message(question, true);
         if (answer != QMessageBox::Yes && answer != QMessageBox::Ok) {

@@ -3,6 +3,7 @@
 #include "gui/editor/MainWindow.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/FlowchartPainter.h"
 #include "gui/editor/RecoverySession.h"
@@ -60,7 +61,7 @@ void MainWindow::startFileServices()
         return;
     recovery_ = new RecoverySession(ws_, this);
     recovery_->writeFailed = [this](const std::string& error) {
-        message({"No se pudo guardar la copia de recuperacion del programa:\r\n" + error, "Aviso",
+        message({cp(tr("No se pudo guardar la copia de recuperacion del programa:")) + "\r\n" + error, "Aviso",
                  MessageIcon::Warning});
     };
     recovery_->start();

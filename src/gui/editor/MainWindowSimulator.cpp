@@ -40,8 +40,8 @@ QIcon simulatorIcon()
 
 void MainWindow::buildSimulatorCommands()
 {
-    QAction* open = action("mnuTextSimulador", "Ver Simulador", [this] { openSimulator(); });
-    open->setToolTip("Ver el robot simulado y su mundo");
+    QAction* open = action("mnuTextSimulador", tr("Ver Simulador"), [this] { openSimulator(); });
+    open->setToolTip(tr("Ver el robot simulado y su mundo"));
     open->setIcon(simulatorIcon());
     if (auto* conexion = menuBar()->findChild<QMenu*>("mnuConexion")) {
         QAction* before = nullptr;
@@ -53,8 +53,8 @@ void MainWindow::buildSimulatorCommands()
         conexion->insertAction(at >= 0 && at + 1 < list.size() ? list[at + 1] : nullptr, open);
     }
     if (auto* bar = findChild<QToolBar*>("Toolbar1")) {
-        QAction* button = action("Simulador", "Simulador", [this] { openSimulator(); });
-        button->setToolTip("Ver el robot simulado y su mundo");
+        QAction* button = action("Simulador", tr("Simulador"), [this] { openSimulator(); });
+        button->setToolTip(tr("Ver el robot simulado y su mundo"));
         button->setIcon(simulatorIcon());
         QAction* before = nullptr;
         for (QAction* a : bar->actions())
@@ -65,7 +65,7 @@ void MainWindow::buildSimulatorCommands()
         bar->insertAction(at >= 0 && at + 1 < list.size() ? list[at + 1] : nullptr, button);
         if (QWidget* widget = bar->widgetForAction(button)) {
             widget->setObjectName("Toolbar1_Simulador");
-            widget->setAccessibleName("Ver Simulador");
+            widget->setAccessibleName(tr("Ver Simulador"));
         }
     }
     ws_.simulatedProgramStarted = [this] {

@@ -2,6 +2,7 @@
 
 #include "gui/app/InfoWindows.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "workspace/Workspace.h"
 #include "gui/editor/IconStore.h"
 #include "model/ElementDescription.h"
@@ -18,7 +19,7 @@ StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
     : QDialog(parent)
     , ws_(workspace)
 {
-    setUpWindow(this, "formSaltoInicioProg", "Modo de Inicio de Programa");
+    setUpWindow(this, "formSaltoInicioProg", tr("Modo de Inicio de Programa"));
     if (parent)
         move(parent->mapToGlobal(QPoint(px(3000), px(3000))));
     auto* layout = new QHBoxLayout(this);
@@ -27,9 +28,9 @@ StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
     picture->setPixmap(IconStore().compose({{LayerList::Saltos, 1}}));
     layout->addWidget(picture);
     auto* right = new QVBoxLayout;
-    auto* normal = new QRadioButton("Inicio normal", this);
+    auto* normal = new QRadioButton(tr("Inicio normal"), this);
     normal->setObjectName("optNormal");
-    auto* touch = new QRadioButton("Habilitar el sensor tacil (desactiva la tecla de apagado/encendido)", this);
+    auto* touch = new QRadioButton(tr("Habilitar el sensor tacil (desactiva la tecla de apagado/encendido)"), this);
     touch->setObjectName("optTouchEna");
     description_ = new QLabel(this);
     description_->setObjectName("lblDescripcion");
@@ -37,10 +38,10 @@ StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
     right->addWidget(touch);
     right->addWidget(description_);
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("Aceptar", this);
+    auto* ok = new QPushButton(tr("Aceptar"), this);
     ok->setObjectName("cmdOk");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancelar", this);
+    auto* cancel = new QPushButton(tr("Cancelar"), this);
     cancel->setObjectName("cmdCancel");
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -68,7 +69,7 @@ void StartDialog::choose(int mode)
 {
     mode_ = mode;
     text_ = qs(startModeText(mode));
-    description_->setText(text_);
+    description_->setText(uiComposed(cp(text_))); // the element keeps the Spanish text
 }
 
 } // namespace tarvel

@@ -1,6 +1,7 @@
 #include "gui/link/FactoryWindow.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "model/TextFile.h"
 #include "workspace/Workspace.h"
 
@@ -58,7 +59,7 @@ int keyCode(const QKeyEvent* e)
 } // namespace
 
 FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
-    : ToolWindow(parent, "formFactory", "Probador de Ladrillos J2-USB", false)
+    : ToolWindow(parent, "formFactory", tr("Probador de Ladrillos J2-USB"), false)
     , ws_(workspace)
 {
     timer_.setSingleShot(true);
@@ -67,12 +68,12 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
-    auto* reportLabel = new QLabel("Reporte de prueba", this);
+    auto* reportLabel = new QLabel(tr("Reporte de prueba"), this);
     left->addWidget(reportLabel);
     report_ = new QTextEdit(this);
     report_->setObjectName("txtHelp");
     report_->setReadOnly(true);
-    report_->setAccessibleName("Reporte de prueba");
+    report_->setAccessibleName(tr("Reporte de prueba"));
     report_->setFocusPolicy(Qt::StrongFocus);
     report_->setMinimumSize(380, 300);
     report_->setFontFamily("monospace");
@@ -85,12 +86,12 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     help_->setMinimumHeight(40);
     left->addWidget(help_);
     auto* answers = new QHBoxLayout;
-    yes_ = button(this, "cmdSi", "Si (ENTER)");
-    yes_->setToolTip("Lo mismo que presionar ENTER en el reporte");
+    yes_ = button(this, "cmdSi", tr("Si (ENTER)"));
+    yes_->setToolTip(tr("Lo mismo que presionar ENTER en el reporte"));
     connect(yes_, &QPushButton::clicked, this, [this] { answer(kEnterKey); });
     answers->addWidget(yes_);
-    no_ = button(this, "cmdNo", "No (otra tecla)");
-    no_->setToolTip("Lo mismo que presionar otra tecla en el reporte");
+    no_ = button(this, "cmdNo", tr("No (otra tecla)"));
+    no_->setToolTip(tr("Lo mismo que presionar otra tecla en el reporte"));
     connect(no_, &QPushButton::clicked, this, [this] { answer('N'); });
     answers->addWidget(no_);
     answers->addStretch();
@@ -98,23 +99,23 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     layout->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
-    begin_ = button(this, "cmdBegin", "Iniciar Prueba");
+    begin_ = button(this, "cmdBegin", tr("Iniciar Prueba"));
     connect(begin_, &QPushButton::clicked, this, &FactoryWindow::begin);
     right->addWidget(begin_);
-    auto* clear = button(this, "cmdClear", "Limpiar Listado");
+    auto* clear = button(this, "cmdClear", tr("Limpiar Listado"));
     connect(clear, &QPushButton::clicked, this, [this] {
         test_.clearReport();
         showView();
     });
     right->addWidget(clear);
     auto* counter = new QGridLayout;
-    counter->addWidget(new QLabel("Ensayos", this), 0, 0);
+    counter->addWidget(new QLabel(tr("Ensayos"), this), 0, 0);
     count_ = new QLabel(this);
     count_->setObjectName("lblCount");
-    count_->setAccessibleName("Ensayos");
+    count_->setAccessibleName(tr("Ensayos"));
     counter->addWidget(count_, 0, 1);
     right->addLayout(counter);
-    auto* clearCount = button(this, "cmdClearCnt", "Limpiar Contador");
+    auto* clearCount = button(this, "cmdClearCnt", tr("Limpiar Contador"));
     connect(clearCount, &QPushButton::clicked, this, [this] {
         test_.clearCounter();
         showView();
@@ -122,37 +123,37 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     right->addWidget(clearCount);
 
     auto* state = new QGridLayout;
-    state->addWidget(new QLabel("LEDS", this), 0, 0);
+    state->addWidget(new QLabel(tr("LEDS"), this), 0, 0);
     auto* ledRow = new QHBoxLayout;
     const char* ledNames[2] = {"shpLeds_0", "shpLeds_1"};
     for (int i = 0; i < 2; ++i) {
-        leds_[i] = makeShape(this, ledNames[i], QStringLiteral("LED %1").arg(i + 1));
+        leds_[i] = makeShape(this, ledNames[i], tr("LED %1").arg(i + 1));
         ledRow->addWidget(leds_[i]);
     }
     ledRow->addStretch();
     state->addLayout(ledRow, 0, 1);
-    frontLight_ = makeShape(this, "shpFLed", "Luz Frontal");
-    state->addWidget(new QLabel("Luz Frontal", this), 1, 0);
+    frontLight_ = makeShape(this, "shpFLed", tr("Luz Frontal"));
+    state->addWidget(new QLabel(tr("Luz Frontal"), this), 1, 0);
     state->addWidget(frontLight_, 1, 1);
-    state->addWidget(new QLabel("Motor Izquierdo", this), 2, 0);
+    state->addWidget(new QLabel(tr("Motor Izquierdo"), this), 2, 0);
     left_ = new QLabel(this);
     left_->setObjectName("lblMotIzq");
-    left_->setAccessibleName("Motor Izquierdo");
+    left_->setAccessibleName(tr("Motor Izquierdo"));
     state->addWidget(left_, 2, 1);
-    state->addWidget(new QLabel("Motor Derecho", this), 3, 0);
+    state->addWidget(new QLabel(tr("Motor Derecho"), this), 3, 0);
     right_ = new QLabel(this);
     right_->setObjectName("lblMotDer");
-    right_->setAccessibleName("Motor Derecho");
+    right_->setAccessibleName(tr("Motor Derecho"));
     state->addWidget(right_, 3, 1);
     right->addLayout(state);
 
     right->addStretch();
-    right->addWidget(new QLabel("Nombre del Listado de Reporte", this));
+    right->addWidget(new QLabel(tr("Nombre del Listado de Reporte"), this));
     reportName_ = new QLineEdit("Reporte_1", this);
     reportName_->setObjectName("txtRptName");
-    reportName_->setAccessibleName("Nombre del Listado de Reporte");
+    reportName_->setAccessibleName(tr("Nombre del Listado de Reporte"));
     right->addWidget(reportName_);
-    auto* save = button(this, "cmdSaveReport", "Guardar Reportes");
+    auto* save = button(this, "cmdSaveReport", tr("Guardar Reportes"));
     connect(save, &QPushButton::clicked, this, &FactoryWindow::saveReport);
     right->addWidget(save);
     saved_ = new QLabel(this);
@@ -163,10 +164,10 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     layout->addLayout(right);
 
     chooseReportFile = [this](const QString& proposed) {
-        return QFileDialog::getSaveFileName(this, "Guardar Reportes", QDir::home().filePath(proposed),
-                                            "Reportes de prueba (*.txt)");
+        return QFileDialog::getSaveFileName(this, tr("Guardar Reportes"), QDir::home().filePath(proposed),
+                                            tr("Reportes de prueba (*.txt)"));
     };
-    showError = [this](const QString& text) { QMessageBox::critical(this, "Error", text); };
+    showError = [this](const QString& text) { QMessageBox::critical(this, tr("Error"), text); };
 }
 
 void FactoryWindow::load()
@@ -215,7 +216,7 @@ void FactoryWindow::advance()
     const LinkEvents mainWindow{[this](int panel, const std::string& text) {
                                     if (!setPanel)
                                         return;
-                                    setPanel(panel, panel == 1 && ws_.usingSimulatedBrick() ? "SIM" : qs(text));
+                                    setPanel(panel, panel == 1 && ws_.usingSimulatedBrick() ? "SIM" : uiText(text));
                                 },
                                 [this](bool on) {
                                     if (connectTool)
@@ -271,27 +272,29 @@ void FactoryWindow::saveReport()
     const std::string error = writeFileReplacing(QFile::encodeName(path).toStdString(), test_.reportFileText());
     if (!error.empty()) {
         if (showError)
-            showError(qs(error));
+            showError(uiText(error));
         return;
     }
-    saved_->setText("Reporte guardado en " + QDir::toNativeSeparators(path));
+    saved_->setText(tr("Reporte guardado en %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void FactoryWindow::showView()
 {
     const FactoryView& v = test_.view();
-    if (report_->toPlainText() != qs(v.report).replace("\r\n", "\n")) {
-        report_->setPlainText(qs(v.report).replace("\r\n", "\n"));
+    // The report is saved in Spanish; the window shows it in the interface's language.
+    const QString report = uiText(v.report).replace("\r\n", "\n");
+    if (report_->toPlainText() != report) {
+        report_->setPlainText(report);
         report_->moveCursor(QTextCursor::End);
     }
-    help_->setText(qs(v.help));
+    help_->setText(uiText(v.help));
     count_->setText(QString::number(v.tested));
-    left_->setText(qs(v.leftMotor));
-    right_->setText(qs(v.rightMotor));
+    left_->setText(uiText(v.leftMotor));
+    right_->setText(uiText(v.rightMotor));
     const bool ledsOn = v.leds.rgb == 0xFF0000;
     for (QLabel* led : leds_)
-        paintShape(led, v.leds, ledsOn ? "Encendido" : "Apagado");
-    paintShape(frontLight_, v.frontLight, v.frontLight.rgb == 0x00FF00 ? "Encendida" : "Apagada");
+        paintShape(led, v.leds, ledsOn ? tr("Encendido") : tr("Apagado"));
+    paintShape(frontLight_, v.frontLight, v.frontLight.rgb == 0x00FF00 ? tr("Encendida") : tr("Apagada"));
     begin_->setEnabled(!test_.running());
     yes_->setEnabled(test_.waitingForKey());
     no_->setEnabled(test_.waitingForKey());

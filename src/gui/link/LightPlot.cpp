@@ -11,7 +11,7 @@ LightPlot::LightPlot(const LightHistory& history, std::function<std::int64_t()> 
     , nowMs_(std::move(nowMs))
 {
     setObjectName("picLuzGrafico");
-    setAccessibleName("Nivel de Luz de los ultimos 30 segundos");
+    setAccessibleName(tr("Nivel de Luz de los ultimos 30 segundos"));
     setToolTip(accessibleName());
     setMinimumSize(160, 50);
 }

@@ -1,6 +1,7 @@
 #include "gui/link/MonitorWarning.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "link/MonitorSteering.h"
 #include "workspace/Workspace.h"
 
@@ -13,16 +14,16 @@
 namespace tarvel {
 
 MonitorWarning::MonitorWarning(Workspace& workspace, QWidget* parent)
-    : ToolWindow(parent, "formMonitorWarning", "Aviso!", false)
+    : ToolWindow(parent, "formMonitorWarning", tr("Aviso!"), false)
     , ws_(workspace)
 {
     auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(qs(monitorWarningText()).replace("\r\n", "\n"), this);
+    auto* text = new QLabel(uiText(monitorWarningText()).replace("\r\n", "\n"), this);
     text->setObjectName("lblText");
     text->setWordWrap(true);
     text->setMinimumWidth(380);
     layout->addWidget(text);
-    dontShow_ = new QCheckBox("No volver a mostrar este mensaje", this);
+    dontShow_ = new QCheckBox(tr("No volver a mostrar este mensaje"), this);
     dontShow_->setObjectName("chkDontShow");
     connect(dontShow_, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
@@ -31,7 +32,7 @@ MonitorWarning::MonitorWarning(Workspace& workspace, QWidget* parent)
             ws_.settings.dontShowFlags &= ~kDontShowMonitorWarning;
     });
     layout->addWidget(dontShow_);
-    auto* close = new QPushButton("Cerrar", this);
+    auto* close = new QPushButton(tr("Cerrar"), this);
     close->setObjectName("cmdClose");
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::close);

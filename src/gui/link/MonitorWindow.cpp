@@ -1,6 +1,7 @@
 #include "gui/link/MonitorWindow.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/editor/IconStore.h"
 #include "gui/link/LinkRunner.h"
 #include "workspace/Workspace.h"
@@ -23,7 +24,7 @@ constexpr double kTwipsPerPixel = 15;
 } // namespace
 
 MonitorWindow::MonitorWindow(Workspace& workspace, QWidget* parent)
-    : ToolWindow(parent, "formScreenMonitor", "Monitor para Aplicacion del Ladrillo", true)
+    : ToolWindow(parent, "formScreenMonitor", tr("Monitor para Aplicacion del Ladrillo"), true)
     , ws_(workspace)
 {
     runner_ = new LinkRunner(ws_, this);
@@ -38,16 +39,16 @@ MonitorWindow::MonitorWindow(Workspace& workspace, QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setObjectName("imgGrafo");
     picture->setPixmap(IconStore::pixmap("toolbar", "10", QSize(48, 48)));
-    picture->setAccessibleName("Monitor de Comunicacion");
+    picture->setAccessibleName(tr("Monitor de Comunicacion"));
     top->addWidget(picture);
     auto* labels = new QVBoxLayout;
     description_ = new QLabel(this);
     description_->setObjectName("lblDescript");
-    description_->setAccessibleName("Direccion");
+    description_->setAccessibleName(tr("Direccion"));
     labels->addWidget(description_);
     pause_ = new QLabel(this);
     pause_->setObjectName("lblPause");
-    pause_->setAccessibleName("Estado");
+    pause_->setAccessibleName(tr("Estado"));
     labels->addWidget(pause_);
     top->addLayout(labels, 1);
     layout->addLayout(top);
@@ -91,17 +92,17 @@ MonitorWindow::MonitorWindow(Workspace& workspace, QWidget* parent)
     mouse_->setMinimumSize(180, 170);
     mouse_->setMouseTracking(true);
     mouse_->setCursor(Qt::CrossCursor);
-    mouse_->setAccessibleName("Area del MouseStick");
-    mouse_->setToolTip("Mueva el mouse para conducir; doble clic para pausar");
+    mouse_->setAccessibleName(tr("Area del MouseStick"));
+    mouse_->setToolTip(tr("Mueva el mouse para conducir; doble clic para pausar"));
     mouse_->installEventFilter(this);
     modes->addWidget(mouse_, 0, 0);
     layout->addLayout(modes);
 
-    mouseStick_ = new QCheckBox("Funcionar Como MouseStick", this);
+    mouseStick_ = new QCheckBox(tr("Funcionar Como MouseStick"), this);
     mouseStick_->setObjectName("chkMouseStick");
     connect(mouseStick_, &QCheckBox::toggled, this, &MonitorWindow::setMouseStick);
     layout->addWidget(mouseStick_);
-    quenvar_ = new QCheckBox("Funcionar con el Control Quenvar", this);
+    quenvar_ = new QCheckBox(tr("Funcionar con el Control Quenvar"), this);
     quenvar_->setObjectName("chkQuenvar");
     layout->addWidget(quenvar_);
 
@@ -110,7 +111,7 @@ MonitorWindow::MonitorWindow(Workspace& workspace, QWidget* parent)
     connect_->setObjectName("lblConnect");
     connect_->setWordWrap(true);
     bottom->addWidget(connect_, 1);
-    auto* exit = new QPushButton("Salir", this);
+    auto* exit = new QPushButton(tr("Salir"), this);
     exit->setObjectName("cmdSalir");
     exit->setAutoDefault(false);
     connect(exit, &QPushButton::clicked, this, &QDialog::close);
@@ -197,14 +198,14 @@ void MonitorWindow::send(std::optional<std::uint8_t> motorByte)
 
 void MonitorWindow::showPad()
 {
-    description_->setText(qs(pad_.description));
-    pause_->setText(qs(pad_.pause));
+    description_->setText(uiText(pad_.description));
+    pause_->setText(uiText(pad_.pause));
 }
 
 void MonitorWindow::showLinkState()
 {
     connect_->setText(ws_.link().brickConnected() ? QString()
-                                                   : QStringLiteral("Ladrillo no conectado: use \"Conectar\""));
+                                                   : tr("Ladrillo no conectado: use \"Conectar\""));
 }
 
 } // namespace tarvel

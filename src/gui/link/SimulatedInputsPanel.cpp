@@ -10,31 +10,31 @@
 namespace tarvel {
 
 SimulatedInputsPanel::SimulatedInputsPanel(Workspace& workspace, QWidget* parent)
-    : QGroupBox("Entradas del Ladrillo Simulado", parent)
+    : QGroupBox(tr("Entradas del Ladrillo Simulado"), parent)
     , ws_(workspace)
 {
     setObjectName("frmSimulado");
     auto* grid = new QGridLayout(this);
-    light_ = slider("sldSimLuz", "Nivel de Luz", 0, [](Workspace& ws, int v) {
+    light_ = slider("sldSimLuz", tr("Nivel de Luz"), 0, [](Workspace& ws, int v) {
         if (SimulatedBrick* b = ws.simulatedBrick())
             b->setLightLevel(std::uint8_t(v));
     });
-    reflection_ = slider("sldSimReflejo", "Luz Frontal Reflejada", 1, [](Workspace& ws, int v) {
+    reflection_ = slider("sldSimReflejo", tr("Luz Frontal Reflejada"), 1, [](Workspace& ws, int v) {
         if (SimulatedBrick* b = ws.simulatedBrick())
             b->setFrontLightReflection(std::uint8_t(v));
     });
-    sound_ = slider("sldSimSonido", "Nivel de Sonido", 2, [](Workspace& ws, int v) {
+    sound_ = slider("sldSimSonido", tr("Nivel de Sonido"), 2, [](Workspace& ws, int v) {
         if (SimulatedBrick* b = ws.simulatedBrick())
             b->setSoundLevel(std::uint8_t(v));
     });
-    touch_ = new QCheckBox("Sensor de Tacto Presionado", this);
+    touch_ = new QCheckBox(tr("Sensor de Tacto Presionado"), this);
     touch_->setObjectName("chkSimTacto");
     connect(touch_, &QCheckBox::toggled, this, [this](bool on) {
         if (SimulatedBrick* b = ws_.simulatedBrick())
             b->setTouch(on);
     });
     grid->addWidget(touch_, 3, 0, 1, 3);
-    remote_ = new QCheckBox(QStringLiteral("Señal del Control Remoto"), this);
+    remote_ = new QCheckBox(tr("Señal del Control Remoto"), this);
     remote_->setObjectName("chkSimIr");
     connect(remote_, &QCheckBox::toggled, this, [this](bool on) {
         if (SimulatedBrick* b = ws_.simulatedBrick())

@@ -32,7 +32,7 @@ UpDownBox::UpDownBox(const char* textName, const char* spinName, const SpinRange
         auto* b = new QToolButton(spin);
         b->setObjectName(QStringLiteral("%1_%2").arg(spinName, direction > 0 ? "up" : "down"));
         b->setArrowType(direction > 0 ? Qt::UpArrow : Qt::DownArrow);
-        b->setAccessibleName((direction > 0 ? "Subir " : "Bajar ") + what);
+        b->setAccessibleName((direction > 0 ? tr("Subir %1") : tr("Bajar %1")).arg(what));
         b->setFixedSize(18, 12);
         b->setAutoRepeat(true);
         connect(b, &QToolButton::clicked, this, [this, direction] { setValue(value_ + direction * range_.step); });

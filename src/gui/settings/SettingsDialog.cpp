@@ -91,7 +91,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     : TransientWindow(parent)
     , ws_(workspace)
 {
-    setUpWindow(this, "formScreenGlobalCfg", "Configuracion Global");
+    setUpWindow(this, "formScreenGlobalCfg", tr("Configuracion Global"));
     const ProgramSettings& p = ws_.store.programSettings;
     const SettingsForm form = loadSettingsForm(p, ws_.settings);
     auto* layout = new QVBoxLayout(this);
@@ -103,16 +103,16 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     auto* motores = new QWidget;
     motores->setObjectName("picConfig_0");
     auto* ml = new QVBoxLayout(motores);
-    auto* direction = new QGroupBox("Configuracion del Sistema de Direccion", motores);
+    auto* direction = new QGroupBox(tr("Configuracion del Sistema de Direccion"), motores);
     auto* dl = new QVBoxLayout(direction);
-    dirRobot_ = new QRadioButton("Motores Independientes para sentido de giro (Tipo Robot)", direction);
+    dirRobot_ = new QRadioButton(tr("Motores Independientes para sentido de giro (Tipo Robot)"), direction);
     dirRobot_->setObjectName("optDirRobot");
-    dirAuto_ = new QRadioButton("Direccion controlada por un motor (Tipo Auto)", direction);
+    dirAuto_ = new QRadioButton(tr("Direccion controlada por un motor (Tipo Auto)"), direction);
     dirAuto_->setObjectName("optDirAuto");
     dl->addWidget(dirRobot_);
     dl->addWidget(dirAuto_);
     ml->addWidget(direction);
-    auto* names = new QGroupBox("Identificacion de los Motores", motores);
+    auto* names = new QGroupBox(tr("Identificacion de los Motores"), motores);
     auto* nl = new QFormLayout(names);
     nameLeft_ = new QLineEdit(qs(form.leftName), names);
     nameLeft_->setObjectName("txtMotNameLF");
@@ -120,8 +120,8 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     nameRight_ = new QLineEdit(qs(form.rightName), names);
     nameRight_->setObjectName("txtMotNameRG");
     nameRight_->setMaxLength(10);
-    nl->addRow("Motor Izquierdo (A)", nameLeft_);
-    nl->addRow("Motor Derecho (B)", nameRight_);
+    nl->addRow(tr("Motor Izquierdo (A)"), nameLeft_);
+    nl->addRow(tr("Motor Derecho (B)"), nameRight_);
     ml->addWidget(names);
     auto* timing = new QFormLayout;
     motorSpin_ = numberBox("txtMotorSpin", form.motorSpin);
@@ -130,12 +130,12 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     motorTime_ = numberBox("txtMotorTime", form.motorTime);
     upMotorTime_ = new UpDown("UpDnMotorTime", 0, 32767, 100, motorTime_, this);
     upMotorTime_->setValue(p.motorTime);
-    timing->addRow("Tiempo de Giro de 45\xC2\xB0 para Direccion de Motores Independientes",
-                   row(motores, motorSpin_, upMotorSpin_, "mSegs"));
-    timing->addRow("Tiempo de activacion para direccion controlada por un motor",
-                   row(motores, motorTime_, upMotorTime_, "mSegs"));
+    timing->addRow(tr("Tiempo de Giro de 45\xC2\xB0 para Direccion de Motores Independientes"),
+                   row(motores, motorSpin_, upMotorSpin_, tr("mSegs")));
+    timing->addRow(tr("Tiempo de activacion para direccion controlada por un motor"),
+                   row(motores, motorTime_, upMotorTime_, tr("mSegs")));
     ml->addLayout(timing);
-    tabs_->addTab(motores, "Motores");
+    tabs_->addTab(motores, tr("Motores"));
 
     // Sensores
     auto* sensores = new QWidget;
@@ -143,8 +143,8 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     auto* sl = new QFormLayout(sensores);
     lightSource_ = new QComboBox(sensores);
     lightSource_->setObjectName("cmbSetLuz");
-    lightSource_->addItems({"Constante", "Contenedor Rojo", "Contenedor Azul", "Contenedor Verde", "Contenedor Rosa",
-                            "Contenedor Naranja"});
+    lightSource_->addItems({tr("Constante"), tr("Contenedor Rojo"), tr("Contenedor Azul"), tr("Contenedor Verde"),
+                            tr("Contenedor Rosa"), tr("Contenedor Naranja")});
     lightLevel_ = numberBox("txtSetLuz", form.lightLevel);
     upLight_ = new UpDown("UpDownLuz", 0, 256, 1, lightLevel_, this);
     lightSource_->setCurrentIndex(form.lightSource);
@@ -157,11 +157,14 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     countTimeout_ = numberBox("txtCountTO", form.countTimeout);
     auto* upCount = new UpDown("UpDownCountTO", 0, 20000, 100, countTimeout_, this);
     upCount->setValue(p.countTimeout);
-    sl->addRow("Fuente de Referencia de estado Iluminado", lightSource_);
-    sl->addRow("Nivel de Luz para Reportar Estado Iluminado", row(sensores, lightLevel_, upLight_, "(0 a 245)"));
-    sl->addRow("Tiempo de TimeOut para Esperas de Sensores (0 es Infinito)", row(sensores, senseTimeout_, upSense, "mSegs"));
-    sl->addRow("Tiempo de TimeOut para Conteo de Pulsos (Entradas)", row(sensores, countTimeout_, upCount, "mSegs"));
-    tabs_->addTab(sensores, "Sensores");
+    sl->addRow(tr("Fuente de Referencia de estado Iluminado"), lightSource_);
+    sl->addRow(
+        tr("Nivel de Luz para Reportar Estado Iluminado"), row(sensores, lightLevel_, upLight_, tr("(0 a 245)")));
+    sl->addRow(tr("Tiempo de TimeOut para Esperas de Sensores (0 es Infinito)"),
+        row(sensores, senseTimeout_, upSense, tr("mSegs")));
+    sl->addRow(
+        tr("Tiempo de TimeOut para Conteo de Pulsos (Entradas)"), row(sensores, countTimeout_, upCount, tr("mSegs")));
+    tabs_->addTab(sensores, tr("Sensores"));
 
     // Comunicaciones
     auto* com = new QWidget;
@@ -171,63 +174,79 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     comPort_->setObjectName("cmbComInUse");
     comPort_->addItems({"Com 1", "Com 2", "Com 3", "Com 4"});
     comPort_->setCurrentIndex(form.comPortItem);
-    autoConnect_ = new QCheckBox("Conectar automaticamente antes de la accion \"CompiGrabar\"", com);
+    autoConnect_ = new QCheckBox(tr("Conectar automaticamente antes de la accion \"CompiGrabar\""), com);
     autoConnect_->setObjectName("chkAutoConnect");
     autoConnect_->setChecked(form.autoConnect);
-    simulated_ = new QCheckBox("Usar Ladrillo Simulado", com);
+    simulated_ = new QCheckBox(tr("Usar Ladrillo Simulado"), com);
     simulated_->setObjectName("chkSimulatedBrick");
     simulated_->setChecked(form.useSimulatedBrick);
-    auto* clear = new QPushButton("Restear \"No volver a mostrar\"", com);
+    auto* clear = new QPushButton(tr("Restear \"No volver a mostrar\""), com);
     clear->setObjectName("ClearDontShows");
-    cl->addRow("Puerto Serie para Conectar el Ladrillo", comPort_);
+    cl->addRow(tr("Puerto Serie para Conectar el Ladrillo"), comPort_);
     cl->addRow(autoConnect_);
     cl->addRow(simulated_);
     cl->addRow(clear);
-    tabs_->addTab(com, "Comunicaciones");
+    tabs_->addTab(com, tr("Comunicaciones"));
 
     // Compilador
     auto* compi = new QWidget;
     compi->setObjectName("picConfig_3");
     auto* kl = new QVBoxLayout(compi);
-    noSyntax_ = new QCheckBox("Desactivar Errores en Tiempo Programacion (Asistente de Sintaxis)", compi);
+    noSyntax_ = new QCheckBox(tr("Desactivar Errores en Tiempo Programacion (Asistente de Sintaxis)"), compi);
     noSyntax_->setObjectName("chkNoSintaxis");
     noSyntax_->setChecked(ws_.settings.syntaxAssistantOff);
     kl->addWidget(noSyntax_);
-    auto* id = new QGroupBox("Numero de ID del Programa (0 a 31)", compi);
+    auto* id = new QGroupBox(tr("Numero de ID del Programa (0 a 31)"), compi);
     auto* il = new QHBoxLayout(id);
     appId_ = numberBox("txtAppID", form.appId);
     upAppId_ = new UpDown("UpDnAppID", 0, 31, 1, appId_, this);
     upAppId_->setValue(p.appId);
     il->addWidget(appId_);
     il->addWidget(upAppId_);
-    il->addWidget(new QLabel("Identificacion por omision", id));
+    il->addWidget(new QLabel(tr("Identificacion por omision"), id));
     il->addStretch();
     kl->addWidget(id);
-    storeSources_ = new QCheckBox("Guardar los Archivos Fuentes Generados por Todos Programas Graficos", compi);
+    storeSources_ = new QCheckBox(tr("Guardar los Archivos Fuentes Generados por Todos Programas Graficos"), compi);
     storeSources_->setObjectName("chkStoreScrFile");
     storeSources_->setChecked(form.storeSourceFiles);
     kl->addWidget(storeSources_);
-    showEmptyIcons_ = new QCheckBox("Avisar si se usan Iconos de Programacion (Grafos) sin Codigo Relacionado", compi);
+    showEmptyIcons_
+        = new QCheckBox(tr("Avisar si se usan Iconos de Programacion (Grafos) sin Codigo Relacionado"), compi);
     showEmptyIcons_->setObjectName("chkShowEmptyIcons");
     showEmptyIcons_->setChecked(ws_.settings.warnUncodedIcons);
     kl->addWidget(showEmptyIcons_);
-    kl->addWidget(new QLabel("Libreria para Generacion de Codigo", compi));
+    kl->addWidget(new QLabel(tr("Libreria para Generacion de Codigo"), compi));
     libraryPath_ = new QLineEdit(fromNativePath(form.libraryPath), compi);
     libraryPath_->setObjectName("txtClibs");
-    auto* pick = new QPushButton("...", compi);
+    auto* pick = new QPushButton(tr("..."), compi);
     pick->setObjectName("cmdOpenCLibs");
     pick->setMaximumWidth(32);
     kl->addWidget(row(compi, libraryPath_, pick));
     libraryPath_->setMinimumWidth(360);
     kl->addStretch();
-    tabs_->addTab(compi, "Compilador");
+    tabs_->addTab(compi, tr("Compilador"));
+
+    // Idioma: the language's own name for each language, whatever the interface's language.
+    auto* idioma = new QWidget;
+    idioma->setObjectName("picConfig_4");
+    auto* languageLayout = new QFormLayout(idioma);
+    language_ = new QComboBox(idioma);
+    language_->setObjectName("cmbIdioma");
+    language_->addItems({QStringLiteral("Español"), QStringLiteral("English")});
+    language_->setCurrentIndex(form.languageItem);
+    languageLayout->addRow(tr("Idioma de la Interfaz"), language_);
+    auto* restart = new QLabel(tr("El cambio de idioma se aplica al volver a iniciar Tarvel Lab."), idioma);
+    restart->setObjectName("lblIdiomaNota");
+    restart->setWordWrap(true);
+    languageLayout->addRow(restart);
+    tabs_->addTab(idioma, tr("Idioma"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = new QPushButton("Aceptar", this);
+    auto* ok = new QPushButton(tr("Aceptar"), this);
     ok->setObjectName("cmdOk");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancelar", this);
+    auto* cancel = new QPushButton(tr("Cancelar"), this);
     cancel->setObjectName("cmdCancel");
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -250,9 +269,9 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     connect(libraryPath_, &QLineEdit::textEdited, this, [this](const QString& t) { ws_.settings.libraryPath = nativePath(t); });
     connect(pick, &QPushButton::clicked, this, [this] {
         pickingFile_ = true;
-        const QString file = QFileDialog::getOpenFileName(this, "Seleccionar Nueva Libreria de Codigo",
+        const QString file = QFileDialog::getOpenFileName(this, tr("Seleccionar Nueva Libreria de Codigo"),
                                                           QString::fromStdString(ws_.appFolder().string()),
-                                                          "Librerias de Compilacion (*.lib *.LIB)");
+                                                          tr("Librerias de Compilacion (*.lib *.LIB)"));
         pickingFile_ = false;
         if (file.isEmpty())
             return;
@@ -316,6 +335,8 @@ void SettingsDialog::confirm()
     form.comPortItem = comPort_->currentIndex();
     form.storeSourceFiles = storeSources_->isChecked();
     form.autoConnect = autoConnect_->isChecked();
+    form.languageItem = language_->currentIndex();
+    const InterfaceLanguage languageBefore = a.language;
     applySettingsForm(form, ws_.store.programSettings, a);
     const bool simulated = simulated_->isChecked();
     if (simulated != a.useSimulatedBrick) {
@@ -323,7 +344,7 @@ void SettingsDialog::confirm()
         if (simulatedBrickChanged)
             simulatedBrickChanged(simulated);
     }
-    if ((libraryChanged_ || communicationChanged_) && storeConfig)
+    if ((libraryChanged_ || communicationChanged_ || a.language != languageBefore) && storeConfig)
         storeConfig();
     if (libraryChanged_) {
         const auto messages = ws_.loadLibrary(a.libraryPath);

@@ -55,6 +55,7 @@ private:
     QComboBox* comPort_ = nullptr;
     QCheckBox* autoConnect_ = nullptr;
     QCheckBox* simulated_ = nullptr;
+    QComboBox* language_ = nullptr;
     QCheckBox* noSyntax_ = nullptr;
     QLineEdit* appId_ = nullptr;
     UpDown* upAppId_ = nullptr;

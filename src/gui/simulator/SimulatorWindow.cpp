@@ -3,11 +3,13 @@
 #include "emulator/SimulatorControls.h"
 #include "emulator/WorldFile.h"
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/audio/TonePlayer.h"
 #include "gui/simulator/WorldView.h"
 #include "workspace/Workspace.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -52,7 +54,8 @@ void setLit(QLabel* label, bool on, const char* colour)
                               .arg(on ? colour : "#455A64");
     if (label->styleSheet() != style) {
         label->setStyleSheet(style);
-        label->setAccessibleDescription(on ? "encendido" : "apagado");
+        label->setAccessibleDescription(on ? QCoreApplication::translate("tarvel::SimulatorWindow", "encendido")
+                                           : QCoreApplication::translate("tarvel::SimulatorWindow", "apagado"));
     }
 }
 
@@ -69,7 +72,7 @@ SimulatorWindow::SimulatorWindow(Workspace& workspace, QWidget* parent)
     , ws_(workspace)
 {
     setObjectName("formSimulador");
-    setWindowTitle("Simulador");
+    setWindowTitle(tr("Simulador"));
     resize(1000, 640);
     tones_ = new TonePlayer(this);
     buildControls();
@@ -88,12 +91,13 @@ void SimulatorWindow::buildControls()
     outer->addLayout(left, 1);
 
     auto* bar = new QHBoxLayout;
-    auto* runButton = button("cmdEjecutar", "Ejecutar", "Ejecutar o continuar el programa (F5)", this);
-    auto* pauseButton = button("cmdPausa", "Pausa", "Detener el tiempo (F6)", this);
-    auto* stepButton = button("cmdPaso", "Paso", "Ejecutar una instruccion (F10)", this);
-    auto* elementButton = button("cmdPasoBloque", "Paso Bloque", "Ejecutar hasta el bloque siguiente (F11)", this);
+    auto* runButton = button("cmdEjecutar", tr("Ejecutar"), tr("Ejecutar o continuar el programa (F5)"), this);
+    auto* pauseButton = button("cmdPausa", tr("Pausa"), tr("Detener el tiempo (F6)"), this);
+    auto* stepButton = button("cmdPaso", tr("Paso"), tr("Ejecutar una instruccion (F10)"), this);
+    auto* elementButton
+        = button("cmdPasoBloque", tr("Paso Bloque"), tr("Ejecutar hasta el bloque siguiente (F11)"), this);
     auto* resetButton =
-        button("cmdReiniciarPosicion", "Reiniciar Posicion", "Volver el robot a su lugar de partida", this);
+        button("cmdReiniciarPosicion", tr("Reiniciar Posicion"), tr("Volver el robot a su lugar de partida"), this);
     connect(runButton, &QPushButton::clicked, this, [this] { run(); });
     connect(pauseButton, &QPushButton::clicked, this, [this] { pause(); });
     connect(stepButton, &QPushButton::clicked, this, [this] { step(false); });
@@ -115,15 +119,15 @@ void SimulatorWindow::buildControls()
     }
     speeds_ = new QComboBox(this);
     speeds_->setObjectName("cmbVelocidad");
-    speeds_->setAccessibleName("Velocidad");
-    speeds_->setToolTip("Velocidad de la simulacion");
+    speeds_->setAccessibleName(tr("Velocidad"));
+    speeds_->setToolTip(tr("Velocidad de la simulacion"));
     for (const auto& s : kSimulatorSpeeds)
         speeds_->addItem(s.label);
     speeds_->setCurrentIndex(kNormalSpeed);
     worlds_ = new QComboBox(this);
     worlds_->setObjectName("cmbMundo");
-    worlds_->setAccessibleName("Mundo");
-    worlds_->setToolTip("Mundo donde anda el robot");
+    worlds_->setAccessibleName(tr("Mundo"));
+    worlds_->setToolTip(tr("Mundo donde anda el robot"));
     worlds_->setMinimumContentsLength(16);
     fillWorlds();
     connect(worlds_, &QComboBox::activated, this, [this](int index) { chooseWorld(index); });
@@ -143,34 +147,34 @@ void SimulatorWindow::buildControls()
     auto* side = new QVBoxLayout(panel);
     side->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(panel);
-    auto* brick = new QGroupBox("Ladrillo", panel);
+    auto* brick = new QGroupBox(tr("Ladrillo"), panel);
     brick->setObjectName("fraLadrillo");
     auto* grid = new QGridLayout(brick);
-    grid->addWidget(new QLabel("Leds", brick), 0, 0);
+    grid->addWidget(new QLabel(tr("Leds"), brick), 0, 0);
     auto* ledRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         const QString name = QString(QChar('A' + i));
-        leds_[std::size_t(i)] = lamp("shpLed" + name, "Led " + name, brick);
+        leds_[std::size_t(i)] = lamp("shpLed" + name, tr("Led %1").arg(name), brick);
         ledRow->addWidget(new QLabel(name, brick));
         ledRow->addWidget(leds_[std::size_t(i)]);
     }
     grid->addLayout(ledRow, 0, 1);
-    grid->addWidget(new QLabel("Luz", brick), 1, 0);
-    lamp_ = lamp("shpLuz", "Luz del Ladrillo", brick);
+    grid->addWidget(new QLabel(tr("Luz"), brick), 1, 0);
+    lamp_ = lamp("shpLuz", tr("Luz del Ladrillo"), brick);
     grid->addWidget(lamp_, 1, 1);
     for (int i = 0; i < 2; ++i) {
-        grid->addWidget(new QLabel(i == 0 ? "Motor A" : "Motor B", brick), 2 + i, 0);
+        grid->addWidget(new QLabel(i == 0 ? tr("Motor A") : tr("Motor B"), brick), 2 + i, 0);
         motors_[std::size_t(i)] = new QLabel(brick);
         motors_[std::size_t(i)]->setObjectName(i == 0 ? "lblMotorA" : "lblMotorB");
         grid->addWidget(motors_[std::size_t(i)], 2 + i, 1);
     }
     for (int i = 0; i < 5; ++i) {
-        auto* name = new QLabel(kVariableNames[std::size_t(i)], brick);
+        auto* name = new QLabel(uiText(kVariableNames[std::size_t(i)]), brick);
         name->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(kVariableColours[i]));
         grid->addWidget(name, 4 + i, 0);
         variables_[std::size_t(i)] = new QLabel("0", brick);
         variables_[std::size_t(i)]->setObjectName(QStringLiteral("lblVariable_%1").arg(i + 1));
-        variables_[std::size_t(i)]->setAccessibleName(kVariableNames[std::size_t(i)]);
+        variables_[std::size_t(i)]->setAccessibleName(uiText(kVariableNames[std::size_t(i)]));
         grid->addWidget(variables_[std::size_t(i)], 4 + i, 1);
     }
     element_ = new QLabel(brick);
@@ -181,11 +185,11 @@ void SimulatorWindow::buildControls()
     grid->addWidget(element_, 9, 0, 1, 2);
     side->addWidget(brick);
 
-    auto* talk = new QGroupBox("Mensajes a la PC", panel);
+    auto* talk = new QGroupBox(tr("Mensajes a la PC"), panel);
     auto* talkLayout = new QVBoxLayout(talk);
     messages_ = new QPlainTextEdit(talk);
     messages_->setObjectName("txtMensajes");
-    messages_->setAccessibleName("Mensajes del programa");
+    messages_->setAccessibleName(tr("Mensajes del programa"));
     messages_->setReadOnly(true);
     messages_->setMaximumBlockCount(500);
     messages_->setMinimumHeight(90);
@@ -193,30 +197,31 @@ void SimulatorWindow::buildControls()
     auto* sendRow = new QHBoxLayout;
     pcByte_ = new QSpinBox(talk);
     pcByte_->setObjectName("txtMensajePC");
-    pcByte_->setAccessibleName("Byte para enviar desde la PC");
+    pcByte_->setAccessibleName(tr("Byte para enviar desde la PC"));
     pcByte_->setRange(0, 255);
-    auto* send = button("cmdEnviar", "Enviar", "Enviar el byte al programa como mensaje de la PC", talk);
+    auto* send = button("cmdEnviar", tr("Enviar"), tr("Enviar el byte al programa como mensaje de la PC"), talk);
     connect(send, &QPushButton::clicked, this, [this] { ws_.simulation.sendMessage(std::uint8_t(pcByte_->value())); });
     sendRow->addWidget(pcByte_);
     sendRow->addWidget(send);
     talkLayout->addLayout(sendRow);
     side->addWidget(talk);
 
-    auto* inputs = new QGroupBox("Entradas", panel);
+    auto* inputs = new QGroupBox(tr("Entradas"), panel);
     auto* inputLayout = new QVBoxLayout(inputs);
     auto* remote = new QGridLayout;
     for (std::size_t i = 0; i < kRemoteKeys.size(); ++i) {
         const auto& key = kRemoteKeys[i];
         auto* b = button(QStringLiteral("cmdControl_%1").arg(i), qs(key.label),
-                         QStringLiteral("Tecla del control remoto (dato %1)").arg(key.data), inputs);
+                         tr("Tecla del control remoto (dato %1)").arg(key.data), inputs);
         b->setMaximumWidth(44);
         connect(b, &QPushButton::clicked, this, [this, data = key.data] { ws_.simulation.pressRemoteKey(data); });
         remote->addWidget(b, int(i / 3), int(i % 3));
     }
     inputLayout->addLayout(remote);
-    auto* clap = button("cmdAplauso", "Aplaudir", "Un aplauso frente al microfono", inputs);
+    auto* clap = button("cmdAplauso", tr("Aplaudir"), tr("Un aplauso frente al microfono"), inputs);
     connect(clap, &QPushButton::clicked, this, [this] { ws_.simulation.clap(); });
-    auto* touch = button("cmdTocar", "Tocar", "Apretar el sensor de tacto mientras se mantiene el boton", inputs);
+    auto* touch
+        = button("cmdTocar", tr("Tocar"), tr("Apretar el sensor de tacto mientras se mantiene el boton"), inputs);
     connect(touch, &QPushButton::pressed, this, [this] { ws_.simulation.holdTouch(true); });
     connect(touch, &QPushButton::released, this, [this] { ws_.simulation.holdTouch(false); });
     inputLayout->addWidget(clap);
@@ -235,7 +240,7 @@ void SimulatorWindow::fillWorlds()
         if (file.string() == ws_.worldPath)
             worlds_->setCurrentIndex(worlds_->count() - 1);
     }
-    worlds_->addItem("Abrir otro mundo...");
+    worlds_->addItem(tr("Abrir otro mundo..."));
     if (ws_.worldPath.empty())
         worlds_->setCurrentIndex(-1); // the plain table the simulation starts with
 }
@@ -244,8 +249,8 @@ void SimulatorWindow::chooseWorld(int index)
 {
     QString path = worlds_->itemData(index).toString();
     if (path.isEmpty()) {
-        path = QFileDialog::getOpenFileName(this, "Abrir Mundo", QString::fromStdString(ws_.worldsFolder()),
-                                            "Mundos (*.json)");
+        path = QFileDialog::getOpenFileName(this, tr("Abrir Mundo"), QString::fromStdString(ws_.worldsFolder()),
+                                            tr("Mundos (*.json)"));
         if (path.isEmpty()) {
             fillWorlds();
             return;
@@ -350,21 +355,21 @@ void SimulatorWindow::refreshPanel()
 {
     const Simulation& sim = ws_.simulation;
     const BrickCpu& cpu = sim.cpu();
-    setTextIfChanged(status_, qs(simulatorStatus(sim, paused_)));
+    setTextIfChanged(status_, uiText(simulatorStatus(sim, paused_)));
     for (int i = 0; i < 3; ++i)
         setLit(leds_[std::size_t(i)], cpu.leds() & (4 >> i), "#FF1744");
     setLit(lamp_, cpu.lamp(), "#FFEB3B");
-    setTextIfChanged(motors_[0], qs(motorDirection(cpu.motors(), true)));
-    setTextIfChanged(motors_[1], qs(motorDirection(cpu.motors(), false)));
+    setTextIfChanged(motors_[0], uiText(motorDirection(cpu.motors(), true)));
+    setTextIfChanged(motors_[1], uiText(motorDirection(cpu.motors(), false)));
     for (int i = 0; i < 5; ++i)
         setTextIfChanged(variables_[std::size_t(i)], QString::number(cpu.v()[std::size_t(i + 1)]));
     const auto running = sim.runningElement();
     const int sequence = running ? running->sequence : -1, index = running ? running->index : -1;
     if (running) {
         const InstructionRecord& r = ws_.store.recordAt(sequence, index);
-        setTextIfChanged(element_, "Bloque: " + qs(r.description));
+        setTextIfChanged(element_, tr("Bloque: %1").arg(uiComposed(r.description)));
     } else {
-        const QString address = QStringLiteral("Direccion %1").arg(cpu.currentInstruction());
+        const QString address = tr("Direccion %1").arg(cpu.currentInstruction());
         setTextIfChanged(element_, cpu.running() ? address : QString());
     }
     if (showRunningElement && (sequence != lastSequence_ || index != lastIndex_ || running))

@@ -32,7 +32,7 @@ WorldView::WorldView(Simulation& simulation, QWidget* parent)
     , sim_(simulation)
 {
     setObjectName("picMundo");
-    setAccessibleName("Mundo del simulador");
+    setAccessibleName(tr("Mundo del simulador"));
     setMinimumSize(320, 240);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,6 +1,7 @@
 #include "gui/tours/FormMotorTour.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/tours/TourArea.h"
 #include "workspace/Workspace.h"
 
@@ -51,32 +52,32 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
 {
     setObjectName("formMotorTour");
     editor_.startElement(ws_.store.currentElement, ws_.editor.insertMode);
-    setWindowTitle(qs(editor_.caption()));
+    setWindowTitle(uiText(editor_.caption()));
 
     auto* layout = new QVBoxLayout(this);
     area_ = new TourArea(editor_, this);
     layout->addWidget(area_);
     auto* hint = namedLabel("lblAyuda",
-                            "Clic izquierdo: agregar un tramo.  Clic derecho: Terminar Recorrido, Encender Luz, "
-                            "Apagar Luz.",
+                            tr("Clic izquierdo: agregar un tramo.  Clic derecho: Terminar Recorrido, Encender Luz, "
+                            "Apagar Luz."),
                             this);
     layout->addWidget(hint);
 
     auto* bottom = new QHBoxLayout;
-    auto* properties = new QGroupBox("Propiedades", this);
+    auto* properties = new QGroupBox(tr("Propiedades"), this);
     auto* pl = new QVBoxLayout(properties);
-    auto* titleLabel = namedLabel("lblTitulo", "Titulo del Recorrido", properties);
+    auto* titleLabel = namedLabel("lblTitulo", tr("Titulo del Recorrido"), properties);
     title_ = new QLineEdit(qs(editor_.title()), properties);
     title_->setObjectName("txtTitle");
     title_->setMaxLength(PathEditor::kTitleLength);
     title_->setFont(QFont("Courier"));
-    title_->setAccessibleName("Titulo del Recorrido");
+    title_->setAccessibleName(tr("Titulo del Recorrido"));
     titleLabel->setBuddy(title_);
-    auto* zoomLabel = namedLabel("lblZoom", "Zoom", properties);
+    auto* zoomLabel = namedLabel("lblZoom", tr("Zoom"), properties);
     zoom_ = new QComboBox(properties);
     zoom_->setObjectName("cmbZoom");
     zoom_->addItems({"          1.0 X", "          1.5 X", "          2.0 X"});
-    zoom_->setAccessibleName("Zoom");
+    zoom_->setAccessibleName(tr("Zoom"));
     zoomLabel->setBuddy(zoom_);
     pl->addWidget(titleLabel);
     pl->addWidget(title_);
@@ -84,7 +85,7 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
     pl->addWidget(zoom_);
     bottom->addWidget(properties);
 
-    auto* data = new QGroupBox("Datos del Recorrido", this);
+    auto* data = new QGroupBox(tr("Datos del Recorrido"), this);
     auto* dl = new QVBoxLayout(data);
     counter_ = namedLabel("lblMemMonitor", {}, data);
     time_ = namedLabel("lblDistancia", {}, data);
@@ -102,12 +103,12 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
     bottom->addWidget(data, 1);
 
     auto* buttons = new QVBoxLayout;
-    auto* ok = namedButton("cmdGuardar", "Aceptar", this);
+    auto* ok = namedButton("cmdGuardar", tr("Aceptar"), this);
     ok->setDefault(true);
-    auto* clear = namedButton("cmdBorrar", "Borrar Recorrido", this);
-    animate_ = namedButton("cmdAnimar", "Ver Recorrido", this);
-    animate_->setToolTip("Muestra al robot recorriendo el camino con los tiempos que se guardan");
-    auto* cancel = namedButton("cmdCancel", "Cancelar", this);
+    auto* clear = namedButton("cmdBorrar", tr("Borrar Recorrido"), this);
+    animate_ = namedButton("cmdAnimar", tr("Ver Recorrido"), this);
+    animate_->setToolTip(tr("Muestra al robot recorriendo el camino con los tiempos que se guardan"));
+    auto* cancel = namedButton("cmdCancel", tr("Cancelar"), this);
     for (QPushButton* b : {ok, clear, animate_, cancel})
         buttons->addWidget(b);
     buttons->addStretch();
@@ -122,13 +123,13 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
         const char* text;
         std::function<void()> action;
     } items[] = {
-        {"mnuEndTour", "Terminar Recorrido", [this] { editor_.endPath(); refresh(); }},
-        {"mnuLuzOn", "Encender Luz", [this] { setLight(true); }},
-        {"mnuLuzOff", "Apagar Luz", [this] { setLight(false); }},
-        {"mnuCont", "Continuar", [] {}},
+        {"mnuEndTour", QT_TR_NOOP("Terminar Recorrido"), [this] { editor_.endPath(); refresh(); }},
+        {"mnuLuzOn", QT_TR_NOOP("Encender Luz"), [this] { setLight(true); }},
+        {"mnuLuzOff", QT_TR_NOOP("Apagar Luz"), [this] { setLight(false); }},
+        {"mnuCont", QT_TR_NOOP("Continuar"), [] {}},
     };
     for (const auto& item : items) {
-        QAction* a = menu_->addAction(item.text);
+        QAction* a = menu_->addAction(tr(item.text));
         a->setObjectName(item.name);
         connect(a, &QAction::triggered, this, item.action);
     }
@@ -155,13 +156,13 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
 
 void FormMotorTour::refresh()
 {
-    counter_->setText(qs(editor_.counterText()));
-    time_->setText(qs(editor_.timeText()));
-    light_->setText(qs(editor_.lightText()));
+    counter_->setText(uiText(editor_.counterText()));
+    time_->setText(uiText(editor_.timeText()));
+    light_->setText(uiText(editor_.lightText()));
     QPalette palette = colour_->palette();
     palette.setColor(QPalette::Window, editor_.lightOn() ? QColor(0, 0, 255) : QColor(0, 0, 0));
     colour_->setPalette(palette);
-    colour_->setAccessibleName(qs(editor_.lightText()));
+    colour_->setAccessibleName(uiText(editor_.lightText()));
     animate_->setEnabled(editor_.itemCount() > 0);
     area_->update();
 }
@@ -213,7 +214,7 @@ void FormMotorTour::toggleAnimation()
     animatedItems_ = editor_.itemCount();
     clock_.start();
     timer_->start();
-    animate_->setText("Detener");
+    animate_->setText(tr("Detener"));
     animationTick();
 }
 
@@ -232,7 +233,7 @@ void FormMotorTour::stopActivity()
     timer_->stop();
     animation_.reset();
     area_->setRobot(std::nullopt);
-    animate_->setText("Ver Recorrido");
+    animate_->setText(tr("Ver Recorrido"));
 }
 
 } // namespace tarvel

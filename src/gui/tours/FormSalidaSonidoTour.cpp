@@ -1,6 +1,7 @@
 #include "gui/tours/FormSalidaSonidoTour.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "gui/audio/TonePlayer.h"
 #include "workspace/Workspace.h"
 
@@ -80,19 +81,19 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     player_ = new TonePlayer(this);
 
     auto* layout = new QVBoxLayout(this);
-    auto* notes = new QGroupBox("Notas", this);
+    auto* notes = new QGroupBox(tr("Notas"), this);
     auto* noteRows = new QVBoxLayout(notes);
     auto* scale = new QHBoxLayout;
     auto* freqRow = new QHBoxLayout;
     for (int k = 0; k < kNoteButtons; ++k) {
         const int index = kScaleOrder[k];
         const NoteButton& b = noteButtons()[std::size_t(index)];
-        auto* button = new QRadioButton(b.caption, notes);
+        auto* button = new QRadioButton(uiText(b.caption), notes);
         button->setObjectName(QStringLiteral("optTonos_%1").arg(index));
         if (index != kCustomToneButton)
-            button->setToolTip(b.tone);
+            button->setToolTip(uiText(b.tone));
         if (index == 7)
-            button->setAccessibleName("Do agudo");
+            button->setAccessibleName(tr("Do agudo"));
         connect(button, &QRadioButton::clicked, this, [this, index] {
             editor_.chooseTone(index);
             refresh();
@@ -103,8 +104,8 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     scale->addStretch();
     tones_[kCustomToneButton]->setChecked(true); // the frequency box holds the first tone
     freq_ = digitBox("txtFreq", "1000", 4, notes);
-    freq_->setAccessibleName("Frecuencia");
-    freqUnit_ = namedLabel("lblFreq", "Hz", notes);
+    freq_->setAccessibleName(tr("Frecuencia"));
+    freqUnit_ = namedLabel("lblFreq", tr("Hz"), notes);
     freqRow->addWidget(freq_);
     freqRow->addWidget(freqUnit_);
     freqRow->addStretch();
@@ -113,9 +114,9 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     layout->addWidget(notes);
 
     auto* settings = new QHBoxLayout;
-    auto* timeLabel = namedLabel("lblTime", "Duracion (mS)", this);
+    auto* timeLabel = namedLabel("lblTime", tr("Duracion (mS)"), this);
     time_ = digitBox("txtTime", "500", 5, this);
-    time_->setAccessibleName("Duracion (mS)");
+    time_->setAccessibleName(tr("Duracion (mS)"));
     timeLabel->setBuddy(time_);
     time_->installEventFilter(this);
     auto* upDown = new QVBoxLayout;
@@ -124,20 +125,20 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
         auto* b = new QToolButton(this);
         b->setObjectName(direction > 0 ? "UpDownTime_up" : "UpDownTime_down");
         b->setArrowType(direction > 0 ? Qt::UpArrow : Qt::DownArrow);
-        b->setAccessibleName(direction > 0 ? "Aumentar Duracion" : "Disminuir Duracion");
+        b->setAccessibleName(direction > 0 ? tr("Aumentar Duracion") : tr("Disminuir Duracion"));
         b->setFixedSize(18, 11);
         b->setAutoRepeat(true);
         connect(b, &QToolButton::clicked, this, [this, direction] { stepTime(direction); });
         upDown->addWidget(b);
     }
-    auto* volumeLabel = namedLabel("lblVolumen", "Volumen", this);
+    auto* volumeLabel = namedLabel("lblVolumen", tr("Volumen"), this);
     volume_ = new QSlider(Qt::Horizontal, this);
     volume_->setObjectName("SliderVol");
     volume_->setRange(0, 32);
     volume_->setValue(32);
-    volume_->setAccessibleName("Volumen");
+    volume_->setAccessibleName(tr("Volumen"));
     volumeLabel->setBuddy(volume_);
-    volumeText_ = namedLabel("lblVol", qs(editor_.volumeText()), this);
+    volumeText_ = namedLabel("lblVol", uiText(editor_.volumeText()), this);
     settings->addWidget(timeLabel);
     settings->addWidget(time_);
     settings->addLayout(upDown);
@@ -150,9 +151,9 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     auto* middle = new QHBoxLayout;
     list_ = new QTreeWidget(this);
     list_->setObjectName("ListMelodia");
-    list_->setAccessibleName("Melodia");
+    list_->setAccessibleName(tr("Melodia"));
     list_->setColumnCount(3);
-    list_->setHeaderLabels({" Frecuencia (Nota)", "Duracion (mS)", "Volumen"});
+    list_->setHeaderLabels({tr(" Frecuencia (Nota)"), tr("Duracion (mS)"), tr("Volumen")});
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->header()->setSectionResizeMode(QHeaderView::Stretch);
@@ -162,13 +163,13 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     list_->installEventFilter(this);
     middle->addWidget(list_, 1);
     auto* listButtons = new QVBoxLayout;
-    add_ = namedButton("cmdAdd", "Agregar Nota", this);
+    add_ = namedButton("cmdAdd", tr("Agregar Nota"), this);
     add_->setDefault(true); // Enter in the boxes adds the note
-    auto* remove = namedButton("cmdDelete", "Eliminar Nota", this);
-    remove->setToolTip("Elimina la nota seleccionada (o la ultima)");
-    auto* clear = namedButton("cmdClear", "Borrar Melodia", this);
-    play_ = namedButton("cmdPlay", "Reproducir", this);
-    play_->setToolTip("Toca la melodia en la computadora tal como la tocara el Ladrillo");
+    auto* remove = namedButton("cmdDelete", tr("Eliminar Nota"), this);
+    remove->setToolTip(tr("Elimina la nota seleccionada (o la ultima)"));
+    auto* clear = namedButton("cmdClear", tr("Borrar Melodia"), this);
+    play_ = namedButton("cmdPlay", tr("Reproducir"), this);
+    play_->setToolTip(tr("Toca la melodia en la computadora tal como la tocara el Ladrillo"));
     for (QPushButton* b : {add_, remove, clear, play_})
         listButtons->addWidget(b);
     listButtons->addStretch();
@@ -178,9 +179,9 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     auto* status = new QHBoxLayout;
     info_ = namedLabel("lblInfo", {}, this);
     info_->setMinimumWidth(info_->fontMetrics().horizontalAdvance("Notas:  12/12") + 8);
-    error_ = namedLabel("lblError", "Error de Tono!", this);
+    error_ = namedLabel("lblError", tr("Error de Tono!"), this);
     error_->setStyleSheet("color: red;");
-    audio_ = namedLabel("lblAudio", "No hay salida de sonido en esta computadora", this);
+    audio_ = namedLabel("lblAudio", tr("No hay salida de sonido en esta computadora"), this);
     audio_->hide();
     status->addWidget(info_);
     status->addWidget(error_);
@@ -189,14 +190,14 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     layout->addLayout(status);
 
     auto* bottom = new QHBoxLayout;
-    auto* titleLabel = namedLabel("lblTitulo", "Titulo", this);
+    auto* titleLabel = namedLabel("lblTitulo", tr("Titulo"), this);
     title_ = new QLineEdit(qs(editor_.title()), this);
     title_->setObjectName("txtTitle");
     title_->setMaxLength(MelodyEditor::kTitleLength);
-    title_->setAccessibleName("Titulo");
+    title_->setAccessibleName(tr("Titulo"));
     titleLabel->setBuddy(title_);
-    auto* ok = namedButton("cmdOk", "Aceptar", this);
-    auto* cancel = namedButton("cmdCancel", "Cancelar", this);
+    auto* ok = namedButton("cmdOk", tr("Aceptar"), this);
+    auto* cancel = namedButton("cmdCancel", tr("Cancelar"), this);
     bottom->addWidget(titleLabel);
     bottom->addWidget(title_);
     bottom->addStretch();
@@ -211,21 +212,21 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
             [this](const QString& t) { showCorrected(time_, editor_.setTimeText(cp(t))); });
     connect(volume_, &QSlider::valueChanged, this, [this](int v) {
         editor_.setVolume(v);
-        volumeText_->setText(qs(editor_.volumeText()));
+        volumeText_->setText(uiText(editor_.volumeText()));
     });
     connect(title_, &QLineEdit::textChanged, this, [this](const QString& t) {
         editor_.setTitle(cp(t));
-        setWindowTitle(qs(editor_.caption()));
+        setWindowTitle(uiText(editor_.caption()));
     });
     connect(add_, &QPushButton::clicked, this, &FormSalidaSonidoTour::addNote);
     connect(remove, &QPushButton::clicked, this, &FormSalidaSonidoTour::deleteNote);
     connect(clear, &QPushButton::clicked, this, &FormSalidaSonidoTour::clearMelody);
     connect(play_, &QPushButton::clicked, this, &FormSalidaSonidoTour::play);
-    connect(player_, &TonePlayer::finished, this, [this] { play_->setText("Reproducir"); });
+    connect(player_, &TonePlayer::finished, this, [this] { play_->setText(tr("Reproducir")); });
     connect(ok, &QPushButton::clicked, this, &FormSalidaSonidoTour::accepted);
     connect(cancel, &QPushButton::clicked, this, &FormSalidaSonidoTour::reject);
 
-    setWindowTitle(qs(editor_.caption()));
+    setWindowTitle(uiText(editor_.caption()));
     refresh();
 }
 
@@ -233,7 +234,7 @@ void FormSalidaSonidoTour::refresh()
 {
     freq_->setEnabled(editor_.frequencyEnabled());
     freqUnit_->setEnabled(editor_.frequencyEnabled());
-    info_->setText(qs(editor_.infoText()));
+    info_->setText(uiText(editor_.infoText()));
     error_->setVisible(editor_.errorVisible());
     add_->setEnabled(editor_.canAdd());
     play_->setEnabled(!editor_.notes().empty() || player_->isPlaying());
@@ -265,7 +266,7 @@ void FormSalidaSonidoTour::addNote()
     if (!editor_.addNote())
         return;
     const MelodyRow& row = editor_.rows().back();
-    auto* item = new QTreeWidgetItem(list_, {qs(row.tone), qs(row.duration), qs(row.volume)});
+    auto* item = new QTreeWidgetItem(list_, {uiText(row.tone), qs(row.duration), qs(row.volume)});
     item->setTextAlignment(1, Qt::AlignCenter);
     item->setTextAlignment(2, Qt::AlignCenter);
     list_->scrollToItem(item);
@@ -294,7 +295,7 @@ void FormSalidaSonidoTour::play()
 {
     if (player_->isPlaying()) {
         player_->stop();
-        play_->setText("Reproducir");
+        play_->setText(tr("Reproducir"));
         return;
     }
     std::vector<ToneNote> notes;
@@ -305,7 +306,7 @@ void FormSalidaSonidoTour::play()
     const bool playing = player_->play(notes);
     audio_->setVisible(!playing);
     if (playing)
-        play_->setText("Detener");
+        play_->setText(tr("Detener"));
 }
 
 void FormSalidaSonidoTour::accepted()

@@ -30,9 +30,9 @@ TourArea::TourArea(PathEditor& editor, QWidget* parent)
     , editor_(editor)
 {
     setObjectName("shpLimits");
-    setAccessibleName("Area de Dibujo del Recorrido");
-    setAccessibleDescription("Clic izquierdo: agregar un tramo. Clic derecho: opciones del recorrido. "
-                             "Con el teclado: flechas para apuntar, Enter para agregar el tramo.");
+    setAccessibleName(tr("Area de Dibujo del Recorrido"));
+    setAccessibleDescription(tr("Clic izquierdo: agregar un tramo. Clic derecho: opciones del recorrido. "
+                                "Con el teclado: flechas para apuntar, Enter para agregar el tramo."));
     setFixedSize(int(std::lround(kDrawingArea.right / kTwipsPerPixel)),
                  int(std::lround(kDrawingArea.bottom / kTwipsPerPixel)));
     setMouseTracking(true);

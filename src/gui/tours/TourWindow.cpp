@@ -1,6 +1,7 @@
 #include "gui/tours/TourWindow.h"
 
 #include "gui/app/QtText.h"
+#include "gui/app/UiText.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -55,7 +56,8 @@ bool TourWindow::ask(const UserMessage& m)
 {
     if (askOkCancel)
         return askOkCancel(m);
-    QMessageBox box(QMessageBox::Information, qs(m.title), qs(m.text), QMessageBox::Ok | QMessageBox::Cancel, this);
+    QMessageBox box(
+        QMessageBox::Information, uiText(m.title), uiText(m.text), QMessageBox::Ok | QMessageBox::Cancel, this);
     return box.exec() == QMessageBox::Ok;
 }
 

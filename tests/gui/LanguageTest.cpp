@@ -1,0 +1,457 @@
+// The interface in English: chosen in the settings and installed at start-up, every text of the
+// translation file translated, no Spanish text left in the windows, the core's texts translated
+// where the windows show them, and the files the program writes the same in both languages.
+#include "editing/DialogRules.h"
+#include "editing/ElementKinds.h"
+#include "gui/app/QtText.h"
+#include "gui/app/Translation.h"
+#include "gui/app/UiText.h"
+#include "gui/editor/Canvas.h"
+#include "gui/editor/MainWindow.h"
+#include "gui/settings/SettingsDialog.h"
+#include "model/ElementDescription.h"
+#include "model/ProgramFile.h"
+#include "model/TextFile.h"
+#include "workspace/Workspace.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <memory>
+#include <set>
+
+using namespace tarvel;
+
+namespace
+{
+
+// No welcome window, the default library; the ninth line is the language.
+const std::string kConfig = "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n\r\n0\r\n";
+
+// The program as it starts: the language the settings file asks for, installed before the first
+// window is made, then the main window.
+struct Start {
+    explicit Start(const std::string& config)
+    {
+        QDir source(TARVEL_APPDIR);
+        for (const QString& f : source.entryList(QDir::Files))
+            if (f != "Config.txt" && !f.endsWith(".src"))
+                QFile::copy(source.filePath(f), dir.filePath(f));
+        writeFileReplacing(dir.filePath("Config.txt").toStdString(), config);
+        translator = installConfiguredLanguage(*QCoreApplication::instance(), dir.path());
+        workspace = std::make_unique<Workspace>(dir.path().toStdString());
+        window = std::make_unique<MainWindow>(*workspace);
+        window->messageBox = [this](const UserMessage& m, bool) {
+            messages.push_back(m.text);
+            return 0;
+        };
+        window->waitForWelcome = false;
+        window->recoveryEnabled = false;
+        window->show();
+        window->startUp();
+    }
+    ~Start()
+    {
+        window.reset();
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+    QStringList menuTitles() const
+    {
+        QStringList titles;
+        for (QAction* a : window->menuBar()->actions())
+            titles << a->text();
+        return titles;
+    }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
+
+    QTemporaryDir dir;
+    QTranslator* translator = nullptr;
+    std::unique_ptr<Workspace> workspace;
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::string> messages;
+};
+
+struct Message {
+    QString source, translation;
+    QString context;
+    bool finished = true;
+};
+
+std::vector<Message> translationFile()
+{
+    std::vector<Message> all;
+    QFile file(TARVEL_TRANSLATIONS);
+    if (!file.open(QIODevice::ReadOnly))
+        return all;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            all.push_back({ {}, {}, context, true });
+        else if (xml.name() == QLatin1String("source") && !all.empty())
+            all.back().source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (xml.name() == QLatin1String("translation") && !all.empty()) {
+            all.back().finished = xml.attributes().value("type").isEmpty();
+            all.back().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+    }
+    return all;
+}
+
+QStringList markers(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%[1-9]"));
+    QStringList found;
+    for (auto it = marker.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+// Every text a window shows, says to a screen reader or offers in a list.
+QStringList shownTexts(QWidget* root)
+{
+    QStringList texts;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        texts << w->windowTitle() << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+        if (auto* l = qobject_cast<QLabel*>(w))
+            texts << l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            texts << b->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w))
+            texts << g->title();
+        if (auto* t = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < t->count(); ++i)
+                texts << t->tabText(i);
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i)
+                texts << c->itemText(i) << c->itemData(i, Qt::ToolTipRole).toString();
+        for (QAction* a : w->actions())
+            texts << a->text() << a->toolTip();
+    }
+    for (QAction* a : root->findChildren<QAction*>())
+        texts << a->text() << a->toolTip();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The Spanish texts that have an English of their own.
+std::set<QString> spanishTexts()
+{
+    std::set<QString> spanish;
+    for (const Message& m : translationFile())
+        if (m.translation != m.source && markers(m.source).isEmpty())
+            spanish.insert(m.source);
+    return spanish;
+}
+
+QStringList stillSpanish(const QStringList& texts, const std::set<QString>& spanish)
+{
+    QStringList left;
+    for (const QString& t : texts)
+        if (spanish.count(t) && !left.contains(t))
+            left << t;
+    return left;
+}
+
+// The text and title of the message box that `gesture` makes the main window show.
+template <typename Gesture> std::pair<QString, QString> shownMessage(MainWindow& window, Gesture gesture)
+{
+    std::pair<QString, QString> shown;
+    window.messageBox = nullptr;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = { box->text(), box->windowTitle() };
+            box->done(0);
+        }
+    });
+    gesture();
+    return shown;
+}
+
+} // namespace
+
+class LanguageTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void spanishUnlessChosenOnAnEnglishDesktop()
+    {
+        QCOMPARE(QLocale::system().language(), QLocale::English); // the test runs on an English desktop
+        for (const std::string& config : { kConfig, kConfig + "0\r\n", kConfig + "x\r\n" }) {
+            Start s(config);
+            QVERIFY(!s.translator);
+            QCOMPARE(s.menuTitles(),
+                QStringList({ "Archivo", "Edicion", "Compilacion", "Conexion", "Ayuda", "Configuracion" }));
+            QCOMPARE(s.action("New")->toolTip(), QString("Comenzar un Nuevo Programa"));
+            QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        }
+        // No settings file at all: Spanish, and the new file says so on its ninth line.
+        QTemporaryDir empty;
+        QCOMPARE(configuredLanguage(empty.path()), InterfaceLanguage::Spanish);
+    }
+
+    void englishStartUp()
+    {
+        Start s(kConfig + "1\r\n");
+        QVERIFY(s.translator);
+        QCOMPARE(s.menuTitles(), QStringList({ "File", "Edit", "Build", "Connection", "Help", "Settings" }));
+        QCOMPARE(s.action("mnuFileGuardarComo")->text(), QString("Save As"));
+        QCOMPARE(s.action("mnuTextCompiGrabar")->text(), QString("Compile, Send and Run"));
+        // The toolbar, with the buttons' accessible names in English too.
+        QCOMPARE(s.action("New")->text(), QString("New"));
+        QCOMPARE(s.action("New")->toolTip(), QString("Start a New Program"));
+        QCOMPARE(s.action("Conect")->text(), QString("Connect"));
+        // The status bar, with the core's panel texts.
+        QCOMPARE(s.window->panelText(2), QString("Brick: None"));
+        QCOMPARE(s.window->panelText(3), QString("Library: J2A1"));
+        QCOMPARE(s.window->panelText(4), QString("Objects:  1/ 1"));
+        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(s.window->statusBar()->findChild<QLabel*>("sbarMain_5")->toolTip(), QString("Memory Used/Available"));
+
+        // A palette and its items' tooltips, from the core's registry.
+        s.window->openPalette(0);
+        auto* palette = s.window->findChild<QWidget*>("subToolMotores");
+        QVERIFY(palette);
+        QCOMPARE(palette->windowTitle(), QString("Motors"));
+        auto* first = palette->findChild<QWidget*>("imgSubToolMotores_0");
+        QVERIFY(first);
+        QCOMPARE(first->toolTip(), QString("Turn Motor(s) On Forward"));
+
+        // A dialog: its title from the palette, its captions from the core's rules; objectNames stay.
+        s.window->openElementDialog(DialogId::EsperaTiempo, uiText("Generar una Demora por Tiempo"));
+        auto* wait = s.window->findChild<QWidget*>("formEsperaTiempo");
+        QVERIFY(wait);
+        QCOMPARE(wait->windowTitle(), QString("Wait for a Time"));
+        QVERIFY(stillSpanish(shownTexts(wait), spanishTexts()).isEmpty());
+        wait->close();
+
+        auto* settings = new SettingsDialog(*s.workspace, s.window.get());
+        QCOMPARE(settings->windowTitle(), QString("Global Settings"));
+        QCOMPARE(settings->findChild<QTabWidget*>("tabConfig")->tabText(4), QString("Language"));
+        QCOMPARE(settings->findChild<QComboBox*>("cmbIdioma")->currentIndex(), 1);
+        settings->close();
+
+        // A message box with the core's message: a file that is not a program.
+        const QString empty = s.dir.filePath("vacio.gtf");
+        writeFileReplacing(empty.toStdString(), "");
+        QCOMPARE(shownMessage(*s.window, [&] { s.window->OpenProgram(empty); }),
+            std::pair(QString("The file is not a Tarvel Lab program: it has no element."), QString("Error")));
+        // Texts the core composes: with numbers, with a name, of several lines.
+        QCOMPARE(uiText("El archivo no es un programa de Tarvel Lab: el registro 3 no es un elemento (familia 9)."),
+            QString("The file is not a Tarvel Lab program: record 3 is not an element (family 9)."));
+        QCOMPARE(uiText("No se Pudo Abrir el Archivo /home/ana/mis 2 programas/a.gtf"),
+            QString("Could Not Open the File /home/ana/mis 2 programas/a.gtf"));
+        QCOMPARE(uiText("Ya Existe una Etiqueta o Subrutina Con Este Nombre,\r\nCambie el Nombre de la Etiqueta."),
+            QString("A Label or Subroutine With This Name Already Exists,\r\nChange the Label's Name."));
+        QCOMPARE(uiText("Clave fuera de rango (9 a 26) en la linea 12: 30 31 32 MOV"),
+            QString("Key out of range (9 to 26) on line 12: 30 31 32 MOV"));
+        QCOMPARE(uiText("Texto que nadie tradujo"), QString("Texto que nadie tradujo"));
+    }
+
+    void descriptionsAreShownInEnglishAndStoredInSpanish()
+    {
+        Start s(kConfig + "1\r\n");
+        ProgramStore& store = s.workspace->store;
+        store.currentElement = makeElement(13, 10, 10, 5, 0, 0); // a wait of 5 seconds
+        describeElement(store.currentElement, store);
+        store.appendCurrent();
+        s.window->canvas().afterAppend();
+        s.window->canvas().drawNewElement();
+        QVERIFY(qs(store.recordAt(0, 1).description).startsWith("Demora de 5 Segundos"));
+        auto* cell = s.window->findChild<QWidget*>("imgGrafoScreen_1");
+        QVERIFY(cell);
+        QVERIFY2(cell->toolTip().startsWith("Delay of 5 Seconds"), qPrintable(cell->toolTip()));
+        QCOMPARE(cell->accessibleName(), cell->toolTip());
+        // Assembler messages keep their line number first, which a double click reads.
+        QCOMPARE(uiComposed(" 12 - Error: Etiqueta ya utilizada [1003] : LOOP"),
+            QString(" 12 - Error: Label already used [1003] : LOOP"));
+    }
+
+    void everyTextOfTheTranslationFileIsTranslated()
+    {
+        const auto all = translationFile();
+        QVERIFY(all.size() > 500);
+        for (const Message& m : all) {
+            QVERIFY2(m.finished && !m.translation.isEmpty(), qPrintable(m.context + ": " + m.source));
+            QVERIFY2(markers(m.source) == markers(m.translation), qPrintable(m.context + ": " + m.source));
+        }
+    }
+
+    void noWindowShowsSpanishInEnglish()
+    {
+        Start s(kConfig + "1\r\n");
+        const auto spanish = spanishTexts();
+        auto check = [&](const char* what) {
+            QStringList left;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible())
+                    left << stillSpanish(shownTexts(top), spanish);
+            left.removeDuplicates();
+            QVERIFY2(left.isEmpty(), qPrintable(QString(what) + ": " + left.join(" | ")));
+        };
+        check("main window");
+        for (int p = 0; p < int(palettes().size()); ++p) {
+            s.window->openPalette(p);
+            check("palette");
+            for (int i = 0; i < int(palettes()[std::size_t(p)].entries.size()); ++i) {
+                const PaletteItem& item = palettes()[std::size_t(p)].entries[std::size_t(i)];
+                if (item.action != PaletteAction::OpenDialog || item.dialog == DialogId::MotorTour
+                    || item.dialog == DialogId::SalidaSonidoTour)
+                    continue;
+                s.window->choosePaletteItem(p, i);
+                check(dialogFormName(item.dialog));
+                if (QWidget* w = s.window->toolWindow())
+                    w->close();
+            }
+        }
+        s.window->openTourEditor(DialogId::MotorTour);
+        check("path editor");
+        if (QWidget* w = s.window->toolWindow())
+            w->close();
+        s.window->openTourEditor(DialogId::SalidaSonidoTour);
+        check("melody editor");
+        if (QWidget* w = s.window->toolWindow())
+            w->close();
+        (new SettingsDialog(*s.workspace, s.window.get()))->show();
+        check("settings");
+        s.window->openConsole();
+        check("console");
+        s.window->openTester();
+        check("tester");
+        s.window->openSimulator();
+        check("simulator");
+        s.window->openSourceEditor();
+        check("source editor");
+        s.window->openMonitor();
+        check("monitor");
+        s.action("mnuTextAcercaDe")->trigger();
+        check("about");
+    }
+
+    void theCoreTextsOfEveryDialogAreTranslated()
+    {
+        Start s(kConfig + "1\r\n");
+        QStringList missing;
+        auto expect = [&](const std::string& text) {
+            const QString spanish = qs(text).trimmed();
+            // Numbers, names of controls and words alike in both languages need no entry.
+            static const QRegularExpression plain(QStringLiteral("^[-0-9 .,:%()/=]*$|^[A-Za-z]+[0-9_]+$|^[A-Z]$"));
+            // The motors' names are the program's own, as it stores them.
+            static const QStringList same = { "Variable", "Decimal", "Hexadecimal", "ASCII", "Error", "Motor", "(A)",
+                "(B)", "Izquierdo (A)", "Derecho (B)" };
+            if (spanish.isEmpty() || plain.match(spanish).hasMatch() || same.contains(spanish))
+                return;
+            if (uiText(text).trimmed() == spanish && !missing.contains(spanish))
+                missing << spanish;
+        };
+        for (const Palette& p : palettes()) {
+            expect(p.name);
+            expect(p.theme);
+            for (const PaletteItem& item : p.entries) {
+                expect(item.tooltip);
+                expect(item.title);
+            }
+        }
+        for (int p = 0; p < int(palettes().size()); ++p)
+            for (int i = 0; i < int(palettes()[std::size_t(p)].entries.size()); ++i) {
+                const PaletteItem& item = palettes()[std::size_t(p)].entries[std::size_t(i)];
+                if (item.action != PaletteAction::OpenDialog || item.dialog == DialogId::MotorTour
+                    || item.dialog == DialogId::SalidaSonidoTour)
+                    continue;
+                s.workspace->programEditor.openPalette();
+                const PaletteChoice choice = s.workspace->programEditor.choosePaletteItem(p, i);
+                auto rules = makeDialogRules(choice.open);
+                if (!rules)
+                    continue;
+                rules->open(s.workspace->store, s.workspace->editor, choice.title);
+                expect(rules->view.title);
+                if (!rules->view.quickHelp.empty() && uiComposed(rules->view.quickHelp) == qs(rules->view.quickHelp))
+                    missing << qs(rules->view.quickHelp);
+                for (const ControlDesign& control : rules->controls()) {
+                    expect(control.caption);
+                    expect(control.tooltip);
+                    for (const PickerItem& word : control.items)
+                        expect(word.word);
+                }
+                for (const ControlState& state : rules->view.controls)
+                    for (const std::string& word : state.itemWords)
+                        expect(word);
+            }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(" | ")));
+    }
+
+    void filesAreTheSameInBothLanguages()
+    {
+        // The same gestures in each language: the steering type and a light threshold chosen in the
+        // settings, an element added, the program saved and the settings stored.
+        auto run = [](const std::string& language, const QString& program, QByteArray& config) {
+            Start s(kConfig + language);
+            s.workspace->programEditor.openPalette();
+            s.window->choosePaletteItem(3, 0); // a wait for a time
+            if (QWidget* dialog = s.window->toolWindow())
+                if (auto* ok = dialog->findChild<QAbstractButton*>("cmdOk"))
+                    ok->click();
+            auto* settings = new SettingsDialog(*s.workspace, s.window.get());
+            settings->storeConfig = [&s] { s.window->StoreConfig(); };
+            settings->show();
+            settings->findChild<QAbstractButton*>("optDirAuto")->click();
+            settings->findChild<QComboBox*>("cmbSetLuz")->setCurrentIndex(2);
+            settings->findChild<QComboBox*>("cmbComInUse")->setCurrentIndex(1);
+            emit settings->findChild<QComboBox*>("cmbComInUse")->activated(1);
+            settings->findChild<QAbstractButton*>("cmdOk")->click();
+            QCOMPARE(s.workspace->store.sequenceLength(0), 2);
+            QVERIFY(saveProgramFile(s.workspace->store, program.toStdString()).ok);
+            QFile file(s.dir.filePath("Config.txt"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            config = file.readAll();
+            // The library path names the session's own folder; the rest must match.
+            config.replace(QFile::encodeName(s.dir.path()), "APP");
+        };
+        QTemporaryDir out;
+        QByteArray spanishConfig, englishConfig;
+        run("0\r\n", out.filePath("es.gtf"), spanishConfig);
+        run("1\r\n", out.filePath("en.gtf"), englishConfig);
+        QFile es(out.filePath("es.gtf")), en(out.filePath("en.gtf"));
+        QVERIFY(es.open(QIODevice::ReadOnly) && en.open(QIODevice::ReadOnly));
+        const QByteArray spanishProgram = es.readAll();
+        QVERIFY(spanishProgram.size() > 0);
+        QCOMPARE(en.readAll(), spanishProgram);
+        const QList<QByteArray> spanishLines = spanishConfig.split('\n'), englishLines = englishConfig.split('\n');
+        QCOMPARE(spanishLines.size(), 10); // nine lines and the end
+        QCOMPARE(englishLines.mid(0, 8), spanishLines.mid(0, 8));
+        QCOMPARE(spanishLines[8], QByteArray("0\r"));
+        QCOMPARE(englishLines[8], QByteArray("1\r"));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"
