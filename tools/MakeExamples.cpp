@@ -5,6 +5,7 @@
 #include "model/ProgramStore.h"
 #include "model/TextFile.h"
 #include "model/ToneTiming.h"
+#include "tours/PathCodec.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -47,6 +48,15 @@ std::string tone(int frequency, int volume, int ms)
     ToneTiming t;
     toneTiming(f, v, std::int16_t(ms), t);
     return std::string{char(t.tonePeriodsHigh), char(t.tonePeriodsLow), char(t.toneHighTicks), char(t.toneLowTicks)};
+}
+
+// A path element of moves, each a heading (0 right, 90 up, ...) and tenths of a second of driving.
+void path(ProgramStore& store, const std::string& name, const std::vector<std::pair<int, int>>& moves)
+{
+    PathData data;
+    for (const auto& [heading, tenths] : moves)
+        data.steps.push_back({tenths, heading, StepAction::Move});
+    add(store, 10, 16, 10, int(moves.size()), 0, 0, name, encodePath(data));
 }
 
 const std::vector<Example> kExamples = {
@@ -163,6 +173,172 @@ const std::vector<Example> kExamples = {
          move("der", {{17, 12, "-B"}, {10, 11, "A-"}});
          move("izqatras", {{17, 11, "A-"}, {11, 12, "-B"}});
          move("deratras", {{17, 12, "-B"}, {11, 11, "A-"}});
+     }},
+    {0, "Cuenta Regresiva.gtf", "Cuenta Regresiva.txt", "Cuenta regresiva con aplausos",
+     "Cuenta regresiva con aplausos\r\n\r\nLa Variable Roja empieza en 7 y los tres leds de la pantalla la "
+     "muestran en binario (A vale 4, B vale 2 y C vale 1). Cada aplauso frente al microfono le resta uno; "
+     "cuando llega a 0 suena el sonido de OK y la cuenta empieza otra vez.\r\n\r\n"
+     "Bloques que usa: carga de variable, esperas por sonido (hasta que haya y mientras haya), resta, "
+     "pantalla por variable y decision \"Distinto a\".\r\n"
+     "En el Simulador, aplauda con el boton \"Aplaudir\".\r\n",
+     [](ProgramStore& s) {
+         add(s, 17, 11, 10, 0, 0, 0, "empezar");
+         add(s, 14, 15, 11, 7, 1);
+         add(s, 11, 11, 10, 1, 0, 0, "---");
+         add(s, 17, 11, 10, 0, 0, 0, "escuchar");
+         add(s, 13, 15, 13, 1);
+         add(s, 14, 11, 11, 1, 1, 1);
+         add(s, 11, 11, 10, 1, 0, 0, "---");
+         add(s, 13, 15, 12, 1);
+         add(s, 16, 11, 10, 1, 0, 0, "escuchar");
+         add(s, 11, 12, 16);
+         add(s, 17, 12, 10, 1, 0, 0, "empezar");
+     }},
+    {0, "Medidor de Sonido.gtf", "Medidor de Sonido.txt", "Medidor de sonido",
+     "Medidor de sonido\r\n\r\nMientras el microfono oye un sonido, el Ladrillo mide su frecuencia en la Variable "
+     "Verde (en decenas de Hz: 44 son 440 Hz), la envia a la PC y enciende su luz si el sonido es agudo (mas de "
+     "500 Hz). En silencio la luz queda apagada. Mide cuatro veces por segundo.\r\n\r\n"
+     "Bloques que usa: decision por sonido, lectura de la frecuencia del microfono, mensaje a la PC, decision "
+     "\"Menor o Igual a\", luz y demora en milesimas de segundo.\r\n",
+     [](ProgramStore& s) {
+         add(s, 17, 11, 10, 0, 0, 0, "escuchar");
+         add(s, 15, 19, 10, 1, 0, 0, "silencio");
+         add(s, 12, 13, 13, 3);
+         add(s, 11, 13, 10, 3, 145);
+         add(s, 16, 15, 10, 3, 50, 0, "silencio");
+         add(s, 11, 10, 12, 6);
+         add(s, 17, 12, 10, 1, 0, 0, "pausa");
+         add(s, 17, 11, 10, 0, 0, 0, "silencio");
+         add(s, 11, 10, 13, 7);
+         add(s, 17, 11, 10, 0, 0, 0, "pausa");
+         add(s, 13, 18, 10, 250);
+         add(s, 17, 12, 10, 1, 0, 0, "escuchar");
+     }},
+    {0, "Dado Electronico.gtf", "Dado Electronico.txt", "Dado electronico",
+     "Dado electronico\r\n\r\nMientras nadie toca el sensor de tacto, el Ladrillo saca numeros al azar sin parar. "
+     "Al tocarlo se queda con el ultimo: un numero del 1 al 6 que muestra en binario en los leds de la pantalla "
+     "(A vale 4, B vale 2 y C vale 1) y que ademas cuenta con pitidos.\r\n\r\n"
+     "Bloques que usa: lectura del sensor de tacto, valor al azar, operacion Y, decisiones \"Igual a\" y "
+     "\"Mayor a\", suma, pantalla por variable, tono, espera por tacto y Repetir.\r\n",
+     [](ProgramStore& s) {
+         add(s, 17, 11, 10, 0, 0, 0, "tirar");
+         add(s, 14, 15, 13, 7, 1);
+         add(s, 12, 11, 10, 3);
+         add(s, 16, 10, 10, 3, 0, 0, "tirar");
+         add(s, 14, 13, 11, 1, 7, 1);
+         add(s, 16, 12, 10, 1, 5, 0, "tirar");
+         add(s, 14, 10, 11, 1, 1, 1);
+         add(s, 11, 11, 10, 1, 0, 0, "---");
+         add(s, 13, 13, 12, 1);
+         add(s, 17, 11, 10, 0, 0, 0, "pitar");
+         add(s, 11, 12, 11, 150, 880, 32, "", tone(880, 32, 150));
+         add(s, 13, 11, 10, 3);
+         add(s, 15, 21, 11, 1, 1, 0, "pitar");
+         add(s, 17, 12, 10, 1, 0, 0, "tirar");
+     }},
+    {1, "Control Remoto.gtf", "Control Remoto.txt", "Manejar con el control remoto",
+     "Manejar con el control remoto\r\n\r\nEl robot obedece a las teclas de un control remoto infrarrojo:\r\n"
+     "- 2 avanza, 8 retrocede (hasta la tecla siguiente).\r\n"
+     "- 4 dobla a la izquierda y 6 a la derecha, un momento, y el robot se queda quieto.\r\n"
+     "- 5 se detiene.\r\n\r\n"
+     "La tecla recibida queda en la Variable Azul. Bloques que usa: decision por senal del control remoto, "
+     "lectura de datos del control, espera mientras dura la senal, decisiones \"Igual a\", motores y giros.\r\n"
+     "En el Simulador, use las teclas del panel \"Entradas\".\r\n",
+     [](ProgramStore& s) {
+         add(s, 17, 11, 10, 0, 0, 0, "parar");
+         add(s, 10, 17, 10, 1, 0, 0, "AB");
+         add(s, 17, 11, 10, 0, 0, 0, "leer");
+         add(s, 15, 18, 10, 1, 0, 0, "leer");
+         add(s, 12, 12, 12, 2);
+         add(s, 13, 14, 12, 1);
+         const std::pair<int, const char*> keys[] = {{2, "adelante"}, {8, "atras"}, {4, "izq"}, {6, "der"},
+                                                     {5, "parar"}};
+         for (const auto& [key, label] : keys)
+             add(s, 16, 10, 10, 2, key, 0, label);
+         add(s, 17, 12, 10, 1, 0, 0, "leer");
+         add(s, 17, 11, 10, 0, 0, 0, "adelante");
+         add(s, 10, 10, 10, 1, 0, 0, "AB");
+         add(s, 17, 12, 10, 1, 0, 0, "leer");
+         add(s, 17, 11, 10, 0, 0, 0, "atras");
+         add(s, 10, 11, 10, 1, 0, 0, "AB");
+         add(s, 17, 12, 10, 1, 0, 0, "leer");
+         add(s, 17, 11, 10, 0, 0, 0, "izq");
+         add(s, 10, 12, 13);
+         add(s, 17, 12, 10, 1, 0, 0, "leer");
+         add(s, 17, 11, 10, 0, 0, 0, "der");
+         add(s, 10, 13, 13);
+         add(s, 17, 12, 10, 1, 0, 0, "leer");
+     }},
+    {2, "Salir del Laberinto.gtf", "Salir del Laberinto.txt", "Salir del laberinto",
+     "Salir del laberinto\r\n\r\nEl robot recorre el laberinto del Simulador (mundo \"Laberinto\") siguiendo un "
+     "recorrido dibujado con \"Crear Recorrido\": sube por el primer pasillo, baja por el segundo, sube por el "
+     "tercero y entra en la salida, el rincon oscuro de arriba a la derecha. Alli el sensor de luz mira el piso: "
+     "si esta oscuro, el robot llego y suena el sonido de OK; si no, suena el sonido de error.\r\n\r\n"
+     "El recorrido parte del lugar donde el mundo pone al robot, mirando hacia arriba. Pruebe cambiar un tramo "
+     "del recorrido y vea donde choca.\r\n\r\n"
+     "Bloques que usa: recorrido, decision por luz, sonidos de OK y de error, fin de programa.\r\n",
+     [](ProgramStore& s) {
+         // Through the middle of each corridor, clear of the short walls (one tenth: 0.785 cm).
+         path(s, "Pasillos", {{0, 16}, {90, 127}, {0, 48}, {270, 127}, {0, 48}, {90, 127}, {0, 80}});
+         add(s, 15, 16, 10, 1, 0, 0, "salida");
+         add(s, 11, 12, 17);
+         add(s, 17, 16, 10);
+         add(s, 17, 11, 10, 0, 0, 0, "salida");
+         add(s, 11, 12, 16);
+         add(s, 17, 16, 10);
+     }},
+    {9, "Barra de Luz.gtf", "Barra de Luz.txt", "Barra de luz",
+     "Barra de luz\r\n\r\nLos leds de la pantalla muestran cuanta luz ve el sensor, como una barra: ninguno con "
+     "poca luz (menos de 50), A desde 50, A y B desde 121 y los tres desde 200.\r\n\r\n"
+     "La lectura queda en la Variable Azul; la Variable Roja junta los leds con la operacion O (A vale 4, B "
+     "vale 2 y C vale 1) y la pantalla la muestra. Bloques que usa: lectura de la intensidad de luz, "
+     "decisiones \"Menor a\", \"Menor o Igual a\" y \"Mayor o Igual a\", operacion O y pantalla por variable.\r\n",
+     [](ProgramStore& s) {
+         add(s, 17, 11, 10, 0, 0, 0, "medir");
+         add(s, 12, 10, 11, 2);
+         add(s, 14, 15, 11, 0, 1);
+         add(s, 16, 13, 10, 2, 50, 0, "mostrar");
+         add(s, 14, 12, 11, 1, 4, 1);
+         add(s, 16, 15, 10, 2, 120, 0, "mostrar");
+         add(s, 14, 12, 11, 1, 2, 1);
+         add(s, 15, 14, 10, 2, 200, 0, "mostrar");
+         add(s, 14, 12, 11, 1, 1, 1);
+         add(s, 17, 11, 10, 0, 0, 0, "mostrar");
+         add(s, 11, 11, 10, 1, 0, 0, "---");
+         add(s, 13, 11, 10, 2);
+         add(s, 17, 12, 10, 1, 0, 0, "medir");
+     }},
+    {9, "Despertador.gtf", "Despertador.txt", "Despertador",
+     "Despertador\r\n\r\nEl Ladrillo espera que amanezca: que el sensor de luz se ilumine. Si en 20 segundos no "
+     "llega la luz (el tiempo de espera de los sensores, en Configuracion, pestana Sensores), se rinde con el "
+     "sonido de error. Si llega, suena la alarma y la luz parpadea hasta que alguien toca el sensor de tacto; "
+     "entonces apaga la luz, suena el sonido de OK y termina.\r\n\r\n"
+     "El tono de la alarma sale de las Variables Azul, Verde, Rosa y Naranja, cargadas con los valores que "
+     "muestra el \"Calculador de Variables\" del dialogo de sonido para 1000 Hz y 150 mS. La Variable Roja "
+     "cambia entre 0 y 1 con la operacion O-Exclusiva y enciende o apaga la luz.\r\n\r\n"
+     "Bloques que usa: espera por luz con tiempo limite, decision por error, tono por variables, O-Exclusiva, "
+     "luz por variable, decision por tacto, sonidos de OK y de error.\r\n",
+     [](ProgramStore& s) {
+         s.programSettings.senseTimeout = 20000;
+         const std::string bytes = tone(1000, 32, 150);
+         add(s, 13, 12, 13, 1);
+         add(s, 16, 20, 10, 1, 0, 0, "dormido");
+         // The tone bytes where the tone from variables reads them: periods high and low in Azul and
+         // Verde, the high and low ticks in Rosa and Naranja.
+         const int roles[] = {2, 3, 4, 5};
+         for (int i = 0; i < 4; ++i)
+             add(s, 14, 15, 11, std::uint8_t(bytes[std::size_t(i)]), roles[i]);
+         add(s, 17, 11, 10, 0, 0, 0, "sonar");
+         add(s, 11, 12, 10, 32);
+         add(s, 14, 14, 11, 1, 1, 1);
+         add(s, 11, 10, 10, 1);
+         add(s, 15, 17, 10, 1, 0, 0, "sonar");
+         add(s, 11, 10, 13, 7);
+         add(s, 11, 12, 16);
+         add(s, 17, 16, 10);
+         add(s, 17, 11, 10, 0, 0, 0, "dormido");
+         add(s, 11, 12, 17);
+         add(s, 17, 16, 10);
      }},
 };
 
