@@ -1,5 +1,6 @@
 // Tarvel Lab: the desktop program.
 #include "gui/app/AppFolder.h"
+#include "gui/app/Screenshots.h"
 #include "gui/app/Translation.h"
 #include "workspace/Workspace.h"
 #include "gui/editor/MainWindow.h"
@@ -32,6 +33,10 @@ int main(int argc, char** argv)
         QCoreApplication::translate("main", "Guarda una imagen de la configuracion y termina."),
         QCoreApplication::translate("main", "archivo"));
     parser.addOption(settingsShot);
+    QCommandLineOption manualShots("screenshots",
+        QCoreApplication::translate("main", "Guarda las imagenes del manual en la carpeta y termina."),
+        QCoreApplication::translate("main", "carpeta"));
+    parser.addOption(manualShots);
     QCommandLineOption quit("quit-after-start",
         QCoreApplication::translate("main", "Termina en cuanto la ventana principal esta lista (mediciones)."));
     parser.addOption(quit);
@@ -43,7 +48,8 @@ int main(int argc, char** argv)
     tarvel::MainWindow window(workspace);
     window.show();
     const QStringList files = parser.positionalArguments();
-    const bool unattended = parser.isSet(screenshot) || parser.isSet(settingsShot) || parser.isSet(quit);
+    const bool unattended =
+        parser.isSet(screenshot) || parser.isSet(settingsShot) || parser.isSet(manualShots) || parser.isSet(quit);
     window.waitForWelcome = !unattended;
     window.recoveryEnabled = !unattended; // a picture or a measurement leaves the user's copies alone
     if (unattended) // nobody is there to answer a message box: print it instead
@@ -60,6 +66,9 @@ int main(int argc, char** argv)
             window.grab().save(parser.value(screenshot));
         if (parser.isSet(settingsShot))
             window.grabSettings(parser.value(settingsShot));
+        if (parser.isSet(manualShots))
+            for (const QString& name : tarvel::takeScreenshots(window, workspace, parser.value(manualShots)))
+                std::fprintf(stderr, "sin imagen: %s\n", qPrintable(name));
         return 0;
     }
     return QApplication::exec();
