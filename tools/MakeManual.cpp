@@ -39,6 +39,9 @@ void fail(const QString& text)
     std::exit(1);
 }
 
+// Starts the paragraph of a picture's caption (a zero-width space, removed when it is styled).
+const QString kCaptionMark = QString(QChar(0x200B));
+
 struct Heading {
     int level;
     QString text;
@@ -68,6 +71,11 @@ QString readChapters(const QStringList& files)
                 fail(name + ": falta la imagen " + m.captured(2));
             out += text.mid(last, m.capturedStart() - last) + "![" + m.captured(1) + "](" + path + ")";
             last = m.capturedEnd();
+            // A picture on a line of its own gets its description below it, as a caption.
+            const bool alone = (m.capturedStart() == 0 || text[m.capturedStart() - 1] == '\n') &&
+                               (last == text.size() || text[last] == '\n');
+            if (alone && !m.captured(1).isEmpty())
+                out += "\n\n" + kCaptionMark + m.captured(1);
         }
         all += out + text.mid(last) + "\n\n";
     }
@@ -96,11 +104,30 @@ void styleHeading(QTextCursor& c, int level, int chapter)
     c.mergeCharFormat(chars);
 }
 
+void styleCaption(QTextCursor& c)
+{
+    c.movePosition(QTextCursor::StartOfBlock);
+    c.deleteChar(); // the mark
+    QTextBlockFormat block = c.blockFormat();
+    block.setAlignment(Qt::AlignHCenter);
+    block.setTopMargin(mm(1));
+    block.setBottomMargin(mm(3));
+    c.setBlockFormat(block);
+    c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    QTextCharFormat chars;
+    chars.setFontItalic(true);
+    chars.setFontPointSize(8.5);
+    chars.setForeground(QColor(0x55, 0x55, 0x55));
+    c.mergeCharFormat(chars);
+}
+
 void styleCode(QTextCursor& c)
 {
     QTextBlockFormat block = c.blockFormat();
     block.setBackground(QColor(0xf1, 0xf3, 0xf5));
     block.setLeftMargin(mm(2));
+    block.setTopMargin(mm(1));
+    block.setBottomMargin(mm(2));
     c.setBlockFormat(block);
     c.movePosition(QTextCursor::StartOfBlock);
     c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
@@ -123,7 +150,8 @@ void sizePictures(QTextDocument& doc, double textWidth)
             if (image.isNull())
                 fail("no se puede leer la imagen " + format.name());
             doc.addResource(QTextDocument::ImageResource, QUrl(format.name()), image);
-            const double width = std::min(textWidth, image.width() / 96.0 * kDpi * kPictureScale);
+            // Image sizes are read in pixels of 96 dpi, whatever the resolution the text is laid out in.
+            const double width = std::min(textWidth * 96 / kDpi, image.width() * kPictureScale);
             format.setWidth(width);
             format.setHeight(width * image.height() / image.width());
             QTextCursor c(&doc);
@@ -175,6 +203,8 @@ std::vector<Heading> styleBody(QTextDocument& doc, double textWidth)
                 headings.push_back({level, c.block().text(), 0});
         } else if (b.blockFormat().hasProperty(QTextFormat::BlockCodeFence) || b.blockFormat().nonBreakableLines()) {
             styleCode(c);
+        } else if (b.text().startsWith(kCaptionMark)) {
+            styleCaption(c);
         }
     }
     return headings;

@@ -23,11 +23,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -113,12 +115,14 @@ public:
             return;
         }
         const int bar = 26;
-        QPixmap framed(inside.width() + 2, inside.height() + bar + 1);
-        framed.fill(QColor(96, 110, 128));
-        QPainter p(&framed);
-        p.drawPixmap(1, bar, inside);
         QFont font = w->font();
         font.setBold(true);
+        const int titleWidth = QFontMetrics(font).horizontalAdvance(w->windowTitle()) + 20;
+        QPixmap framed(std::max(inside.width(), titleWidth) + 2, inside.height() + bar + 1);
+        framed.fill(QColor(96, 110, 128));
+        QPainter p(&framed);
+        p.fillRect(QRect(1, bar, framed.width() - 2, inside.height()), w->palette().window());
+        p.drawPixmap(1, bar, inside);
         p.setFont(font);
         p.setPen(Qt::white);
         p.drawText(QRect(10, 0, framed.width() - 20, bar), Qt::AlignVCenter | Qt::AlignLeft, w->windowTitle());
@@ -279,6 +283,9 @@ void Camera::informationWindows()
 
 void Camera::settings()
 {
+    // The library as an installed program shows it, not the folder this picture was taken in.
+    const std::string library = ws_.settings.libraryPath;
+    ws_.settings.libraryPath = "/home/alumno/.local/share/tarvel-lab/tarvel-lab/Clib_J2A1_USB0.LIB";
     const char* const tabs[] = {"motores", "sensores", "comunicaciones", "compilador"};
     for (int tab = 0; tab < 4; ++tab) {
         main_.findChild<QAction*>("mnuConfig")->trigger();
@@ -290,6 +297,7 @@ void Camera::settings()
         click(dialog, "cmdCancel");
         close(dialog);
     }
+    ws_.settings.libraryPath = library;
 }
 
 void Camera::buildWindows()

@@ -1,5 +1,6 @@
 #include "gui/editor/MainWindow.h"
 
+#include "gui/app/AppFolder.h"
 #include "gui/app/InfoWindows.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
@@ -229,11 +230,24 @@ void MainWindow::buildMenus()
     ayuda->setObjectName("mnuAyuda");
     ayuda->addAction(action("mnuTextGoWeb", tr("Ir a Brenquil en la Web"),
                             [] { QDesktopServices::openUrl(QUrl(kWebAddress)); }));
-    ayuda->addAction(action("mnuTextAyuda", tr("Ayuda General"), [this] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(ws_.appFile("manual tarvel lab 2.pdf"))));
-    }));
+    // The manuals are read from the shipped files first, so that an update's manual wins over an
+    // older copy left in the user's application folder.
+    auto openManual = [this](const QString& file) {
+        QString path = QDir(shippedFolder()).filePath(file);
+        if (!QFileInfo::exists(path))
+            path = fromNativePath(ws_.appFile(nativePath(file)));
+        if (!QFileInfo::exists(path))
+            message({cp(tr("No se encuentra el manual \"%1\" en la carpeta de la aplicacion:\r\n%2")
+                            .arg(file, fromNativePath(ws_.appFolder().string()))),
+                     "Aviso", MessageIcon::Warning});
+        else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            message({cp(tr("No hay un programa para ver archivos PDF que abra el manual:\r\n%1").arg(path)), "Aviso",
+                     MessageIcon::Warning});
+    };
+    ayuda->addAction(action("mnuTextAyuda", tr("Ayuda General"), [openManual] { openManual("manual tarvel lab 2.pdf"); }));
     actions_["mnuTextAyuda"]->setShortcut(QKeySequence::HelpContents);
-    ayuda->addAction(action("mnuTextAyudaAdvance", tr("Ayuda Avanzada"), [] {}));
+    ayuda->addAction(action("mnuTextAyudaAdvance", tr("Ayuda Avanzada"),
+                            [openManual] { openManual("manual tarvel lab 2 avanzado.pdf"); }));
     ayuda->addSeparator()->setObjectName("mnutextSepAyuda");
     ayuda->addAction(action("mnuTextAcercaDe", tr("Acerca de...."), [this] { showAbout(); }));
 
