@@ -121,13 +121,21 @@ void styleCaption(QTextCursor& c)
     c.mergeCharFormat(chars);
 }
 
+bool isCode(const QTextBlock& b)
+{
+    return b.isValid() &&
+           (b.blockFormat().hasProperty(QTextFormat::BlockCodeFence) || b.blockFormat().nonBreakableLines());
+}
+
+// A code block is one text block per line: the space around it goes before its first line and
+// after its last.
 void styleCode(QTextCursor& c)
 {
     QTextBlockFormat block = c.blockFormat();
     block.setBackground(QColor(0xf1, 0xf3, 0xf5));
     block.setLeftMargin(mm(2));
-    block.setTopMargin(mm(1));
-    block.setBottomMargin(mm(2));
+    block.setTopMargin(isCode(c.block().previous()) ? 0 : mm(1));
+    block.setBottomMargin(isCode(c.block().next()) ? 0 : mm(2));
     c.setBlockFormat(block);
     c.movePosition(QTextCursor::StartOfBlock);
     c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
@@ -201,7 +209,7 @@ std::vector<Heading> styleBody(QTextDocument& doc, double textWidth)
             styleHeading(c, level, chapter);
             if (level <= 2)
                 headings.push_back({level, c.block().text(), 0});
-        } else if (b.blockFormat().hasProperty(QTextFormat::BlockCodeFence) || b.blockFormat().nonBreakableLines()) {
+        } else if (isCode(b)) {
             styleCode(c);
         } else if (b.text().startsWith(kCaptionMark)) {
             styleCaption(c);
