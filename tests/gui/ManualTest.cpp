@@ -1,0 +1,65 @@
+// The help menu's manuals, and the pictures the manuals show: the screenshot run of the program
+// makes every one of them, so scripts/screenshot can always bring them up to date.
+#include "GuiSession.h"
+
+#include "gui/app/Screenshots.h"
+
+#include <QAction>
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+using testsupport::Session;
+
+namespace {
+
+// The pictures of docs/manual/imagenes that the chapters name.
+QSet<QString> picturesTheManualsName()
+{
+    QSet<QString> names;
+    static const QRegularExpression picture(R"(!\[[^\]]*\]\(\.\./imagenes/([^)]+)\.png\))");
+    QDirIterator it(TARVEL_MANUAL_DIR, {"*.md"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        file.open(QIODevice::ReadOnly);
+        for (auto m = picture.globalMatch(QString::fromUtf8(file.readAll())); m.hasNext();)
+            names.insert(m.next().captured(1));
+    }
+    return names;
+}
+
+} // namespace
+
+class ManualTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aMissingManualIsSaidSo()
+    {
+        Session s;
+        for (const char* item : {"mnuTextAyudaAdvance", "mnuTextAyuda"}) {
+            s.messages.clear();
+            s.find<QAction>(item)->trigger();
+            QCOMPARE(int(s.messages.size()), 1);
+            QVERIFY(QString::fromStdString(s.messages[0]).startsWith("No se encuentra el manual"));
+        }
+        QVERIFY(QString::fromStdString(s.messages[0]).contains("manual tarvel lab 2.pdf"));
+    }
+
+    void theScreenshotRunMakesEveryPictureTheManualsName()
+    {
+        const QSet<QString> named = picturesTheManualsName();
+        QVERIFY(named.size() > 20);
+        Session s({}, {}, true);
+        QTemporaryDir folder;
+        takeScreenshots(*s.window, *s.workspace, folder.path());
+        for (const QString& name : named) {
+            const QImage picture(QDir(folder.path()).filePath(name + ".png"));
+            QVERIFY2(!picture.isNull(), qPrintable(name));
+            QVERIFY2(picture.width() > 40 && picture.height() > 40, qPrintable(name));
+        }
+    }
+};
+
+QTEST_MAIN(ManualTest)
+#include "ManualTest.moc"
