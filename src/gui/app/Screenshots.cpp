@@ -1,7 +1,6 @@
 #include "gui/app/Screenshots.h"
 
 #include "compiler/BuildPlan.h"
-#include "compiler/LibraryLoader.h"
 #include "editing/ElementKinds.h"
 #include "gui/app/InfoWindows.h"
 #include "gui/app/QtText.h"
@@ -269,10 +268,13 @@ void Camera::informationWindows()
     start->show();
     take(start, "formSaltoInicioProg");
     close(start);
-    // The quick help of the decision by light, the third element of the example.
-    const InstructionRecord& r = ws_.store.recordAt(0, 2);
-    auto* quick = new QuickHelpWindow(qs(elementHelpText(ws_.library, r.family, r.subtype, r.option)), &main_);
-    quick->show();
+    // The quick help of the decision by light, the third element of the example, as its element
+    // menu opens it.
+    main_.canvas().selectCell(2);
+    if (auto* menu = main_.findChild<QMenu*>("mnuGrafo"))
+        menu->hide();
+    main_.findChild<QAction*>("mnuGrafoAyuda")->trigger();
+    auto* quick = newest<QuickHelpWindow>(main_);
     take(quick, "formMenuQuickHelp");
     close(quick);
     auto* connecting = new ConnectingWindow(&main_);
@@ -356,7 +358,7 @@ void Camera::brickTools()
     close(main_.findChild<QWidget*>("formFactory"));
 }
 
-// The line follower on its track, eight seconds after its start: the simulation is paused and run
+// The line follower on its track, twelve seconds after its start: the simulation is paused and run
 // on its virtual clock, so the picture is the same on every machine.
 void Camera::simulator()
 {
@@ -371,10 +373,18 @@ void Camera::simulator()
         return;
     }
     window->resize(1000, 640);
-    ws_.simulation.resetRobot();
+    // The same program in the same world from time 0, whatever real time has passed meanwhile.
+    Simulation fresh;
+    fresh.setWorld(ws_.simulation.world());
+    fresh.setSteering(ws_.simulation.steering());
+    fresh.setElementMap(ws_.simulation.elementMap());
+    const auto& memory = ws_.simulation.cpu().memory();
+    fresh.load({memory.data(), memory.size()});
+    fresh.programStarted = ws_.simulation.programStarted;
+    ws_.simulation = fresh;
     ws_.simulation.start();
     click(window, "cmdPausa");
-    ws_.simulation.advanceTo(8'000'000);
+    ws_.simulation.advanceTo(12'000'000);
     window->frame();
     take(window, "simulador");
     close(window);
