@@ -349,6 +349,7 @@ int main(int argc, char** argv)
     if (args.size() < 2)
         parser.showHelp(2);
 
+    QDir().mkpath(QFileInfo(args[0]).absolutePath()); // the application folder of a fresh build
     QSaveFile out(args[0]);
     if (!out.open(QIODevice::WriteOnly))
         fail("no se puede escribir " + args[0]);
