@@ -166,6 +166,11 @@ void sizePictures(QTextDocument& doc, double textWidth)
             c.setPosition(f.position());
             c.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
             c.setCharFormat(format);
+            if (b.length() == 2) { // the picture alone in its paragraph: centred, like its caption
+                QTextBlockFormat block = b.blockFormat();
+                block.setAlignment(Qt::AlignHCenter);
+                c.setBlockFormat(block);
+            }
         }
 }
 
