@@ -1673,6 +1673,14 @@
         <source>Programa (.gtf) para abrir al iniciar.</source>
         <translation>Program (.gtf) to open at start.</translation>
     </message>
+    <message>
+        <source>Guarda las imagenes del manual en la carpeta y termina.</source>
+        <translation>Saves the manual's pictures in the folder and quits.</translation>
+    </message>
+    <message>
+        <source>carpeta</source>
+        <translation>folder</translation>
+    </message>
 </context>
 <context>
     <name>phrase</name>
@@ -3284,6 +3292,18 @@ create a new Melody for this Element Press OK</translation>
     <message>
         <source>Simulador</source>
         <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>No se encuentra el manual &quot;%1&quot; en la carpeta de la aplicacion:<byte value="xd"/>
+%2</source>
+        <translation>The manual &quot;%1&quot; is not in the application folder:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>No hay un programa para ver archivos PDF que abra el manual:<byte value="xd"/>
+%1</source>
+        <translation>There is no program for PDF files to open the manual:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
