@@ -288,14 +288,19 @@ void Camera::settings()
     // The library as an installed program shows it, not the folder this picture was taken in.
     const std::string library = ws_.settings.libraryPath;
     ws_.settings.libraryPath = "/home/alumno/.local/share/tarvel-lab/tarvel-lab/Clib_J2A1_USB0.LIB";
-    const char* const tabs[] = {"motores", "sensores", "comunicaciones", "compilador"};
-    for (int tab = 0; tab < 4; ++tab) {
+    const QStringList tabs = {"motores", "sensores", "comunicaciones", "compilador", "idioma"};
+    for (int tab = 0; tab < tabs.size(); ++tab) {
         main_.findChild<QAction*>("mnuConfig")->trigger();
         settle();
         auto* dialog = newest<SettingsDialog>(main_);
-        if (auto* strip = child<QTabWidget>(dialog, "tabConfig"))
-            strip->setCurrentIndex(tab);
-        take(dialog, QString("formScreenGlobalCfg-") + tabs[tab]);
+        auto* strip = child<QTabWidget>(dialog, "tabConfig");
+        if (!strip || tab >= strip->count()) {
+            take(nullptr, "formScreenGlobalCfg-" + tabs[tab]);
+            close(dialog);
+            continue;
+        }
+        strip->setCurrentIndex(tab);
+        take(dialog, "formScreenGlobalCfg-" + tabs[tab]);
         click(dialog, "cmdCancel");
         close(dialog);
     }
