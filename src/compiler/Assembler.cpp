@@ -135,10 +135,14 @@ void Assembler::assembleLines(const std::vector<std::string>& lines)
     while (!assemblyDone && i < lines.size()) {
         restartRequested_ = false;
         AssembleLine(lines[i++]);
-        if (restartRequested_)
+        if (restartRequested_) {
             i = 0;
-        else if (imageLength > kImageStopAt)
+        } else if (imageLength > kImageStopAt) {
+            // The image has no room left: an assembly that stops here must not look complete.
+            if (!assemblyDone)
+                ReportAssemblyMessage(kCodeOutOfImage, signedNumber(imageLength));
             break;
+        }
     }
 }
 

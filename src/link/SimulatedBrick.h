@@ -108,8 +108,9 @@ private:
     int blocks_ = 0;
     int downloadsFinished_ = 0;
     std::uint8_t leds_ = 0, motors_ = 0, lightLevel_ = 0;
-    bool frontLight_ = false, infrared_ = false, running_ = false, switchedOff_ = false, open_ = false;
+    bool frontLight_ = false, running_ = false, switchedOff_ = false, open_ = false;
     bool touch_ = false;
+    bool infrared_ = true; // the receiver's line is high while no remote control sends
     std::uint8_t soundLevel_ = 0, reflection_ = 150;
     bool lightSet_ = false, infraredSet_ = false, touchSet_ = false, soundSet_ = false;
     std::vector<std::int64_t> receivedTimes_;

@@ -167,10 +167,12 @@ TEST_F(Assembly, TooManyErrorsCancel)
 
 TEST_F(Assembly, NeverWritesPastTheImage)
 {
-    // The first pass stops feeding lines once the count passes 2040 bytes: nothing is emitted.
+    // The first pass stops feeding lines once the count passes 2040 bytes: nothing is emitted, and
+    // the stop is an error, not an assembly that looks complete.
     assemble({" ORG 127", " DS \"" + std::string(3000, 'x') + "\""});
     EXPECT_EQ(assembler.assemblyPass, 0);
-    EXPECT_EQ(assembler.assemblyErrorsText, "");
+    EXPECT_EQ(assembler.assemblyErrorsText, " 2 - Error: Codigo fuera de la memoria de programa [1013] :  3127\r\n");
+    EXPECT_EQ(assembler.assemblyErrorCount, 1);
     // An ORG written with a symbol counts as 0 in the first pass; in the second the same line
     // would run past the image, and is stopped with its own error.
     assemble({"K CONST 100", " ORG K", " DS \"" + std::string(2000, 'z') + "\"", " NOP"});

@@ -53,6 +53,7 @@ TEST(Factory, AGoodBrickPasses)
     Bench b;
     b.brick.setLightLevel(30);
     b.brick.setFrontLightReflection(140);
+    b.brick.setInfrared(false); // the operator presses a key of the remote control
     b.run();
     EXPECT_EQ(b.test.view().report, kHeader + "OK\r\nLEDS: OK\r\nPARLANTE: OK\r\nMOTORES: OK, OK, OK, OK\r\n"
                                               "FLED+LDR:  30  170 OK\r\nIR: OK\r\nReporte Terminado\r\n\r\n");

@@ -173,6 +173,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         option->setIcon(IconStore::picture("mode", QString::number(i + 1)));
         option->setIconSize(QSize(32, 32));
         option->setToolTip(i == 0 ? tr("Interfaz Completa") : tr("Interfaz Reducida"));
+        option->setAccessibleName(option->toolTip());
         connect(option, &QRadioButton::clicked, this, [this, i] {
             if (interfaceModeChosen)
                 interfaceModeChosen(i == 0);
