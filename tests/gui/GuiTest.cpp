@@ -75,6 +75,21 @@ private slots:
         QVERIFY(first.config().split("\r\n").at(5) == "1");
     }
 
+    void interfaceModeOptionsCheckedWithoutAClick()
+    {
+        // An assistive technology checks an option without clicking it: the mode still follows,
+        // and is stored for the next start.
+        Session s;
+        auto* full = s.find<QRadioButton>("optSysMode_0");
+        auto* reduced = s.find<QRadioButton>("optSysMode_1");
+        reduced->setChecked(true);
+        QVERIFY(!s.find<QWidget>("imgTools_0")->isVisible());
+        QCOMPARE(s.config().split("\r\n").at(4), QString("0"));
+        full->setChecked(true);
+        QVERIFY(s.find<QWidget>("imgTools_0")->isVisible());
+        QCOMPARE(s.config().split("\r\n").at(4), QString("1"));
+    }
+
     void openExampleWithHelp()
     {
         Session s;

@@ -1,4 +1,5 @@
 #include "gui/build/FormEditSource.h"
+#include "gui/app/UserCommand.h"
 
 #include "compiler/SourceHighlight.h"
 #include "gui/app/QtText.h"
@@ -114,7 +115,7 @@ QAction* FormEditSource::tool(const char* key, const QString& caption, const QSt
     action->setObjectName(key);
     action->setToolTip(tooltip);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(action, &QAction::triggered, this, run);
+    connect(action, &QAction::triggered, this, [this, run] { runUserCommand(this, [this, run] { (this->*run)(); }); });
     toolbar_->addAction(action);
     addAction(action);
     if (QWidget* button = toolbar_->widgetForAction(action)) {

@@ -158,6 +158,9 @@ void ElementDialog::buildControls(QFormLayout* form)
         else if (design.kind != ControlKind::Note && design.kind != ControlKind::Button &&
                  design.kind != ControlKind::UpDown && !(framed && design.items.size() == 1))
             widget->setAccessibleName(qs(design.name));
+        // An editable combo shows its value as its name; its typing box carries the caption instead.
+        if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(widget->accessibleName());
         if (design.besidePrevious && row) {
             if (caption)
                 row->addWidget(caption);

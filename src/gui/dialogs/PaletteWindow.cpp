@@ -1,4 +1,5 @@
 #include "gui/dialogs/PaletteWindow.h"
+#include "gui/app/UserCommand.h"
 
 #include "editing/ElementKinds.h"
 #include "gui/app/QtText.h"
@@ -6,6 +7,7 @@
 #include "gui/dialogs/ClosesOnDeactivation.h"
 #include "gui/editor/IconStore.h"
 
+#include <QPointer>
 #include <QToolButton>
 
 namespace tarvel {
@@ -39,7 +41,7 @@ PaletteWindow::PaletteWindow(const Palette& palette, QWidget* parent)
         item->setIcon(rest);
         connect(item, &QToolButton::pressed, this, [item, down] { item->setIcon(down); });
         connect(item, &QToolButton::released, this, [item, rest] { item->setIcon(rest); });
-        connect(item, &QToolButton::clicked, this, [this, i] { choose(i); });
+        connect(item, &QToolButton::clicked, this, [this, i] { runUserCommand(this, [this, i] { choose(i); }); });
     }
     new ClosesOnDeactivation(this, [this] {
         if (dismissed)
@@ -51,11 +53,15 @@ PaletteWindow::PaletteWindow(const Palette& palette, QWidget* parent)
 void PaletteWindow::choose(int item)
 {
     // The palette closes before the dialog it opens, so that the dialog is the active window.
+    // The choice may show a message and wait for it; the palette may be closed (and deleted) by
+    // then, when the user opened another one meanwhile.
     auto chosenItem = chosen;
+    QPointer<PaletteWindow> self(this);
     hide();
     if (chosenItem)
         chosenItem(item);
-    close();
+    if (self)
+        close();
 }
 
 } // namespace tarvel

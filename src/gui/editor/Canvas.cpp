@@ -174,8 +174,9 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         option->setIconSize(QSize(32, 32));
         option->setToolTip(i == 0 ? tr("Interfaz Completa") : tr("Interfaz Reducida"));
         option->setAccessibleName(option->toolTip());
-        connect(option, &QRadioButton::clicked, this, [this, i] {
-            if (interfaceModeChosen)
+        // Toggled, not clicked: an assistive technology checks the option without clicking it.
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on && !showingMode_ && interfaceModeChosen)
                 interfaceModeChosen(i == 0);
         });
         mode_[std::size_t(i)] = option;
@@ -553,7 +554,9 @@ void Canvas::setInterfaceMode(bool full)
         tool->setEnabled(full);
         tool->setVisible(full);
     }
+    showingMode_ = true; // shown, not chosen
     mode_[full ? 0 : 1]->setChecked(true);
+    showingMode_ = false;
 }
 
 } // namespace tarvel

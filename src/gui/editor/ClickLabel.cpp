@@ -1,6 +1,7 @@
 #include "gui/editor/ClickLabel.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace tarvel {
 
@@ -25,9 +26,11 @@ public:
     QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
     void doAction(const QString& action) override
     {
+        // Pressed on the next turn of the event loop: a press that opens a menu or a message must
+        // not keep the assistive call waiting until it closes.
         auto* label = static_cast<ClickLabel*>(widget());
         if (action == pressAction() || action == showMenuAction())
-            label->press();
+            QTimer::singleShot(0, label, [label] { label->press(); });
     }
 };
 

@@ -1,4 +1,5 @@
 #include "gui/editor/MainWindow.h"
+#include "gui/app/UserCommand.h"
 
 #include "gui/app/AppFolder.h"
 #include "gui/app/InfoWindows.h"
@@ -162,7 +163,7 @@ QAction* MainWindow::action(const char* name, const QString& caption, std::funct
 {
     auto* a = new QAction(caption, this);
     a->setObjectName(name);
-    connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    connect(a, &QAction::triggered, this, [this, run = std::move(run)] { runUserCommand(this, run); });
     actions_[name] = a;
     return a;
 }
@@ -311,11 +312,11 @@ void MainWindow::buildToolbar()
          }},
         {"Save", [this] { SaveProgram(true); }},
         {"Run", [this] { RunBrickProgramCommand(); }},
-        {"Compi", [this] { compileCommand(); }},
+        {"Compi", [this] { compileCommand(true); }},
         {"Send", [this] { actions_["mnuTextGrabar"]->trigger(); }},
         {"CompiSend", [this] { actions_["mnuTextCompiGrabar"]->trigger(); }},
         {"Conect", [this] { FullComConnect(); }},
-        {"Monitor", [this] { openMonitor(); }},
+        {"Monitor", [this] { openMonitor(true); }},
         {"Consola", [this] { openConsole(); }},
     };
     for (const auto& t : kTools) {
@@ -463,7 +464,8 @@ void MainWindow::fillExampleMenus()
                                                 : tr("No Hay Programas Disponibles"));
             a->setObjectName(QStringLiteral("%1_%2").arg(menuText.items).arg(i));
             a->setVisible(i == 0);
-            connect(a, &QAction::triggered, this, [this, list = menuText.list, i] { openExample(list, i); });
+            connect(a, &QAction::triggered, this,
+                    [this, list = menuText.list, i] { runUserCommand(this, [this, list, i] { openExample(list, i); }); });
         }
     }
     for (const auto& e : ws_.examples.entries) {

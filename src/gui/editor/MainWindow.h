@@ -49,7 +49,7 @@ public:
     void setSimulatedBrick(bool simulated);
 
     // Build, download and run, and the source editor (MainWindowBuild.cpp).
-    void compileCommand();
+    void compileCommand(bool fromToolbar = false);
     void sendCommand();
     void compileSendCommand();
     void openSourceEditor();
@@ -64,7 +64,7 @@ private:
 public:
 
     // The brick tools (MainWindowTools.cpp).
-    void openMonitor();
+    void openMonitor(bool fromToolbar = false);
     void openConsole();
     void openTester();
 

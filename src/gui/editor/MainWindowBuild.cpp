@@ -29,11 +29,10 @@ bool MainWindow::runBuild(int buildMode, const std::string& editorText, std::fun
     return true;
 }
 
-void MainWindow::compileCommand()
+void MainWindow::compileCommand(bool fromToolbar)
 {
     // The menu compiles always; the toolbar's "Compi" only while the brick tools are on.
-    const auto* from = qobject_cast<const QAction*>(sender());
-    if (from && from->objectName() == "Compi" && !ws_.brickReady)
+    if (fromToolbar && !ws_.brickReady)
         return;
     runBuild(buildModes::Compile);
 }

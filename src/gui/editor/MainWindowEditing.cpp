@@ -1,6 +1,7 @@
 // The main window's drawing commands: palettes, parameter dialogs, the element menu, the pending
 // insert and replace, undo and redo. The rules are the core's editing operations.
 #include "gui/editor/MainWindow.h"
+#include "gui/app/UserCommand.h"
 
 #include "editing/DialogRules.h"
 #include "gui/app/QtText.h"
@@ -56,7 +57,8 @@ void MainWindow::setUpEditing()
     for (const auto& [name, command] : commands) {
         QAction* a = actions_[name];
         disconnect(a, &QAction::triggered, nullptr, nullptr);
-        connect(a, &QAction::triggered, this, [this, command] { (this->*command)(); });
+        connect(a, &QAction::triggered, this,
+                [this, command] { runUserCommand(this, [this, command] { (this->*command)(); }); });
     }
 }
 

@@ -1,6 +1,7 @@
 // The file menu's extras and the services beside it: recent files, picture export, printing, the
 // recovery copy written every minute, and the watch for the brick being plugged in or pulled out.
 #include "gui/editor/MainWindow.h"
+#include "gui/app/UserCommand.h"
 
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
@@ -101,7 +102,8 @@ void MainWindow::fillRecentMenu()
         a->setObjectName(QStringLiteral("mnuFileRecientesList_%1").arg(i));
         a->setToolTip(fromNativePath(path));
         a->setStatusTip(fromNativePath(path));
-        connect(a, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+        connect(a, &QAction::triggered, this,
+                [this, path] { runUserCommand(this, [this, path] { openRecentFile(path); }); });
     }
     if (paths.empty()) {
         QAction* none = recentMenu_->addAction(tr("No hay archivos recientes"));

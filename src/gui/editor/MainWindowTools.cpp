@@ -37,11 +37,10 @@ void showMonitor(MainWindow* main, Workspace& ws)
 
 } // namespace
 
-void MainWindow::openMonitor()
+void MainWindow::openMonitor(bool fromToolbar)
 {
     // The toolbar's button opens the monitor at once; the menu reminds the user first to load a
     // communication program, unless told not to.
-    const bool fromToolbar = sender() && sender() == actions_["Monitor"];
     if (fromToolbar || (ws_.settings.dontShowFlags & kDontShowMonitorWarning)) {
         showMonitor(this, ws_);
         return;

@@ -6,6 +6,7 @@
 #include "settings/SettingsForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -44,6 +45,14 @@ QWidget* row(QWidget* parent, QWidget* a, QWidget* b = nullptr, const QString& u
     return w;
 }
 
+// A form row of a number box with its up-down, both named after the row's caption.
+void addNumberRow(QFormLayout* form, const QString& caption, QWidget* parent, QLineEdit* box, UpDown* upDown,
+                  const QString& unit)
+{
+    upDown->describe(caption);
+    form->addRow(caption, row(parent, box, upDown, unit));
+}
+
 } // namespace
 
 UpDown::UpDown(const char* name, int minimum, int maximum, int step, QLineEdit* buddy, QWidget* parent)
@@ -65,6 +74,16 @@ UpDown::UpDown(const char* name, int minimum, int maximum, int step, QLineEdit* 
         b->setAutoRepeat(true);
         connect(b, &QToolButton::clicked, this, [this, direction] { this->step(direction); });
         l->addWidget(b);
+    }
+}
+
+void UpDown::describe(const QString& what)
+{
+    // The arrows carry no text: their names say what they step, as every up-down of the program does.
+    buddy_->setAccessibleName(what);
+    for (QToolButton* b : findChildren<QToolButton*>()) {
+        const bool up = b->arrowType() == Qt::UpArrow;
+        b->setAccessibleName(QCoreApplication::translate("tarvel::UpDownBox", up ? "Subir %1" : "Bajar %1").arg(what));
     }
 }
 
@@ -130,10 +149,10 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     motorTime_ = numberBox("txtMotorTime", form.motorTime);
     upMotorTime_ = new UpDown("UpDnMotorTime", 0, 32767, 100, motorTime_, this);
     upMotorTime_->setValue(p.motorTime);
-    timing->addRow(tr("Tiempo de Giro de 45\xC2\xB0 para Direccion de Motores Independientes"),
-                   row(motores, motorSpin_, upMotorSpin_, tr("mSegs")));
-    timing->addRow(tr("Tiempo de activacion para direccion controlada por un motor"),
-                   row(motores, motorTime_, upMotorTime_, tr("mSegs")));
+    addNumberRow(timing, tr("Tiempo de Giro de 45\xC2\xB0 para Direccion de Motores Independientes"), motores,
+                 motorSpin_, upMotorSpin_, tr("mSegs"));
+    addNumberRow(timing, tr("Tiempo de activacion para direccion controlada por un motor"), motores, motorTime_,
+                 upMotorTime_, tr("mSegs"));
     ml->addLayout(timing);
     tabs_->addTab(motores, tr("Motores"));
 
@@ -158,12 +177,12 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     auto* upCount = new UpDown("UpDownCountTO", 0, 20000, 100, countTimeout_, this);
     upCount->setValue(p.countTimeout);
     sl->addRow(tr("Fuente de Referencia de estado Iluminado"), lightSource_);
-    sl->addRow(
-        tr("Nivel de Luz para Reportar Estado Iluminado"), row(sensores, lightLevel_, upLight_, tr("(0 a 245)")));
-    sl->addRow(tr("Tiempo de TimeOut para Esperas de Sensores (0 es Infinito)"),
-        row(sensores, senseTimeout_, upSense, tr("mSegs")));
-    sl->addRow(
-        tr("Tiempo de TimeOut para Conteo de Pulsos (Entradas)"), row(sensores, countTimeout_, upCount, tr("mSegs")));
+    addNumberRow(sl, tr("Nivel de Luz para Reportar Estado Iluminado"), sensores, lightLevel_, upLight_,
+                 tr("(0 a 245)"));
+    addNumberRow(sl, tr("Tiempo de TimeOut para Esperas de Sensores (0 es Infinito)"), sensores, senseTimeout_,
+                 upSense, tr("mSegs"));
+    addNumberRow(sl, tr("Tiempo de TimeOut para Conteo de Pulsos (Entradas)"), sensores, countTimeout_, upCount,
+                 tr("mSegs"));
     tabs_->addTab(sensores, tr("Sensores"));
 
     // Comunicaciones
@@ -201,6 +220,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     appId_ = numberBox("txtAppID", form.appId);
     upAppId_ = new UpDown("UpDnAppID", 0, 31, 1, appId_, this);
     upAppId_->setValue(p.appId);
+    upAppId_->describe(id->title());
     il->addWidget(appId_);
     il->addWidget(upAppId_);
     il->addWidget(new QLabel(tr("Identificacion por omision"), id));

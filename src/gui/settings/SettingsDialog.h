@@ -74,6 +74,7 @@ public:
     UpDown(const char* name, int minimum, int maximum, int step, QLineEdit* buddy, QWidget* parent);
     int value() const { return value_; }
     void setValue(int value); // without writing the buddy
+    void describe(const QString& what); // accessible names for the box and both arrows
     void step(int direction);
 
 private:
