@@ -10,6 +10,7 @@
 #include "model/TextFile.h"
 #include "gui/settings/SettingsDialog.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace tarvel;
@@ -88,6 +90,38 @@ private slots:
         full->setChecked(true);
         QVERIFY(s.find<QWidget>("imgTools_0")->isVisible());
         QCOMPARE(s.config().split("\r\n").at(4), QString("1"));
+    }
+
+    void menusOfPicturesAreTheirAccessibleChildren()
+    {
+        // A popup is never a child of the application for assistive technologies: while open, the
+        // example menu is the child of the picture that opened it, and the element menu of the cell.
+        Session s;
+        auto* picture = s.find<QLabel>("imgRobotCenter_3");
+        QAccessibleInterface* pictureAccess = QAccessible::queryAccessibleInterface(picture);
+        QCOMPARE(pictureAccess->childCount(), 0);
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QMenu* menu = s.window->exampleMenu(9);
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(pictureAccess->childCount(), 1);
+        QCOMPARE(pictureAccess->child(0)->object(), menu);
+        QCOMPARE(pictureAccess->indexOfChild(pictureAccess->child(0)), 0);
+        menu->findChild<QAction*>("mnuProgEjemplosList_0")->trigger();
+        menu->hide();
+        QCOMPARE(pictureAccess->childCount(), 0);
+        QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Sigue la Luz.gtf"));
+
+        auto* cell = s.find<QLabel>("imgGrafoScreen_3");
+        QTest::mouseClick(cell, Qt::LeftButton);
+        QAccessibleInterface* cellAccess = QAccessible::queryAccessibleInterface(cell);
+        QTRY_COMPARE(cellAccess->childCount(), 1);
+        auto* elementMenu = qobject_cast<QMenu*>(cellAccess->child(0)->object());
+        QVERIFY(elementMenu);
+        const auto actions = elementMenu->actions();
+        QVERIFY(std::any_of(actions.begin(), actions.end(),
+                            [](const QAction* a) { return a->objectName() == "mnuGrafoEliminar"; }));
+        elementMenu->hide();
+        QCOMPARE(cellAccess->childCount(), 0);
     }
 
     void openExampleWithHelp()

@@ -150,9 +150,9 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
                 [picture, list, down] { picture->setPixmap(IconStore::pixmap(list, down, QSize(56, 56))); });
         connect(picture, &ClickLabel::released, this,
                 [picture, list, rest] { picture->setPixmap(IconStore::pixmap(list, rest, QSize(56, 56))); });
-        connect(picture, &ClickLabel::clicked, this, [this, i] {
+        connect(picture, &ClickLabel::clicked, this, [this, picture, i] {
             if (exampleMenu)
-                exampleMenu(i);
+                picture->popUp(exampleMenu(i));
         });
         robotCenter_[std::size_t(i)] = picture;
     }
@@ -494,7 +494,7 @@ void Canvas::selectCell(int cell)
         if (startDialog)
             startDialog();
     } else if (elementMenu) {
-        elementMenu(cell);
+        cells_[std::size_t(cell)]->popUp(elementMenu(cell));
     }
 }
 
@@ -529,7 +529,7 @@ void Canvas::jumpToLabel(int cell)
     const std::string target = cp(lblTwo_[std::size_t(cell)]->text());
     if (s != 0) {
         if (!element.empty() && elementMenu)
-            elementMenu(cell);
+            cells_[std::size_t(cell)]->popUp(elementMenu(cell));
         return;
     }
     const bool jumps = element.is(family::Structure, structure::Jump) || element.family == family::Decisions ||

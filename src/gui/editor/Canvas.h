@@ -57,10 +57,10 @@ public:
 
     // What the main window does for the canvas's commands.
     std::function<void()> refreshPanelObjects;
-    std::function<void(int cell)> elementMenu;
+    std::function<QMenu*(int cell)> elementMenu; // the menu to show for the cell
     std::function<void(int palette)> openPalette;
     std::function<void()> startDialog;
-    std::function<void(int list)> exampleMenu;
+    std::function<QMenu*(int list)> exampleMenu; // the menu to show for the picture
     std::function<void()> programHelp;
     std::function<void(bool full)> interfaceModeChosen;
     std::function<void(const UserMessage&)> showMessage;

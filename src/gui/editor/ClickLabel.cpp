@@ -1,6 +1,8 @@
 #include "gui/editor/ClickLabel.h"
 
 #include <QAccessibleWidget>
+#include <QCursor>
+#include <QMenu>
 #include <QTimer>
 
 namespace tarvel {
@@ -24,6 +26,18 @@ public:
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
+    int childCount() const override { return openMenu() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        QMenu* menu = openMenu();
+        return index == 0 && menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        QMenu* menu = openMenu();
+        return menu && child && child->object() == menu ? 0 : -1;
+    }
+    QMenu* openMenu() const;
     void doAction(const QString& action) override
     {
         // Pressed on the next turn of the event loop: a press that opens a menu or a message must
@@ -42,6 +56,26 @@ QAccessibleInterface* clickLabelFactory(const QString& key, QObject* object)
 }
 
 } // namespace
+
+QMenu* ClickLabelAccessible::openMenu() const
+{
+    return static_cast<ClickLabel*>(widget())->openMenu();
+}
+
+void ClickLabel::popUp(QMenu* menu)
+{
+    if (!menu)
+        return;
+    menu_ = menu;
+    const QPoint cursor = QCursor::pos();
+    const bool underMouse = rect().contains(mapFromGlobal(cursor));
+    menu->popup(underMouse ? cursor : mapToGlobal(rect().center()));
+}
+
+QMenu* ClickLabel::openMenu() const
+{
+    return menu_ && menu_->isVisible() ? menu_.data() : nullptr;
+}
 
 void ClickLabel::installAccessibility()
 {

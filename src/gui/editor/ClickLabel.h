@@ -2,6 +2,9 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
+
+class QMenu;
 
 namespace tarvel {
 
@@ -22,6 +25,11 @@ public:
     }
     // Lets assistive technologies find and press every ClickLabel.
     static void installAccessibility();
+    // Shows `menu` for this label: under the mouse when the click came from it, else over the
+    // label. While it is open, assistive technologies find the menu as the label's child (a popup
+    // is never a child of the application).
+    void popUp(QMenu* menu);
+    QMenu* openMenu() const;
 
 signals:
     void clicked();
@@ -51,6 +59,9 @@ protected:
             emit doubleClicked();
         QLabel::mouseDoubleClickEvent(e);
     }
+
+private:
+    QPointer<QMenu> menu_;
 };
 
 } // namespace tarvel

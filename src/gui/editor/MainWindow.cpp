@@ -134,11 +134,10 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     canvas_->refreshPanelObjects = [this] { RefreshPanelObjects(); };
     canvas_->showMessage = [this](const UserMessage& m) { message(m); };
     canvas_->startDialog = [this] { showStartDialog(); };
-    canvas_->elementMenu = [this](int) { grafoMenu_->popup(QCursor::pos()); };
+    canvas_->elementMenu = [this](int) { return grafoMenu_; };
     canvas_->exampleMenu = [this](int i) {
         static const int lists[] = {0, 1, 2, 9};
-        if (QMenu* menu = exampleMenu(lists[i]))
-            menu->exec(QCursor::pos());
+        return exampleMenu(lists[i]);
     };
     canvas_->programHelp = [this] { showProgramHelp(); };
     canvas_->interfaceModeChosen = [this](bool full) {
