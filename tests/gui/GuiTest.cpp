@@ -393,7 +393,7 @@ private slots:
         QTest::mouseClick(s.find<QLabel>("imgGrafoScreen_0"), Qt::LeftButton);
         auto* start = s.window->findChild<QWidget*>("formSaltoInicioProg");
         QVERIFY(start);
-        start->findChild<QRadioButton*>("optTouchEna")->click();
+        start->findChild<QRadioButton*>("optTouchEna")->setChecked(true); // checked as assistive tools do
         start->findChild<QPushButton*>("cmdOk")->click();
         QCOMPARE(int(s.workspace->store.recordAt(0, 0).option), 11);
         QCOMPARE(s.find<QLabel>("imgGrafoScreen_0")->toolTip(),

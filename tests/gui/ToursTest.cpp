@@ -312,6 +312,11 @@ private slots:
         QVERIFY(!freq->isEnabled());
         w->findChild<QRadioButton*>("optTonos_8")->click();
         QVERIFY(freq->isEnabled());
+        // An assistive technology checks a note without clicking it: the note is chosen all the same.
+        w->findChild<QRadioButton*>("optTonos_5")->setChecked(true);
+        QVERIFY(!freq->isEnabled());
+        w->findChild<QRadioButton*>("optTonos_8")->setChecked(true);
+        QVERIFY(freq->isEnabled());
         freq->clear();
         QTest::keyClicks(freq, "12345");
         QCOMPARE(freq->text(), QString("1234"));

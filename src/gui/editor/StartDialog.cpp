@@ -52,8 +52,9 @@ StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
     const int current = ws_.store.recordAt(0, 0).option;
     (current == 11 ? touch : normal)->setChecked(true);
     choose(current == 11 ? 11 : 10);
-    connect(normal, &QRadioButton::clicked, this, [this] { choose(10); });
-    connect(touch, &QRadioButton::clicked, this, [this] { choose(11); });
+    // Toggled, not clicked: an assistive technology checks an option without clicking it.
+    connect(normal, &QRadioButton::toggled, this, [this](bool on) { if (on) choose(10); });
+    connect(touch, &QRadioButton::toggled, this, [this](bool on) { if (on) choose(11); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
     connect(ok, &QPushButton::clicked, this, [this] {
         InstructionRecord& start = ws_.store.recordAt(0, 0);

@@ -275,8 +275,9 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     (form.steering ? dirAuto_ : dirRobot_)->setChecked(true);
 
     // Immediate effects, which "Cancelar" does not undo.
-    connect(dirAuto_, &QRadioButton::clicked, this, [this] { setDirection(true); });
-    connect(dirRobot_, &QRadioButton::clicked, this, [this] { setDirection(false); });
+    // Toggled, not clicked: an assistive technology checks an option without clicking it.
+    connect(dirAuto_, &QRadioButton::toggled, this, [this](bool on) { if (on) setDirection(true); });
+    connect(dirRobot_, &QRadioButton::toggled, this, [this](bool on) { if (on) setDirection(false); });
     connect(showEmptyIcons_, &QCheckBox::toggled, this, [this](bool on) { ws_.settings.warnUncodedIcons = on; });
     connect(noSyntax_, &QCheckBox::toggled, this, [this](bool on) { ws_.settings.syntaxAssistantOff = on; });
     connect(clear, &QPushButton::clicked, this, [this] { ws_.settings.dontShowFlags = 0; });

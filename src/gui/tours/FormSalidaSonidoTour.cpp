@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -94,7 +95,10 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
             button->setToolTip(uiText(b.tone));
         if (index == 7)
             button->setAccessibleName(tr("Do agudo"));
-        connect(button, &QRadioButton::clicked, this, [this, index] {
+        // Toggled, not clicked: an assistive technology checks a note without clicking it.
+        connect(button, &QRadioButton::toggled, this, [this, index](bool on) {
+            if (!on)
+                return;
             editor_.chooseTone(index);
             refresh();
         });
@@ -102,7 +106,10 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
         (index == kCustomToneButton ? freqRow : scale)->addWidget(button);
     }
     scale->addStretch();
-    tones_[kCustomToneButton]->setChecked(true); // the frequency box holds the first tone
+    {
+        const QSignalBlocker quiet(tones_[kCustomToneButton]); // shown, not chosen
+        tones_[kCustomToneButton]->setChecked(true); // the frequency box holds the first tone
+    }
     freq_ = digitBox("txtFreq", "1000", 4, notes);
     freq_->setAccessibleName(tr("Frecuencia"));
     freqUnit_ = namedLabel("lblFreq", tr("Hz"), notes);
