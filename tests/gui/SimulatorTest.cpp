@@ -141,6 +141,7 @@ private slots:
         QTest::mouseClick(sim->findChild<QPushButton*>("cmdControl_0"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(s.workspace->simulation.cpu().state(), BrickState::Halted, 3000);
         QCOMPARE(s.find<QLabel>("lblVariable_1")->text(), QString("77"));
+        QCOMPARE(s.find<QLabel>("lblVariable_1")->accessibleDescription(), QString("77"));
     }
 
     void worldsCanBeChosenAndTheRobotPutBack()

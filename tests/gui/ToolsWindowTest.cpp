@@ -138,6 +138,8 @@ private slots:
         s.brick().setLightLevel(77);
         click(s.find<QPushButton>("cmdLeerLuz"));
         QTRY_COMPARE(s.find<QLabel>("LblLuz")->text(), QString("77"));
+        // Its accessible name says what it is; assistive tools read the value from the description.
+        QCOMPARE(s.find<QLabel>("LblLuz")->accessibleDescription(), QString("77"));
         QCOMPARE(s.find<QProgressBar>("pBarLuz")->value(), 77);
         s.brick().setInfrared(true);
         click(s.find<QPushButton>("lblButton_1"));

@@ -199,7 +199,7 @@ void ConsoleWindow::load()
     volume_->setValue(kVolumeMaximum);
     volumeText_->setText(uiText(volumeText(kVolumeMaximum)));
     lightBar_->setValue(0);
-    lightText_->setText("00");
+    showValue(lightText_, QStringLiteral("00"));
     paintShape(infrared_, rgbColour(0xC0C0C0), tr("Sin leer"));
     history_.clear();
     plot_->update();
@@ -288,7 +288,7 @@ void ConsoleWindow::showLinkState()
 void ConsoleWindow::showLight(int level)
 {
     lightBar_->setValue(level);
-    lightText_->setText(QString::number(lightBar_->value()));
+    showValue(lightText_, QString::number(lightBar_->value()));
 }
 
 void ConsoleWindow::showInfrared(int state)

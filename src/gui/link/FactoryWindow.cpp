@@ -288,7 +288,7 @@ void FactoryWindow::showView()
         report_->moveCursor(QTextCursor::End);
     }
     help_->setText(uiText(v.help));
-    count_->setText(QString::number(v.tested));
+    showValue(count_, QString::number(v.tested));
     left_->setText(uiText(v.leftMotor));
     right_->setText(uiText(v.rightMotor));
     const bool ledsOn = v.leds.rgb == 0xFF0000;

@@ -198,8 +198,8 @@ void MonitorWindow::send(std::optional<std::uint8_t> motorByte)
 
 void MonitorWindow::showPad()
 {
-    description_->setText(uiText(pad_.description));
-    pause_->setText(uiText(pad_.pause));
+    showValue(description_, uiText(pad_.description));
+    showValue(pause_, uiText(pad_.pause));
 }
 
 void MonitorWindow::showLinkState()

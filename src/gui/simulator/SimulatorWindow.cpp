@@ -61,8 +61,12 @@ void setLit(QLabel* label, bool on, const char* colour)
 
 void setTextIfChanged(QLabel* label, const QString& text)
 {
-    if (label->text() != text)
-        label->setText(text);
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // A value under a fixed accessible name (a variable) is read from its description.
+    if (!label->accessibleName().isEmpty())
+        label->setAccessibleDescription(text);
 }
 
 } // namespace
