@@ -213,6 +213,8 @@ private slots:
                 QStringList({ "Archivo", "Edicion", "Compilacion", "Conexion", "Ayuda", "Configuracion" }));
             QCOMPARE(s.action("New")->toolTip(), QString("Comenzar un Nuevo Programa"));
             QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+            // Qt's own dialogs (opening a file, printing) speak Spanish with the rest.
+            QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QString("Abrir"));
         }
         // No settings file at all: Spanish, and the new file says so on its ninth line.
         QTemporaryDir empty;
@@ -224,6 +226,7 @@ private slots:
         Start s(kConfig + "1\r\n");
         QVERIFY(s.translator);
         QCOMPARE(s.menuTitles(), QStringList({ "File", "Edit", "Build", "Connection", "Help", "Settings" }));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QString("Open"));
         QCOMPARE(s.action("mnuFileGuardarComo")->text(), QString("Save As"));
         QCOMPARE(s.action("mnuTextCompiGrabar")->text(), QString("Compile, Send and Run"));
         // The toolbar, with the buttons' accessible names in English too.

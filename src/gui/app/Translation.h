@@ -14,7 +14,8 @@ namespace tarvel
 // be read); the file is only read, never created here.
 InterfaceLanguage configuredLanguage(const QString& appFolder);
 // Installs the translation of `language` for the whole program (owned by `app`); none when it is
-// Spanish (nothing to install) or the translation could not be loaded. Call before the first
+// Spanish (nothing to install) or the translation could not be loaded. Qt's own texts follow:
+// Spanish ones are installed beside, when the system has them. Call before the first
 // window is made: windows take their texts when they are made.
 QTranslator* installLanguage(QCoreApplication& app, InterfaceLanguage language);
 // Both at once, at start-up.
