@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 using testsupport::Session;
@@ -44,6 +45,39 @@ private slots:
             QVERIFY(QString::fromStdString(s.messages[0]).startsWith("No se encuentra el manual"));
         }
         QVERIFY(QString::fromStdString(s.messages[0]).contains("manual tarvel lab 2.pdf"));
+    }
+
+    void aDesktopWithoutAViewerIsSaidSo()
+    {
+        // The desktop's opener is asked; when it finds no viewer (it exits with an error), the
+        // user is told, and when it opens the manual nothing more is said.
+        Session s;
+        QFile pdf(s.dir.filePath("manual tarvel lab 2.pdf"));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.write("%PDF-1.4\n");
+        pdf.close();
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        auto opener = [&](int exitCode) {
+            QFile script(bin.filePath("xdg-open"));
+            script.remove();
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(exitCode).toUtf8());
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        };
+        qputenv("PATH", bin.path().toUtf8() + ":" + path);
+        opener(3);
+        s.messages.clear();
+        s.find<QAction>("mnuTextAyuda")->trigger();
+        QTRY_COMPARE(int(s.messages.size()), 1);
+        QVERIFY(QString::fromStdString(s.messages[0]).startsWith("No hay un programa para ver archivos PDF"));
+        opener(0);
+        s.messages.clear();
+        s.find<QAction>("mnuTextAyuda")->trigger();
+        QTest::qWait(500);
+        QVERIFY(s.messages.empty());
+        qputenv("PATH", path);
     }
 
     void theScreenshotRunMakesEveryPictureTheManualsName()

@@ -29,6 +29,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QSignalBlocker>
@@ -38,6 +40,34 @@
 namespace tarvel {
 
 namespace {
+
+// Opens `path` with the desktop's viewer. The desktop's opener is run directly when there is one,
+// so that a desktop with no viewer for the file says so through `failed`, not by doing nothing.
+void openWithDesktop(QObject* context, const QString& path, const std::function<void()>& failed)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            failed();
+        return;
+    }
+    // Not owned by the window: a viewer run in the foreground by the opener outlives the program.
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, context, [process, failed](int code, QProcess::ExitStatus status) {
+        process->deleteLater();
+        if (status != QProcess::NormalExit || code != 0)
+            failed();
+    });
+    QObject::connect(process, &QProcess::errorOccurred, context, [process, failed](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        failed();
+    });
+    process->start(opener, {path});
+}
 
 const char* const kWebAddress = "https://www.tarvel-lab.org/ladrillo";
 
@@ -240,9 +270,11 @@ void MainWindow::buildMenus()
             message({cp(tr("No se encuentra el manual \"%1\" en la carpeta de la aplicacion:\r\n%2")
                             .arg(file, fromNativePath(ws_.appFolder().string()))),
                      "Aviso", MessageIcon::Warning});
-        else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            message({cp(tr("No hay un programa para ver archivos PDF que abra el manual:\r\n%1").arg(path)), "Aviso",
-                     MessageIcon::Warning});
+        else
+            openWithDesktop(this, path, [this, path] {
+                message({cp(tr("No hay un programa para ver archivos PDF que abra el manual:\r\n%1").arg(path)),
+                         "Aviso", MessageIcon::Warning});
+            });
     };
     ayuda->addAction(action("mnuTextAyuda", tr("Ayuda General"), [openManual] { openManual("manual tarvel lab 2.pdf"); }));
     actions_["mnuTextAyuda"]->setShortcut(QKeySequence::HelpContents);
