@@ -1,6 +1,7 @@
 // Drawing a program with the mouse: palettes, the calculation dialogs, the element menu, pending
 // insert and replace, undo and redo, on the offscreen platform.
 #include "DrawingSession.h"
+#include "gui/app/AssistiveSupport.h"
 #include "gui/app/QtText.h"
 #include "gui/dialogs/ElementDialog.h"
 #include "gui/dialogs/PaletteWindow.h"
@@ -9,6 +10,8 @@
 #include "gui/tours/TourArea.h"
 #include "model/ProgramFile.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -85,6 +88,36 @@ private slots:
         QCOMPARE(reread.sequenceLength(0), 4);
         QVERIFY(reread.recordAt(0, 3).is(14, 15, 13));
         QVERIFY(!s.workspace->editor.programDirty);
+    }
+
+    void aComboEntrySelectedByAssistiveToolsIsChosen()
+    {
+        // Screen readers and test tools select an entry of the list without clicking it: the
+        // combo takes it, and the dialog follows, as after a click.
+        installAssistiveSupport();
+        Drawing s;
+        s.pick(4, 0); // arithmetic
+        auto* result = s.dialog()->findChild<QComboBox*>("icmbResult");
+        QCOMPARE(result->currentIndex(), 0);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(result->view());
+        QVERIFY(list && list->tableInterface());
+        QAccessibleInterface* third = list->tableInterface()->cellAt(2, 0);
+        QVERIFY(third && third->actionInterface());
+        third->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(result->currentIndex(), 2);
+        s.ok();
+        QVERIFY2(s.at(1).description.rfind("Var. Verde Igual", 0) == 0, s.at(1).description.c_str());
+        QCOMPARE(s.length(), 2);
+        // Moving through the open list with the keyboard is no choice until Enter.
+        s.selectCell(1);
+        s.trigger("mnuGrafoModificar");
+        result = s.dialog()->findChild<QComboBox*>("icmbResult");
+        QCOMPARE(result->currentIndex(), 2);
+        result->showPopup();
+        QTest::keyClick(result->view(), Qt::Key_Down);
+        QCOMPARE(result->currentIndex(), 2);
+        QTest::keyClick(result->view(), Qt::Key_Return);
+        QCOMPARE(result->currentIndex(), 3);
     }
 
     void refusalsOfThePalettes()

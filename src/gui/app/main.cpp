@@ -2,7 +2,7 @@
 #include "gui/app/AppFolder.h"
 #include "gui/app/Screenshots.h"
 #include "gui/app/Translation.h"
-#include "gui/app/WindowAccessibility.h"
+#include "gui/app/AssistiveSupport.h"
 #include "workspace/Workspace.h"
 #include "gui/editor/MainWindow.h"
 #include "model/Cp1252.h"
@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("tarvel-lab");
     QApplication::setOrganizationName("tarvel-lab");
     tarvel::installConfiguredLanguage(app, tarvel::applicationFolder()); // before any text is made
-    tarvel::installWindowAccessibility();
+    tarvel::installAssistiveSupport();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
