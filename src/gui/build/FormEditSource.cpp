@@ -1,9 +1,9 @@
 #include "gui/build/FormEditSource.h"
-#include "gui/app/UserCommand.h"
 
 #include "compiler/SourceHighlight.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
+#include "gui/app/UserCommand.h"
 #include "gui/build/SourceCodeEdit.h"
 #include "gui/editor/IconStore.h"
 #include "model/TextFile.h"

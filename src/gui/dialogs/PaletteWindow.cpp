@@ -1,9 +1,9 @@
 #include "gui/dialogs/PaletteWindow.h"
-#include "gui/app/UserCommand.h"
 
 #include "editing/ElementKinds.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
+#include "gui/app/UserCommand.h"
 #include "gui/dialogs/ClosesOnDeactivation.h"
 #include "gui/editor/IconStore.h"
 

@@ -1,10 +1,10 @@
 #include "gui/editor/MainWindow.h"
-#include "gui/app/UserCommand.h"
 
 #include "gui/app/AppFolder.h"
 #include "gui/app/InfoWindows.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
+#include "gui/app/UserCommand.h"
 #include "gui/dialogs/ElementDialog.h"
 #include "workspace/Workspace.h"
 #include "compiler/LibraryLoader.h"

@@ -1,11 +1,11 @@
 // The main window's drawing commands: palettes, parameter dialogs, the element menu, the pending
 // insert and replace, undo and redo. The rules are the core's editing operations.
 #include "gui/editor/MainWindow.h"
-#include "gui/app/UserCommand.h"
 
 #include "editing/DialogRules.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
+#include "gui/app/UserCommand.h"
 #include "gui/dialogs/ElementDialog.h"
 #include "gui/dialogs/PaletteWindow.h"
 #include "gui/editor/Canvas.h"

@@ -1,10 +1,10 @@
 // The file menu's extras and the services beside it: recent files, picture export, printing, the
 // recovery copy written every minute, and the watch for the brick being plugged in or pulled out.
 #include "gui/editor/MainWindow.h"
-#include "gui/app/UserCommand.h"
 
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
+#include "gui/app/UserCommand.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/FlowchartPainter.h"
 #include "gui/editor/RecoverySession.h"

@@ -4,6 +4,7 @@
 #include "emulator/WorldFile.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
+#include "gui/app/UserCommand.h"
 #include "gui/audio/TonePlayer.h"
 #include "gui/simulator/WorldView.h"
 #include "workspace/Workspace.h"
@@ -134,7 +135,9 @@ void SimulatorWindow::buildControls()
     worlds_->setToolTip(tr("Mundo donde anda el robot"));
     worlds_->setMinimumContentsLength(16);
     fillWorlds();
-    connect(worlds_, &QComboBox::activated, this, [this](int index) { chooseWorld(index); });
+    // "Abrir otro mundo..." asks for a file: a choice made through an assistive technology returns first.
+    connect(worlds_, &QComboBox::activated, this,
+            [this](int index) { runUserCommand(this, [this, index] { chooseWorld(index); }); });
     for (QWidget* w : std::initializer_list<QWidget*>{runButton, pauseButton, stepButton, elementButton, speeds_,
                                                       resetButton, worlds_})
         bar->addWidget(w);
