@@ -217,6 +217,65 @@ private slots:
         QCOMPARE(s.cellName(2), QString("Celda vacia"));
     }
 
+    void insertBeforeWithADialog()
+    {
+        Drawing s;
+        s.pick(4, 0); // arithmetic
+        s.ok();
+        QCOMPARE(s.length(), 2);
+        QTest::mouseClick(s.find<QLabel>("imgGrafoScreen_1"), Qt::LeftButton);
+        s.trigger("mnuGrafoInsert");
+        QCOMPARE(s.window->panelText(6), QString("Editor: Insertar Antes"));
+        s.pick(1, 2); // a sound, through its dialog
+        QVERIFY(s.dialog());
+        s.ok();
+        QCOMPARE(s.length(), 3);
+        QCOMPARE(s.at(1).family, family::Outputs);
+        QCOMPARE(s.at(2).family, family::Calculations);
+        // The cells show the new order, pictures and names alike.
+        QCOMPARE(s.cellName(1).toStdString(), s.at(1).description);
+        QCOMPARE(s.cellName(2).toStdString(), s.at(2).description);
+    }
+
+    void insertBeforeThroughAssistivePresses()
+    {
+        // The same insertion, pressed the way screen readers and test tools press: the cell, the
+        // menu item, the toolbox button, the palette item and OK, each through its accessible action.
+        Drawing s;
+        s.pick(4, 0);
+        s.ok();
+        s.window->activateWindow(); // as after the dialog closes on a desktop
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        auto pressOn = [](QObject* object) {
+            QAccessibleInterface* access = QAccessible::queryAccessibleInterface(object);
+            QVERIFY(access && access->actionInterface());
+            access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTest::qWait(300);
+        };
+        pressOn(s.find<QLabel>("imgGrafoScreen_1"));
+        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(s.find<QLabel>("imgGrafoScreen_1"));
+        QTRY_COMPARE(cell->childCount(), 1); // after the double-click interval
+        QAccessibleInterface* menu = cell->child(0);
+        QAccessibleInterface* insert = nullptr;
+        for (int i = 0; i < menu->childCount(); ++i)
+            if (menu->child(i)->text(QAccessible::Name) == "Insertar")
+                insert = menu->child(i);
+        QVERIFY(insert);
+        insert->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(300);
+        QCOMPARE(s.window->panelText(6), QString("Editor: Insertar Antes"));
+        pressOn(s.find<QToolButton>("imgTools_1"));
+        auto* palette = qobject_cast<PaletteWindow*>(s.window->toolWindow());
+        QVERIFY(palette);
+        pressOn(palette->findChildren<QToolButton*>()[2]);
+        QVERIFY(s.dialog());
+        pressOn(s.dialog()->findChild<QPushButton*>("cmdOk"));
+        QCOMPARE(s.length(), 3);
+        QCOMPARE(s.at(1).family, family::Outputs);
+        QCOMPARE(s.cellName(1).toStdString(), s.at(1).description);
+        QCOMPARE(s.cellName(2).toStdString(), s.at(2).description);
+    }
+
     void deleteSubroutineUndoAndRedo()
     {
         Drawing s;
