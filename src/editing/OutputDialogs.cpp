@@ -11,6 +11,15 @@ namespace tarvel {
 
 namespace {
 
+// The variables (the first `count` entries of the picker), then switching everything on or off.
+std::vector<PickerItem> variablesThenOnOff(int count)
+{
+    auto all = variableItems(count);
+    all.push_back({23, "Encender"});
+    all.push_back({24, "Apagar"});
+    return all;
+}
+
 // The number a text starts with after its blanks (0 for none), rounded; far-off values are held
 // within a range that any caller can clamp further.
 long long numberIn(const std::string& text)
@@ -91,18 +100,11 @@ class LampDialog final : public DialogRules {
 public:
     LampDialog()
         : DialogRules(DialogId::SalidaLuces, "Salida de Luces",
-                      {{"icmbArgOne", ControlKind::Picker, "Origen de Datos", items()}}, false)
+                      {{"icmbArgOne", ControlKind::Picker, "Origen de Datos", variablesThenOnOff(5)}}, false)
     {
     }
 
 private:
-    static std::vector<PickerItem> items()
-    {
-        auto all = variableItems(5);
-        all.push_back({23, "Encender"});
-        all.push_back({24, "Apagar"});
-        return all;
-    }
 
     void load() override
     {
@@ -132,7 +134,7 @@ public:
     DisplayDialog()
         : DialogRules(DialogId::SalidaPantalla, "Salida a la pantalla del Ladrillo",
                       {
-                          {"icmbArgOne", ControlKind::Picker, "Origen de Datos", items()},
+                          {"icmbArgOne", ControlKind::Picker, "Origen de Datos", variablesThenOnOff(6)},
                           {"chkLeds", ControlKind::Check, "", {{0, "A"}, {0, "B"}, {0, "C"}}},
                       },
                       false)
@@ -152,13 +154,6 @@ public:
 private:
     enum { ArgOne, Leds };
 
-    static std::vector<PickerItem> items()
-    {
-        auto all = variableItems(6);
-        all.push_back({23, "Encender"});
-        all.push_back({24, "Apagar"});
-        return all;
-    }
 
     void load() override
     {

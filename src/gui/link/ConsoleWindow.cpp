@@ -1,5 +1,6 @@
 #include "gui/link/ConsoleWindow.h"
 
+#include "gui/app/NamedWidgets.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "gui/link/LightPlot.h"
@@ -20,20 +21,6 @@
 #include <QVBoxLayout>
 
 namespace tarvel {
-
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& accessibleName = {})
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (!accessibleName.isEmpty())
-        b->setAccessibleName(accessibleName);
-    return b;
-}
-
-} // namespace
 
 ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
     : ToolWindow(parent, "formScreenControl", tr("Consola del Ladrillo"), true)
@@ -60,7 +47,7 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
     auto* lightRow = new QHBoxLayout(lights);
     for (int i = 0; i < 3; ++i) {
         const QString letter = QString(QChar('A' + i));
-        auto* b = button(lights, qPrintable(QStringLiteral("LedID_%1").arg(i)), letter, tr("LED %1").arg(letter));
+        auto* b = namedButton(lights, qPrintable(QStringLiteral("LedID_%1").arg(i)), letter, tr("LED %1").arg(letter));
         connect(b, &QPushButton::clicked, this, [this, i] {
             send(consoleLed(state_, i));
             paintShape(leds_[i], consoleLedColour(i, state_.leds[std::size_t(i)]),
@@ -72,7 +59,7 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
         lightRow->addWidget(leds_[i]);
     }
     lightRow->addSpacing(16);
-    auto* frontLight = button(lights, "cmdFLed", tr("Luz Frontal"));
+    auto* frontLight = namedButton(lights, "cmdFLed", tr("Luz Frontal"));
     connect(frontLight, &QPushButton::clicked, this, [this] { send(consoleFrontLight(state_)); });
     lightRow->addWidget(frontLight);
     lightRow->addStretch();
@@ -104,7 +91,7 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
         if (!volume_->isSliderDown())
             volumeText_->setText(uiText(volumeText(v)));
     });
-    auto* beep = button(tone, "cmdBeep", tr("Hacer Beep"));
+    auto* beep = namedButton(tone, "cmdBeep", tr("Hacer Beep"));
     connect(beep, &QPushButton::clicked, this, [this] {
         send(consoleBeep(cp(frequency_->box()->text()), cp(duration_->box()->text()), volume_->value()));
     });
@@ -113,7 +100,7 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
 
     auto* sensors = new QGroupBox(tr("Sensores"), this);
     auto* sensorGrid = new QGridLayout(sensors);
-    auto* readLight = button(sensors, "cmdLeerLuz", tr("Leer Sensor de Luz"));
+    auto* readLight = namedButton(sensors, "cmdLeerLuz", tr("Leer Sensor de Luz"));
     connect(readLight, &QPushButton::clicked, this, [this] { send(consoleReadLight()); });
     sensorGrid->addWidget(readLight, 0, 0);
     sensorGrid->addWidget(new QLabel(tr("Nivel de Luz"), sensors), 0, 1);
@@ -128,7 +115,7 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
     lightText_->setAccessibleName(tr("Valor del Nivel de Luz"));
     lightText_->setMinimumWidth(30);
     sensorGrid->addWidget(lightText_, 0, 3);
-    auto* readInfrared = button(sensors, "lblButton_1", "IR", tr("Leer Receptor Infrarrojo"));
+    auto* readInfrared = namedButton(sensors, "lblButton_1", "IR", tr("Leer Receptor Infrarrojo"));
     connect(readInfrared, &QPushButton::clicked, this, [this] { send(consoleReadInfrared()); });
     sensorGrid->addWidget(readInfrared, 1, 0);
     infrared_ = makeShape(sensors, "ShpIr", tr("Receptor Infrarrojo"));
@@ -154,7 +141,7 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
         if (QWidget* b = toolbar->widgetForAction(a))
             b->setAccessibleName(a->text().trimmed());
     brickRow->addWidget(toolbar);
-    auto* off = button(this, "lblButton_0", "OFF", tr("Apagar el Ladrillo (OFF)"));
+    auto* off = namedButton(this, "lblButton_0", "OFF", tr("Apagar el Ladrillo (OFF)"));
     connect(off, &QPushButton::clicked, this, [this] { send(consoleTurnOff()); });
     brickRow->addWidget(off);
     brickRow->addStretch();
@@ -168,7 +155,7 @@ ConsoleWindow::ConsoleWindow(Workspace& workspace, QWidget* parent)
     linkText_->setObjectName("lblEstado");
     linkText_->setWordWrap(true);
     bottom->addWidget(linkText_, 1);
-    auto* exit = button(this, "cmdExit", tr("Cerrar"));
+    auto* exit = namedButton(this, "cmdExit", tr("Cerrar"));
     connect(exit, &QPushButton::clicked, this, &QDialog::close);
     bottom->addWidget(exit);
     layout->addLayout(bottom);
@@ -181,7 +168,7 @@ QWidget* ConsoleWindow::motorColumn(const QString& title, const char* adv, const
     auto* column = new QVBoxLayout(box);
     for (auto [name, caption, control] : {std::tuple {adv, QT_TR_NOOP("Avanzar"), a}, {stop, QT_TR_NOOP("Detener"), s},
              {rev, QT_TR_NOOP("Retroceder"), r}}) {
-        auto* b = button(box, name, tr(caption));
+        auto* b = namedButton(box, name, tr(caption));
         b->setAccessibleDescription(tr("Motor %1").arg(title));
         connect(b, &QPushButton::clicked, this, [this, control] { send(consoleMotor(state_, control)); });
         column->addWidget(b);

@@ -1,5 +1,6 @@
 #include "gui/link/FactoryWindow.h"
 
+#include "gui/app/NamedWidgets.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "model/TextFile.h"
@@ -27,14 +28,6 @@ namespace tarvel {
 namespace {
 
 constexpr int kBusyRetryMs = 2;
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false); // Enter answers the test's questions, it never presses a button
-    return b;
-}
 
 // The key code the test sees: 13 for Enter, the character for printable keys, some other code
 // for the rest; 0 for keys that only modify others.
@@ -86,11 +79,11 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     help_->setMinimumHeight(40);
     left->addWidget(help_);
     auto* answers = new QHBoxLayout;
-    yes_ = button(this, "cmdSi", tr("Si (ENTER)"));
+    yes_ = namedButton(this, "cmdSi", tr("Si (ENTER)"));
     yes_->setToolTip(tr("Lo mismo que presionar ENTER en el reporte"));
     connect(yes_, &QPushButton::clicked, this, [this] { answer(kEnterKey); });
     answers->addWidget(yes_);
-    no_ = button(this, "cmdNo", tr("No (otra tecla)"));
+    no_ = namedButton(this, "cmdNo", tr("No (otra tecla)"));
     no_->setToolTip(tr("Lo mismo que presionar otra tecla en el reporte"));
     connect(no_, &QPushButton::clicked, this, [this] { answer('N'); });
     answers->addWidget(no_);
@@ -99,10 +92,10 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     layout->addLayout(left, 1);
 
     auto* right = new QVBoxLayout;
-    begin_ = button(this, "cmdBegin", tr("Iniciar Prueba"));
+    begin_ = namedButton(this, "cmdBegin", tr("Iniciar Prueba"));
     connect(begin_, &QPushButton::clicked, this, &FactoryWindow::begin);
     right->addWidget(begin_);
-    auto* clear = button(this, "cmdClear", tr("Limpiar Listado"));
+    auto* clear = namedButton(this, "cmdClear", tr("Limpiar Listado"));
     connect(clear, &QPushButton::clicked, this, [this] {
         test_.clearReport();
         showView();
@@ -115,7 +108,7 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     count_->setAccessibleName(tr("Ensayos"));
     counter->addWidget(count_, 0, 1);
     right->addLayout(counter);
-    auto* clearCount = button(this, "cmdClearCnt", tr("Limpiar Contador"));
+    auto* clearCount = namedButton(this, "cmdClearCnt", tr("Limpiar Contador"));
     connect(clearCount, &QPushButton::clicked, this, [this] {
         test_.clearCounter();
         showView();
@@ -153,7 +146,7 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
     reportName_->setObjectName("txtRptName");
     reportName_->setAccessibleName(tr("Nombre del Listado de Reporte"));
     right->addWidget(reportName_);
-    auto* save = button(this, "cmdSaveReport", tr("Guardar Reportes"));
+    auto* save = namedButton(this, "cmdSaveReport", tr("Guardar Reportes"));
     connect(save, &QPushButton::clicked, this, &FactoryWindow::saveReport);
     right->addWidget(save);
     saved_ = new QLabel(this);

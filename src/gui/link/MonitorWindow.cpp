@@ -1,5 +1,6 @@
 #include "gui/link/MonitorWindow.h"
 
+#include "gui/app/NamedWidgets.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "gui/editor/IconStore.h"

@@ -77,10 +77,4 @@ void paintShape(QLabel* shape, const ToolColour& colour, const QString& state)
     shape->setAccessibleDescription(state);
 }
 
-void showValue(QLabel* label, const QString& value)
-{
-    label->setText(value);
-    label->setAccessibleDescription(value);
-}
-
 } // namespace tarvel

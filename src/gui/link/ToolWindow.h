@@ -36,7 +36,5 @@ private:
 // A small round shape showing a colour; `state` is what screen readers say of it.
 QLabel* makeShape(QWidget* parent, const char* name, const QString& accessibleName, int size = 18);
 void paintShape(QLabel* shape, const ToolColour& colour, const QString& state);
-// Shows a value in a label whose accessible name says what it is; the value is its description.
-void showValue(QLabel* label, const QString& value);
 
 } // namespace tarvel

@@ -32,7 +32,7 @@ UpDownBox::UpDownBox(const char* textName, const char* spinName, const SpinRange
         auto* b = new QToolButton(spin);
         b->setObjectName(QStringLiteral("%1_%2").arg(spinName, direction > 0 ? "up" : "down"));
         b->setArrowType(direction > 0 ? Qt::UpArrow : Qt::DownArrow);
-        b->setAccessibleName((direction > 0 ? tr("Subir %1") : tr("Bajar %1")).arg(what));
+        b->setAccessibleName(arrowName(direction > 0, what));
         b->setFixedSize(18, 12);
         b->setAutoRepeat(true);
         connect(b, &QToolButton::clicked, this, [this, direction] { setValue(value_ + direction * range_.step); });
@@ -42,6 +42,11 @@ UpDownBox::UpDownBox(const char* textName, const char* spinName, const SpinRange
     connect(box_, &QLineEdit::editingFinished, this,
             [this] { setValue(spinAfterTyping(cp(box_->text()), range_, value_)); });
     setValue(range.initial);
+}
+
+QString UpDownBox::arrowName(bool up, const QString& what)
+{
+    return (up ? tr("Subir %1") : tr("Bajar %1")).arg(what);
 }
 
 void UpDownBox::setValue(int value)

@@ -19,6 +19,8 @@ public:
     int value() const { return value_; }
     void setValue(int value);
     QLineEdit* box() const { return box_; }
+    // What screen readers call an arrow that steps `what`: "Subir ..." or "Bajar ...".
+    static QString arrowName(bool up, const QString& what);
 
 private:
     SpinRange range_;

@@ -1,12 +1,12 @@
 #include "gui/settings/SettingsDialog.h"
 
 #include "gui/app/QtText.h"
+#include "gui/link/UpDownBox.h"
 #include "workspace/Workspace.h"
 #include "model/NumberText.h"
 #include "settings/SettingsForm.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -81,10 +81,8 @@ void UpDown::describe(const QString& what)
 {
     // The arrows carry no text: their names say what they step, as every up-down of the program does.
     buddy_->setAccessibleName(what);
-    for (QToolButton* b : findChildren<QToolButton*>()) {
-        const bool up = b->arrowType() == Qt::UpArrow;
-        b->setAccessibleName(QCoreApplication::translate("tarvel::UpDownBox", up ? "Subir %1" : "Bajar %1").arg(what));
-    }
+    for (QToolButton* b : findChildren<QToolButton*>())
+        b->setAccessibleName(UpDownBox::arrowName(b->arrowType() == Qt::UpArrow, what));
 }
 
 void UpDown::setValue(int value)

@@ -2,6 +2,7 @@
 
 #include "emulator/SimulatorControls.h"
 #include "emulator/WorldFile.h"
+#include "gui/app/NamedWidgets.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "gui/app/UserCommand.h"
@@ -33,10 +34,8 @@ const char* const kVariableColours[5] = {"#E53935", "#1E88E5", "#43A047", "#EC40
 
 QPushButton* button(const QString& name, const QString& text, const QString& tip, QWidget* parent)
 {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
+    auto* b = namedButton(parent, name, text, tip);
     b->setToolTip(tip);
-    b->setAccessibleName(tip);
     return b;
 }
 
@@ -58,16 +57,6 @@ void setLit(QLabel* label, bool on, const char* colour)
         label->setAccessibleDescription(on ? QCoreApplication::translate("tarvel::SimulatorWindow", "encendido")
                                            : QCoreApplication::translate("tarvel::SimulatorWindow", "apagado"));
     }
-}
-
-void setTextIfChanged(QLabel* label, const QString& text)
-{
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    // A value under a fixed accessible name (a variable) is read from its description.
-    if (!label->accessibleName().isEmpty())
-        label->setAccessibleDescription(text);
 }
 
 } // namespace
@@ -362,22 +351,22 @@ void SimulatorWindow::refreshPanel()
 {
     const Simulation& sim = ws_.simulation;
     const BrickCpu& cpu = sim.cpu();
-    setTextIfChanged(status_, uiText(simulatorStatus(sim, paused_)));
+    showValue(status_, uiText(simulatorStatus(sim, paused_)));
     for (int i = 0; i < 3; ++i)
         setLit(leds_[std::size_t(i)], cpu.leds() & (4 >> i), "#FF1744");
     setLit(lamp_, cpu.lamp(), "#FFEB3B");
-    setTextIfChanged(motors_[0], uiText(motorDirection(cpu.motors(), true)));
-    setTextIfChanged(motors_[1], uiText(motorDirection(cpu.motors(), false)));
+    showValue(motors_[0], uiText(motorDirection(cpu.motors(), true)));
+    showValue(motors_[1], uiText(motorDirection(cpu.motors(), false)));
     for (int i = 0; i < 5; ++i)
-        setTextIfChanged(variables_[std::size_t(i)], QString::number(cpu.v()[std::size_t(i + 1)]));
+        showValue(variables_[std::size_t(i)], QString::number(cpu.v()[std::size_t(i + 1)]));
     const auto running = sim.runningElement();
     const int sequence = running ? running->sequence : -1, index = running ? running->index : -1;
     if (running) {
         const InstructionRecord& r = ws_.store.recordAt(sequence, index);
-        setTextIfChanged(element_, tr("Bloque: %1").arg(uiComposed(r.description)));
+        showValue(element_, tr("Bloque: %1").arg(uiComposed(r.description)));
     } else {
         const QString address = tr("Direccion %1").arg(cpu.currentInstruction());
-        setTextIfChanged(element_, cpu.running() ? address : QString());
+        showValue(element_, cpu.running() ? address : QString());
     }
     if (showRunningElement && (sequence != lastSequence_ || index != lastIndex_ || running))
         showRunningElement(sequence, index);

@@ -1,5 +1,6 @@
 #include "gui/tours/FormMotorTour.h"
 
+#include "gui/app/NamedWidgets.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "gui/tours/TourArea.h"
@@ -21,20 +22,6 @@ namespace tarvel {
 namespace {
 constexpr int kFrameMs = 40;
 
-QLabel* namedLabel(const char* name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton* namedButton(const char* name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 } // namespace
 
 FormMotorTour* FormMotorTour::openNew(Workspace& workspace, QWidget* parent)
@@ -57,23 +44,22 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     area_ = new TourArea(editor_, this);
     layout->addWidget(area_);
-    auto* hint = namedLabel("lblAyuda",
+    auto* hint = namedLabel(this, "lblAyuda",
                             tr("Clic izquierdo: agregar un tramo.  Clic derecho: Terminar Recorrido, Encender Luz, "
-                            "Apagar Luz."),
-                            this);
+                            "Apagar Luz."));
     layout->addWidget(hint);
 
     auto* bottom = new QHBoxLayout;
     auto* properties = new QGroupBox(tr("Propiedades"), this);
     auto* pl = new QVBoxLayout(properties);
-    auto* titleLabel = namedLabel("lblTitulo", tr("Titulo del Recorrido"), properties);
+    auto* titleLabel = namedLabel(properties, "lblTitulo", tr("Titulo del Recorrido"));
     title_ = new QLineEdit(qs(editor_.title()), properties);
     title_->setObjectName("txtTitle");
     title_->setMaxLength(PathEditor::kTitleLength);
     title_->setFont(QFont("Courier"));
     title_->setAccessibleName(tr("Titulo del Recorrido"));
     titleLabel->setBuddy(title_);
-    auto* zoomLabel = namedLabel("lblZoom", tr("Zoom"), properties);
+    auto* zoomLabel = namedLabel(properties, "lblZoom", tr("Zoom"));
     zoom_ = new QComboBox(properties);
     zoom_->setObjectName("cmbZoom");
     zoom_->addItems({"          1.0 X", "          1.5 X", "          2.0 X"});
@@ -87,11 +73,11 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
 
     auto* data = new QGroupBox(tr("Datos del Recorrido"), this);
     auto* dl = new QVBoxLayout(data);
-    counter_ = namedLabel("lblMemMonitor", {}, data);
-    time_ = namedLabel("lblDistancia", {}, data);
+    counter_ = namedLabel(data, "lblMemMonitor", {});
+    time_ = namedLabel(data, "lblDistancia", {});
     auto* lightRow = new QHBoxLayout;
-    light_ = namedLabel("LblLuz", {}, data);
-    colour_ = namedLabel("shpColorRef", {}, data);
+    light_ = namedLabel(data, "LblLuz", {});
+    colour_ = namedLabel(data, "shpColorRef", {});
     colour_->setFixedSize(24, 16);
     colour_->setAutoFillBackground(true);
     lightRow->addWidget(light_);
@@ -103,12 +89,12 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
     bottom->addWidget(data, 1);
 
     auto* buttons = new QVBoxLayout;
-    auto* ok = namedButton("cmdGuardar", tr("Aceptar"), this);
+    auto* ok = namedButton(this, "cmdGuardar", tr("Aceptar"));
     ok->setDefault(true);
-    auto* clear = namedButton("cmdBorrar", tr("Borrar Recorrido"), this);
-    animate_ = namedButton("cmdAnimar", tr("Ver Recorrido"), this);
+    auto* clear = namedButton(this, "cmdBorrar", tr("Borrar Recorrido"));
+    animate_ = namedButton(this, "cmdAnimar", tr("Ver Recorrido"));
     animate_->setToolTip(tr("Muestra al robot recorriendo el camino con los tiempos que se guardan"));
-    auto* cancel = namedButton("cmdCancel", tr("Cancelar"), this);
+    auto* cancel = namedButton(this, "cmdCancel", tr("Cancelar"));
     for (QPushButton* b : {ok, clear, animate_, cancel})
         buttons->addWidget(b);
     buttons->addStretch();

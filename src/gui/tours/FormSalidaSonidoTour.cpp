@@ -1,5 +1,6 @@
 #include "gui/tours/FormSalidaSonidoTour.h"
 
+#include "gui/app/NamedWidgets.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "gui/audio/TonePlayer.h"
@@ -25,21 +26,6 @@ namespace tarvel {
 namespace {
 // The note buttons in the order of the scale, then the typed frequency.
 constexpr int kScaleOrder[kNoteButtons] = {0, 9, 1, 10, 2, 3, 11, 4, 12, 5, 13, 6, 7, 8};
-
-QLabel* namedLabel(const char* name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton* namedButton(const char* name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QLineEdit* digitBox(const char* name, const std::string& text, int length, QWidget* parent)
 {
@@ -112,7 +98,7 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     }
     freq_ = digitBox("txtFreq", "1000", 4, notes);
     freq_->setAccessibleName(tr("Frecuencia"));
-    freqUnit_ = namedLabel("lblFreq", tr("Hz"), notes);
+    freqUnit_ = namedLabel(notes, "lblFreq", tr("Hz"));
     freqRow->addWidget(freq_);
     freqRow->addWidget(freqUnit_);
     freqRow->addStretch();
@@ -121,7 +107,7 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     layout->addWidget(notes);
 
     auto* settings = new QHBoxLayout;
-    auto* timeLabel = namedLabel("lblTime", tr("Duracion (mS)"), this);
+    auto* timeLabel = namedLabel(this, "lblTime", tr("Duracion (mS)"));
     time_ = digitBox("txtTime", "500", 5, this);
     time_->setAccessibleName(tr("Duracion (mS)"));
     timeLabel->setBuddy(time_);
@@ -138,14 +124,14 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
         connect(b, &QToolButton::clicked, this, [this, direction] { stepTime(direction); });
         upDown->addWidget(b);
     }
-    auto* volumeLabel = namedLabel("lblVolumen", tr("Volumen"), this);
+    auto* volumeLabel = namedLabel(this, "lblVolumen", tr("Volumen"));
     volume_ = new QSlider(Qt::Horizontal, this);
     volume_->setObjectName("SliderVol");
     volume_->setRange(0, 32);
     volume_->setValue(32);
     volume_->setAccessibleName(tr("Volumen"));
     volumeLabel->setBuddy(volume_);
-    volumeText_ = namedLabel("lblVol", uiText(editor_.volumeText()), this);
+    volumeText_ = namedLabel(this, "lblVol", uiText(editor_.volumeText()));
     settings->addWidget(timeLabel);
     settings->addWidget(time_);
     settings->addLayout(upDown);
@@ -170,12 +156,12 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     list_->installEventFilter(this);
     middle->addWidget(list_, 1);
     auto* listButtons = new QVBoxLayout;
-    add_ = namedButton("cmdAdd", tr("Agregar Nota"), this);
+    add_ = namedButton(this, "cmdAdd", tr("Agregar Nota"));
     add_->setDefault(true); // Enter in the boxes adds the note
-    auto* remove = namedButton("cmdDelete", tr("Eliminar Nota"), this);
+    auto* remove = namedButton(this, "cmdDelete", tr("Eliminar Nota"));
     remove->setToolTip(tr("Elimina la nota seleccionada (o la ultima)"));
-    auto* clear = namedButton("cmdClear", tr("Borrar Melodia"), this);
-    play_ = namedButton("cmdPlay", tr("Reproducir"), this);
+    auto* clear = namedButton(this, "cmdClear", tr("Borrar Melodia"));
+    play_ = namedButton(this, "cmdPlay", tr("Reproducir"));
     play_->setToolTip(tr("Toca la melodia en la computadora tal como la tocara el Ladrillo"));
     for (QPushButton* b : {add_, remove, clear, play_})
         listButtons->addWidget(b);
@@ -184,11 +170,11 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     layout->addLayout(middle);
 
     auto* status = new QHBoxLayout;
-    info_ = namedLabel("lblInfo", {}, this);
+    info_ = namedLabel(this, "lblInfo", {});
     info_->setMinimumWidth(info_->fontMetrics().horizontalAdvance("Notas:  12/12") + 8);
-    error_ = namedLabel("lblError", tr("Error de Tono!"), this);
+    error_ = namedLabel(this, "lblError", tr("Error de Tono!"));
     error_->setStyleSheet("color: red;");
-    audio_ = namedLabel("lblAudio", tr("No hay salida de sonido en esta computadora"), this);
+    audio_ = namedLabel(this, "lblAudio", tr("No hay salida de sonido en esta computadora"));
     audio_->hide();
     status->addWidget(info_);
     status->addWidget(error_);
@@ -197,14 +183,14 @@ FormSalidaSonidoTour::FormSalidaSonidoTour(Workspace& workspace, QWidget* parent
     layout->addLayout(status);
 
     auto* bottom = new QHBoxLayout;
-    auto* titleLabel = namedLabel("lblTitulo", tr("Titulo"), this);
+    auto* titleLabel = namedLabel(this, "lblTitulo", tr("Titulo"));
     title_ = new QLineEdit(qs(editor_.title()), this);
     title_->setObjectName("txtTitle");
     title_->setMaxLength(MelodyEditor::kTitleLength);
     title_->setAccessibleName(tr("Titulo"));
     titleLabel->setBuddy(title_);
-    auto* ok = namedButton("cmdOk", tr("Aceptar"), this);
-    auto* cancel = namedButton("cmdCancel", tr("Cancelar"), this);
+    auto* ok = namedButton(this, "cmdOk", tr("Aceptar"));
+    auto* cancel = namedButton(this, "cmdCancel", tr("Cancelar"));
     bottom->addWidget(titleLabel);
     bottom->addWidget(title_);
     bottom->addStretch();
