@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace tarvel {
@@ -176,7 +177,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         option->setAccessibleName(option->toolTip());
         // Toggled, not clicked: an assistive technology checks the option without clicking it.
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on && !showingMode_ && interfaceModeChosen)
+            if (on && interfaceModeChosen)
                 interfaceModeChosen(i == 0);
         });
         mode_[std::size_t(i)] = option;
@@ -554,9 +555,8 @@ void Canvas::setInterfaceMode(bool full)
         tool->setEnabled(full);
         tool->setVisible(full);
     }
-    showingMode_ = true; // shown, not chosen
+    const QSignalBlocker shownNotChosen(mode_[full ? 0 : 1]);
     mode_[full ? 0 : 1]->setChecked(true);
-    showingMode_ = false;
 }
 
 } // namespace tarvel

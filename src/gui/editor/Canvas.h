@@ -98,7 +98,6 @@ private:
     std::array<QToolButton*, 7> tools_{};
     std::array<ClickLabel*, 4> robotCenter_{};
     std::array<QRadioButton*, 2> mode_{};
-    bool showingMode_ = false;
     ClickLabel* help_ = nullptr;
     QFrame* workspaceFrame_ = nullptr;
     QFrame* conectTag_ = nullptr;
