@@ -14,6 +14,9 @@ namespace tarvel {
 
 namespace {
 
+static_assert(kProgramFileMaxBytes == std::uintmax_t(kRecordBytes) * (kMainSlots + kSubroutines * kSubSlots),
+    "the read bound is the file of full sequences");
+
 constexpr int kNameBytes = 10;
 constexpr int kNameOffset = 8;
 constexpr int kTextOffset = 28;
@@ -223,8 +226,8 @@ FileOutcome saveProgramFile(ProgramStore& store, const std::filesystem::path& pa
 FileOutcome openProgramFile(ProgramStore& store, const std::filesystem::path& path)
 {
     std::string bytes;
-    if (!readWholeFile(path, bytes))
-        return {false, "No se Pudo Abrir el Archivo " + path.string(), {}};
+    if (const std::string reason = readRegularFile(path, bytes, kProgramFileMaxBytes); !reason.empty())
+        return { false, "No se Pudo Abrir el Archivo " + pathText(path) + "\r\n" + reason, {} };
     return loadProgram(store, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
