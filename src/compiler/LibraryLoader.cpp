@@ -236,21 +236,41 @@ LibraryLoadResult LoadLibrary(const CompilationLibrary& previous, const std::fil
                               const std::filesystem::path& defaultPath)
 {
     std::string bytes;
-    if (readWholeFile(path, bytes))
+    const std::string reason = readRegularFile(path, bytes, kLibraryFileMaxBytes);
+    if (reason.empty())
         return LoadLibraryBytes(previous, std::move(bytes), path.string());
-    if (readWholeFile(defaultPath, bytes)) {
+    const std::string defaultReason = readRegularFile(defaultPath, bytes, kLibraryFileMaxBytes);
+    if (defaultReason.empty()) {
         auto result = LoadLibraryBytes(previous, std::move(bytes), defaultPath.string());
         result.usedDefault = true;
+        result.unreadReason = reason;
         return result;
     }
     LibraryLoadResult result;
     result.library = previous;
     result.library.clearElementTables();
     result.library.fileBytes.clear();
-    result.messages.push_back({"No se Pudo Abrir la Libreria " + path.string() + " ni la Libreria " +
-                                   defaultPath.string(),
-                               "Error de Carga", MessageIcon::Critical});
+    result.unreadReason = reason;
+    result.messages.push_back({ "No se Pudo Abrir la Libreria " + pathText(path) + " ni la Libreria "
+            + pathText(defaultPath) + "\r\n" + reason + (defaultReason == reason ? "" : "\r\n" + defaultReason),
+        "Error de Carga", MessageIcon::Critical });
     return result;
+}
+
+std::string notALibrary(const LibraryLoadResult& loaded)
+{
+    const CompilationLibrary& lib = loaded.library;
+    if (lib.fileBytes.find('\0') != std::string::npos)
+        return "El archivo no es una libreria: no es un texto (tiene bytes nulos).";
+    bool anyEntry = false;
+    const auto note = [&](int, int, int, std::int32_t v) { anyEntry = anyEntry || v != 0; };
+    lib.templateOffsetTable.forEach(note);
+    lib.helpOffsetTable.forEach(note);
+    if (!anyEntry && lib.instructionCount == 0)
+        return "El archivo no es una libreria: no tiene instrucciones ni elementos.";
+    if (lib.libraryCapacity < -1 || std::uintmax_t(lib.libraryCapacity + 1) > kImageFileMaxBytes)
+        return "El archivo no es una libreria: su memoria (BRICKMEM) no puede ser la de un Ladrillo.";
+    return {};
 }
 
 std::string computeIntegrityCode(const CompilationLibrary& library)

@@ -13,7 +13,8 @@ namespace tarvel {
 struct LibraryLoadResult {
     CompilationLibrary library;
     bool opened = false;             // false: neither the file nor the default could be read
-    bool usedDefault = false;        // the named file was missing; the default file was read
+    bool usedDefault = false; // the named file could not be read; the default file was read
+    std::string unreadReason; // why the named file could not be read (Spanish), when it could not
     std::vector<UserMessage> messages; // shown to the user, in order
 };
 
@@ -25,6 +26,10 @@ LibraryLoadResult LoadLibrary(const CompilationLibrary& previous, const std::fil
 
 // The same from bytes already in memory (tests, fuzzing).
 LibraryLoadResult LoadLibraryBytes(const CompilationLibrary& previous, std::string bytes, std::string path);
+// Why a loaded file is no library at all (a program, a picture, any binary or text file without a
+// library's lines): empty when it is one. Messages of the load do not count; a library with a bad
+// line is still a library.
+std::string notALibrary(const LibraryLoadResult& loaded);
 
 // The line reader: one line per call (without its line end), "END" at the end of the file.
 class LibraryLineReader {

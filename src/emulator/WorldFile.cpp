@@ -184,8 +184,9 @@ World readWorld(const json& doc, const std::filesystem::path& folder)
             if (!safePictureName(world.pictureFile) || folder.empty())
                 throw Bad{"la imagen del piso debe estar en la misma carpeta que el mundo"};
             std::string bytes;
-            if (!readWholeFile((folder / world.pictureFile).string(), bytes))
-                throw Bad{"no se pudo leer la imagen del piso " + world.pictureFile};
+            if (const std::string reason = readRegularFile(folder / world.pictureFile, bytes, kFloorPictureMaxBytes);
+                !reason.empty())
+                throw Bad { "no se pudo leer la imagen del piso " + world.pictureFile + ": " + cp1252ToUtf8(reason) };
             std::string error;
             world.picture = parsePicture(bytes, error);
             if (world.picture.empty())
@@ -326,8 +327,8 @@ WorldLoad loadWorldFile(const std::filesystem::path& path)
 {
     std::string bytes;
     WorldLoad load;
-    if (!readWholeFile(path.string(), bytes)) {
-        load.error = "No se pudo abrir el mundo " + utf8ToCp1252(path.filename().string());
+    if (const std::string reason = readRegularFile(path, bytes, kWorldFileMaxBytes); !reason.empty()) {
+        load.error = "No se pudo abrir el mundo " + utf8ToCp1252(path.filename().string()) + "\r\n" + reason;
         return load;
     }
     load = parseWorld(bytes, path.parent_path());

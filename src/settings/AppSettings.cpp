@@ -6,6 +6,7 @@
 #include "model/TextFile.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include <vector>
 
@@ -91,12 +92,19 @@ ConfigLoad loadOrCreateConfig(const std::string& path, const std::string& defaul
 {
     ConfigLoad result;
     std::string bytes;
-    readWholeFile(path, bytes);
-    if (auto parsed = parseConfig(bytes)) {
+    const std::string reason = readRegularFile(path, bytes, kListFileMaxBytes);
+    if (auto parsed = parseConfig(bytes); reason.empty() && parsed) {
         result.settings = *parsed;
         return result;
     }
     result.settings = defaultAppSettings(defaultLibraryPath);
+    std::error_code ec;
+    if (!reason.empty() && std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found) {
+        // Something is there that cannot be read (a folder, a file that is too large, a failing
+        // disk): it is not replaced, the defaults only hold for this run.
+        result.error = "No se Pudo Leer el Archivo " + pathText(path) + "\r\n" + reason;
+        return result;
+    }
     result.created = true;
     result.error = storeConfig(path, result.settings);
     return result;

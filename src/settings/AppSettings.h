@@ -39,9 +39,10 @@ std::string configText(const AppSettings& settings);
 struct ConfigLoad {
     AppSettings settings;
     bool created = false;  // no valid file: the defaults were written
-    std::string error;     // the file could not be written (the defaults are used all the same)
+    std::string error; // the file could not be read or written (the defaults are used all the same)
 };
-// Start-up: reads Config.txt, or writes the defaults when it is missing or invalid.
+// Start-up: reads Config.txt, or writes the defaults when it is missing or invalid. A file that is
+// there but cannot be read is left as it is.
 ConfigLoad loadOrCreateConfig(const std::string& path, const std::string& defaultLibraryPath);
 // Writes the file through a temporary beside it; an error text when it could not.
 std::string storeConfig(const std::string& path, const AppSettings& settings);

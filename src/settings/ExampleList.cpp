@@ -26,7 +26,7 @@ std::optional<std::string> exampleHelpText(const std::string& folder, const std:
     if (upperCase(helpName) == "VOID" || name.size() <= 4)
         return std::nullopt;
     std::string bytes;
-    if (!readWholeFile(std::filesystem::path(folder) / cp1252ToUtf8(name), bytes))
+    if (!readWholeFile(std::filesystem::path(folder) / cp1252ToUtf8(name), bytes, kListFileMaxBytes))
         return std::nullopt; // a help file that is not there is no help
     return bytes;
 }
@@ -82,6 +82,19 @@ ExampleListResult parseExampleList(const std::string& bytes, const std::string& 
         ++line;
     }
     return result;
+}
+
+ExampleListResult loadExampleList(const std::string& path)
+{
+    std::string bytes;
+    if (const std::string reason = readRegularFile(path, bytes, kListFileMaxBytes); !reason.empty()) {
+        ExampleListResult result;
+        std::error_code ec;
+        if (std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found)
+            result.problems.push_back(pathText(path) + ": " + reason); // no list at all is no problem
+        return result;
+    }
+    return parseExampleList(bytes, pathText(path));
 }
 
 } // namespace tarvel

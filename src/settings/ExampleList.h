@@ -31,5 +31,8 @@ std::optional<std::string> exampleHelpText(const std::string& folder, const std:
 
 // Reads the list. A bad line is reported and skipped; the good lines around it are kept.
 ExampleListResult parseExampleList(const std::string& bytes, const std::string& fileName = "qp_list.txt");
+// Reads the list file at `path` (the system's bytes): none when there is no file, one problem when
+// there is one that cannot be read.
+ExampleListResult loadExampleList(const std::string& path);
 
 } // namespace tarvel

@@ -86,7 +86,7 @@ UserMessage missingRecentFileMessage(const std::string& path)
 RecentFiles loadRecentFiles(const std::string& path)
 {
     std::string bytes;
-    readWholeFile(path, bytes);
+    readWholeFile(path, bytes, kListFileMaxBytes); // a list that cannot be read is an empty list
     return RecentFiles::parse(bytes);
 }
 

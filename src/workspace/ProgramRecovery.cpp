@@ -111,7 +111,7 @@ std::vector<RecoveryCopy> leftBehindCopies(const fs::path& folder, const std::st
         if (copy.session == ownSession || (sessionRuns && sessionRuns(copy.session)))
             continue;
         std::string bytes;
-        readWholeFile(namesFile(file), bytes);
+        readWholeFile(namesFile(file), bytes, kListFileMaxBytes); // names that cannot be read are no names
         const std::vector<std::string> names = lines(bytes);
         copy.programName = names.size() > 0 && !names[0].empty() ? names[0] : "Mi Programa.gtf";
         copy.programPath = names.size() > 1 ? names[1] : std::string();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 using namespace tarvel;
 using namespace testsupport;
@@ -170,4 +171,40 @@ TEST(LibraryLoader, InformationText)
     auto lib = libraryFromLines({"SETVERSION 2", "LIBVERSION 7", "VELATRIXCODE ABCD"});
     EXPECT_EQ(libraryInformationText(lib), "\r\nMaquina Virtual : 2\r\nVersion Libreria: 7\r\nCodigo Velatrix : ABCD\r\n");
     EXPECT_EQ(libraryInformationText(CompilationLibrary{}), "\r\nMaquina Virtual : \r\nVersion Libreria: \r\nCodigo Velatrix : \r\n");
+}
+
+TEST(LibraryLoader, WhatIsNoLibraryIsToldApart)
+{
+    const auto reason = [](const std::string& bytes) { return notALibrary(LoadLibraryBytes({}, bytes, "x")); };
+    EXPECT_EQ(reason("BEGINSET\r\nSET NOP $00 ARGVOID\r\n"), "");
+    EXPECT_EQ(reason("MOD 10 10 10\r\n{\r\nFSIZE 1\r\n NOP\r\n}\r\n"), "");
+    EXPECT_EQ(reason("HLP 10 10 10\r\nAyuda\xA1\r\n"), "");
+    EXPECT_EQ(reason("SET A 1 ARGNADA\r\nSET B 2 ARGVOID\r\n"), ""); // a bad line: still a library
+
+    EXPECT_NE(reason(""), "");
+    EXPECT_NE(reason("%PDF-1.4\r\n1 0 obj\r\n<< /Type /Catalog >>\r\n"), ""); // text without a library line
+    EXPECT_NE(reason("VELATRIXCODE 0123456789ABCDEF\r\nBRICKMEM 256\r\n"), "");
+    std::string program(92, '\0'); // a program file: records full of zero bytes
+    program.replace(0, 3, "\x11\x0A\x0A");
+    program.replace(28, 9, "MOD 10 10 10\r\n{");
+    EXPECT_NE(reason(program).find("nulos"), std::string::npos);
+    EXPECT_NE(reason("BRICKMEM 30000\r\nSET NOP $00 ARGVOID\r\n").find("BRICKMEM"), std::string::npos);
+    EXPECT_EQ(reason("BRICKMEM 2049\r\nSET NOP $00 ARGVOID\r\n"), ""); // the largest image
+}
+
+TEST(LibraryLoader, ANamedFileThatCannotBeReadSaysWhy)
+{
+    namespace fs = std::filesystem;
+    const auto folder = fs::temp_directory_path() / ("tarvel_lib_" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    auto result = LoadLibrary({}, folder, std::string(TARVEL_APPDIR) + "/Clib_J2A1_USB0.LIB");
+    EXPECT_TRUE(result.usedDefault);
+    EXPECT_NE(result.unreadReason.find("carpeta"), std::string::npos);
+
+    result = LoadLibrary({}, folder, "/dev/zero");
+    EXPECT_FALSE(result.opened);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_NE(result.messages[0].text.find("carpeta"), std::string::npos);
+    EXPECT_NE(result.messages[0].text.find("dispositivo"), std::string::npos);
+    fs::remove_all(folder);
 }

@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tarvel;
 using namespace testsupport;
@@ -75,6 +77,24 @@ TEST(WorldFile, BadFilesGiveAMessageNamingTheProblem)
         EXPECT_FALSE(load.world) << text;
         EXPECT_NE(load.error.find(words), std::string::npos) << text << " -> " << load.error;
     }
+}
+
+TEST(WorldFile, WhatIsNoFileIsRefusedWithTheReason)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tarvel_world_" + std::to_string(::getpid()));
+    fs::create_directories(dir / "piso.pgm");
+    ASSERT_EQ(::mkfifo((dir / "tubo.json").c_str(), 0600), 0);
+    WorldLoad load = loadWorldFile(dir / "tubo.json");
+    EXPECT_FALSE(load.world);
+    EXPECT_NE(load.error.find("tubo.json\r\nEs una tuberia"), std::string::npos) << load.error;
+    load = loadWorldFile("/dev/zero");
+    EXPECT_NE(load.error.find("dispositivo"), std::string::npos) << load.error;
+
+    // The floor picture named by a good world is a folder.
+    load = parseWorld(R"({"floor": {"picture": "piso.pgm"}})", dir);
+    EXPECT_FALSE(load.world);
+    EXPECT_NE(load.error.find("piso.pgm: Es una carpeta"), std::string::npos) << load.error;
+    fs::remove_all(dir);
 }
 
 TEST(WorldFile, FloorPicturesInPgmAndPpm)

@@ -95,3 +95,23 @@ TEST(AppSettings, StartUpCreatesOrReplacesAnInvalidFile)
     EXPECT_FALSE(load.error.empty());
     fs::remove_all(dir);
 }
+
+TEST(AppSettings, AFileThatIsThereButCannotBeReadIsNotReplaced)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tarvel_cfg_bad_" + std::to_string(::getpid()));
+    fs::create_directories(dir / "Config.txt");
+    auto load = loadOrCreateConfig((dir / "Config.txt").string(), "/app/L.LIB");
+    EXPECT_FALSE(load.created);
+    EXPECT_NE(load.error.find("carpeta"), std::string::npos) << load.error;
+    EXPECT_EQ(load.settings, defaultAppSettings("/app/L.LIB"));
+    EXPECT_TRUE(fs::is_directory(dir / "Config.txt"));
+
+    // Too large to be settings: perhaps a file put there by mistake, and not ours to overwrite.
+    const std::string big = "1\r\n" + std::string(kListFileMaxBytes, 'x');
+    ASSERT_EQ(writeFileReplacing(dir / "Grande.txt", big), "");
+    load = loadOrCreateConfig((dir / "Grande.txt").string(), "/app/L.LIB");
+    EXPECT_FALSE(load.created);
+    EXPECT_NE(load.error.find("demasiado grande"), std::string::npos) << load.error;
+    EXPECT_EQ(fs::file_size(dir / "Grande.txt"), big.size());
+    fs::remove_all(dir);
+}

@@ -58,4 +58,19 @@ TEST(ExampleList, HelpTexts)
     EXPECT_FALSE(exampleHelpText(folder, "void"));
     EXPECT_FALSE(exampleHelpText(folder, " a.b "));   // 4 characters or less
     EXPECT_FALSE(exampleHelpText(folder, "no-hay.txt")); // not there: no help
+    EXPECT_FALSE(exampleHelpText("/dev", "./zero")); // a device is read no more than a missing file
+    EXPECT_FALSE(exampleHelpText("/", "proc/")); // nor a folder
+}
+
+TEST(ExampleList, TheListFileIsReadOrSaysWhyNot)
+{
+    const auto shipped = loadExampleList(std::string(TARVEL_APPDIR) + "/qp_list.txt");
+    EXPECT_TRUE(shipped.problems.empty());
+    EXPECT_GT(shipped.entries.size(), 5u);
+
+    EXPECT_TRUE(loadExampleList("/no/existe/qp_list.txt").problems.empty()); // no list, no examples
+    const auto device = loadExampleList("/dev/zero");
+    EXPECT_TRUE(device.entries.empty());
+    ASSERT_EQ(device.problems.size(), 1u);
+    EXPECT_NE(device.problems[0].find("/dev/zero: "), std::string::npos);
 }

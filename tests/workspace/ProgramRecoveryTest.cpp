@@ -9,6 +9,7 @@
 
 #include <set>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tarvel;
@@ -122,6 +123,21 @@ TEST_F(Recovery, DamagedOrPartialCopiesDoNotStopTheStart)
     }
     EXPECT_EQ(sessions, (std::set<std::string>{"4-1", "6-1"}));
     EXPECT_TRUE(leftBehindCopies(dir / "nowhere", "own", {}).empty());
+}
+
+TEST_F(Recovery, NamesThatAreNoFileDoNotHoldTheStart)
+{
+    // A pipe where the names should be would wait for a writer forever; it is read as no names.
+    ProgramRecovery r(dir, "8-1");
+    r.tick(store, true, "p.gtf", "/p.gtf");
+    fs::remove(dir / "Recuperacion" / "8-1.txt");
+    ASSERT_EQ(::mkfifo((dir / "Recuperacion" / "8-1.txt").c_str(), 0600), 0);
+    const auto copies = leftBehindCopies(dir, "own", {});
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].programName, "Mi Programa.gtf");
+    ProgramStore recovered;
+    EXPECT_TRUE(recoverCopy(recovered, copies[0]).ok);
+    EXPECT_EQ(recovered.sequenceLength(0), 6);
 }
 
 TEST_F(Recovery, AFailedWriteIsReported)
