@@ -13,7 +13,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 
 namespace tarvel::cli {
@@ -22,9 +22,19 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-bool writeBytes(const std::string& path, std::string_view bytes)
+// Two names of one file (a link, "./x" and "x"); a file that does not exist yet is compared by name.
+bool sameFile(const std::string& a, const std::string& b)
 {
-    return writeFileReplacing(path, bytes).empty();
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec))
+        return true;
+    const auto whole = [](const std::string& p) {
+        std::error_code e;
+        const fs::path full = fs::weakly_canonical(p, e);
+        return e ? fs::absolute(p, e).lexically_normal() : full;
+    };
+    return whole(a) == whole(b);
 }
 
 std::span<const std::uint8_t> imageBytes(const Assembler& assembler)
@@ -75,8 +85,21 @@ json libraryJson(const CompilationLibrary& lib, const std::vector<UserMessage>& 
 int stampLibrary(const std::string& path)
 {
     std::string bytes;
-    if (!readWholeFile(path, bytes))
-        return fail("No se Pudo Abrir la Libreria " + path);
+    if (const std::string error = readInput(path, kLibraryFileMaxBytes, bytes, "No se Pudo Abrir la Libreria ");
+        !error.empty())
+        return fail(error);
+    // Only a library is stamped: the code is written into the file, so anything else would be damaged.
+    {
+        const auto loaded = LoadLibraryBytes(CompilationLibrary {}, bytes, path);
+        if (const std::string notOne = notALibrary(loaded); !notOne.empty())
+            return fail("No se Grabo la Libreria " + path + "\n" + utf8(notOne));
+        if (!loaded.messages.empty()) {
+            std::string text = "No se Grabo la Libreria " + path + "\nLa libreria tiene errores de carga:";
+            for (const auto& m : loaded.messages)
+                text += "\n" + utf8(m.text);
+            return fail(text);
+        }
+    }
     for (int round = 0; round < 4; ++round) {
         std::size_t lineStart = 0, valueStart = std::string::npos, valueEnd = 0;
         while (lineStart < bytes.size()) {
@@ -107,23 +130,34 @@ int stampLibrary(const std::string& path)
         }
         const auto loaded = LoadLibraryBytes(CompilationLibrary{}, bytes, path);
         const std::string code = computeIntegrityCode(loaded.library);
-        if (bytes.compare(valueStart, valueEnd - valueStart, code) == 0)
-            return writeBytes(path, bytes) ? Success : fail("No se Pudo Escribir la Libreria " + path);
+        if (bytes.compare(valueStart, valueEnd - valueStart, code) == 0) {
+            const std::string error = writeOutputs({ { path, bytes } });
+            return error.empty() ? Success : fail(error);
+        }
         bytes.replace(valueStart, valueEnd - valueStart, code);
     }
     return fail("No se pudo calcular un codigo estable para " + path);
 }
 
-// Writes the image when asked and gives the fields every assembling command reports.
-json assemblyOutcome(const Assembler& assembler, const std::string& imagePath)
+// The fields every assembling command reports.
+json assemblyOutcome(const Assembler& assembler, int errorCount)
 {
     const auto image = imageBytes(assembler);
-    if (!imagePath.empty() && !writeBytes(imagePath, std::string(image.begin(), image.end())))
-        std::cerr << "No se Pudo Escribir " << imagePath << '\n';
-    return {{"imageLength", assembler.imageLength},
-            {"image", hex(image)},
-            {"messages", utf8(assembler.assemblyErrorsText)},
-            {"errorCount", assembler.assemblyErrorCount}};
+    return { { "imageLength", assembler.imageLength }, { "image", hex(image) },
+        { "messages", utf8(assembler.assemblyErrorsText) }, { "errorCount", errorCount } };
+}
+
+std::string imageText(const Assembler& assembler)
+{
+    const auto image = imageBytes(assembler);
+    return { image.begin(), image.end() };
+}
+
+// The assembler's list is the reason a build or an assembly failed: it goes with the refusal.
+void sayListed(const Assembler& assembler)
+{
+    if (!assembler.assemblyErrorsText.empty())
+        fail(utf8(compilationErrorMessage().title + "\r\n" + assembler.assemblyErrorsText));
 }
 
 void printAssembly(const Assembler& assembler)
@@ -151,11 +185,16 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             return;
         }
         std::string bytes;
-        if (!readWholeFile(la->path, bytes)) {
-            exitCode = fail("No se Pudo Abrir la Libreria " + la->path);
+        if (const std::string error = readInput(la->path, kLibraryFileMaxBytes, bytes, "No se Pudo Abrir la Libreria ");
+            !error.empty()) {
+            exitCode = fail(error);
             return;
         }
         const auto result = LoadLibraryBytes(CompilationLibrary{}, std::move(bytes), la->path);
+        if (const std::string notOne = notALibrary(result); !notOne.empty()) {
+            exitCode = fail("No se Pudo Abrir la Libreria " + la->path + "\n" + utf8(notOne));
+            return;
+        }
         const json doc = libraryJson(result.library, result.messages);
         if (la->json) {
             printJson(doc);
@@ -184,6 +223,10 @@ void addBuildCommands(CLI::App& app, int& exitCode)
     build->add_option("--image", ba->image, "Escribe la imagen binaria");
     build->add_flag("--json", ba->json, "Salida JSON");
     build->callback([ba, &exitCode] {
+        if (!ba->source.empty() && !ba->image.empty() && sameFile(ba->source, ba->image)) {
+            exitCode = usage("--source y --image no pueden ser el mismo archivo");
+            return;
+        }
         CompilationLibrary library;
         if (!ba->lib.load(library, true)) {
             exitCode = Refused;
@@ -199,14 +242,14 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         Translator translator;
         Assembler assembler(library);
         const CompileResult result = compileProgram(store, library, translator, assembler);
-        if (!ba->source.empty() && !writeBytes(ba->source, result.source))
-            std::cerr << "No se Pudo Escribir " << ba->source << '\n';
-        const json outcome = assemblyOutcome(assembler, ba->image);
         const bool listed = !assembler.assemblyErrorsText.empty();
+        sayListed(assembler);
         const bool noCode = result.assembled && !listed && assembler.imageLength <= 0;
         const bool tooLong = result.assembled && assembler.imageLength > library.libraryCapacity;
+        int errorCount = assembler.assemblyErrorCount;
         auto say = [&](BuildFailure failure) {
             std::cerr << utf8(buildFailureText(failure, assembler.imageLength).status) << '\n';
+            ++errorCount; // a build that stops is an error even where the assembler found none
         };
         if (!result.assembled)
             say(BuildFailure::Subroutines);
@@ -214,13 +257,27 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             say(BuildFailure::NoCode);
         if (tooLong)
             say(BuildFailure::Memory);
-        exitCode = result.assembled && !listed && !noCode && !tooLong ? Success : Refused;
+        const bool built = result.assembled && !listed && !noCode && !tooLong;
+        // A failed build writes nothing: an earlier good image or source stays as it was.
+        std::string writeError;
+        if (built) {
+            std::vector<std::pair<std::string, std::string>> outputs;
+            if (!ba->source.empty())
+                outputs.emplace_back(ba->source, result.source);
+            if (!ba->image.empty())
+                outputs.emplace_back(ba->image, imageText(assembler));
+            writeError = writeOutputs(outputs);
+            if (!writeError.empty())
+                fail(writeError);
+        }
+        exitCode = built && writeError.empty() ? Success : Refused;
         if (ba->json) {
-            json doc = {{"memoryUsed", result.memoryUsed},
-                        {"subroutineBalance", result.subroutineBalance},
-                        {"assembled", result.assembled}};
-            doc.update(outcome);
+            json doc = { { "ok", exitCode == Success }, { "memoryUsed", result.memoryUsed },
+                { "subroutineBalance", result.subroutineBalance }, { "assembled", result.assembled } };
+            doc.update(assemblyOutcome(assembler, errorCount));
             doc["source"] = utf8(result.source);
+            if (!writeError.empty())
+                doc["error"] = writeError;
             printJson(doc);
             return;
         }
@@ -248,18 +305,36 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             return;
         }
         std::string text;
-        if (!readWholeFile(aa->source, text)) {
-            exitCode = fail("No se Pudo Abrir el Archivo " + aa->source);
+        if (const std::string error = readInput(aa->source, kSourceFileMaxBytes, text); !error.empty()) {
+            exitCode = fail(error);
             return;
         }
         Assembler assembler(library);
         assembleSource(text, aa->appendEnd, assembler);
-        const json outcome = assemblyOutcome(assembler, aa->image);
-        exitCode = assembler.assemblyErrorsText.empty() ? Success : Refused;
-        if (aa->json)
-            printJson(outcome);
-        else
+        const bool listed = !assembler.assemblyErrorsText.empty();
+        sayListed(assembler);
+        const bool noCode = !listed && assembler.imageLength <= 0;
+        int errorCount = assembler.assemblyErrorCount;
+        if (noCode) {
+            std::cerr << utf8(buildFailureText(BuildFailure::NoCode, 0).status) << '\n';
+            ++errorCount;
+        }
+        std::string writeError;
+        if (!listed && !noCode && !aa->image.empty()) {
+            writeError = writeOutputs({ { aa->image, imageText(assembler) } });
+            if (!writeError.empty())
+                fail(writeError);
+        }
+        exitCode = !listed && !noCode && writeError.empty() ? Success : Refused;
+        if (aa->json) {
+            json doc = { { "ok", exitCode == Success } };
+            doc.update(assemblyOutcome(assembler, errorCount));
+            if (!writeError.empty())
+                doc["error"] = writeError;
+            printJson(doc);
+        } else {
             printAssembly(assembler);
+        }
     });
 
     // tarvel help-text

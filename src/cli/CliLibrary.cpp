@@ -1,13 +1,13 @@
 #include "cli/CliLibrary.h"
 
-#include "compiler/LibraryLoader.h"
 #include "cli/CliSupport.h"
+#include "compiler/LibraryLoader.h"
+#include "model/TextFile.h"
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
 #include <iostream>
-#include <unistd.h>
 
 namespace tarvel::cli {
 
@@ -38,14 +38,22 @@ void LibraryOption::add(CLI::App& command)
 
 bool LibraryOption::load(CompilationLibrary& library, bool requireIntegrity) const
 {
+    // A library named on the command line is that library or an error: falling back to the shipped
+    // one would build with tables the user did not ask for.
     const std::string wanted = path.empty() ? shippedLibraryPath() : path;
-    LibraryLoadResult result = LoadLibrary(CompilationLibrary{}, wanted, shippedLibraryPath());
+    std::string bytes;
+    if (const std::string error = readInput(wanted, kLibraryFileMaxBytes, bytes, "No se Pudo Abrir la Libreria ");
+        !error.empty()) {
+        fail(error);
+        return false;
+    }
+    LibraryLoadResult result = LoadLibraryBytes(CompilationLibrary {}, std::move(bytes), wanted);
+    if (const std::string notOne = notALibrary(result); !notOne.empty()) {
+        fail("No se Pudo Abrir la Libreria " + wanted + "\n" + utf8(notOne));
+        return false;
+    }
     for (const auto& m : result.messages)
         std::cerr << utf8(m.title) << ": " << utf8(m.text) << '\n';
-    if (!result.opened)
-        return false;
-    if (result.usedDefault)
-        std::cerr << "No se encontro " << wanted << "; se uso " << result.library.libraryPath << '\n';
     const auto mismatch = CheckLibraryIntegrity(result.library);
     if (mismatch)
         std::cerr << utf8(mismatch->title) << ": " << utf8(mismatch->text) << '\n';

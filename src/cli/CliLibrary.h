@@ -16,8 +16,8 @@ struct LibraryOption {
     std::string path;
     void add(CLI::App& command);
     // Loads the library as the program does at start-up, integrity check included; messages go to
-    // stderr. False when no library could be read at all, or, with `requireIntegrity`, when the
-    // check failed (the library then yields no code and no help).
+    // stderr. False when the file cannot be read or is no library, or, with `requireIntegrity`, when
+    // the check failed (the library then yields no code and no help).
     bool load(CompilationLibrary& library, bool requireIntegrity = false) const;
 };
 

@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace CLI {
 class App;
@@ -23,6 +25,23 @@ std::string utf8(std::string_view cp1252);
 std::string hex(std::span<const std::uint8_t> bytes);
 void printJson(const nlohmann::ordered_json& doc);
 int fail(const std::string& messageUtf8); // prints on stderr, returns Refused
+int usage(const std::string& messageUtf8); // prints on stderr, returns BadUsage
+
+// Reads a file named on the command line, of at most `maxBytes`. Empty on success, otherwise the
+// message (UTF-8): `head`, the path as typed and why.
+std::string readInput(const std::string& path, std::uintmax_t maxBytes, std::string& bytes,
+    const std::string& head = "No se Pudo Abrir el Archivo ");
+
+// Writes every (path, bytes) or none: all are prepared beside their targets first, then renamed.
+// Temporaries that killed runs left in those folders go first. Empty, or the message (UTF-8).
+std::string writeOutputs(const std::vector<std::pair<std::string, std::string>>& files);
+
+// Why a file given as an image cannot be one (a program, a source or other text), UTF-8; empty when
+// it may be one. The size is for the caller to check.
+std::string notAnImage(const std::string& path, const std::string& bytes);
+
+// Saves a program as the window does, through `writeOutputs`; empty, or the message (UTF-8).
+std::string writeProgram(ProgramStore& store, const std::string& path);
 
 // A program as `describe` shows it: JSON, or lines of text.
 nlohmann::ordered_json describeJson(const ProgramStore& store);

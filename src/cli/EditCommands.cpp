@@ -70,19 +70,27 @@ void addEditCommands(CLI::App& app, int& exitCode)
         }
         nlohmann::ordered_json operations = nlohmann::ordered_json::array();
         bool allOk = true;
+        int number = 0;
         for (const EditOperation& op : parse.operations) {
-            const EditResult r = applyEditOperation(editor, store, state, op);
+            ++number;
+            EditResult r = applyEditOperation(editor, store, state, op);
+            if (!r.ok && r.message.empty())
+                r.message = "El editor no acepto la operacion: no cambio nada del programa";
             allOk = allOk && r.ok;
             operations.push_back({{"op", utf8(op.word)}, {"ok", r.ok}, {"message", utf8(r.message)}});
             if (!a->json)
                 std::cout << utf8(op.word) << ": " << (r.ok ? "hecho" : "rechazado")
                           << (r.message.empty() ? "" : " - " + utf8(r.message)) << '\n';
+            if (!r.ok)
+                std::cerr << "Operacion " << number << " (" << utf8(op.word) << ") rechazada: " << utf8(r.message)
+                          << '\n';
         }
         store.activeSequence = 0;
+        if (!allOk && !a->out.empty())
+            std::cerr << "No se escribio " << a->out << ": una operacion fue rechazada\n";
         if (allOk && !a->out.empty()) {
-            const FileOutcome saved = saveProgramFile(store, a->out);
-            if (!saved.ok) {
-                exitCode = fail(utf8(saved.error));
+            if (const std::string error = writeProgram(store, a->out); !error.empty()) {
+                exitCode = fail(error);
                 return;
             }
         }

@@ -125,13 +125,14 @@ void addModelCommands(CLI::App& app, int& exitCode)
     resave->add_option("OUT", paths->second, "Programa de salida")->required();
     resave->callback([paths, &exitCode] {
         ProgramStore store;
-        FileOutcome outcome = openProgramFile(store, paths->first);
-        if (outcome.ok) {
-            printNotes(outcome);
-            outcome = saveProgramFile(store, paths->second);
-        }
-        if (!outcome.ok)
+        const FileOutcome outcome = openProgramFile(store, paths->first);
+        if (!outcome.ok) {
             exitCode = fail(utf8(outcome.error));
+            return;
+        }
+        printNotes(outcome);
+        if (const std::string error = writeProgram(store, paths->second); !error.empty())
+            exitCode = fail(error);
     });
 
     auto* tone = app.add_subcommand("tone", "Calcula los bytes de un tono");

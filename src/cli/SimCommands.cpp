@@ -37,13 +37,23 @@ bool isProgramFile(const std::string& path)
 bool imageFor(const SimArgs& args, std::vector<std::uint8_t>& image, Simulation& sim, int& exitCode)
 {
     if (!isProgramFile(args.program)) {
-        std::string bytes;
-        if (!readWholeFile(args.program, bytes)) {
-            exitCode = fail("No se Pudo Abrir " + args.program);
+        // A library named for an image is still checked: a wrong name is not silently ignored.
+        CompilationLibrary library;
+        if (!args.lib.path.empty() && !args.lib.load(library)) {
+            exitCode = Refused;
             return false;
         }
-        if (bytes.empty() || bytes.size() > kBrickMemoryBytes) {
-            exitCode = fail("Una imagen tiene de 1 a 256 bytes: " + args.program);
+        std::string bytes;
+        if (const std::string error = readInput(args.program, kBrickMemoryBytes, bytes); !error.empty()) {
+            exitCode = fail(error);
+            return false;
+        }
+        if (const std::string notOne = notAnImage(args.program, bytes); !notOne.empty()) {
+            exitCode = fail(notOne);
+            return false;
+        }
+        if (bytes.empty()) {
+            exitCode = fail("Una imagen tiene de 1 a 256 bytes: " + args.program + " esta vacio");
             return false;
         }
         image.assign(bytes.begin(), bytes.end());

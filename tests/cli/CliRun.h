@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 struct CliResult {
     int exitCode = -1;
@@ -13,12 +14,13 @@ struct CliResult {
     std::string err;
 };
 
-inline CliResult runTarvel(const std::string& args)
+// A shell command line; what it writes on stderr is captured apart.
+inline CliResult runCommand(const std::string& command)
 {
     const auto errFile = std::filesystem::temp_directory_path() / ("tarvel_cli_err_" + std::to_string(::getpid()));
-    const std::string command = std::string(TARVEL_CLI) + " " + args + " 2>" + errFile.string();
+    const std::string line = command + " 2>" + errFile.string();
     CliResult result;
-    FILE* pipe = ::popen(command.c_str(), "r");
+    FILE* pipe = ::popen(line.c_str(), "r");
     if (!pipe)
         return result;
     std::array<char, 4096> buf;
@@ -31,4 +33,15 @@ inline CliResult runTarvel(const std::string& args)
     result.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     std::filesystem::remove(errFile);
     return result;
+}
+
+inline CliResult runTarvel(const std::string& args)
+{
+    return runCommand(std::string(TARVEL_CLI) + " " + args);
+}
+
+// The same, killed after `seconds`: exit code 124 tells it did not end by itself.
+inline CliResult runTarvelWithin(int seconds, const std::string& args)
+{
+    return runCommand("timeout " + std::to_string(seconds) + " " + TARVEL_CLI + " " + args);
 }
