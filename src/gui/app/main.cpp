@@ -8,68 +8,130 @@
 #include "model/Cp1252.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Whether the command line asks only for the help or the version: those are printed without a
+// display, before the windowing system is started (which fails where there is none).
+bool asksOnlyForText(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a(argv[i]);
+        if (a == "--")
+            break;
+        if (a == "-h" || a == "-?" || a == "--help" || a == "--help-all" || a == "-v" || a == "--version")
+            return true;
+    }
+    return false;
+}
+
+void nameApplication()
+{
+    // No display name: it would be appended to every window title ("... — Tarvel Lab").
+    QCoreApplication::setApplicationName("tarvel-lab");
+    QCoreApplication::setOrganizationName("tarvel-lab");
+    QCoreApplication::setApplicationVersion("2.0");
+}
+
+struct Options {
+    QCommandLineOption simulated{"simulated-brick", QCoreApplication::translate("main", "Usa el Ladrillo simulado.")};
+    QCommandLineOption screenshot{"screenshot",
+        QCoreApplication::translate("main", "Guarda una imagen de la ventana principal y termina."),
+        QCoreApplication::translate("main", "archivo")};
+    QCommandLineOption settingsShot{"screenshot-settings",
+        QCoreApplication::translate("main", "Guarda una imagen de la configuracion y termina."),
+        QCoreApplication::translate("main", "archivo")};
+    QCommandLineOption manualShots{"screenshots",
+        QCoreApplication::translate("main", "Guarda las imagenes del manual en la carpeta y termina."),
+        QCoreApplication::translate("main", "carpeta")};
+    QCommandLineOption quit{"quit-after-start",
+        QCoreApplication::translate("main", "Termina en cuanto la ventana principal esta lista (mediciones).")};
+
+    void addTo(QCommandLineParser& parser) const
+    {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("main", "Tarvel Lab: programas de flujo para el Ladrillo"));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        for (const auto* o : {&simulated, &screenshot, &settingsShot, &manualShots, &quit})
+            parser.addOption(*o);
+        parser.addPositionalArgument(QCoreApplication::translate("main", "programa"),
+            QCoreApplication::translate("main", "Programa (.gtf) para abrir al iniciar."));
+    }
+};
+
+// The program to open as the system's bytes: the argument itself, not its decoded text, so that a
+// name that is not valid UTF-8 still opens.
+std::string programArgument(int argc, char** argv, const QString& decoded)
+{
+    std::string path = QFile::encodeName(decoded).toStdString();
+    for (int i = argc - 1; i > 0; --i)
+        if (QFile::decodeName(argv[i]) == decoded) {
+            path = argv[i];
+            break;
+        }
+    if (!path.empty() && path.front() != '/')
+        path = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + path;
+    return path;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (asksOnlyForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameApplication();
+        tarvel::installConfiguredLanguage(app, tarvel::applicationFolder());
+        QCommandLineParser parser;
+        const Options options;
+        options.addTo(parser);
+        parser.process(app); // prints and ends the program
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    // No display name: it would be appended to every window title ("... — Tarvel Lab").
-    QApplication::setApplicationName("tarvel-lab");
-    QApplication::setOrganizationName("tarvel-lab");
+    nameApplication();
     tarvel::installConfiguredLanguage(app, tarvel::applicationFolder()); // before any text is made
     tarvel::installAssistiveSupport();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Tarvel Lab: programas de flujo para el Ladrillo"));
-    parser.addHelpOption();
-    QCommandLineOption simulated("simulated-brick", QCoreApplication::translate("main", "Usa el Ladrillo simulado."));
-    parser.addOption(simulated);
-    QCommandLineOption screenshot("screenshot",
-        QCoreApplication::translate("main", "Guarda una imagen de la ventana principal y termina."),
-        QCoreApplication::translate("main", "archivo"));
-    parser.addOption(screenshot);
-    QCommandLineOption settingsShot("screenshot-settings",
-        QCoreApplication::translate("main", "Guarda una imagen de la configuracion y termina."),
-        QCoreApplication::translate("main", "archivo"));
-    parser.addOption(settingsShot);
-    QCommandLineOption manualShots("screenshots",
-        QCoreApplication::translate("main", "Guarda las imagenes del manual en la carpeta y termina."),
-        QCoreApplication::translate("main", "carpeta"));
-    parser.addOption(manualShots);
-    QCommandLineOption quit("quit-after-start",
-        QCoreApplication::translate("main", "Termina en cuanto la ventana principal esta lista (mediciones)."));
-    parser.addOption(quit);
-    parser.addPositionalArgument(QCoreApplication::translate("main", "programa"),
-        QCoreApplication::translate("main", "Programa (.gtf) para abrir al iniciar."));
+    const Options options;
+    options.addTo(parser);
     parser.process(app);
 
     tarvel::Workspace workspace(tarvel::applicationFolder().toStdString());
     tarvel::MainWindow window(workspace);
     window.show();
     const QStringList files = parser.positionalArguments();
-    const bool unattended =
-        parser.isSet(screenshot) || parser.isSet(settingsShot) || parser.isSet(manualShots) || parser.isSet(quit);
+    const bool unattended = parser.isSet(options.screenshot) || parser.isSet(options.settingsShot) ||
+                            parser.isSet(options.manualShots) || parser.isSet(options.quit);
     window.waitForWelcome = !unattended;
     window.recoveryEnabled = !unattended; // a picture or a measurement leaves the user's copies alone
     if (unattended) // nobody is there to answer a message box: print it instead
-        window.messageBox = [](const tarvel::UserMessage& m, bool) {
+        window.messageBox = [](const tarvel::UserMessage& m, int) {
             std::fprintf(stderr, "%s: %s\n", tarvel::cp1252ToUtf8(m.title).c_str(), tarvel::cp1252ToUtf8(m.text).c_str());
             return 0;
         };
-    window.startUp(files.isEmpty() ? QString() : files.first(), parser.isSet(simulated));
-    if (parser.isSet(quit))
+    window.startUpWith(files.isEmpty() ? std::string() : programArgument(argc, argv, files.first()),
+                       parser.isSet(options.simulated));
+    if (parser.isSet(options.quit))
         return 0;
     if (unattended) {
         QCoreApplication::processEvents();
-        if (parser.isSet(screenshot))
-            window.grab().save(parser.value(screenshot));
-        if (parser.isSet(settingsShot))
-            window.grabSettings(parser.value(settingsShot));
-        if (parser.isSet(manualShots))
-            for (const QString& name : tarvel::takeScreenshots(window, workspace, parser.value(manualShots)))
+        if (parser.isSet(options.screenshot))
+            window.grab().save(parser.value(options.screenshot));
+        if (parser.isSet(options.settingsShot))
+            window.grabSettings(parser.value(options.settingsShot));
+        if (parser.isSet(options.manualShots))
+            for (const QString& name : tarvel::takeScreenshots(window, workspace, parser.value(options.manualShots)))
                 std::fprintf(stderr, "sin imagen: %s\n", qPrintable(name));
         return 0;
     }

@@ -1,6 +1,7 @@
 #include "gui/build/FormEditSource.h"
 
 #include "compiler/SourceHighlight.h"
+#include "gui/app/MessageBoxes.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "gui/app/UserCommand.h"
@@ -321,9 +322,7 @@ void FormEditSource::message(const UserMessage& m)
         messageBox(m);
         return;
     }
-    QMessageBox box(m.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning, uiText(m.title),
-                    uiText(m.text), QMessageBox::Ok, this);
-    box.exec();
+    showMessageBox(this, m, OkButton);
 }
 
 } // namespace tarvel

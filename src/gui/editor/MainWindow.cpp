@@ -6,6 +6,7 @@
 #include "gui/app/UiText.h"
 #include "gui/app/UserCommand.h"
 #include "gui/dialogs/ElementDialog.h"
+#include "gui/dialogs/PaletteWindow.h"
 #include "workspace/Workspace.h"
 #include "compiler/LibraryLoader.h"
 #include "editing/ProgramEditor.h"
@@ -137,16 +138,6 @@ const ExampleMenuText kExampleMenus[] = {
     {9, "mnuProgEjemplos", "ProgsEjemplos", "mnuProgEjemplosList"},
 };
 
-QMessageBox::Icon qtIcon(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    default: return QMessageBox::Information;
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
@@ -205,9 +196,7 @@ void MainWindow::buildMenus()
     file->addAction(action("mnuFileNuevo", tr("Nuevo"), [this] { NewProgram(); }));
     actions_["mnuFileNuevo"]->setShortcut(QKeySequence::New);
     file->addAction(action("mnuFileAbrir", tr("Abrir"), [this] {
-        ws_.hasHelp = false;
-        canvas_->setHelpPicture(false);
-        OpenProgram();
+        openProgramCommand();
         RefreshPanelObjects();
         ws_.store.pendingDraw = false;
     }));
@@ -332,15 +321,12 @@ void MainWindow::buildToolbar()
     bar->setIconSize(QSize(32, 32));
     std::map<std::string, std::function<void()>> run = {
         {"New", [this] {
+             if (!NewProgram())
+                 return;
              ws_.hasHelp = false;
              canvas_->setHelpPicture(false);
-             NewProgram();
          }},
-        {"Open", [this] {
-             ws_.hasHelp = false;
-             canvas_->setHelpPicture(false);
-             OpenProgram();
-         }},
+        {"Open", [this] { openProgramCommand(); }},
         {"Save", [this] { SaveProgram(true); }},
         {"Run", [this] { RunBrickProgramCommand(); }},
         {"Compi", [this] { compileCommand(true); }},
@@ -409,16 +395,15 @@ QString MainWindow::panelText(int panel) const
     return panel >= 1 && panel <= 7 ? panels_[std::size_t(panel - 1)]->text() : QString();
 }
 
-int MainWindow::message(const UserMessage& m, bool question)
+int MainWindow::message(const UserMessage& m, MessageButtons buttons)
 {
     if (messageBox)
-        return messageBox(m, question);
-    // Over an open parameter dialog, so that the dialog does not take the message for another
+        return messageBox(m, buttons);
+    // Over an open parameter dialog or editor, so that it does not take the message for another
     // window of the program and cancel itself (its OK may still be at work).
-    QWidget* over = qobject_cast<ElementDialog*>(toolWindow()) ? toolWindow() : static_cast<QWidget*>(this);
-    QMessageBox box(qtIcon(m.icon), uiText(m.title), uiText(m.text),
-                    question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, over);
-    return box.exec();
+    QWidget* over = qobject_cast<PaletteWindow*>(toolWindow()) || !toolWindow() ? static_cast<QWidget*>(this)
+                                                                               : toolWindow();
+    return showMessageBox(over, m, buttons);
 }
 
 void MainWindow::notYetAvailable()
@@ -433,6 +418,12 @@ void MainWindow::setCaption()
 }
 
 void MainWindow::startUp(const QString& programToOpen, bool forceSimulated)
+{
+    startUpWith(programToOpen.isEmpty() ? std::string() : nativePath(QFileInfo(programToOpen).absoluteFilePath()),
+                forceSimulated);
+}
+
+void MainWindow::startUpWith(const std::string& programToOpen, bool forceSimulated)
 {
     ws_.settings.comPort = 1;
     ws_.settings.warnUncodedIcons = true;
@@ -461,11 +452,8 @@ void MainWindow::startUp(const QString& programToOpen, bool forceSimulated)
         showWelcome();
     started_ = true;
     NewProgram();
-    if (!programToOpen.isEmpty()) {
-        const QString path = QFileInfo(programToOpen).absoluteFilePath();
-        ws_.programPath = nativePath(path);
-        OpenProgram(path);
-    }
+    if (!programToOpen.empty())
+        openProgramPath(programToOpen, true); // a refused file leaves "Mi Programa.gtf" in place
     startFileServices();
 }
 
@@ -522,8 +510,12 @@ void MainWindow::openExample(int list, int index)
             continue;
         if (e.programFile.size() <= 5)
             return;
+        // Asked before the example's help replaces the open program's.
+        closeToolWindow();
+        if (!askToSaveChanges())
+            return;
         OpenHelp(qs(e.helpFile));
-        OpenProgram(qs(e.programFile));
+        openProgramPath(ws_.appFile(e.programFile), false, e.programFile);
         RefreshPanelObjects();
         return;
     }
@@ -556,10 +548,11 @@ bool MainWindow::askToSaveChanges()
     if (!ws_.editor.programDirty)
         return true;
     const int answer = message(
-        {cp(tr("Desea Guardar los Cambios Realizados en el Programa?")), "Aviso", MessageIcon::Question}, true);
-    if (answer == QMessageBox::Yes)
-        SaveProgram(true);
-    return true;
+        {cp(tr("Desea Guardar los Cambios Realizados en el Programa?")), "Aviso", MessageIcon::Question},
+        YesNoCancelButtons);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    return answer != QMessageBox::Yes || SaveProgram(true);
 }
 
 void MainWindow::ClearWorkSpace()
@@ -572,10 +565,11 @@ void MainWindow::ClearWorkSpace()
     updateUndoActions();
 }
 
-void MainWindow::NewProgram()
+bool MainWindow::NewProgram()
 {
     closeToolWindow();
-    askToSaveChanges();
+    if (!askToSaveChanges())
+        return false;
     setPanel(3, uiText(libraryStatusText(ws_.library)));
     setPanel(5, uiText(memoryStatusText(ws_.library)));
     ws_.programName = "Mi Programa.gtf";
@@ -588,6 +582,7 @@ void MainWindow::NewProgram()
     updateUndoActions();
     RefreshPanelObjects();
     ConnectTool(ws_.link().brickConnected());
+    return true;
 }
 
 bool MainWindow::SaveProgram(bool saveAs)
@@ -635,29 +630,41 @@ void MainWindow::showLoadedProgram()
 bool MainWindow::OpenProgram(const QString& exampleFileName)
 {
     closeToolWindow();
-    askToSaveChanges();
-    std::string path;
-    std::string name;
+    if (!askToSaveChanges())
+        return false;
     if (!exampleFileName.isEmpty()) {
         const QFileInfo info(exampleFileName);
-        path = info.isAbsolute() ? nativePath(exampleFileName) : ws_.appFile(cp(exampleFileName));
-        name = info.isAbsolute() ? cp(info.fileName()) : cp(exampleFileName);
-    } else {
-        ws_.programName = withGtfExtension(ws_.programName);
-        if (ws_.programPath.size() > 3)
-            ws_.programPath = withGtfExtension(ws_.programPath);
-        const QString proposed = QFileInfo(fromNativePath(ws_.programPath)).fileName();
-        const QString chosen = QFileDialog::getOpenFileName(this, tr("Abrir Programa Grafico"),
-            QDir::home().filePath(proposed), tr("Archivos de Lenguaje Grafico (*.gtf)"));
-        if (chosen.isEmpty())
-            return false;
-        path = nativePath(chosen);
-        name = cp(QFileInfo(chosen).fileName());
+        if (info.isAbsolute())
+            return openProgramPath(nativePath(exampleFileName), true);
+        // A shipped example, named relative to the application folder: not a recent file.
+        return openProgramPath(ws_.appFile(cp(exampleFileName)), false, cp(exampleFileName));
     }
+    ws_.programName = withGtfExtension(ws_.programName);
+    if (ws_.programPath.size() > 3)
+        ws_.programPath = withGtfExtension(ws_.programPath);
+    const QString proposed = QFileInfo(fromNativePath(ws_.programPath)).fileName();
+    const QString chosen = QFileDialog::getOpenFileName(this, tr("Abrir Programa Grafico"),
+        QDir::home().filePath(proposed), tr("Archivos de Lenguaje Grafico (*.gtf)"));
+    if (chosen.isEmpty())
+        return false;
+    return openProgramPath(nativePath(chosen), true);
+}
+
+void MainWindow::openProgramCommand()
+{
+    if (!OpenProgram())
+        return;
+    ws_.hasHelp = false;
+    canvas_->setHelpPicture(false);
+}
+
+bool MainWindow::openProgramPath(const std::string& path, bool remember, std::string name)
+{
+    if (name.empty())
+        name = cp(QFileInfo(fromNativePath(path)).fileName());
     // The file is read whole before the program in memory is replaced: a file that cannot be read
-    // leaves the current program as it was.
-    ProgramStore& store = ws_.store;
-    const FileOutcome outcome = openProgramFile(store, path);
+    // leaves the current program, its name and the file "Guardar" writes as they were.
+    const FileOutcome outcome = openProgramFile(ws_.store, path);
     if (!outcome.ok) {
         message({outcome.error, "Error", MessageIcon::Critical});
         return false;
@@ -665,7 +672,7 @@ bool MainWindow::OpenProgram(const QString& exampleFileName)
     canvas_->icons().clear(); // the numbers start again at 1 with the new program
     ws_.programPath = path;
     ws_.programName = name;
-    if (exampleFileName.isEmpty() || QFileInfo(exampleFileName).isAbsolute()) // not the shipped examples
+    if (remember)
         rememberRecentFile(path);
     showLoadedProgram();
     if (!outcome.notes.empty()) {
@@ -747,11 +754,12 @@ void MainWindow::StoreConfig()
 
 void MainWindow::showWelcome()
 {
-    auto* welcome = new WelcomeWindow(ws_, this);
+    // The window frees itself when it is closed: the wait asks a guarded pointer.
+    QPointer<WelcomeWindow> welcome = new WelcomeWindow(ws_, this);
     welcome->storeConfig = [this] { StoreConfig(); };
     welcome->move(geometry().center() - welcome->rect().center());
     welcome->show();
-    while (waitForWelcome && welcome->isVisible())
+    while (waitForWelcome && welcome && welcome->isVisible())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // The application frame (MDIForm1): menus, toolbar, status bar, the canvas, start-up and commands.
+#include "gui/app/MessageBoxes.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -33,10 +35,15 @@ public:
     // The one-time start-up steps (settings file, library, example lists, welcome, new program).
     // `programToOpen` (from the command line) is opened at the end when not empty.
     void startUp(const QString& programToOpen = {}, bool forceSimulated = false);
+    // The same with the program's path as the system's bytes (absolute), which need not be UTF-8.
+    void startUpWith(const std::string& programToOpen, bool forceSimulated);
 
     bool SaveProgram(bool saveAs);
     bool OpenProgram(const QString& exampleFileName = {});
-    void NewProgram();
+    // Reads the program at `path` (the system's bytes) into the store; on success it becomes the
+    // open program (named `name`, or its file name) and, when `remember`, a recent file.
+    bool openProgramPath(const std::string& path, bool remember, std::string name = {});
+    bool NewProgram();
     // An empty program store and canvas: not even the program start.
     void ClearWorkSpace();
     void OpenHelp(const QString& helpName);
@@ -111,8 +118,8 @@ public:
     QString panelText(int panel) const;
     Canvas& canvas() { return *canvas_; }
     QMenu* exampleMenu(int list) const;
-    // Message boxes go through here; tests replace it to answer them.
-    std::function<int(const UserMessage&, bool question)> messageBox;
+    // Message boxes go through here; tests replace it to answer them (with a QMessageBox button).
+    std::function<int(const UserMessage&, MessageButtons buttons)> messageBox;
     // Whether start-up waits for the welcome window (tests turn this off).
     bool waitForWelcome = true;
 
@@ -135,8 +142,11 @@ private:
     void showStartDialog();
     void showQuickHelp(int cell);
     void notYetAvailable();
+    // Asks whether to save unsaved changes: false when the user cancels or the save fails, so the
+    // command that would discard the program stops.
     bool askToSaveChanges();
-    int message(const UserMessage& m, bool question = false);
+    void openProgramCommand();
+    int message(const UserMessage& m, MessageButtons buttons = OkButton);
     QAction* action(const char* name, const QString& caption, std::function<void()> run);
     void toolbarPicture(const char* key, int picture);
     void buildEditMenu(QMenu* edit);

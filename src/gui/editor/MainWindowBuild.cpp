@@ -18,7 +18,7 @@ bool MainWindow::runBuild(int buildMode, const std::string& editorText, std::fun
     auto* window = new FormScreenCompi(ws_, this, buildMode, editorText);
     window->sequence().statusPanel = [this](int panel, const std::string& text) { setPanel(panel, uiText(text)); };
     if (messageBox)
-        window->messageBox = [this](const UserMessage& m) { messageBox(m, false); };
+        window->messageBox = [this](const UserMessage& m) { messageBox(m, OkButton); };
     window->finished = [this, done = std::move(done)](const BuildResult& result) {
         if (result.translated && sourceEditor_)
             sourceEditor_->translationChanged();
@@ -75,7 +75,7 @@ void MainWindow::openSourceEditor()
             setPanel(2, tr("Ladrillo: Conectado?"));
         };
         if (messageBox)
-            sourceEditor_->messageBox = [this](const UserMessage& m) { messageBox(m, false); };
+            sourceEditor_->messageBox = [this](const UserMessage& m) { messageBox(m, OkButton); };
         canvas_->elementSelected = [this](int sequence, int index) {
             if (sourceEditor_)
                 sourceEditor_->highlightElement(sequence, index);

@@ -13,6 +13,7 @@
 #include "workspace/Workspace.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 namespace tarvel {
 
@@ -179,7 +181,7 @@ void MainWindow::applyEdit(const EditOutcome& outcome)
             cp(tr("Al Borrar el Inicio de la Subrutina Perdera Todo el Contenido de la Misma!\r\n"
                   "Desea Borrar la Subrutina?")),
             "Aviso", MessageIcon::Warning};
-        if (message(question, true) == QMessageBox::Yes)
+        if (message(question, YesNoButtons) == QMessageBox::Yes)
             applyEdit(ws_.programEditor.deleteSubroutine(ws_.store.activeSequence));
     }
     RefreshPanelObjects();
@@ -229,8 +231,7 @@ void MainWindow::modifyCommand()
                     : tr("La Melodia contenida en este objeto no es editable, si desea\r\n"
                       "crear una nueva Melodia para este Objeto Presione Aceptar")),
             "Aviso", MessageIcon::Information};
-        const int answer = message(question, true);
-        if (answer != QMessageBox::Yes && answer != QMessageBox::Ok) {
+        if (!acceptsOk(message(question, OkCancelButtons))) {
             endModify();
             return;
         }
@@ -286,9 +287,29 @@ void MainWindow::redoCommand()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // A question or a file dialog of a command that is still running (the close came through an
+    // assistive technology or the window manager): it is answered Cancel and the close is asked
+    // again once that command has ended, so that nothing is deleted under it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        event->ignore();
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->done(QMessageBox::Cancel);
+        else if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QTimer::singleShot(50, this, [this] { close(); });
+        return;
+    }
     closeToolWindow();
     if (ws_.editor.pending())
         applyEdit(ws_.programEditor.cancelPending());
+    // Unsaved work is asked about; a cancel, or a save that did not happen, keeps the program open
+    // (and its recovery copy).
+    if (!askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
 }
 

@@ -131,9 +131,14 @@ void MainWindow::openRecentFile(const std::string& path)
         fillRecentMenu();
         return;
     }
-    ws_.hasHelp = false;
-    canvas_->setHelpPicture(false);
-    OpenProgram(fromNativePath(path));
+    closeToolWindow();
+    if (!askToSaveChanges())
+        return;
+    // The path's own bytes: a name that is not UTF-8 still opens.
+    if (openProgramPath(path, true)) {
+        ws_.hasHelp = false;
+        canvas_->setHelpPicture(false);
+    }
     RefreshPanelObjects();
     ws_.store.pendingDraw = false;
 }
@@ -196,7 +201,7 @@ void MainWindow::offerRecovery()
     for (const RecoveryCopy& copy : recovery_->leftBehind()) {
         // Yes: the work is safe under this session's copy before the old one goes. No, or a copy
         // that cannot be read: it goes, so it is not asked about at every start.
-        if (message(recoveryQuestion(copy), true) == QMessageBox::Yes && recoverProgram(copy))
+        if (message(recoveryQuestion(copy), YesNoButtons) == QMessageBox::Yes && recoverProgram(copy))
             recovery_->tick();
         removeCopy(copy);
     }
@@ -205,7 +210,8 @@ void MainWindow::offerRecovery()
 bool MainWindow::recoverProgram(const RecoveryCopy& copy)
 {
     closeToolWindow();
-    askToSaveChanges();
+    if (!askToSaveChanges())
+        return false;
     const FileOutcome outcome = recoverCopy(ws_.store, copy); // a copy that cannot be read changes nothing
     if (!outcome.ok) {
         message({outcome.error, "Error", MessageIcon::Critical});

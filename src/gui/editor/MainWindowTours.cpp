@@ -24,10 +24,7 @@ void MainWindow::openTourEditor(DialogId id)
         endModify();
     };
     window->cancelled = [this] { endModify(); };
-    window->askOkCancel = [this](const UserMessage& m) {
-        const int answer = message(m, true);
-        return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
-    };
+    window->askOkCancel = [this](const UserMessage& m) { return acceptsOk(message(m, OkCancelButtons)); };
     window->adjustSize();
     const QPoint canvasTopLeft = canvas_->mapToGlobal(QPoint(0, 0));
     window->move(canvasTopLeft.x() + canvas_->width() / 6,

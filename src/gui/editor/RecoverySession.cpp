@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace tarvel {
@@ -49,10 +50,27 @@ void RecoverySession::start()
     lock_ = std::make_unique<QLockFile>(lockPath(recovery_.lockFile()));
     lock_->setStaleLockTime(0); // held for the whole session, however long
     lock_->tryLock(0);
+    removeDeadLocks();
     timer_ = new QTimer(this);
     timer_->setInterval(kAutosaveIntervalMs);
     connect(timer_, &QTimer::timeout, this, [this] { tick(); });
     timer_->start();
+}
+
+void RecoverySession::removeDeadLocks()
+{
+    // A session killed with nothing unsaved left only its lock, which no copy would ever clear. A
+    // dead session's copy is still offered: without a lock it counts as not running.
+    const QDir folder(lockPath(recovery_.lockFile().parent_path()));
+    const QString own = QFileInfo(lockPath(recovery_.lockFile())).fileName();
+    for (const QString& name : folder.entryList({QStringLiteral("*.lock")}, QDir::Files)) {
+        if (name == own)
+            continue;
+        QLockFile other(folder.filePath(name));
+        other.setStaleLockTime(0);
+        if (other.tryLock(0))
+            other.unlock(); // the session is gone: this removes its lock file
+    }
 }
 
 AutosaveOutcome RecoverySession::tick()

@@ -34,6 +34,8 @@ public:
     std::function<void(const std::string& error)> writeFailed;
 
 private:
+    void removeDeadLocks();
+
     Workspace& ws_;
     ProgramRecovery recovery_;
     std::unique_ptr<QLockFile> lock_;

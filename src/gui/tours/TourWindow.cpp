@@ -1,5 +1,6 @@
 #include "gui/tours/TourWindow.h"
 
+#include "gui/app/MessageBoxes.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "workspace/Workspace.h"
@@ -54,11 +55,10 @@ void TourWindow::finish()
 
 bool TourWindow::ask(const UserMessage& m)
 {
-    if (askOkCancel)
-        return askOkCancel(m);
-    QMessageBox box(
-        QMessageBox::Information, uiText(m.title), uiText(m.text), QMessageBox::Ok | QMessageBox::Cancel, this);
-    return box.exec() == QMessageBox::Ok;
+    // The program may quit while the question is open: then nothing more is done here.
+    QPointer<TourWindow> self(this);
+    const bool ok = askOkCancel ? askOkCancel(m) : acceptsOk(showMessageBox(this, m, OkCancelButtons));
+    return self && ok;
 }
 
 } // namespace tarvel

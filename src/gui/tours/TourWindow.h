@@ -18,7 +18,8 @@ public:
 
     std::function<void()> commit;    // currentElement is complete
     std::function<void()> cancelled; // closed without an element
-    // Questions with OK and Cancel go through here; tests replace it to answer them.
+    // Questions with OK and Cancel go through here; tests replace it to answer them. A window
+    // closed while its question is open answers Cancel.
     std::function<bool(const UserMessage&)> askOkCancel;
 
     void reject() override;
