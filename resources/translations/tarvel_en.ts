@@ -1675,7 +1675,7 @@
     </message>
     <message>
         <source>Guarda las imagenes del manual en la carpeta y termina.</source>
-        <translation>Saves the manual's pictures in the folder and quits.</translation>
+        <translation>Saves the manual&apos;s pictures in the folder and quits.</translation>
     </message>
     <message>
         <source>carpeta</source>
@@ -3304,6 +3304,17 @@ create a new Melody for this Element Press OK</translation>
 %1</source>
         <translation>There is no program for PDF files to open the manual:<byte value="xd"/>
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::MessageBoxes</name>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -283,7 +284,51 @@ private slots:
         QCOMPARE(workspace.store.sequenceLength(0), 1);
     }
 
-    void aDeadSessionsLockIsRemovedAtTheNextStart()
+    // Folders, pipes and devices where the application folder's files should be: the window starts,
+    // says what it could not read, and nothing waits on a pipe.
+    void theWindowStartsWhateverItsFilesAre()
+    {
+        // The last one is a recovery copy left by a session that is gone.
+        for (const char* name : {"Config.txt", "qp_list.txt", "Recientes.txt", "Clib_J2A1_USB0.LIB",
+                                 "Recuperacion/9-9.gtf"}) {
+            for (const char* kind : {"folder", "fifo", "zero"}) {
+                QTemporaryDir dir;
+                for (const QString& f : QDir(TARVEL_APPDIR).entryList(QDir::Files))
+                    if (f != "Config.txt" && !f.endsWith(".src"))
+                        QFile::copy(QDir(TARVEL_APPDIR).filePath(f), dir.filePath(f));
+                const QString target = dir.filePath(name);
+                QDir().mkpath(dir.filePath("Recuperacion"));
+                QFile::remove(target);
+                const std::string path = target.toStdString();
+                if (QString(kind) == "folder")
+                    QVERIFY(QDir().mkpath(target));
+                else if (QString(kind) == "fifo")
+                    QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
+                else
+                    QVERIFY(QFile::link("/dev/zero", target));
+                if (QString(name) == "Clib_J2A1_USB0.LIB") // the library Config.txt names
+                    writeFileReplacing(dir.filePath("Config.txt").toStdString(),
+                                       "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n" + path + "\r\n1\r\n");
+                Workspace workspace(dir.path().toStdString());
+                MainWindow window(workspace);
+                std::vector<std::string> shown;
+                window.messageBox = [&shown](const UserMessage& m, int) {
+                    shown.push_back(m.text);
+                    return int(QMessageBox::No);
+                };
+                window.waitForWelcome = false;
+                window.show();
+                window.startUp();
+                QVERIFY2(window.isVisible(), name);
+                QCOMPARE(workspace.store.sequenceLength(0), 1);
+                // A recent-files list that cannot be read is no loss; the others are told.
+                if (QString(name) != "Recientes.txt" && !QString(name).startsWith("Recuperacion"))
+                    QVERIFY2(!shown.empty(), qPrintable(QStringLiteral("%1 as %2").arg(name, kind)));
+            }
+        }
+    }
+
+    void whatAKilledSessionLeftIsRemovedAtTheNextStart()
     {
         QTemporaryDir dir;
         for (const QString& f : QDir(TARVEL_APPDIR).entryList(QDir::Files))
@@ -297,6 +342,9 @@ private slots:
         lock.write(QByteArray::number(deadPid()) + "\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
                    QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
+        // And a save killed half way, beside the program and in the application folder.
+        const QString killedSave = dir.filePath(QStringLiteral(".tarvel-%1-0123456789abcdef.tmp").arg(deadPid()));
+        writeFileReplacing(killedSave.toStdString(), "medio programa");
         // And one of a session that still runs.
         QLockFile running(dir.filePath("Recuperacion/2-2.lock"));
         QVERIFY(running.tryLock(0));
@@ -307,6 +355,7 @@ private slots:
         window.waitForWelcome = false;
         window.startUp();
         QVERIFY(!QFileInfo::exists(dead));
+        QVERIFY(!QFileInfo::exists(killedSave));
         QVERIFY(QFileInfo::exists(dir.filePath("Recuperacion/2-2.lock")));
         QVERIFY(QFileInfo::exists(
             QString::fromStdString(window.recoverySession()->recovery().lockFile().string())));

@@ -15,7 +15,8 @@ namespace tarvel
 InterfaceLanguage configuredLanguage(const QString& appFolder)
 {
     std::string bytes;
-    readWholeFile(QFile::encodeName(QDir(appFolder).filePath(QStringLiteral("Config.txt"))).toStdString(), bytes);
+    readWholeFile(QFile::encodeName(QDir(appFolder).filePath(QStringLiteral("Config.txt"))).toStdString(), bytes,
+                  kListFileMaxBytes);
     const auto settings = parseConfig(bytes);
     return settings ? settings->language : InterfaceLanguage::Spanish;
 }

@@ -221,17 +221,18 @@ void FormEditSource::openFile()
                                         : QFileDialog::getOpenFileName(this, title, dialogStart(), tr(kFilter));
     if (path.isEmpty())
         return;
-    sourceFilePath_ = path;
     std::string bytes;
-    if (QFileInfo(path).size() > kLargestSource) {
+    if (QFileInfo(path).isFile() && QFileInfo(path).size() > kLargestSource) {
         message({cp(tr("El archivo %1 es demasiado grande para ser un programa en lenguaje fuente.").arg(path)),
             "Error", MessageIcon::Critical});
         return;
     }
-    if (!readWholeFile(filePath(path), bytes)) {
-        message({cp(tr("No se Pudo Abrir el Archivo %1").arg(path)), "Error", MessageIcon::Critical});
+    // A file that cannot be read is not the one "Guardar" writes afterwards.
+    if (const std::string why = readRegularFile(filePath(path), bytes, kSourceFileMaxBytes); !why.empty()) {
+        message({cp(tr("No se Pudo Abrir el Archivo %1").arg(path)) + "\r\n" + why, "Error", MessageIcon::Critical});
         return;
     }
+    sourceFilePath_ = path;
     rtxtSource_->setPlainText(qs(editorTextOfFile(bytes)));
     rtxtSource_->document()->setModified(true);
 }

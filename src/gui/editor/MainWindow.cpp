@@ -14,6 +14,7 @@
 #include "gui/editor/ClickLabel.h"
 #include "gui/editor/IconStore.h"
 #include "gui/editor/RecoverySession.h"
+#include "workspace/ProgramRecovery.h"
 #include "gui/editor/StartDialog.h"
 #include "link/BrickTools.h"
 #include "gui/link/ConnectingWindow.h"
@@ -23,6 +24,7 @@
 #include "gui/settings/SettingsDialog.h"
 
 #include <QApplication>
+#include <filesystem>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -429,6 +431,9 @@ void MainWindow::startUpWith(const std::string& programToOpen, bool forceSimulat
     ws_.settings.warnUncodedIcons = true;
     ws_.library.codeFormatName.clear();
     ws_.settings.interfaceMode = false;
+    // What saves killed half way left behind (ours are named so that nothing else is touched).
+    removeStaleTemporaries(ws_.appFolder());
+    removeStaleTemporaries(ws_.appFolder() / kRecoveryFolderName);
     const ConfigLoad config = loadOrCreateConfig(ws_.configPath(), ws_.defaultLibraryPath());
     ws_.settings = config.settings;
     if (!config.error.empty())
@@ -471,9 +476,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::fillExampleMenus()
 {
-    std::string bytes;
-    readWholeFile(ws_.appFile("qp_list.txt"), bytes);
-    ws_.examples = parseExampleList(bytes, ws_.appFile("qp_list.txt"));
+    ws_.examples = loadExampleList(ws_.appFile("qp_list.txt"));
     for (const auto& menuText : kExampleMenus) {
         QMenu* menu = exampleMenus_[menuText.list];
         menu->clear();
@@ -609,6 +612,7 @@ bool MainWindow::SaveProgram(bool saveAs)
         message({outcome.error, "Error", MessageIcon::Critical});
         return false;
     }
+    removeStaleTemporaries(std::filesystem::path(ws_.programPath).parent_path());
     ws_.editor.programDirty = false;
     if (recovery_)
         recovery_->discard();
@@ -670,6 +674,7 @@ bool MainWindow::openProgramPath(const std::string& path, bool remember, std::st
         return false;
     }
     canvas_->icons().clear(); // the numbers start again at 1 with the new program
+    removeStaleTemporaries(std::filesystem::path(path).parent_path());
     ws_.programPath = path;
     ws_.programName = name;
     if (remember)
