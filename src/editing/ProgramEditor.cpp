@@ -270,7 +270,9 @@ ModifyStart ProgramEditor::beginModify(int index)
 {
     const int s = store_.activeSequence;
     const int length = store_.sequenceLength(s);
-    if (index < 0 || index >= length)
+    // The modify takes the target over: the element a pending insertion or replacement waits for
+    // would become the modified one (a subroutine's start, even).
+    if (editor_.pending() || index < 0 || index >= length)
         return {};
     const InstructionRecord& r = store_.recordAt(s, index);
     if (r.family == family::Separator || (s > 0 && r.is(family::Structure, structure::SubroutineEnd)) ||

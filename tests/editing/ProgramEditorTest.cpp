@@ -131,6 +131,24 @@ TEST_F(EditingTest, InsertAndReplaceRefuseStartsAndSeparators)
     EXPECT_FALSE(editor.beginInsert(0));
 }
 
+TEST_F(EditingTest, NoModifyWhileAnInsertionOrReplacementWaits)
+{
+    addSubroutine("giro");
+    add(kLight);
+    add(kWait);
+    ASSERT_TRUE(editor.beginInsert(2));
+    EXPECT_EQ(editor.beginModify(0).kind, ModifyKind::None);
+    EXPECT_EQ(editor.beginModify(1).kind, ModifyKind::None);
+    EXPECT_TRUE(state.insertMode);
+    EXPECT_TRUE(add(kLight).pendingEnded);
+    EXPECT_TRUE(at(1, 0).is(17, 13)); // the subroutine still starts with its start
+    EXPECT_TRUE(at(1, 2).is(11, 10) && at(1, 3).is(13, 10));
+    ASSERT_TRUE(editor.beginReplace(1));
+    EXPECT_EQ(editor.beginModify(2).kind, ModifyKind::None);
+    editor.cancelPending();
+    EXPECT_EQ(editor.beginModify(2).kind, ModifyKind::Dialog);
+}
+
 TEST_F(EditingTest, CancelledInsertLeavesTheProgramAlone)
 {
     add(kLight);
