@@ -53,13 +53,20 @@ const RubberBand& PathEditor::mouseMove(TwipPoint mouse)
 
 bool PathEditor::leftClick(TwipPoint mouse)
 {
-    if (!kDrawingArea.containsStrictly(mouse) || !open_ || segmentCount_ >= kMaxSegments)
+    if (!kDrawingArea.containsStrictly(mouse) || !open_ || storedMoveCount() >= kMaxSegments)
         return false;
     mouseMove(mouse);
     // A segment whose snapped end leaves the area is not drawn, so it is not committed either.
     if (!band_.visible || !appendStep(distanceUnits(band_.start, band_.end), heading_, 0))
         return false;
     items_[std::size_t(itemCount_ - 1)] = std::int16_t(zoom_);
+    // The limit counts the movement steps that will be stored: a long segment split in two counts two.
+    if (storedMoveCount() > kMaxSegments) {
+        itemCount_ -= 4;
+        for (int k = 0; k < 4; ++k)
+            items_[std::size_t(itemCount_ + k)] = 0;
+        return false;
+    }
     drawn_.push_back({band_.start, band_.end, lightOn_});
     pen_ = band_.end;
     ++segmentCount_;
@@ -99,7 +106,22 @@ bool PathEditor::setLight(bool on)
 void PathEditor::endPath()
 {
     band_.visible = false;
+    if (open_)
+        endMarkerLit_ = lightOn_; // the marker keeps the colour it was ended with
     open_ = false;
+}
+
+int PathEditor::storedStepCount() const
+{
+    return int(storedPath().steps.size());
+}
+
+int PathEditor::storedMoveCount() const
+{
+    int moves = 0;
+    for (const PathStep& step : storedPath().steps)
+        moves += step.action == StepAction::Move ? 1 : 0;
+    return moves;
 }
 
 void PathEditor::clear()
@@ -135,7 +157,7 @@ std::optional<TwipPoint> PathEditor::endMarker() const
 
 std::string PathEditor::counterText() const
 {
-    return "Pasos: " + signedNumber(itemCount_ / 4) + (showLimit_ ? "/" + plainNumber(kMaxSegments) : "");
+    return "Pasos: " + signedNumber(storedStepCount()) + (showLimit_ ? "/" + plainNumber(kMaxSegments) : "");
 }
 
 std::string PathEditor::lightText() const

@@ -77,10 +77,15 @@ public:
     const std::string& title() const { return title_; }
     TwipPoint pen() const { return pen_; }
     TwipPoint segmentStart() const;
-    // Where the end marker sits once the path is ended.
+    // Where the end marker sits once the path is ended, and whether it was ended with the light on.
     std::optional<TwipPoint> endMarker() const;
+    bool endMarkerLit() const { return endMarkerLit_; }
+    // The steps the element will store (a long move split at the zoom counts once per part), and
+    // the movement steps among them, which the 20-segment limit counts.
+    int storedStepCount() const;
+    int storedMoveCount() const;
 
-    std::string counterText() const; // "Pasos: " and the steps, with "/20" once drawing started
+    std::string counterText() const; // "Pasos: " and the stored steps, with "/20" once drawing started
     std::string timeText() const { return timeText_; }
     std::string lightText() const;
 
@@ -102,6 +107,7 @@ private:
     TwipPoint pen_ = kBeginPoint;
     bool lightOn_ = true;
     bool open_ = true;
+    bool endMarkerLit_ = true;
     int heading_ = 0;
     int zoom_ = 0;
     bool showLimit_ = false;

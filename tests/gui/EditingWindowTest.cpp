@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -241,6 +242,7 @@ private slots:
     {
         // The same insertion, pressed the way screen readers and test tools press: the cell, the
         // menu item, the toolbox button, the palette item and OK, each through its accessible action.
+        installAssistiveSupport();
         Drawing s;
         s.pick(4, 0);
         s.ok();
@@ -264,6 +266,9 @@ private slots:
         insert->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTest::qWait(300);
         QCOMPARE(s.window->panelText(6), QString("Editor: Insertar Antes"));
+        // The menu went with its command: the next click there picks nothing of it.
+        QVERIFY(!s.window->findChild<QMenu*>("mnuGrafo")->isVisible());
+        QCOMPARE(cell->childCount(), 0);
         pressOn(s.find<QToolButton>("imgTools_1"));
         auto* palette = qobject_cast<PaletteWindow*>(s.window->toolWindow());
         QVERIFY(palette);

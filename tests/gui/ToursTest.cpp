@@ -1,6 +1,7 @@
 // The path and melody editors driven as a user would: the mouse on the drawing area, the buttons
 // and boxes of the melody editor; the elements they make build with the shipped library.
 #include "GuiSession.h"
+#include "gui/app/AssistiveSupport.h"
 #include "compiler/Compile.h"
 #include "gui/app/QtText.h"
 #include "gui/audio/TonePlayer.h"
@@ -8,6 +9,7 @@
 #include "gui/tours/FormSalidaSonidoTour.h"
 #include "gui/tours/TourArea.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -127,6 +129,40 @@ private slots:
         QCOMPARE(QString::fromStdString(r.description), QString("Ejecutar Recorrido (Mi Camin)"));
         QCOMPARE(bytes(r.text, 14), (std::vector<int>{0, 10, 12, 10, 10, 10, 10, 1, 18, 11, 0, 12, 10, ' '}));
         buildsCleanly(s);
+    }
+
+    void theOptionsAndTheEndMarkerThroughAssistiveTools()
+    {
+        installAssistiveSupport();
+        Session s;
+        Outcome o;
+        QPointer<FormMotorTour> w = FormMotorTour::openNew(*s.workspace, s.window.get());
+        watch(w.data(), s, o);
+        auto* area = w->findChild<TourArea*>("shpLimits");
+        clickArea(area, QPoint(352, 200));
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(area);
+        QVERIFY(access && access->actionInterface());
+        QCOMPARE(access->text(QAccessible::Name), QString("Area de Dibujo del Recorrido"));
+        QVERIFY(access->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        auto choose = [&](const QString& caption) {
+            access->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+            QTRY_COMPARE(access->childCount(), 1);
+            QAccessibleInterface* menu = access->child(0);
+            QAccessibleInterface* item = nullptr;
+            for (int i = 0; i < menu->childCount(); ++i)
+                if (menu->child(i)->text(QAccessible::Name) == caption)
+                    item = menu->child(i);
+            QVERIFY(item);
+            item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_COMPARE(access->childCount(), 0); // closed with its command
+        };
+        choose("Terminar Recorrido");
+        QVERIFY(!w->editor().open());
+        QVERIFY(w->editor().endMarkerLit());
+        choose("Apagar Luz");
+        QCOMPARE(w->findChild<QLabel*>("LblLuz")->text(), QString("Luz: Apagada"));
+        QVERIFY(w->editor().endMarkerLit()); // the marker keeps the colour of the end
+        QVERIFY(w);
     }
 
     void keyboardDrawsToo()

@@ -292,3 +292,58 @@ TEST(PathAnimation, DrivesAtTheStoredSpeed)
     EXPECT_DOUBLE_EQ(end.heading, 0);
     EXPECT_EQ(PathAnimation(PathData{}, 800).durationMs(), 0);
 }
+
+TEST(PathEditor, TheCounterAndTheLimitsCountTheStoredSteps)
+{
+    // Back and forth across the whole area at 2.0 X: every segment of 128 units is stored as three
+    // moves of at most 63.
+    PathEditor e;
+    e.setZoom(2);
+    e.leftClick({1, kBeginCentre.y});
+    EXPECT_EQ(e.storedStepCount(), 1);
+    e.leftClick({10814, kBeginCentre.y});
+    EXPECT_EQ(e.storedStepCount(), 4);
+    EXPECT_EQ(e.counterText(), "Pasos:  4/20");
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(e.leftClick({i % 2 ? 10814.0 : 1.0, kBeginCentre.y}));
+    // 1 + 3 x 6 = 19 moves: a seventh crossing would make 22, more than the brick's 20.
+    EXPECT_EQ(e.storedMoveCount(), 19);
+    EXPECT_EQ(e.segmentCount(), 7);
+    EXPECT_EQ(e.counterText(), "Pasos:  19/20");
+    const int items = e.itemCount();
+    EXPECT_FALSE(e.leftClick({10814, kBeginCentre.y}));
+    EXPECT_EQ(e.itemCount(), items);
+    EXPECT_EQ(e.items()[std::size_t(items)], 0); // the refused step left nothing in the work array
+    EXPECT_TRUE(e.leftClick({1, kBeginCentre.y + 84 * 10})); // a short one still fits
+    EXPECT_EQ(e.storedMoveCount(), 20);
+
+    // At 1.0 X nothing is split: a path the counter shows as 8 steps is stored whole.
+    PathEditor shortPath;
+    for (int i = 0; i < 8; ++i)
+        testsupport::drawBy(shortPath, i % 2 ? 200 : -200, 0);
+    EXPECT_EQ(shortPath.counterText(), "Pasos:  8/20");
+    EXPECT_EQ(shortPath.acceptance(), PathAcceptance::Store);
+    // Changing the zoom changes what is stored, and the counter says so before "Aceptar" asks.
+    e.setZoom(0);
+    EXPECT_EQ(e.counterText(), "Pasos:  " + std::to_string(e.storedStepCount()) + "/20");
+    EXPECT_EQ(e.acceptance(), e.storedStepCount() > 16 ? PathAcceptance::AskToTruncate : PathAcceptance::Store);
+}
+
+TEST(PathEditor, TheEndMarkerKeepsTheColourItWasEndedWith)
+{
+    PathEditor e;
+    testsupport::drawBy(e, 400, 0);
+    e.endPath();
+    EXPECT_TRUE(e.endMarkerLit());
+    EXPECT_TRUE(e.setLight(false)); // a light step after the end: light and label change, not the marker
+    EXPECT_FALSE(e.lightOn());
+    EXPECT_EQ(e.lightText(), "Luz: Apagada");
+    EXPECT_TRUE(e.endMarkerLit());
+    e.endPath(); // ended twice: still the first colour
+    EXPECT_TRUE(e.endMarkerLit());
+    e.clear();
+    testsupport::drawBy(e, 400, 0);
+    e.setLight(false);
+    e.endPath();
+    EXPECT_FALSE(e.endMarkerLit());
+}

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QMainWindow>
+#include <QMenu>
 
 namespace tarvel {
 
@@ -47,7 +48,25 @@ void chooseAssistiveSelections(QComboBox* combo)
                      });
 }
 
-class ComboWatch : public QObject {
+// An item of a menu pressed through an assistive technology runs its command but leaves the menu
+// on the screen, where the next click would pick another of its items: every menu closes when one
+// of its items is chosen, whichever way. Taken each time the menu shows, since its items change.
+void closeWhenChosen(QMenu* menu)
+{
+    const QByteArray mark = "tarvelClosesMenu" + QByteArray::number(quintptr(menu));
+    for (QAction* action : menu->actions()) {
+        if (action->property(mark.constData()).toBool())
+            continue;
+        action->setProperty(mark.constData(), true);
+        QObject::connect(action, &QAction::triggered, menu, [menu] {
+            for (QWidget* m = menu; qobject_cast<QMenu*>(m); m = m->parentWidget())
+                if (m->isVisible())
+                    static_cast<QMenu*>(m)->hide();
+        });
+    }
+}
+
+class WidgetWatch : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -55,6 +74,9 @@ public:
         if (event->type() == QEvent::Polish)
             if (auto* combo = qobject_cast<QComboBox*>(watched))
                 chooseAssistiveSelections(combo);
+        if (event->type() == QEvent::Show)
+            if (auto* menu = qobject_cast<QMenu*>(watched))
+                closeWhenChosen(menu);
         return false;
     }
 };
@@ -65,7 +87,7 @@ void installAssistiveSupport()
 {
     static const bool installed = [] {
         QAccessible::installFactory(windowFactory);
-        qApp->installEventFilter(new ComboWatch(qApp));
+        qApp->installEventFilter(new WidgetWatch(qApp));
         return true;
     }();
     (void)installed;

@@ -6,7 +6,8 @@ namespace tarvel {
 // - the program's own top-level windows that are plain widgets (the simulator, the source editor,
 //   the palettes) say they are windows, as dialogs and the main window do;
 // - an entry selected in a combo box's open list through them is chosen, as a click would choose it
-//   (Qt only selects it in the list, and the combo keeps its old value).
+//   (Qt only selects it in the list, and the combo keeps its old value);
+// - a menu closes when one of its items is pressed through them, as it does for a click.
 // Call once, after the application object is made.
 void installAssistiveSupport();
 

@@ -129,9 +129,13 @@ FormMotorTour::FormMotorTour(Workspace& workspace, QWidget* parent)
             stopActivity(); // the path changed under the robot
         refresh();
     });
+    area_->setOptionsMenu(menu_);
     connect(area_, &TourArea::optionsRequested, this, [this](QPoint at) { menu_->popup(at); });
     connect(title_, &QLineEdit::textChanged, this, [this](const QString& t) { editor_.setTitle(cp(t)); });
-    connect(zoom_, &QComboBox::currentIndexChanged, this, [this](int i) { editor_.setZoom(i); });
+    connect(zoom_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        editor_.setZoom(i);
+        refresh(); // the steps stored depend on the zoom
+    });
     connect(ok, &QPushButton::clicked, this, &FormMotorTour::accepted);
     connect(clear, &QPushButton::clicked, this, &FormMotorTour::clearPath);
     connect(animate_, &QPushButton::clicked, this, &FormMotorTour::toggleAnimation);

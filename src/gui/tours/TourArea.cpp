@@ -1,6 +1,9 @@
 #include "gui/tours/TourArea.h"
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,12 +26,53 @@ QRectF marker(TwipPoint centre)
     const QPointF c = TourArea::toPixels(centre);
     return {c.x() - r, c.y() - r, 2 * r, 2 * r};
 }
+
+// For assistive technologies the area offers its options as an action, and while they are open
+// the menu is its child (a popup is not a child of the application for them).
+class TourAreaAccessible : public QAccessibleWidget {
+public:
+    explicit TourAreaAccessible(TourArea* area)
+        : QAccessibleWidget(area, QAccessible::Canvas)
+    {
+    }
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    int childCount() const override { return openMenu() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        QMenu* menu = openMenu();
+        return index == 0 && menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        QMenu* menu = openMenu();
+        return menu && child && child->object() == menu ? 0 : -1;
+    }
+    void doAction(const QString& action) override
+    {
+        // On the next turn of the event loop, so that the assistive call returns first.
+        auto* area = static_cast<TourArea*>(widget());
+        if (action == showMenuAction())
+            QTimer::singleShot(0, area, [area] { area->requestOptions(); });
+    }
+
+private:
+    QMenu* openMenu() const { return static_cast<TourArea*>(widget())->openMenu(); }
+};
+
+QAccessibleInterface* tourAreaFactory(const QString& key, QObject* object)
+{
+    if (key == QLatin1String("tarvel::TourArea") && object && object->isWidgetType())
+        return new TourAreaAccessible(static_cast<TourArea*>(object));
+    return nullptr;
+}
 } // namespace
 
 TourArea::TourArea(PathEditor& editor, QWidget* parent)
     : QWidget(parent)
     , editor_(editor)
 {
+    static const bool accessible = (QAccessible::installFactory(tourAreaFactory), true);
+    (void)accessible;
     setObjectName("shpLimits");
     setAccessibleName(tr("Area de Dibujo del Recorrido"));
     setAccessibleDescription(tr("Clic izquierdo: agregar un tramo. Clic derecho: opciones del recorrido. "
@@ -97,7 +141,22 @@ void TourArea::contextMenuEvent(QContextMenuEvent* event)
 {
     if (event->reason() == QContextMenuEvent::Mouse)
         return; // the right button is handled on press
+    requestOptions();
+}
+
+void TourArea::requestOptions()
+{
     emit optionsRequested(mapToGlobal(toPixels(cursor_).toPoint()));
+}
+
+void TourArea::setOptionsMenu(QMenu* menu)
+{
+    menu_ = menu;
+}
+
+QMenu* TourArea::openMenu() const
+{
+    return menu_ && menu_->isVisible() ? menu_.data() : nullptr;
 }
 
 void TourArea::leaveEvent(QEvent*)
@@ -151,7 +210,7 @@ void TourArea::paintEvent(QPaintEvent*)
     }
     if (auto end = editor_.endMarker()) { // shpEndPoint
         p.setPen(Qt::NoPen);
-        p.setBrush(editor_.lightOn() ? kLightOnColour : kLightOffColour);
+        p.setBrush(editor_.endMarkerLit() ? kLightOnColour : kLightOffColour);
         p.drawEllipse(marker(*end));
     }
     if (keyboardCursor_ && hasFocus()) {

@@ -4,8 +4,11 @@
 #include "tours/PathAnimation.h"
 #include "tours/PathEditor.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <optional>
+
+class QMenu;
 
 namespace tarvel {
 
@@ -20,6 +23,11 @@ public:
     void setRobot(std::optional<TourPose> pose);
     // The keyboard points at the start marker again (after the drawing was cleared).
     void resetCursor();
+    // The options shown for the area; while open, assistive technologies find them as its child.
+    void setOptionsMenu(QMenu* menu);
+    QMenu* openMenu() const;
+    // The options at the keyboard's point (the menu key, or an assistive technology's action).
+    void requestOptions();
 
 signals:
     void changed();                       // a segment, the band or the time changed
@@ -38,6 +46,7 @@ private:
     void clickAt(TwipPoint p);
 
     PathEditor& editor_;
+    QPointer<QMenu> menu_;
     std::optional<TourPose> robot_;
     TwipPoint cursor_ = kBeginCentre; // where the keyboard points
     bool keyboardCursor_ = false;
