@@ -45,8 +45,17 @@ private slots:
     void startUpWithoutConfig()
     {
         Session s;
-        QCOMPARE(s.config(), QString("1\r\n1\r\n1\r\n0\r\n0\r\n0\r\n%1\r\n0\r\n0\r\n")
+        // The full interface it shows is the one kept (line 5), so the next start shows it again.
+        QCOMPARE(s.config(), QString("1\r\n1\r\n1\r\n0\r\n1\r\n0\r\n%1\r\n0\r\n0\r\n")
                                  .arg(QString::fromStdString(s.workspace->defaultLibraryPath())));
+        QVERIFY(s.find<QWidget>("imgTools_0")->isVisibleTo(s.window.get()));
+        QVERIFY(s.find<QRadioButton>("optSysMode_0")->isChecked());
+        Workspace again(s.dir.path().toStdString());
+        MainWindow second(again);
+        second.messageBox = [](const UserMessage&, int) { return 0; };
+        second.waitForWelcome = false;
+        second.startUp();
+        QVERIFY(second.findChild<QWidget*>("imgTools_0")->isVisibleTo(&second));
         QVERIFY(s.window->findChild<QWidget*>("formWelcome"));
         QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Mi Programa.gtf"));
         QCOMPARE(s.window->panelText(1), QString("USB"));

@@ -220,6 +220,36 @@ private slots:
         QCOMPARE(s.workspace->store.recordAt(0, 1).arg1, std::int16_t(16));
     }
 
+    void withoutABrickTheCommandsSaySoAndTheFailedConnectionStays()
+    {
+        testsupport::Session s; // the USB link, and no brick on this machine
+        for (const char* key : {"Compi", "CompiSend", "Send", "Run", "mnuTextCompiGrabar", "mnuTextGrabar"}) {
+            QAction* a = s.window->findChild<QAction*>(key);
+            QVERIFY2(!a->isEnabled(), key);
+            QVERIFY2(a->toolTip().contains("Usar Ladrillo Simulado"), key);
+        }
+        QVERIFY(s.window->findChild<QAction*>("mnuTextCompilar")->isEnabled()); // the menu compiles always
+
+        s.window->FullComConnect();
+        auto* failed = s.window->findChild<QDialog*>("formConnecting");
+        QVERIFY(failed);
+        QTest::qWait(1500); // it used to go by itself after about a second
+        QVERIFY(failed->isVisible());
+        QVERIFY(failed->findChild<QLabel*>("lblSinLadrillo")->text().contains("Usar Ladrillo Simulado"));
+        QPointer<QDialog> guard(failed);
+        failed->findChild<QPushButton*>("cmdSimulado")->click();
+        QTRY_VERIFY(!guard);
+        QCOMPARE(s.window->panelText(1), QString("SIM"));
+        QVERIFY(s.workspace->settings.useSimulatedBrick);
+
+        s.window->FullComConnect();
+        QVERIFY(s.workspace->link().brickConnected());
+        for (const char* key : {"Compi", "CompiSend", "Send", "Run"}) {
+            QVERIFY2(s.window->findChild<QAction*>(key)->isEnabled(), key);
+            QVERIFY2(!s.window->findChild<QAction*>(key)->toolTip().contains("Usar Ladrillo Simulado"), key);
+        }
+    }
+
     void aRefusedFileIsNotTheOneSaveWrites()
     {
         QTemporaryDir outside;

@@ -438,8 +438,14 @@ void MainWindow::startUpWith(const std::string& programToOpen, bool forceSimulat
     ws_.settings = config.settings;
     if (!config.error.empty())
         message({config.error, "Error", MessageIcon::Critical});
-    if (!config.created)
-        InterfaceMode(ws_.settings.interfaceMode);
+    if (config.created) {
+        // A first start shows the full interface, and the settings keep what was shown: a student
+        // who drew yesterday finds the palettes again today.
+        ws_.settings.interfaceMode = true;
+        if (config.error.empty())
+            StoreConfig();
+    }
+    InterfaceMode(ws_.settings.interfaceMode);
     if (forceSimulated)
         ws_.settings.useSimulatedBrick = true;
     setSimulatedBrick(ws_.settings.useSimulatedBrick);
@@ -534,11 +540,39 @@ void MainWindow::OpenHelp(const QString& helpName)
 
 void MainWindow::InterfaceMode(bool fullMode)
 {
+    fullMode_ = fullMode;
     canvas_->setInterfaceMode(fullMode);
-    for (const char* key : {"Run", "Compi", "Send", "Consola", "Monitor"}) {
-        actions_[key]->setEnabled(fullMode);
+    for (const char* key : {"Run", "Compi", "Send", "Consola", "Monitor"})
         actions_[key]->setVisible(fullMode);
+    enableBrickCommands();
+}
+
+void MainWindow::enableBrickCommands()
+{
+    // The commands that need the brick stay inert without it, and say so instead of looking ready.
+    const QString how = tr("Para usarlo, conecte el Ladrillo con \"Conectar\", o elija \"Conexion\" > "
+                           "\"Usar Ladrillo Simulado\".");
+    struct Gated {
+        const char* key;
+        bool byMode; // also hidden in the reduced interface
+    };
+    static const Gated gated[] = {
+        {"Run", true}, {"Compi", true}, {"Send", true}, {"CompiSend", false},
+        {"mnuTextCompiGrabar", false}, {"mnuTextGrabar", false}, {"mnuTextExe", false},
+    };
+    for (const Gated& g : gated) {
+        QAction* a = actions_[g.key];
+        a->setEnabled(ws_.brickReady && (!g.byMode || fullMode_));
+        const char* toolTip = nullptr;
+        for (const auto& t : kTools)
+            if (t.key && std::string_view(t.key) == g.key)
+                toolTip = t.tooltip;
+        const QString tip = toolTip ? tr(toolTip) : a->text();
+        a->setToolTip(ws_.brickReady ? tip : tip + "\n" + how);
+        a->setStatusTip(ws_.brickReady ? QString() : how);
     }
+    for (const char* key : {"Consola", "Monitor"})
+        actions_[key]->setEnabled(fullMode_);
 }
 
 void MainWindow::RefreshPanelObjects()
@@ -696,6 +730,7 @@ void MainWindow::ConnectTool(bool connected)
     for (const auto& [key, picture] : tools.pictures)
         toolbarPicture(key, picture);
     actions_["Conect"]->setText(uiText(tools.conectCaption));
+    enableBrickCommands();
     if (tools.brickReady)
         ws_.link().SetBrickLeds(0); // refused without effect while the link is closed
 }
@@ -707,6 +742,7 @@ void MainWindow::FullComConnect()
     window->move(geometry().left() + width() / 2 - window->width() / 2,
                  geometry().top() + int(height() / 2.3) - window->height() / 2);
     window->show();
+    const bool wasConnected = ws_.link().brickConnected();
     const bool connected = ws_.link().ToggleBrickConnection(4, window->progress());
     if (connected) {
         setPanel(1, "USB");
@@ -718,6 +754,13 @@ void MainWindow::FullComConnect()
     }
     if (ws_.usingSimulatedBrick())
         setPanel(1, "SIM");
+    if (!wasConnected && !connected) {
+        window->showFailure(ws_.usingSimulatedBrick() ? std::function<void()>() : [this] {
+            setSimulatedBrick(true);
+            StoreConfig();
+        });
+        return;
+    }
     window->close();
     window->deleteLater();
 }

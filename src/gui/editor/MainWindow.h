@@ -149,6 +149,7 @@ private:
     int message(const UserMessage& m, MessageButtons buttons = OkButton);
     QAction* action(const char* name, const QString& caption, std::function<void()> run);
     void toolbarPicture(const char* key, int picture);
+    void enableBrickCommands();
     void buildEditMenu(QMenu* edit);
     // After a program was read into the store: caption, editor state, canvas and counts.
     void showLoadedProgram();
@@ -172,6 +173,7 @@ private:
     QMenu* grafoMenu_ = nullptr;
     QPointer<QWidget> toolWindow_;
     bool started_ = false;
+    bool fullMode_ = true;
     bool integrityFailed_ = false;
     SimulatorWindow* simulator_ = nullptr;
     QMenu* recentMenu_ = nullptr;

@@ -3,6 +3,7 @@
 #include "link/BrickLink.h"
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -14,6 +15,9 @@ class ConnectingWindow : public QDialog {
 public:
     explicit ConnectingWindow(QWidget* parent);
     ConnectProgress progress();
+    // A connection that failed: the window stays until it is closed, and names the way on without a
+    // brick. `useSimulated` switches to the simulated brick (no button when it is empty).
+    void showFailure(std::function<void()> useSimulated);
 
 private:
     QLabel* label_ = nullptr;

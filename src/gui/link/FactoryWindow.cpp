@@ -1,5 +1,7 @@
 #include "gui/link/FactoryWindow.h"
 
+#include "gui/app/MessageBoxes.h"
+
 #include "gui/app/NamedWidgets.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
@@ -160,7 +162,9 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
         return QFileDialog::getSaveFileName(this, tr("Guardar Reportes"), QDir::home().filePath(proposed),
                                             tr("Reportes de prueba (*.txt)"));
     };
-    showError = [this](const QString& text) { QMessageBox::critical(this, tr("Error"), text); };
+    showError = [this](const QString& text) {
+        showMessageBox(this, {cp(text), "Error", MessageIcon::Critical}, OkButton);
+    };
 }
 
 void FactoryWindow::load()
