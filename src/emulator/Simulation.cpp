@@ -92,6 +92,7 @@ void Simulation::start()
     dropped_ = 0;
     endState_.reset();
     restartEnd_ = false;
+    programStart_ = time_;
     cpu_.start(time_);
     refreshInputs();
     inputsSince_ = time_;

@@ -54,6 +54,7 @@ struct SimulationData {
     ElementMap elementMap_;
 
     std::int64_t time_ = 0, nextTick_ = kWorldTickUs, inputsSince_ = 0;
+    std::optional<std::int64_t> programStart_;
     std::multimap<std::int64_t, InputChange> scheduled_;
     std::optional<int> forcedLight_, forcedTouch_, forcedIr_, forcedSound_, forcedFrequency_;
     bool touchHeld_ = false;
@@ -113,6 +114,8 @@ public:
     bool stepElement(std::int64_t capUs = 60'000'000);
     std::int64_t timeUs() const { return time_; }
     double seconds() const { return double(time_) / 1e6; }
+    // The time since the program last started (0 before any start): the clock the user reads.
+    double programSeconds() const { return programStart_ ? double(time_ - *programStart_) / 1e6 : 0.0; }
 
     // Inputs. A forced value holds until it is released; scheduled changes apply at their time.
     void setInput(InputName name, int value);

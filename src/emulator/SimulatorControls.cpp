@@ -15,7 +15,7 @@ std::int64_t frameAdvanceUs(std::int64_t elapsedRealUs, double speed)
 std::string simulatorStatus(const Simulation& sim, bool paused)
 {
     char time[32];
-    std::snprintf(time, sizeof time, "%.2f s", sim.seconds());
+    std::snprintf(time, sizeof time, "%.2f s", sim.programSeconds());
     std::string state;
     switch (sim.cpu().state()) {
     case BrickState::Running: state = paused ? "En pausa" : "Ejecutando"; break;

@@ -1,6 +1,8 @@
 // Inputs, sensor waits, pulse counting, the USB protocol and determinism of the whole simulation.
 #include "EmulatorTestSupport.h"
 
+#include "emulator/SimulatorControls.h"
+
 #include <random>
 
 using namespace tarvel;
@@ -204,4 +206,19 @@ TEST(Simulation, StepsGoOneInstructionOrOneElementAtATime)
     EXPECT_FALSE(waiting.cpu().waiting());
     EXPECT_TRUE(waiting.stepInstruction());
     EXPECT_EQ(waiting.cpu().instructions(), before + 1);
+}
+
+TEST(Simulation, TheClockTheUserReadsStartsWithTheProgram)
+{
+    Simulation sim;
+    sim.load(assemble({"INC 1", "HALT"}));
+    sim.advanceTo(sec(5)); // the window was open for five seconds before "Ejecutar"
+    EXPECT_EQ(sim.programSeconds(), 0.0);
+    EXPECT_NE(simulatorStatus(sim, false).find("0.00 s"), std::string::npos);
+    sim.start();
+    sim.advanceTo(sec(5) + ms(1500));
+    EXPECT_DOUBLE_EQ(sim.programSeconds(), 1.5);
+    EXPECT_NE(simulatorStatus(sim, false).find("1.50 s"), std::string::npos);
+    sim.start(); // again: from zero
+    EXPECT_EQ(sim.programSeconds(), 0.0);
 }

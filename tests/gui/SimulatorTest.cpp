@@ -6,6 +6,7 @@
 #include "gui/simulator/SimulatorWindow.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -76,6 +77,14 @@ private slots:
         QVERIFY(simulatorWindow(s));
         QVERIFY(simulatorWindow(s)->isVisible());
         QCOMPARE(simulatorWindow(s)->windowTitle(), QString("Simulador"));
+        // Beside the flowchart's cells, or at the screen's edge where there is no room: its left side
+        // in the right half of the cells at most, and on the screen.
+        const QRect grid = s.window->canvas().gridGlobalRect();
+        const QRect placed = simulatorWindow(s)->geometry();
+        const QRect screen = simulatorWindow(s)->screen()->availableGeometry();
+        QVERIFY(placed.left() > grid.center().x() || placed.right() >= screen.right() - 32);
+        QVERIFY(placed.left() >= screen.left() && placed.height() <= screen.height());
+        QVERIFY(placed.left() > grid.left());
         simulatorWindow(s)->hide();
         entry->trigger();
         QVERIFY(simulatorWindow(s)->isVisible());

@@ -187,6 +187,12 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
     resetCanvas();
 }
 
+QRect Canvas::gridGlobalRect() const
+{
+    const QRect grid = cellRect(0).united(cellRect(27));
+    return {mapToGlobal(grid.topLeft()), grid.size()};
+}
+
 QRect Canvas::cellRect(int cell) const
 {
     return {px(kCellLeft + kColumnPitch * (cell % 7)), px(kCellTop + kRowPitch * (cell / 7)), kIconWidth, kIconHeight};

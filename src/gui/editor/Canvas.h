@@ -80,6 +80,8 @@ private:
 public:
     // The scroll rules of an append (the view moves to the last rows, or one row down).
     void afterAppend();
+    // Where the 28 cells are on the screen (windows that open beside the flowchart keep clear of it).
+    QRect gridGlobalRect() const;
 
 private:
     void applyTabs();

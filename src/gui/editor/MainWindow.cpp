@@ -34,6 +34,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QSignalBlocker>
@@ -178,7 +179,27 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
     setCaption();
     ConnectTool(false);
-    resize(1180, 760);
+    fitToScreen();
+}
+
+void MainWindow::fitToScreen()
+{
+    // The design size where it fits with the window's frame; maximised on a smaller screen (a
+    // 1366 x 768 laptop), so that the status bar and the examples column stay on it.
+    const QSize design(1180, 760);
+    const QSize frame(16, 48); // the window manager's borders and title, before the window is shown
+    const QScreen* shown = screen();
+    if (!shown) {
+        resize(design);
+        return;
+    }
+    const QRect available = shown->availableGeometry();
+    if (available.width() >= design.width() + frame.width() && available.height() >= design.height() + frame.height()) {
+        resize(design);
+        return;
+    }
+    resize((available.size() - frame).boundedTo(design).expandedTo(minimumSizeHint()));
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 QAction* MainWindow::action(const char* name, const QString& caption, std::function<void()> run)

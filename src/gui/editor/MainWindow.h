@@ -77,6 +77,8 @@ public:
 
     // The simulator window (MainWindowSimulator.cpp).
     void openSimulator();
+    // Moves a window that opens over the main window to the right of the flowchart's cells.
+    void placeBesideFlowchart(QWidget* window);
     SimulatorWindow* simulator() const { return simulator_; }
 
     // Drawing and editing (MainWindowEditing.cpp).
@@ -131,6 +133,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
+    void fitToScreen();
     void buildSimulatorCommands();
     void fillExampleMenus();
     void openExample(int list, int index);

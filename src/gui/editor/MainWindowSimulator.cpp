@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QToolBar>
 
 namespace tarvel {
@@ -74,6 +75,30 @@ void MainWindow::buildSimulatorCommands()
     };
 }
 
+void MainWindow::placeBesideFlowchart(QWidget* window)
+{
+    // Right of the flowchart's cells, where the running element's frame stays in sight: as wide as
+    // the screen leaves there (down to the window's smallest), and within the screen's height.
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    const QRect available = shown->availableGeometry();
+    const QRect grid = canvas_->gridGlobalRect();
+    const QSize frame(16, 48);
+    const int left = grid.right() + 12;
+    const QSize wanted = window->size();
+    const QSize smallest = window->minimumSizeHint();
+    // Where there is too little room, the smallest window at the screen's edge covers the least.
+    const int width = std::clamp(available.right() - left - frame.width(), smallest.width(),
+                                 std::max(smallest.width(), wanted.width()));
+    const int x = std::min(left, available.right() - width - frame.width());
+    const int height = std::clamp(available.height() - frame.height(), smallest.height(),
+                                  std::max(smallest.height(), wanted.height()));
+    window->resize(width, height);
+    window->move(std::max(available.left(), x),
+                 available.top() + std::max(0, (available.height() - frame.height() - height) / 2));
+}
+
 void MainWindow::openSimulator()
 {
     if (!simulator_) {
@@ -84,6 +109,7 @@ void MainWindow::openSimulator()
                 sourceEditor_->highlightElement(sequence, index);
         };
         simulator_->showMessage = [this](const UserMessage& m) { message(m); };
+        placeBesideFlowchart(simulator_);
     }
     simulator_->show();
     simulator_->raise();

@@ -122,16 +122,21 @@ void SimulatorWindow::buildControls()
     worlds_->setObjectName("cmbMundo");
     worlds_->setAccessibleName(tr("Mundo"));
     worlds_->setToolTip(tr("Mundo donde anda el robot"));
-    worlds_->setMinimumContentsLength(16);
+    worlds_->setMinimumContentsLength(12);
     fillWorlds();
     // "Abrir otro mundo..." asks for a file: a choice made through an assistive technology returns first.
     connect(worlds_, &QComboBox::activated, this,
             [this](int index) { runUserCommand(this, [this, index] { chooseWorld(index); }); });
-    for (QWidget* w : std::initializer_list<QWidget*>{runButton, pauseButton, stepButton, elementButton, speeds_,
-                                                      resetButton, worlds_})
+    // Two rows, so that the window fits beside the flowchart on a small screen.
+    for (QWidget* w : std::initializer_list<QWidget*>{runButton, pauseButton, stepButton, elementButton})
         bar->addWidget(w);
     bar->addStretch();
     left->addLayout(bar);
+    auto* worldBar = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{speeds_, resetButton, worlds_})
+        worldBar->addWidget(w);
+    worldBar->addStretch();
+    left->addLayout(worldBar);
     view_ = new WorldView(ws_.simulation, this);
     left->addWidget(view_, 1);
     status_ = new QLabel(this);
@@ -139,7 +144,7 @@ void SimulatorWindow::buildControls()
     left->addWidget(status_);
 
     auto* panel = new QWidget(this);
-    panel->setFixedWidth(290);
+    panel->setFixedWidth(260);
     auto* side = new QVBoxLayout(panel);
     side->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(panel);

@@ -33,7 +33,7 @@ WorldView::WorldView(Simulation& simulation, QWidget* parent)
 {
     setObjectName("picMundo");
     setAccessibleName(tr("Mundo del simulador"));
-    setMinimumSize(320, 240);
+    setMinimumSize(260, 200);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     worldChanged();
