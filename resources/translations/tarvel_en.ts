@@ -2204,6 +2204,14 @@
         <source>Sin Cambio</source>
         <translation>No Change</translation>
     </message>
+    <message>
+        <source>Cargar Por Variable Sonido</source>
+        <translation>Load the Sound from a Variable</translation>
+    </message>
+    <message>
+        <source>Cargar Por Constante Sonido</source>
+        <translation>Load the Sound from a Constant</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::AboutWindow</name>
@@ -2319,6 +2327,20 @@
     <message>
         <source>Conectando........</source>
         <translation>Connecting........</translation>
+    </message>
+    <message>
+        <source>Sin un Ladrillo conectado por USB puede usar el Ladrillo Simulado:
+&quot;Conexion&quot; &gt; &quot;Usar Ladrillo Simulado&quot;.</source>
+        <translation>Without a brick connected by USB you can use the Simulated Brick:
+&quot;Connection&quot; &gt; &quot;Use the Simulated Brick&quot;.</translation>
+    </message>
+    <message>
+        <source>Usar Ladrillo Simulado</source>
+        <translation>Use the Simulated Brick</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -2580,10 +2602,6 @@
     <message>
         <source>Reportes de prueba (*.txt)</source>
         <translation>Test reports (*.txt)</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
     </message>
     <message>
         <source>Reporte guardado en %1</source>
@@ -2888,6 +2906,17 @@
     <message>
         <source>Cerrar</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::IconStore</name>
+    <message>
+        <source>SI</source>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
     </message>
 </context>
 <context>
@@ -3304,6 +3333,20 @@ create a new Melody for this Element Press OK</translation>
 %1</source>
         <translation>There is no program for PDF files to open the manual:<byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>No hay un navegador que abra la pagina web:<byte value="xd"/>
+%1</source>
+        <translation>There is no web browser to open the web page:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Tarvel Lab en la Web</source>
+        <translation>Tarvel Lab on the Web</translation>
+    </message>
+    <message>
+        <source>Para usarlo, conecte el Ladrillo con &quot;Conectar&quot;, o elija &quot;Conexion&quot; &gt; &quot;Usar Ladrillo Simulado&quot;.</source>
+        <translation>To use it, connect the Brick with &quot;Connect&quot;, or choose &quot;Connection&quot; &gt; &quot;Use the Simulated Brick&quot;.</translation>
     </message>
 </context>
 <context>

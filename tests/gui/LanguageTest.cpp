@@ -7,8 +7,10 @@
 #include "gui/app/Translation.h"
 #include "gui/app/UiText.h"
 #include "gui/editor/Canvas.h"
+#include "gui/editor/IconStore.h"
 #include "gui/editor/MainWindow.h"
 #include "gui/settings/SettingsDialog.h"
+#include "model/CodeTable.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramFile.h"
 #include "model/TextFile.h"
@@ -297,6 +299,55 @@ private slots:
         // Assembler messages keep their line number first, which a double click reads.
         QCOMPARE(uiComposed(" 12 - Error: Etiqueta ya utilizada [1003] : LOOP"),
             QString(" 12 - Error: Label already used [1003] : LOOP"));
+    }
+
+    void everyElementDescriptionIsWhollyEnglish()
+    {
+        // The elements of the shipped examples (together every kind), every output and every wait
+        // with each of their options, shown as tooltips: no Spanish word left in them.
+        Start s(kConfig + "1\r\n");
+        static const QRegularExpression spanish(QStringLiteral(
+            "\\b(que|Por|de|del|la|el|en|Sonido|Haya|Mientras|Hasta|Esperar|Cargar|Encender|Apagar|Segundos?|Este|"
+            "Mayor|Menor|Igual|Distinto|Roja|Azul|Verde|Rosa|Naranja|Guardar|Leer|Enviar|Demora|Decimas|Milesimas|"
+            "Centesimas|Repetir|Veces|Llamar|Saltar|Etiqueta|Subrutina|Programa|Terminar|Inicio|Elemento|Ayuda|Luz|"
+            "Pantalla|Señal|Microfono|Tacto|Girar|Doblar|Hacia|Derecha|Izquierda|Valor|Azar|Copiar|Hacer|"
+            "Reproducir|Ejecutar|Recorrido|Melodia|Contar|Pulsos|Mensaje|Datos|Frecuencia|Intensidad|Separador|"
+            "Tiempo|Secuencia|Texto|Vacio|contenido|valor)\\b"));
+        std::vector<InstructionRecord> elements;
+        for (const QString& f : QDir(TARVEL_APPDIR).entryList({"*.gtf"}, QDir::Files)) {
+            ProgramStore program;
+            QVERIFY(openProgramFile(program, QDir(TARVEL_APPDIR).filePath(f).toStdString()).ok);
+            for (int q = 0; q <= program.subroutineCount; ++q)
+                for (int i = 0; i < program.sequenceLength(q); ++i)
+                    elements.push_back(program.recordAt(q, i));
+        }
+        const std::pair<int, std::vector<int>> outputs[] = {
+            {10, {10, 11, 12, 13}}, {11, {10, 11, 12, 13}}, {12, {10, 11, 14, 16, 17}}, {13, {10, 15}}};
+        for (const auto& [sub, options] : outputs)
+            for (int o : options)
+                for (int a : {1, 6})
+                    elements.push_back(makeElement(family::Outputs, sub, o, a, 440, 16));
+        for (int sub : {10, 11, 17, 18})
+            for (int o : {10, 11})
+                elements.push_back(makeElement(13, sub, o, 3, 0, 0));
+        for (int sub = 12; sub <= 16; ++sub)
+            for (int o : {12, 13})
+                elements.push_back(makeElement(13, sub, o, 0, 0, 0));
+        ProgramStore store;
+        QStringList left;
+        std::set<QString> seen;
+        for (InstructionRecord& r : elements) {
+            describeElement(r, store);
+            const QString shown = uiComposed(r.description);
+            if (spanish.match(shown).hasMatch() && seen.insert(shown).second) {
+                left << QStringLiteral("%1 => %2").arg(qs(r.description), shown);
+                qWarning("%s", qPrintable(left.back()));
+            }
+        }
+        QCOMPARE(left.size(), 0);
+        // The words drawn in a decision's frame too.
+        const QByteArray decision = IconStore::layerPicture("frame", "5");
+        QVERIFY(decision.contains(">YES</text>") && decision.contains(">NO</text>") && !decision.contains(">SI<"));
     }
 
     void everyTextOfTheTranslationFileIsTranslated()

@@ -77,6 +77,13 @@ private slots:
         s.find<QAction>("mnuTextAyuda")->trigger();
         QTest::qWait(500);
         QVERIFY(s.messages.empty());
+        // The web page, from the help menu and from the web button, the same way.
+        opener(3);
+        s.find<QAction>("mnuTextGoWeb")->trigger();
+        QTRY_COMPARE(int(s.messages.size()), 1);
+        QVERIFY(QString::fromStdString(s.messages[0]).startsWith("No hay un navegador que abra la pagina web"));
+        QTest::mouseClick(s.find<QWidget>("imgWeb"), Qt::LeftButton);
+        QTRY_COMPARE(int(s.messages.size()), 2);
         qputenv("PATH", path);
     }
 

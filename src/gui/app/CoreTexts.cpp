@@ -444,6 +444,8 @@ const std::vector<const char*>& composedPieces()
         QT_TRANSLATE_NOOP("phrase", "Apagar Luz"),
         QT_TRANSLATE_NOOP("phrase", "Cargar Por Variable Pantalla"),
         QT_TRANSLATE_NOOP("phrase", "Cargar Por Constante Pantalla"),
+        QT_TRANSLATE_NOOP("phrase", "Cargar Por Variable Sonido"),
+        QT_TRANSLATE_NOOP("phrase", "Cargar Por Constante Sonido"),
         QT_TRANSLATE_NOOP("phrase", "Encender Pantalla"),
         QT_TRANSLATE_NOOP("phrase", "Apagar Pantalla"),
         QT_TRANSLATE_NOOP("phrase", "Ejecutar Secuencia de Sonido"),

@@ -121,14 +121,11 @@ bool isLetter(const QString& text, qsizetype i)
     return i >= 0 && i < text.size() && text[i].isLetter();
 }
 
-// A line made of pieces of the core's tables, numbers and names: the pieces are translated where
-// they stand, longest first, each only as whole words and left to right, so that a translated piece
-// is never matched again; numbers and names stay as they are.
-QString composedLine(const QString& line)
+// The pieces of the core's tables in `line` translated where they stand, longest first, each only as
+// whole words and left to right, so that a translated piece is never matched again; numbers and
+// names stay as they are. `leading` tells whether a piece starts the line.
+QString translatePieces(const QString& line, bool& leading)
 {
-    const QString whole = oneLine(line);
-    if (whole != line)
-        return whole;
     static const std::vector<QString> pieces = [] {
         std::vector<QString> all;
         for (const char* p : composedPieces())
@@ -136,8 +133,8 @@ QString composedLine(const QString& line)
         std::sort(all.begin(), all.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
         return all;
     }();
+    leading = false;
     QString out;
-    bool changed = false;
     for (qsizetype i = 0; i < line.size();) {
         bool matched = false;
         if (!isLetter(line, i - 1) || !line[i].isLetter()) {
@@ -146,9 +143,10 @@ QString composedLine(const QString& line)
                     || (piece.back().isLetter() && isLetter(line, i + piece.size())))
                     continue;
                 if (auto t = lookUp(kPhraseContext, piece)) {
+                    leading = leading || i == 0;
                     out += *t;
                     i += piece.size();
-                    matched = changed = true;
+                    matched = true;
                     break;
                 }
             }
@@ -156,7 +154,25 @@ QString composedLine(const QString& line)
         if (!matched)
             out += line[i++];
     }
-    return changed ? out : line;
+    return out;
+}
+
+// A line made of pieces of the core's tables, numbers and names. A whole sentence of the core
+// first; one taken apart at a blank ("Llamar a la Subrutina %1") only when no piece starts the
+// line: the head "Esperar Mientras %1" would leave the rest of "Esperar Mientras que Haya
+// Sonido..." in Spanish.
+QString composedLine(const QString& line)
+{
+    if (auto t = lookUp(kCoreContext, line))
+        return *t;
+    if (auto t = byNumbers(line))
+        return *t;
+    bool leading = false;
+    const QString pieces = translatePieces(line, leading);
+    if (!leading)
+        if (auto t = byHead(line))
+            return *t;
+    return pieces;
 }
 
 } // namespace

@@ -23,7 +23,11 @@ public:
     // A picture of another list: resources/icons/<folder>/<name>.svg.
     static QIcon picture(const QString& folder, const QString& name);
     static QPixmap pixmap(const QString& folder, const QString& name, QSize size);
+    // A picture whose one caption is drawn by the program instead, in the interface's language.
+    static QPixmap pixmapWithCaption(const QString& folder, const QString& name, QSize size, const QString& caption);
     static QString resourcePath(const QString& folder, const QString& name);
+    // The picture's SVG with the words it draws translated.
+    static QByteArray layerPicture(const QString& folder, const QString& name);
     static void ensureResources();
 
     // The icon store: one composed picture per pictureId, with the layers it was composed from.

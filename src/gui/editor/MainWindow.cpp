@@ -51,7 +51,8 @@ void openWithDesktop(QObject* context, const QString& path, const std::function<
 {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty()) {
-        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        const QUrl url = path.startsWith("https://") ? QUrl(path) : QUrl::fromLocalFile(path);
+        if (!QDesktopServices::openUrl(url))
             failed();
         return;
     }
@@ -270,8 +271,7 @@ void MainWindow::buildMenus()
 
     QMenu* ayuda = bar->addMenu(tr("Ayuda"));
     ayuda->setObjectName("mnuAyuda");
-    ayuda->addAction(action("mnuTextGoWeb", tr("Ir a Brenquil en la Web"),
-                            [] { QDesktopServices::openUrl(QUrl(kWebAddress)); }));
+    ayuda->addAction(action("mnuTextGoWeb", tr("Ir a Brenquil en la Web"), [this] { openWebPage(); }));
     // The manuals are read from the shipped files first, so that an update's manual wins over an
     // older copy left in the user's application folder.
     auto openManual = [this](const QString& file) {
@@ -329,6 +329,15 @@ void MainWindow::buildMenus()
                                 QStringLiteral("PVarbo_%1").arg(i), [] {}));
 }
 
+void MainWindow::openWebPage()
+{
+    // Like the manuals: a desktop without a browser says so instead of doing nothing.
+    openWithDesktop(this, kWebAddress, [this] {
+        message({cp(tr("No hay un navegador que abra la pagina web:\r\n%1").arg(kWebAddress)), "Aviso",
+                 MessageIcon::Warning});
+    });
+}
+
 QMenu* MainWindow::exampleMenu(int list) const
 {
     auto it = exampleMenus_.find(list);
@@ -374,9 +383,9 @@ void MainWindow::buildToolbar()
     auto* web = new ClickLabel(this);
     web->setObjectName("imgWeb");
     web->setToolTip(tr("Ir a la pagina web de Brenquil"));
-    web->setPixmap(IconStore::pixmap("misc", "1", QSize(347, 32)));
+    web->setPixmap(IconStore::pixmapWithCaption("misc", "1", QSize(347, 32), tr("Tarvel Lab en la Web")));
     web->setCursor(Qt::PointingHandCursor);
-    connect(web, &ClickLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(kWebAddress)); });
+    connect(web, &ClickLabel::clicked, this, [this] { runUserCommand(this, [this] { openWebPage(); }); });
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);

@@ -145,6 +145,7 @@ private:
     void showStartDialog();
     void showQuickHelp(int cell);
     void notYetAvailable();
+    void openWebPage();
     // Asks whether to save unsaved changes: false when the user cancels or the save fails, so the
     // command that would discard the program stops.
     bool askToSaveChanges();
