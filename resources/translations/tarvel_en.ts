@@ -2236,6 +2236,13 @@
     </message>
 </context>
 <context>
+    <name>tarvel::AssistiveSupport</name>
+    <message>
+        <source>Mas Comandos</source>
+        <translation>More Commands</translation>
+    </message>
+</context>
+<context>
     <name>tarvel::Canvas</name>
     <message>
         <source>Operacion de Motor</source>
@@ -2492,6 +2499,10 @@
     <message>
         <source>Señal Recibida</source>
         <translation>Signal Received</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,11 @@ private slots:
         QCOMPARE(s.ws().assembler.imageLength, 40);
         QVERIFY(s.ws().simulatedBrick()->receivedReports().empty());
         QVERIFY(s.messages.empty());
+        // Another program: the count was this one's.
+        const QString before = s.window->panelText(5);
+        s.open("Melodia.gtf");
+        QVERIFY(s.window->panelText(5) != before);
+        QVERIFY(s.window->panelText(5).startsWith("Memoria: 0/"));
     }
 
     void compileSendAndRunWithTheToolbar()

@@ -2,6 +2,7 @@
 #include "GuiSession.h"
 #include "gui/app/QtText.h"
 #include "gui/editor/MainWindow.h"
+#include "gui/app/AssistiveSupport.h"
 #include "gui/link/ConsoleWindow.h"
 #include "gui/link/FactoryWindow.h"
 #include "gui/link/MonitorWindow.h"
@@ -9,6 +10,8 @@
 #include "model/TextFile.h"
 #include "workspace/Workspace.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -80,12 +83,24 @@ class ToolsWindowTest : public QObject {
 private slots:
     void consoleControls()
     {
+        installAssistiveSupport();
         Session s;
         s.connectBrick();
         s.trigger("mnuTextConsola");
         auto* console = s.find<ConsoleWindow>("formScreenControl");
         QVERIFY(console && console->isVisible());
         QCOMPARE(console->windowTitle(), QString("Consola del Ladrillo"));
+        // Every button has a name of its own for assistive technologies, the motors' with their motor.
+        QStringList names;
+        for (QAbstractButton* b : console->findChildren<QAbstractButton*>()) {
+            const QString name = QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(b->objectName()));
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names << name;
+        }
+        QVERIFY(names.contains("Avanzar Izquierdo") && names.contains("Retroceder Derecho") &&
+                names.contains("Detener Ambos"));
+        QCOMPARE(s.find<QPushButton>("cmdAdvL")->text(), QString("Avanzar"));
         QTRY_VERIFY(console->linkIdle());
         QCOMPARE(s.received(s.reportCount() - 1).back(), (Bytes{0x04, 0x01, 0})); // all LEDs off at load
         QCOMPARE(s.find<QLabel>("LblLuz")->text(), QString("00"));

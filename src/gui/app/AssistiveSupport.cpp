@@ -1,5 +1,6 @@
 #include "gui/app/AssistiveSupport.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -71,9 +72,14 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Polish)
+        if (event->type() == QEvent::Polish) {
             if (auto* combo = qobject_cast<QComboBox*>(watched))
                 chooseAssistiveSelections(combo);
+            // The arrow a toolbar shows when its buttons do not fit has no text of its own.
+            else if (auto* button = qobject_cast<QAbstractButton*>(watched);
+                     button && button->objectName() == QLatin1String("qt_toolbar_ext_button"))
+                button->setAccessibleName(QCoreApplication::translate("tarvel::AssistiveSupport", "Mas Comandos"));
+        }
         if (event->type() == QEvent::Show)
             if (auto* menu = qobject_cast<QMenu*>(watched))
                 closeWhenChosen(menu);

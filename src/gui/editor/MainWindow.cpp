@@ -687,6 +687,7 @@ bool MainWindow::SaveProgram(bool saveAs)
 void MainWindow::showLoadedProgram()
 {
     setCaption();
+    setPanel(5, uiText(memoryStatusText(ws_.library))); // the last build's count was another program's
     ws_.programEditor.resetEditing();
     showEditorMode();
     updateUndoActions();

@@ -168,7 +168,8 @@ QWidget* ConsoleWindow::motorColumn(const QString& title, const char* adv, const
     auto* column = new QVBoxLayout(box);
     for (auto [name, caption, control] : {std::tuple {adv, QT_TR_NOOP("Avanzar"), a}, {stop, QT_TR_NOOP("Detener"), s},
              {rev, QT_TR_NOOP("Retroceder"), r}}) {
-        auto* b = namedButton(box, name, tr(caption));
+        // The caption says what, the accessible name also which motor: three "Avanzar" would be one.
+        auto* b = namedButton(box, name, tr(caption), tr("%1 %2").arg(tr(caption), title));
         b->setAccessibleDescription(tr("Motor %1").arg(title));
         connect(b, &QPushButton::clicked, this, [this, control] { send(consoleMotor(state_, control)); });
         column->addWidget(b);
