@@ -1,5 +1,6 @@
 #include "model/ProgramFile.h"
 
+#include "model/CodeTable.h"
 #include "model/ElementDescription.h"
 #include "model/NumberText.h"
 #include "model/ProgramStore.h"
@@ -128,10 +129,11 @@ std::vector<std::uint8_t> serializeProgram(ProgramStore& store)
 
 namespace {
 
-// The families a record of a program file can carry: an empty slot, the elements, the separator.
+// The families a record of a program file can carry: an empty slot, any element code (9..26, the
+// range the library's tables are indexed by, so a newer library's elements open too) and the separator.
 bool elementFamily(int f)
 {
-    return f == 0 || (f >= family::Motors && f <= family::Structure) || f == family::Separator;
+    return f == 0 || codeInTable(f) || f == family::Separator;
 }
 
 } // namespace

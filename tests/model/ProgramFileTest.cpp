@@ -291,6 +291,55 @@ TEST_F(ProgramFiles, WhatIsNotAProgramIsRefusedAndTheProgramStays)
     EXPECT_EQ(store.sequenceLength(0), 10);
 }
 
+// Every element code 9..26 is one a library may have code for: such a program opens, is described
+// by the generic words with the library's cost, and saves back to the same bytes.
+TEST_F(ProgramFiles, EveryElementCodeOpensAndSavesBackByteForByte)
+{
+    std::vector<std::uint8_t> bytes = newProgramRecord();
+    const int families[] = { 9, 18, 19, 20, 21, 22, 23, 24, 25, 26 };
+    for (int f : families) {
+        auto r = newProgramRecord();
+        r[0] = std::uint8_t(f);
+        r[1] = 9 + std::uint8_t(f % 7);
+        r[2] = 10;
+        r[3] = std::uint8_t(f); // arg1
+        std::copy_n("paso      ", 10, r.begin() + 8);
+        r[28] = std::uint8_t(f * 3); // binary text, as a library's element may keep
+        bytes.insert(bytes.end(), r.begin(), r.end());
+    }
+    ProgramStore store;
+    store.elementSizeTable.set(20, 9 + 20 % 7, 10, 7);
+    const FileOutcome outcome = loadProgram(store, bytes);
+    ASSERT_TRUE(outcome.ok) << outcome.error;
+    EXPECT_TRUE(outcome.notes.empty());
+    ASSERT_EQ(store.sequenceLength(0), 11);
+    EXPECT_EQ(store.recordAt(0, 1).description, "Elemento Sin Ayuda [0]"); // family 9: a table entry
+    EXPECT_EQ(store.recordAt(0, 4).description, "Elemento Sin Ayuda [7]");
+    EXPECT_EQ(store.recordAt(0, 10).description, "Elemento Sin Ayuda"); // 26 is the library's own: no cost
+    EXPECT_EQ(store.recordAt(0, 4).name, "paso");
+    EXPECT_EQ(serializeProgram(store), bytes);
+
+    // A subroutine of such elements opens into its own sequence as well.
+    auto sub = newProgramRecord();
+    sub[1] = 13;
+    bytes.insert(bytes.end(), sub.begin(), sub.end());
+    bytes.insert(bytes.end(), bytes.begin() + 92, bytes.begin() + 2 * 92);
+    ASSERT_TRUE(loadProgram(store, bytes).ok);
+    EXPECT_EQ(store.sequenceLength(1), 2);
+    EXPECT_EQ(serializeProgram(store), bytes);
+
+    // Past the table's range a record is still no element.
+    for (int f : { 8, 27, 99, 101 }) {
+        auto bad = newProgramRecord();
+        auto r = newProgramRecord();
+        r[0] = std::uint8_t(f);
+        bad.insert(bad.end(), r.begin(), r.end());
+        const FileOutcome refused = loadProgram(store, bad);
+        EXPECT_FALSE(refused.ok) << f;
+        EXPECT_NE(refused.error.find("familia " + std::to_string(f)), std::string::npos) << refused.error;
+    }
+}
+
 TEST_F(ProgramFiles, SequenceLimitsWhileReading)
 {
     std::vector<std::uint8_t> bytes = newProgramRecord();
