@@ -154,10 +154,10 @@ std::string imageText(const Assembler& assembler)
 }
 
 // The assembler's list is the reason a build or an assembly failed: it goes with the refusal.
-void sayListed(const Assembler& assembler)
+void sayListed(const Assembler& assembler, const std::string& labelReport = {})
 {
     if (!assembler.assemblyErrorsText.empty())
-        fail(utf8(compilationErrorMessage().title + "\r\n" + assembler.assemblyErrorsText));
+        fail(utf8(compilationErrorMessage().title + "\r\n" + labelReport + assembler.assemblyErrorsText));
 }
 
 void printAssembly(const Assembler& assembler)
@@ -243,7 +243,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         Assembler assembler(library);
         const CompileResult result = compileProgram(store, library, translator, assembler);
         const bool listed = !assembler.assemblyErrorsText.empty();
-        sayListed(assembler);
+        sayListed(assembler, result.labelReport);
         const bool noCode = result.assembled && !listed && assembler.imageLength <= 0;
         const bool tooLong = result.assembled && assembler.imageLength > library.libraryCapacity;
         int errorCount = assembler.assemblyErrorCount;
@@ -275,6 +275,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             json doc = { { "ok", exitCode == Success }, { "memoryUsed", result.memoryUsed },
                 { "subroutineBalance", result.subroutineBalance }, { "assembled", result.assembled } };
             doc.update(assemblyOutcome(assembler, errorCount));
+            doc["missingLabels"] = utf8(result.labelReport);
             doc["source"] = utf8(result.source);
             if (!writeError.empty())
                 doc["error"] = writeError;

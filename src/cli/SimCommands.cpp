@@ -79,7 +79,7 @@ bool imageFor(const SimArgs& args, std::vector<std::uint8_t>& image, Simulation&
         return false;
     }
     if (!assembler.assemblyErrorsText.empty()) {
-        std::cerr << utf8(assembler.assemblyErrorsText);
+        std::cerr << utf8(result.labelReport + assembler.assemblyErrorsText);
         exitCode = Refused;
         return false;
     }

@@ -1,5 +1,6 @@
 #include "compiler/Compile.h"
 
+#include "model/JumpTargets.h"
 #include "model/ProgramStore.h"
 
 namespace tarvel {
@@ -17,7 +18,17 @@ CompileResult compileProgram(const ProgramStore& store, const CompilationLibrary
         return result;
     assembler.assembleLines(splitSourceLines(result.source));
     result.assembled = true;
+    if (!assembler.assemblyErrorsText.empty())
+        result.labelReport = missingLabelReport(store);
     return result;
+}
+
+std::string missingLabelReport(const ProgramStore& store)
+{
+    std::string report;
+    for (const MissingLabel& m : missingLabels(store))
+        report += missingLabelText(store, m) + "\r\n";
+    return report;
 }
 
 void assembleSource(const std::string& text, bool appendEnd, Assembler& assembler)

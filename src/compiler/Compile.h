@@ -15,7 +15,14 @@ struct CompileResult {
     int memoryUsed = 0;
     int subroutineBalance = 0;
     bool assembled = false;  // false when unbalanced subroutines skipped the assembly
+    // When the assembly listed messages: the jumps to labels the program does not draw, in the
+    // user's words (missingLabelReport), to go before the assembler's list.
+    std::string labelReport;
 };
+
+// One line (CR LF ended) per element that goes to a label its sequence does not place: the
+// assembler only sees the generated name ("C0_x"), the user drew "x" at a place on the grid.
+std::string missingLabelReport(const ProgramStore& store);
 
 // Translates the program and, when its subroutines are balanced, assembles the source into a
 // cleared image. The assembler's state (image, messages) is the rest of the result.

@@ -2,6 +2,7 @@
 
 #include "model/ElementDescription.h"
 #include "model/IconComposition.h"
+#include "model/JumpTargets.h"
 #include "model/NumberText.h"
 
 namespace tarvel {
@@ -116,7 +117,8 @@ EditOutcome ProgramEditor::commitElement()
     EditOutcome outcome;
     InstructionRecord& current = store_.currentElement;
     if (current.family < family::Motors || current.family > family::Structure) {
-        // Only the element families go into a program: nothing else would open again.
+        // Only the palettes' families are drawn: the library's own codes (path steps, its header)
+        // come into a program from files alone.
         outcome.messages.push_back({"El elemento (" + plainNumber(current.family) + ", " + plainNumber(current.subtype) +
                                         ", " + plainNumber(current.option) + ") no es un elemento de programa.",
                                     "Error", MessageIcon::Critical});
@@ -136,6 +138,7 @@ EditOutcome ProgramEditor::commitElement()
         setOverlayPositions(current);
         target = current;
         outcome.changed = outcome.modified = true;
+        warnOfMissingLabel(outcome, s, target);
         stepDone(outcome);
         return outcome;
     }
@@ -165,12 +168,21 @@ EditOutcome ProgramEditor::commitElement()
     store_.pendingDraw = false;
     editor_.drawDone = true;
     outcome.changed = true;
+    const InstructionRecord drawnElement = store_.lastElement;
     if (editor_.pending())
         finishPending(outcome);
     else
         outcome.appended = true;
+    warnOfMissingLabel(outcome, s, drawnElement);
     stepDone(outcome);
     return outcome;
+}
+
+void ProgramEditor::warnOfMissingLabel(EditOutcome& outcome, int sequence, const InstructionRecord& element) const
+{
+    // Only a warning: the label may well be drawn after the jump. The build names it again.
+    if (!syntaxAssistantOff_ && jumpsToLabel(element) && !labelPlaced(store_, sequence, element.name))
+        outcome.messages.push_back(missingLabelWarning(element.name));
 }
 
 void ProgramEditor::finishPending(EditOutcome& outcome)

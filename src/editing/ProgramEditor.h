@@ -89,6 +89,7 @@ private:
     void remember(); // the program before a step
     void stepDone(EditOutcome& outcome);
     void finishPending(EditOutcome& outcome);
+    void warnOfMissingLabel(EditOutcome& outcome, int sequence, const InstructionRecord& element) const;
 
     ProgramStore& store_;
     EditorState& editor_;

@@ -1,5 +1,6 @@
 #include "workspace/BuildSequence.h"
 
+#include "compiler/Compile.h"
 #include "compiler/Translator.h"
 #include "model/TextFile.h"
 #include "workspace/Workspace.h"
@@ -143,7 +144,10 @@ std::optional<BuildAction> BuildSequence::assemble()
         (mode_ & buildBits::EditorText) ? editorAssemblyInput(editorText_) : ws_.translator.generatedSource;
     assembler.assembleLines(splitSourceLines(input));
     if (!assembler.assemblyErrorsText.empty()) {
-        screen_.errorsText = assembler.assemblyErrorsText;
+        // A jump to a label never drawn shows in the list as the label's generated name: the
+        // elements that cause it are named first, as the user drew them.
+        const bool flowchart = !(mode_ & buildBits::EditorText);
+        screen_.errorsText = (flowchart ? missingLabelReport(ws_.store) : std::string()) + assembler.assemblyErrorsText;
         screen_.errorsVisible = true;
         return fail(BuildFailure::Assembly, compilationErrorMessage());
     }

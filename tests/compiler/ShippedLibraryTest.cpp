@@ -2,6 +2,7 @@
 #include "BuildTestSupport.h"
 
 #include "compiler/Compile.h"
+#include "model/ProgramFile.h"
 
 #include <gtest/gtest.h>
 
@@ -188,4 +189,47 @@ TEST_F(ShippedLibrary, ElementsMapToTheirSourceLinesAndImageAddresses)
     for (int l = wait.firstLine; l < wait.firstLine + wait.lineCount; ++l)
         found = found || lines[std::size_t(l - 1)].find(";") == 0;
     EXPECT_TRUE(found);
+}
+
+// A program file may hold any element code of the library's range: it opens and builds, each
+// element through its template (or the default code) at the library's cost.
+TEST_F(ShippedLibrary, ProgramsWithTheLibrarysOwnCodesOpenAndBuild)
+{
+    store.newProgram();
+    append(store, element(18, 10, 10, 0, 5)); // a path step: its template
+    append(store, element(9, 11, 10)); // no code at all
+    append(store, element(22, 10, 10)); // no template: the default code
+    append(store, element(26, 10, 10)); // the library's own family: the default code
+    ProgramStore opened;
+    opened.setElementSizes(library.elementSizeTable);
+    ASSERT_TRUE(loadProgram(opened, serializeProgram(store)).ok);
+    EXPECT_EQ(opened.recordAt(0, 1).description, "Elemento Sin Ayuda [4]");
+    EXPECT_EQ(opened.recordAt(0, 2).description, "Elemento Sin Ayuda [0]");
+    Translator translator;
+    Assembler assembler(library);
+    const auto result = compileProgram(opened, library, translator, assembler);
+    ASSERT_TRUE(result.assembled);
+    EXPECT_EQ(assembler.assemblyErrorsText, "") << result.source;
+    EXPECT_EQ(result.memoryUsed, 9 + 4 + 2 + 2);
+    EXPECT_EQ(assembler.imageLength, result.memoryUsed) << result.source;
+    EXPECT_NE(result.source.find("MOVE AVANZA,DECI, 5"), std::string::npos) << result.source;
+    EXPECT_NE(result.source.find(";No Code for:  22,  10,  10"), std::string::npos) << result.source;
+}
+
+TEST_F(ShippedLibrary, ABuildThatFailsNamesTheJumpsToMissingLabels)
+{
+    store.newProgram();
+    append(store, element(15, 12, 10, 1, 3, 0, "nada"));
+    Translator translator;
+    Assembler assembler(library);
+    auto result = compileProgram(store, library, translator, assembler);
+    EXPECT_NE(assembler.assemblyErrorsText.find("[1001] : C0_nada"), std::string::npos);
+    EXPECT_EQ(result.labelReport,
+        "La decision que salta a la etiqueta \"nada\" no tiene su etiqueta en el programa (Mi_Prog, fila 1, "
+        "columna 2)\r\n");
+    // A good build has nothing to report.
+    append(store, element(17, 11, 10, 0, 0, 0, "nada"));
+    result = compileProgram(store, library, translator, assembler);
+    EXPECT_EQ(assembler.assemblyErrorsText, "");
+    EXPECT_EQ(result.labelReport, "");
 }

@@ -411,3 +411,37 @@ TEST_F(EditingTest, UndoCancelsAPendingInsertion)
     EXPECT_EQ(state.editorMode, EditorMode::Normal);
     EXPECT_EQ(length(), 2);
 }
+
+TEST_F(EditingTest, AJumpToALabelNotDrawnIsWarnedAboutAndStillDrawn)
+{
+    auto outcome = add(element(17, 12, 10, 1, 0, 0, "noexiste"));
+    EXPECT_TRUE(outcome.changed && outcome.appended);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_NE(outcome.messages[0].text.find("noexiste"), std::string::npos) << outcome.messages[0].text;
+    EXPECT_EQ(outcome.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(length(), 2);
+    EXPECT_TRUE(addLabel("noexiste").changed);
+    // Now it exists: neither a jump nor a decision to it is warned about, nor one to the start.
+    EXPECT_TRUE(add(element(15, 12, 10, 1, 3, 0, "noexiste")).messages.empty());
+    EXPECT_TRUE(add(element(17, 12, 10, 1, 0, 0, "Inicio")).messages.empty());
+    addLabel("otra");
+
+    // A decision modified to go elsewhere, or a jump inserted before its label: the same warning.
+    add(element(15, 12, 10, 1, 3, 0, "otra"));
+    ASSERT_EQ(editor.beginModify(length() - 1).kind, ModifyKind::Dialog);
+    store.currentElement.name = "lejos";
+    outcome = editor.commitElement();
+    EXPECT_TRUE(outcome.modified);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_NE(outcome.messages[0].text.find("lejos"), std::string::npos);
+    ASSERT_TRUE(editor.beginInsert(1));
+    outcome = add(element(17, 12, 10, 1, 0, 0, "otra")); // "otra" is drawn further on
+    EXPECT_TRUE(outcome.changed);
+    EXPECT_TRUE(outcome.messages.empty());
+
+    // Without the syntax assistant nothing is said.
+    syntaxAssistantOff = true;
+    outcome = add(element(17, 12, 10, 1, 0, 0, "tampoco"));
+    EXPECT_TRUE(outcome.changed);
+    EXPECT_TRUE(outcome.messages.empty());
+}

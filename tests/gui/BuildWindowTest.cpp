@@ -209,6 +209,21 @@ private slots:
         s.pressCerrar();
     }
 
+    void aJumpToAMissingLabelIsNamedInTheBuildsList()
+    {
+        Session s;
+        s.appendElement(element(17, 11, 10, 0, 0, "arriba"));
+        s.appendElement(element(17, 12, 10, 1, 0, "noexiste"));
+        s.action("mnuTextCompilar")->trigger();
+        QVERIFY(s.waitForBuild());
+        const QString list = s.inBuild<QPlainTextEdit>("txtErrors")->toPlainText();
+        QVERIFY2(list.startsWith("El salto a la etiqueta \"noexiste\" no tiene su etiqueta en el programa (Mi_Prog, "
+                                 "fila 1, columna 3)"),
+            qPrintable(list));
+        QVERIFY(list.contains("[1001] : C0_noexiste")); // the assembler's own message stays beneath
+        s.pressCerrar();
+    }
+
     void unpluggedDuringTheDownload()
     {
         Session s;

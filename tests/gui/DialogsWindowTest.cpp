@@ -197,6 +197,28 @@ private slots:
         QVERIFY(QString::fromStdString(s.messages.back()).contains("32767"));
     }
 
+    void aJumpToALabelNotDrawnYetIsDrawnWithAWarning()
+    {
+        Drawing s;
+        s.pick(6, 1);
+        QVERIFY(s.dialog());
+        s.type("cmbEtiquetas", "noexiste");
+        s.ok();
+        QVERIFY(!s.window->toolWindow());
+        QVERIFY(codes(s.last()) == makeElement(17, 12, 10, 1, 0, 0, "noexiste"));
+        QCOMPARE(s.messages.size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(s.messages[0]).contains("Secuencia: noexiste"), s.messages[0].c_str());
+        // Once the label is drawn, a jump to it is drawn without a word.
+        s.pick(6, 0);
+        s.type("txtEtiqueta", "noexiste");
+        s.ok();
+        s.pick(6, 1);
+        s.type("cmbEtiquetas", "noexiste");
+        s.ok();
+        QCOMPARE(s.messages.size(), std::size_t(1));
+        QCOMPARE(s.store().sequenceLength(0), 4);
+    }
+
     void modifyEveryElementKindThroughTheElementMenu()
     {
         Drawing s;

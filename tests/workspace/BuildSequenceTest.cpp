@@ -208,6 +208,23 @@ TEST_F(BuildSequenceTest, AssemblyMessagesStopTheBuild)
     EXPECT_EQ(ws->simulatedBrick()->receivedReports().size(), 1u);
 }
 
+TEST_F(BuildSequenceTest, AJumpToAMissingLabelIsNamedAsTheUserDrewIt)
+{
+    append(element(17, 11, 10, 0, 0, 0, "arriba"));
+    append(element(17, 12, 10, 1, 0, 0, "noexiste"));
+    const Trace t = build(buildModes::Compile);
+    EXPECT_EQ(result.failure, BuildFailure::Assembly);
+    // The user's words first, then the assembler's own list with its numbers, as it was.
+    EXPECT_EQ(t.last.errorsText,
+        "El salto a la etiqueta \"noexiste\" no tiene su etiqueta en el programa (Mi_Prog, fila 1, columna 3)\r\n"
+            + ws->assembler.assemblyErrorsText);
+    EXPECT_NE(ws->assembler.assemblyErrorsText.find("[1001] : C0_noexiste"), std::string::npos);
+
+    // The source editor's text is the user's own: its list is the assembler's alone.
+    const Trace editor = build(buildModes::EditorCompile, " JMP C0_noexiste");
+    EXPECT_EQ(editor.last.errorsText, ws->assembler.assemblyErrorsText);
+}
+
 TEST_F(BuildSequenceTest, EditorTextWithAndWithoutEnd)
 {
     build(buildModes::EditorCompile, " BEEPOK\r\n LDK 5");
