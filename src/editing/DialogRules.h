@@ -5,6 +5,7 @@
 // gestures. The frame (title, preview, constant entry, OK, cancel) is shared here once.
 #include "editing/EditorState.h"
 #include "editing/ElementKinds.h"
+#include "model/NumberEntry.h"
 #include "model/ProgramStore.h"
 #include "model/ToneTiming.h"
 #include "model/UserMessage.h"
@@ -50,7 +51,12 @@ struct ControlDesign {
     std::string captionName = {}; // the caption label's own control name (empty: unnamed)
     bool besidePrevious = false;  // shown on the row of the control before it
     std::string tooltip = {};
+    std::optional<NumberRange> number = {}; // a text or combo that asks for a number: the range it takes
+    std::vector<std::string> units = {}; // what may follow its digits ("Hz (Do)" of a listed tone)
 };
+
+// What the frame's constant entry (txtConst) takes: the 8-bit constants of every dialog.
+inline constexpr NumberRange kConstantRange { 0, 255 };
 
 struct ControlState {
     bool visible = true;

@@ -227,16 +227,23 @@ public:
         if (e.option != 11)
             return DialogAccept::commit();
         calculate();
+        const bool frequencyRaised = frequency_ < kFrequencyRange.minimum;
         e.arg1 = std::int16_t(duration_);
-        e.arg2 = std::int16_t(frequency_);
+        e.arg2 = std::int16_t(std::max(frequency_, kFrequencyRange.minimum));
         e.arg3 = std::uint8_t(volume_);
         setToneText(e.text, timing_);
         DialogAccept accept = DialogAccept::commit();
+        std::string said;
         // The duration field holds at most 32767 ms: a longer (or negative) one is kept within it.
         if (durationOutside_)
-            accept.message = UserMessage{"La Duracion del Sonido Debe Estar Entre 0 y 32767 mS.\r\nSe Guarda " +
-                                             plainNumber(duration_) + " mS.",
-                                         "Aviso", MessageIcon::Information};
+            said = "La Duracion del Sonido Debe Estar Entre 0 y 32767 mS.\r\nSe Guarda " + plainNumber(duration_)
+                + " mS.";
+        if (frequencyRaised)
+            said += std::string(said.empty() ? "" : "\r\n")
+                + "La Frecuencia del Sonido Debe Estar Entre 100 y 9999 Hz.\r\nSe Guarda " + plainNumber(e.arg2)
+                + " Hz.";
+        if (!said.empty())
+            accept.message = UserMessage { said, "Aviso", MessageIcon::Information };
         return accept;
     }
 
@@ -261,6 +268,8 @@ private:
         Warning
     };
     static constexpr int kMaxDuration = 32767;
+    // The tone timing plays nothing lower than 100 Hz: a lower frequency is stored as the one heard.
+    static constexpr NumberRange kFrequencyRange { 100, 9999 };
 
     static std::vector<ControlDesign> controls()
     {
@@ -287,7 +296,19 @@ private:
             c.push_back({"lblVal_" + std::to_string(c.size() - ValOne), ControlKind::Note, colour, {}});
         c.push_back({"lblError", ControlKind::Note, "", {}});
         c.push_back({"lblWarning", ControlKind::Note, "", {}});
+        c[Time].number = NumberRange { 0, kMaxDuration };
+        c[Tones].number = kFrequencyRange;
+        for (const std::string& tone : tones()) // a listed tone is its number and what follows it
+            c[Tones].units.push_back(tone.substr(tone.find('H')));
+        c[Tones].units.push_back("Hz");
         return c;
+    }
+
+    static const std::vector<std::string>& tones()
+    {
+        static const std::vector<std::string> list { "262Hz (Do)", "294Hz (Re)", "330Hz (Mi)", "349Hz (Fa)",
+            "392Hz (Sol)", "440Hz (La)", "494Hz (Si)" };
+        return list;
     }
 
     void load() override
@@ -302,8 +323,7 @@ private:
             e.arg3 = 20;
         }
         timing_ = {};
-        view.controls[Tones].list = {"262Hz (Do)",  "294Hz (Re)", "330Hz (Mi)", "349Hz (Fa)",
-                                     "392Hz (Sol)", "440Hz (La)", "494Hz (Si)"};
+        view.controls[Tones].list = tones();
         view.controls[Time].text = "100";
         view.controls[Calculator].text = "Calculador de Variables";
         view.controls[SourceCaption].text = "Fuente";

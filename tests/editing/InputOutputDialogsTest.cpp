@@ -227,6 +227,34 @@ TEST_F(InputOutputDialogs, SoundRangesStayWithinTheirFields)
     EXPECT_EQ(d.view.toneToPlay->toneHighTicks, current().text[2]);
 }
 
+// The boxes that ask for a number say which: the window takes digits within these ranges only.
+TEST_F(InputOutputDialogs, TheSoundsNumberBoxesTakeTheirRanges)
+{
+    DialogRules& d = fromPalette(1, 2);
+    const ControlDesign& time = d.controls()[std::size_t(d.controlIndex("txtTime"))];
+    const ControlDesign& tones = d.controls()[std::size_t(d.controlIndex("cmbTonos"))];
+    ASSERT_TRUE(time.number && tones.number);
+    EXPECT_EQ(*time.number, (NumberRange { 0, 32767 }));
+    EXPECT_EQ(*tones.number, (NumberRange { 100, 9999 }));
+    // Every listed tone, and what the dialog itself writes, is taken as it stands.
+    for (const std::string& item : shown("cmbTonos").list)
+        EXPECT_EQ(checkNumberEntry(item, *tones.number, tones.units), EntryCheck::Acceptable) << item;
+    for (const char* written : { " 440", "440Hz" })
+        EXPECT_EQ(checkNumberEntry(written, *tones.number, tones.units), EntryCheck::Acceptable) << written;
+    EXPECT_EQ(checkNumberEntry("44o", *tones.number, tones.units), EntryCheck::Refused);
+    EXPECT_EQ(checkNumberEntry("1oo", *time.number), EntryCheck::Refused);
+
+    // Below 100 Hz the brick plays 100 Hz: that is what is stored, and OK says so.
+    d.type("cmbTonos", "50");
+    const DialogAccept accept = d.accept();
+    ASSERT_TRUE(accept.message);
+    EXPECT_NE(accept.message->text.find("100 y 9999"), std::string::npos) << accept.message->text;
+    EXPECT_EQ(current().arg2, 100);
+    d.type("cmbTonos", "440");
+    EXPECT_FALSE(d.accept().message);
+    EXPECT_EQ(current().arg2, 440);
+}
+
 TEST_F(InputOutputDialogs, BeepsAndVariableTonesDisableTheToneTools)
 {
     DialogRules& d = fromPalette(1, 2);

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 using namespace tarvel;
 using testsupport::Session;
@@ -188,13 +189,21 @@ private slots:
         Drawing s;
         s.pick(1, 2);
         QCOMPARE(s.control<QLabel>("lblVol")->text(), QString(" 62%"));
+        // The duration field holds 0 to 32767 ms: a longer one cannot be typed, and the box says so.
         s.type("txtTime", "65000");
-        QVERIFY(s.control<QLineEdit>("txtTime")->styleSheet().contains("red"));
+        QCOMPARE(s.control<QLineEdit>("txtTime")->text(), QString("6500"));
+        QVERIFY(QToolTip::text().contains("0 a 32767"));
+        // Nor can letters go into the frequency; a listed tone keeps its name.
+        s.type("cmbTonos", "4a4b0");
+        QCOMPARE(s.control<QComboBox>("cmbTonos")->currentText(), QString("440"));
+        QVERIFY(QToolTip::text().contains("100 a 9999"));
+        s.type("cmbTonos", "50");
         s.click("cmdProbar"); // neither blocks nor fails without a sound device
         QVERIFY(s.dialog());
         s.ok();
-        QCOMPARE(s.last().arg1, 32767);
-        QVERIFY(QString::fromStdString(s.messages.back()).contains("32767"));
+        QCOMPARE(s.last().arg1, 6500);
+        QCOMPARE(s.last().arg2, 100); // the lowest tone the brick plays, as OK said
+        QVERIFY(QString::fromStdString(s.messages.back()).contains("100 y 9999"));
     }
 
     void aJumpToALabelNotDrawnYetIsDrawnWithAWarning()

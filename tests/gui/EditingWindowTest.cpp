@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 using namespace tarvel;
 using testsupport::Session;
@@ -58,15 +59,18 @@ private slots:
         auto* constant = s.dialog()->findChild<QLineEdit*>("txtConst");
         QVERIFY(constant->isVisible());
         constant->clear();
-        QTest::keyClicks(constant, "300");
-        QVERIFY(constant->styleSheet().contains("red"));
+        // Letters and a constant past 255 cannot be typed: the box keeps what fits and says its range.
+        QTest::keyClicks(constant, "3x00");
+        QCOMPARE(constant->text(), QString("30"));
+        QVERIFY(QToolTip::text().contains("0 a 255"));
+        QVERIFY(!constant->styleSheet().contains("red"));
         QVERIFY(s.dialog()->findChild<QLabel*>("lblConstant")->isVisible());
         s.ok();
         QVERIFY(!s.window->toolWindow());
         QCOMPARE(s.length(), 2);
         QVERIFY(s.at(1).is(14, 10, 11));
         QCOMPARE(s.at(1).arg1, 2);
-        QCOMPARE(s.at(1).arg2, 255);
+        QCOMPARE(s.at(1).arg2, 30);
         QCOMPARE(s.cellName(1), qs(s.at(1).description));
         QCOMPARE(s.cellName(2), QString("Celda vacia"));
         QVERIFY(s.workspace->editor.programDirty);

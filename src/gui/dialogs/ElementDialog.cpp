@@ -1,6 +1,7 @@
 #include "gui/dialogs/ElementDialog.h"
 
 #include "editing/ProgramEditor.h"
+#include "gui/app/EntryGuard.h"
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "gui/audio/TonePlayer.h"
@@ -90,6 +91,7 @@ ElementDialog::ElementDialog(std::unique_ptr<DialogRules> rules, Workspace& work
         txtConst_->setObjectName("txtConst");
         txtConst_->setAccessibleName(tr("Constante"));
         txtConst_->setMaximumWidth(90);
+        guardNumber(txtConst_, kConstantRange);
         connect(txtConst_, &QLineEdit::textEdited, this, [this](const QString& text) {
             rules_->typeConstant(cp(text));
             refresh();
@@ -252,6 +254,8 @@ QWidget* ElementDialog::makeControl(const ControlDesign& design, std::size_t c)
         auto* edit = new QLineEdit(this);
         if (design.maxLength > 0)
             edit->setMaxLength(design.maxLength);
+        if (design.number)
+            guardNumber(edit, *design.number, design.units);
         connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
             rules_->type(name, cp(text));
             refresh();
@@ -265,6 +269,8 @@ QWidget* ElementDialog::makeControl(const ControlDesign& design, std::size_t c)
         if (design.maxLength > 0)
             combo->lineEdit()->setMaxLength(design.maxLength);
         combo->setCompleter(nullptr); // the rules see exactly what is typed
+        if (design.number)
+            guardNumber(combo->lineEdit(), *design.number, design.units);
         // A pick from the list, also of the entry already current, or by the keyboard.
         auto picked = [this, name, combo](int index) {
             if (refreshing_ || index < 0)
