@@ -59,6 +59,21 @@ int utf8Length(unsigned char lead)
     return 1;
 }
 
+// Calls `each` with every character of `text` (UTF-8) and its Windows-1252 byte, if it has one;
+// stops when `each` answers false.
+template <typename Each> void forEachCharacter(std::string_view text, Each&& each)
+{
+    const auto& page = codePage();
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = std::min<std::size_t>(std::size_t(utf8Length((unsigned char)text[i])), text.size() - i);
+        const std::string character(text.substr(i, n));
+        auto it = page.fromUtf8.find(character);
+        if (!each(character, it == page.fromUtf8.end() ? nullptr : &it->second))
+            return;
+        i += n;
+    }
+}
+
 } // namespace
 
 std::string cp1252ToUtf8(std::string_view bytes)
@@ -73,16 +88,24 @@ std::string cp1252ToUtf8(std::string_view bytes)
 
 std::string utf8ToCp1252(std::string_view text)
 {
-    const auto& page = codePage();
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t n = std::min<std::size_t>(std::size_t(utf8Length((unsigned char)text[i])), text.size() - i);
-        auto it = page.fromUtf8.find(std::string(text.substr(i, n)));
-        out += it == page.fromUtf8.end() ? '?' : it->second;
-        i += n;
-    }
+    forEachCharacter(text, [&](const std::string&, const char* byte) {
+        out += byte ? *byte : '?';
+        return true;
+    });
     return out;
+}
+
+std::string firstWithoutCp1252(std::string_view text)
+{
+    std::string found;
+    forEachCharacter(text, [&](const std::string& character, const char* byte) {
+        if (!byte)
+            found = character;
+        return byte != nullptr;
+    });
+    return found;
 }
 
 } // namespace tarvel

@@ -8,5 +8,7 @@ namespace tarvel {
 std::string cp1252ToUtf8(std::string_view bytes);
 // Characters without a Windows-1252 byte become "?".
 std::string utf8ToCp1252(std::string_view text);
+// The first character of `text` (UTF-8) that has no Windows-1252 byte, or "" when every one has.
+std::string firstWithoutCp1252(std::string_view text);
 
 } // namespace tarvel

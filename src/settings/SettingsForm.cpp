@@ -1,5 +1,6 @@
 #include "settings/SettingsForm.h"
 
+#include "model/Cp1252.h"
 #include "model/NumberText.h"
 
 #include <algorithm>
@@ -30,18 +31,39 @@ SettingsForm loadSettingsForm(const ProgramSettings& p, const AppSettings& a)
     f.countTimeout = std::to_string(p.countTimeout);
     f.appId = std::to_string(p.appId);
     f.lightLevel = std::to_string(p.lightThreshold < 246 ? p.lightThreshold : 150);
-    // A stored 245 or 251..255 names no variable: shown as a constant, but the box stays off as for
-    // any value above 244.
+    // 245 is the highest level the box takes; a stored 251..255 names no variable: shown as a
+    // constant, with the box off.
     const bool fromVariable = p.lightThreshold >= 246 && p.lightThreshold <= 250;
     f.lightSource = fromVariable ? p.lightThreshold - 245 : 0;
-    f.lightLevelEnabled = p.lightThreshold <= 244;
+    f.lightLevelEnabled = p.lightThreshold <= kLightLevelRange.maximum;
     f.comPortItem = std::clamp(a.comPort - 1, 0, 3);
     f.autoConnect = a.autoConnect;
     f.useSimulatedBrick = a.useSimulatedBrick;
     f.languageItem = a.language == InterfaceLanguage::English ? 1 : 0;
     f.storeSourceFiles = a.storeSourceFiles;
-    setSteering(f, p.directionMode == 1);
+    f.steering = p.directionMode == 1;
+    f.leftName = p.leftMotorName;
+    f.rightName = p.rightMotorName;
     return f;
+}
+
+std::optional<UserMessage> motorNameRefusal(std::string_view typedUtf8)
+{
+    auto refusal = [](std::string line1, const char* line2) {
+        return UserMessage { std::move(line1) + "\r\n" + line2, "Aviso", MessageIcon::Warning };
+    };
+    const char* const head = "El Nombre de un Motor No Puede Llevar el Caracter ";
+    if (typedUtf8.find('%') != std::string_view::npos)
+        return refusal(std::string(head) + "%", "El Caracter % Separa los Valores que se Guardan con el Programa.");
+    // The header cannot spell such a character, so neither can this message.
+    if (!firstWithoutCp1252(typedUtf8).empty())
+        return refusal("El Nombre de un Motor Solo Puede Llevar Caracteres del Alfabeto Occidental",
+            "Use Solo Letras, Numeros, Espacios y Signos Comunes.");
+    for (unsigned char c : utf8ToCp1252(typedUtf8))
+        if (c < 0x20 || c == 0x7F)
+            return refusal("El Nombre de un Motor No Puede Llevar Caracteres de Control",
+                "Use Solo Letras, Numeros, Espacios y Signos Comunes.");
+    return std::nullopt;
 }
 
 int dialogNumber(const std::string& text)
@@ -53,13 +75,25 @@ int dialogNumber(const std::string& text)
     return int(std::clamp<long long>(roundHalfEven(v), -2147483647LL, 2147483647LL));
 }
 
-void applySettingsForm(const SettingsForm& f, ProgramSettings& p, AppSettings& a)
+std::vector<UserMessage> applySettingsForm(const SettingsForm& f, ProgramSettings& p, AppSettings& a)
 {
+    std::vector<UserMessage> notes;
     auto int16 = [](int v) { return std::int16_t(std::clamp(v, -32768, 32767)); };
-    p.rightMotorName = f.rightName;
-    p.leftMotorName = f.leftName;
-    p.lightThreshold =
-        std::uint8_t(f.lightSource != 0 ? 245 + f.lightSource : std::clamp(dialogNumber(f.lightLevel), 0, 255));
+    // A name with a "%" would shift every later field of the header: the old name stays.
+    for (auto [typed, stored] :
+        { std::pair { &f.rightName, &p.rightMotorName }, std::pair { &f.leftName, &p.leftMotorName } }) {
+        if (auto refusal = motorNameRefusal(cp1252ToUtf8(*typed)))
+            notes.push_back(*refusal);
+        else
+            *stored = *typed;
+    }
+    int level = dialogNumber(f.lightLevel);
+    if (f.lightSource == 0 && !kLightLevelRange.contains(level)) {
+        level = std::clamp(level, kLightLevelRange.minimum, kLightLevelRange.maximum);
+        notes.push_back({ "El Nivel de Luz Debe Estar Entre 0 y 245.\r\nSe Guarda " + plainNumber(level) + ".", "Aviso",
+            MessageIcon::Information });
+    }
+    p.lightThreshold = std::uint8_t(f.lightSource != 0 ? 245 + f.lightSource : level);
     p.senseTimeout = int16(dialogNumber(f.senseTimeout));
     p.countTimeout = int16(dialogNumber(f.countTimeout));
     p.motorTime = int16(dialogNumber(f.motorTime));
@@ -69,6 +103,7 @@ void applySettingsForm(const SettingsForm& f, ProgramSettings& p, AppSettings& a
     a.storeSourceFiles = f.storeSourceFiles;
     a.autoConnect = f.autoConnect;
     a.language = f.languageItem == 1 ? InterfaceLanguage::English : InterfaceLanguage::Spanish;
+    return notes;
 }
 
 } // namespace tarvel

@@ -20,8 +20,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
 #include <memory>
@@ -322,6 +325,78 @@ private slots:
         dialog->findChild<QPushButton*>("cmdOk")->click();
         QCOMPARE(s.workspace->settings.dontShowFlags, 0);
         QCOMPARE(s.config(), unchanged);
+    }
+
+    void settingsKeepTheProgramsMotorNames()
+    {
+        Session s;
+        ProgramSettings& p = s.workspace->store.programSettings;
+        p.directionMode = 1;
+        p.leftMotorName = "Volante";
+        p.rightMotorName = "Ruedas";
+        auto open = [&s] {
+            s.window->findChild<QAction*>("mnuConfig")->trigger();
+            return s.window->findChild<SettingsDialog*>("formScreenGlobalCfg");
+        };
+        SettingsDialog* dialog = open();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QLineEdit*>("txtMotNameLF")->text(), QString("Volante"));
+        QCOMPARE(dialog->findChild<QLineEdit*>("txtMotNameRG")->text(), QString("Ruedas"));
+        QVERIFY(dialog->findChild<QRadioButton*>("optDirAuto")->isChecked());
+        dialog->findChild<QPushButton*>("cmdOk")->click();
+        QCOMPARE(p.leftMotorName, std::string("Volante"));
+        QCOMPARE(p.rightMotorName, std::string("Ruedas"));
+
+        // Switching the steering type proposes that type's names.
+        dialog = open();
+        dialog->findChild<QRadioButton*>("optDirRobot")->click();
+        QCOMPARE(dialog->findChild<QLineEdit*>("txtMotNameLF")->text(), QString("Izquierdo"));
+        QCOMPARE(dialog->findChild<QLineEdit*>("txtMotNameRG")->text(), QString("Derecho"));
+        dialog->findChild<QRadioButton*>("optDirAuto")->click();
+        QCOMPARE(dialog->findChild<QLineEdit*>("txtMotNameLF")->text(), QString("Direccion"));
+        dialog->findChild<QPushButton*>("cmdCancel")->click();
+    }
+
+    void settingsBoxesTakeOnlyWhatTheyCanStore()
+    {
+        Session s;
+        s.window->findChild<QAction*>("mnuConfig")->trigger();
+        auto* dialog = s.window->findChild<SettingsDialog*>("formScreenGlobalCfg");
+        QVERIFY(dialog);
+        std::vector<std::string> told;
+        dialog->showMessage = [&told](const UserMessage& m) { told.push_back(m.text); };
+        // A "%" would split the program's header: the name box refuses it and says why.
+        auto* left = dialog->findChild<QLineEdit*>("txtMotNameLF");
+        left->clear();
+        QTest::keyClicks(left, "Izq%A");
+        QCOMPARE(left->text(), QString("IzqA"));
+        QVERIFY2(QToolTip::text().contains("Caracter %"), qPrintable(QToolTip::text()));
+        // Number boxes take digits within the range their labels and arrows state.
+        dialog->findChild<QTabWidget*>("tabConfig")->setCurrentIndex(1);
+        auto* light = dialog->findChild<QLineEdit*>("txtSetLuz");
+        light->clear();
+        QTest::keyClicks(light, "250");
+        QCOMPARE(light->text(), QString("25"));
+        QVERIFY(QToolTip::text().contains("0 a 245"));
+        light->clear();
+        QTest::keyClicks(light, "24x4");
+        QCOMPARE(light->text(), QString("244"));
+        auto* up = dialog->findChild<QToolButton*>("UpDownLuz_up");
+        dialog->findChild<UpDown*>("UpDownLuz")->setValue(244);
+        up->click();
+        up->click();
+        QCOMPARE(light->text(), QString(" 245"));
+        auto* wait = dialog->findChild<QLineEdit*>("txtSenseTO");
+        wait->clear();
+        QTest::keyClicks(wait, "1a5");
+        QCOMPARE(wait->text(), QString("15"));
+        dialog->findChild<QPushButton*>("cmdOk")->click();
+        const ProgramSettings& p = s.workspace->store.programSettings;
+        QCOMPARE(p.leftMotorName, std::string("IzqA"));
+        QCOMPARE(int(p.lightThreshold), 245);
+        QCOMPARE(int(p.senseTimeout), 15);
+        QVERIFY(told.empty());
+        QCOMPARE(parseProgramHeader(buildProgramHeader(p)), p);
     }
 
     void connectToTheSimulatedBrick()

@@ -1,10 +1,12 @@
 #include "gui/settings/SettingsDialog.h"
 
+#include "gui/app/EntryGuard.h"
+#include "gui/app/MessageBoxes.h"
 #include "gui/app/QtText.h"
 #include "gui/link/UpDownBox.h"
-#include "workspace/Workspace.h"
 #include "model/NumberText.h"
 #include "settings/SettingsForm.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -137,15 +139,20 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     nameRight_ = new QLineEdit(qs(form.rightName), names);
     nameRight_->setObjectName("txtMotNameRG");
     nameRight_->setMaxLength(10);
+    for (QLineEdit* name : { nameLeft_, nameRight_ })
+        new EntryGuard(name, [](const QString& text) {
+            auto refusal = motorNameRefusal(text.toStdString());
+            return EntryVerdict { refusal ? EntryCheck::Refused : EntryCheck::Acceptable, std::move(refusal) };
+        });
     nl->addRow(tr("Motor Izquierdo (A)"), nameLeft_);
     nl->addRow(tr("Motor Derecho (B)"), nameRight_);
     ml->addWidget(names);
     auto* timing = new QFormLayout;
     motorSpin_ = numberBox("txtMotorSpin", form.motorSpin);
-    upMotorSpin_ = new UpDown("UpDnMotorSpin", 0, 32000, 100, motorSpin_, this);
+    upMotorSpin_ = new UpDown("UpDnMotorSpin", kMotorSpinRange.minimum, kMotorSpinRange.maximum, 100, motorSpin_, this);
     upMotorSpin_->setValue(p.motorSpin);
     motorTime_ = numberBox("txtMotorTime", form.motorTime);
-    upMotorTime_ = new UpDown("UpDnMotorTime", 0, 32767, 100, motorTime_, this);
+    upMotorTime_ = new UpDown("UpDnMotorTime", kMotorTimeRange.minimum, kMotorTimeRange.maximum, 100, motorTime_, this);
     upMotorTime_->setValue(p.motorTime);
     addNumberRow(timing, tr("Tiempo de Giro de 45\xC2\xB0 para Direccion de Motores Independientes"), motores,
                  motorSpin_, upMotorSpin_, tr("mSegs"));
@@ -163,16 +170,17 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     lightSource_->addItems({tr("Constante"), tr("Contenedor Rojo"), tr("Contenedor Azul"), tr("Contenedor Verde"),
                             tr("Contenedor Rosa"), tr("Contenedor Naranja")});
     lightLevel_ = numberBox("txtSetLuz", form.lightLevel);
-    upLight_ = new UpDown("UpDownLuz", 0, 256, 1, lightLevel_, this);
+    // The arrows stop where the label's range does: from 246 on the level would name a variable.
+    upLight_ = new UpDown("UpDownLuz", kLightLevelRange.minimum, kLightLevelRange.maximum, 1, lightLevel_, this);
     lightSource_->setCurrentIndex(form.lightSource);
     lightLevel_->setEnabled(form.lightLevelEnabled);
     upLight_->setEnabled(form.lightLevelEnabled);
     upLight_->setValue(p.lightThreshold);
     senseTimeout_ = numberBox("txtSenseTO", form.senseTimeout);
-    auto* upSense = new UpDown("UpDownSenseTO", 0, 20000, 100, senseTimeout_, this);
+    auto* upSense = new UpDown("UpDownSenseTO", kTimeoutRange.minimum, kTimeoutRange.maximum, 100, senseTimeout_, this);
     upSense->setValue(p.senseTimeout);
     countTimeout_ = numberBox("txtCountTO", form.countTimeout);
-    auto* upCount = new UpDown("UpDownCountTO", 0, 20000, 100, countTimeout_, this);
+    auto* upCount = new UpDown("UpDownCountTO", kTimeoutRange.minimum, kTimeoutRange.maximum, 100, countTimeout_, this);
     upCount->setValue(p.countTimeout);
     sl->addRow(tr("Fuente de Referencia de estado Iluminado"), lightSource_);
     addNumberRow(sl, tr("Nivel de Luz para Reportar Estado Iluminado"), sensores, lightLevel_, upLight_,
@@ -216,7 +224,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     auto* id = new QGroupBox(tr("Numero de ID del Programa (0 a 31)"), compi);
     auto* il = new QHBoxLayout(id);
     appId_ = numberBox("txtAppID", form.appId);
-    upAppId_ = new UpDown("UpDnAppID", 0, 31, 1, appId_, this);
+    upAppId_ = new UpDown("UpDnAppID", kAppIdRange.minimum, kAppIdRange.maximum, 1, appId_, this);
     upAppId_->setValue(p.appId);
     upAppId_->describe(id->title());
     il->addWidget(appId_);
@@ -287,11 +295,11 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
     connect(simulated_, &QCheckBox::toggled, this, [this] { communicationChanged_ = true; });
     connect(libraryPath_, &QLineEdit::textEdited, this, [this](const QString& t) { ws_.settings.libraryPath = nativePath(t); });
     connect(pick, &QPushButton::clicked, this, [this] {
-        pickingFile_ = true;
+        covered_ = true;
         const QString file = QFileDialog::getOpenFileName(this, tr("Seleccionar Nueva Libreria de Codigo"),
                                                           QString::fromStdString(ws_.appFolder().string()),
                                                           tr("Librerias de Compilacion (*.lib *.LIB)"));
-        pickingFile_ = false;
+        covered_ = false;
         if (file.isEmpty())
             return;
         libraryPath_->setText(file);
@@ -299,17 +307,11 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
         libraryChanged_ = true;
     });
 
-    // Limits while typing.
-    connect(lightLevel_, &QLineEdit::textEdited, this, [this] {
-        if (boxValue(lightLevel_) > 255)
-            lightLevel_->setText("255");
-    });
-    connect(appId_, &QLineEdit::textEdited, this, [this] {
-        if (boxValue(appId_) > 31) {
-            appId_->setText("31");
-            upAppId_->setValue(31);
-        }
-    });
+    // Limits while typing: each box takes digits within its range, and says its range when a key is refused.
+    for (auto [box, range] : { std::pair { motorSpin_, kMotorSpinRange }, std::pair { motorTime_, kMotorTimeRange },
+             std::pair { lightLevel_, kLightLevelRange }, std::pair { senseTimeout_, kTimeoutRange },
+             std::pair { countTimeout_, kTimeoutRange }, std::pair { appId_, kAppIdRange } })
+        guardNumber(box, range);
     for (auto [box, up] : {std::pair{motorSpin_, upMotorSpin_}, std::pair{motorTime_, upMotorTime_}})
         connect(box, &QLineEdit::textEdited, this, [box, up] {
             const int v = boxValue(box);
@@ -325,7 +327,7 @@ SettingsDialog::SettingsDialog(Workspace& workspace, QWidget* parent)
 
 void SettingsDialog::deactivated()
 {
-    if (!pickingFile_)
+    if (!covered_)
         close();
 }
 
@@ -356,7 +358,16 @@ void SettingsDialog::confirm()
     form.autoConnect = autoConnect_->isChecked();
     form.languageItem = language_->currentIndex();
     const InterfaceLanguage languageBefore = a.language;
-    applySettingsForm(form, ws_.store.programSettings, a);
+    const std::vector<UserMessage> notes = applySettingsForm(form, ws_.store.programSettings, a);
+    for (const UserMessage& m : notes) {
+        if (showMessage) {
+            showMessage(m);
+            continue;
+        }
+        covered_ = true;
+        showMessageBox(this, m, OkButton);
+        covered_ = false;
+    }
     const bool simulated = simulated_->isChecked();
     if (simulated != a.useSimulatedBrick) {
         a.useSimulatedBrick = simulated;

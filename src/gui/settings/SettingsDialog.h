@@ -27,6 +27,8 @@ public:
     std::function<void()> storeConfig;
     std::function<void(const std::vector<UserMessage>&)> libraryLoaded;
     std::function<void(bool)> simulatedBrickChanged;
+    // Says what OK could not store as it stood (a message box over the dialog unless set).
+    std::function<void(const UserMessage&)> showMessage;
 
     void confirm(); // cmdOk
 
@@ -64,7 +66,7 @@ private:
     QLineEdit* libraryPath_ = nullptr;
     bool libraryChanged_ = false;
     bool communicationChanged_ = false;
-    bool pickingFile_ = false;
+    bool covered_ = false; // a file dialog or a message over the dialog: it does not close
 };
 
 // An up-down: two small arrows that step a value within a range and write it into a text box.
