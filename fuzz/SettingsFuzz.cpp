@@ -1,5 +1,5 @@
 // Any bytes as Config.txt or as qp_list.txt: read without crashing, and a settings file written
-// from what was read reads back the same.
+// from what was read reads back the same (and is not taken for a damaged one).
 #include "settings/AppSettings.h"
 #include "settings/ExampleList.h"
 
@@ -13,6 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         auto again = tarvel::parseConfig(tarvel::configText(*settings));
         if (!again || *again != *settings)
+            std::abort();
+        // What an undamaged file held is written as an undamaged file.
+        if (tarvel::damagedConfigLine(bytes) == 0 && tarvel::damagedConfigLine(tarvel::configText(*settings)) != 0)
             std::abort();
     }
     const auto list = tarvel::parseExampleList(bytes);

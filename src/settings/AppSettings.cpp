@@ -83,6 +83,34 @@ std::string configText(const AppSettings& s)
            flag(s.language == InterfaceLanguage::English) + "\r\n";
 }
 
+int damagedConfigLine(const std::string& bytes)
+{
+    const std::vector<std::string> lines = splitLines(bytes);
+    auto digitLine = [](const std::string& l) { return !l.empty() && l[0] >= '0' && l[0] <= '9'; };
+    auto flagLine = [](const std::string& l) { return !l.empty() && (l[0] == '0' || l[0] == '1'); };
+    auto numberLine = [](const std::string& l) {
+        const auto start = l.find_first_not_of(' ');
+        if (start == std::string::npos)
+            return false;
+        const std::string_view v = std::string_view(l).substr(start + (l[start] == '-' ? 1 : 0));
+        return !v.empty() && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    auto textLine = [](const std::string& l) {
+        return std::none_of(l.begin(), l.end(), [](char c) { return (unsigned char)c < 0x20 || c == 0x7F; });
+    };
+    // Lines 1 to 7 are in every file ever written; 8 and 9 came later and read anything but "1" as
+    // their default, so they cannot be damaged.
+    for (std::size_t n = 0; n < 7; ++n) {
+        if (n >= lines.size())
+            return int(n) + 1;
+        const std::string& l = lines[n];
+        const bool fits = n <= 1 ? digitLine(l) : n <= 4 ? flagLine(l) : n == 5 ? numberLine(l) : textLine(l);
+        if (!fits)
+            return int(n) + 1;
+    }
+    return 0;
+}
+
 std::string storeConfig(const std::string& path, const AppSettings& settings)
 {
     return writeFileReplacing(path, configText(settings));
@@ -93,11 +121,33 @@ ConfigLoad loadOrCreateConfig(const std::string& path, const std::string& defaul
     ConfigLoad result;
     std::string bytes;
     const std::string reason = readRegularFile(path, bytes, kListFileMaxBytes);
-    if (auto parsed = parseConfig(bytes); reason.empty() && parsed) {
+    const auto parsed = parseConfig(bytes);
+    const int damaged = parsed ? damagedConfigLine(bytes) : 0;
+    if (reason.empty() && parsed && damaged == 0) {
         result.settings = *parsed;
         return result;
     }
     result.settings = defaultAppSettings(defaultLibraryPath);
+    if (reason.empty() && damaged > 0) {
+        // Whatever was in it may matter to someone: it stays beside the new file.
+        const std::string backup = path + ".bak";
+        std::error_code ec;
+        std::filesystem::rename(path, backup, ec);
+        std::string error = "No se Pudo Leer la Configuracion del Archivo " + pathText(path) + "\r\nLa Linea "
+            + plainNumber(damaged) + " No Tiene el Formato Esperado.\r\n";
+        if (ec) {
+            // Not ours to overwrite without a copy: the defaults hold for this run only.
+            result.error = error + "No se Pudo Guardar una Copia del Archivo Como " + pathText(backup)
+                + "\r\nSe Usan los Valores por Omision.";
+            return result;
+        }
+        result.created = true;
+        error += "Se Reemplazo por los Valores por Omision.\r\nEl Archivo Anterior se Guardo Como " + pathText(backup);
+        if (const std::string written = storeConfig(path, result.settings); !written.empty())
+            error += "\r\n" + written;
+        result.error = error;
+        return result;
+    }
     std::error_code ec;
     if (!reason.empty() && std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found) {
         // Something is there that cannot be read (a folder, a file that is too large, a failing

@@ -35,6 +35,10 @@ AppSettings defaultAppSettings(const std::string& defaultLibraryPath);
 // first character "0").
 std::optional<AppSettings> parseConfig(const std::string& bytes);
 std::string configText(const AppSettings& settings);
+// The first of lines 1..7 that is not of its kind (1-based), or 0 when all are: a flag that is no 0
+// or 1, a number that is none, a line missing up to the library's. Such a file was damaged, not
+// written by us.
+int damagedConfigLine(const std::string& bytes);
 
 struct ConfigLoad {
     AppSettings settings;
@@ -42,7 +46,8 @@ struct ConfigLoad {
     std::string error; // the file could not be read or written (the defaults are used all the same)
 };
 // Start-up: reads Config.txt, or writes the defaults when it is missing or invalid. A file that is
-// there but cannot be read is left as it is.
+// there but cannot be read is left as it is; a damaged one is kept as Config.txt.bak, replaced by
+// the defaults, and the error says so.
 ConfigLoad loadOrCreateConfig(const std::string& path, const std::string& defaultLibraryPath);
 // Writes the file through a temporary beside it; an error text when it could not.
 std::string storeConfig(const std::string& path, const AppSettings& settings);

@@ -399,6 +399,20 @@ private slots:
         QCOMPARE(parseProgramHeader(buildProgramHeader(p)), p);
     }
 
+    void aDamagedSettingsFileIsSaidAndKeptBeside()
+    {
+        const std::string junk = "basura\r\nmas basura\r\n\x01\x02\r\n";
+        Session s(junk);
+        QVERIFY(std::any_of(s.messages.begin(), s.messages.end(), [](const std::string& m) {
+            return m.find("No se Pudo Leer la Configuracion") != std::string::npos
+                && m.find("Config.txt.bak") != std::string::npos;
+        }));
+        std::string bytes;
+        QVERIFY(readWholeFile(s.dir.filePath("Config.txt.bak").toStdString(), bytes));
+        QCOMPARE(bytes, junk);
+        QVERIFY(s.config().startsWith("1\r\n1\r\n1\r\n0\r\n"));
+    }
+
     void connectToTheSimulatedBrick()
     {
         Session s;

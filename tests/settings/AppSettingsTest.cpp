@@ -115,3 +115,49 @@ TEST(AppSettings, AFileThatIsThereButCannotBeReadIsNotReplaced)
     EXPECT_EQ(fs::file_size(dir / "Grande.txt"), big.size());
     fs::remove_all(dir);
 }
+
+TEST(AppSettings, ADamagedFileIsKeptAsBakAndReplacedByTheDefaults)
+{
+    const fs::path dir = fs::temp_directory_path() / ("tarvel_cfg_junk_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::string path = (dir / "Config.txt").string();
+    const std::string defaults = configText(defaultAppSettings("/app/L.LIB"));
+
+    // Lines of every kind that are not what they should be, each alone in an otherwise good file.
+    const std::string good[] = { "1", "2", "1", "0", "1", "3", "/x.LIB" };
+    const std::string junk[] = { "xyz", "Com", "si", "2", "q", "tres",
+        std::string("a\x01"
+                    "b") };
+    for (int n = 0; n < 7; ++n) {
+        std::string text;
+        for (int k = 0; k < 7; ++k)
+            text += (k == n ? junk[k] : good[k]) + "\r\n";
+        EXPECT_EQ(damagedConfigLine(text), n + 1) << text;
+        ASSERT_EQ(writeFileReplacing(path, text), "");
+        const auto load = loadOrCreateConfig(path, "/app/L.LIB");
+        EXPECT_TRUE(load.created);
+        EXPECT_EQ(load.settings, defaultAppSettings("/app/L.LIB"));
+        EXPECT_NE(load.error.find("La Linea " + std::to_string(n + 1)), std::string::npos) << load.error;
+        EXPECT_NE(load.error.find("Config.txt.bak"), std::string::npos) << load.error;
+        std::string bytes;
+        ASSERT_TRUE(readWholeFile(path, bytes));
+        EXPECT_EQ(bytes, defaults);
+        ASSERT_TRUE(readWholeFile(path + ".bak", bytes));
+        EXPECT_EQ(bytes, text); // the old file, as it was
+    }
+    // A file cut before the library's line is damaged as well.
+    EXPECT_EQ(damagedConfigLine("1\r\n1\r\n1\r\n0\r\n"), 5);
+
+    // What the program itself writes, older seven-line files and any eighth and ninth lines are read.
+    for (const std::string& text :
+        { defaults, std::string("1\r\n12\r\n0\r\n1\r\n1\r\n-3\r\n\r\n"), std::string("1\n1\n1\n0\n0\n0\nL\nx\nen") }) {
+        EXPECT_EQ(damagedConfigLine(text), 0) << text;
+        ASSERT_EQ(writeFileReplacing(path, text), "");
+        fs::remove(path + ".bak");
+        const auto load = loadOrCreateConfig(path, "/app/L.LIB");
+        EXPECT_FALSE(load.created);
+        EXPECT_TRUE(load.error.empty()) << load.error;
+        EXPECT_FALSE(fs::exists(path + ".bak"));
+    }
+    fs::remove_all(dir);
+}
