@@ -1638,6 +1638,82 @@
         <source>USB: %1</source>
         <translation>USB: %1</translation>
     </message>
+    <message>
+        <source>Se Guarda %1 mS.</source>
+        <translation>%1 mS Is Stored.</translation>
+    </message>
+    <message>
+        <source>La Frecuencia del Sonido Debe Estar Entre %1 y %2 Hz.</source>
+        <translation>The Sound&apos;s Frequency Must Be Between %1 and %2 Hz.</translation>
+    </message>
+    <message>
+        <source>Se Guarda %1 Hz.</source>
+        <translation>%1 Hz Is Stored.</translation>
+    </message>
+    <message>
+        <source>Solo se Aceptan Numeros de %1 a %2</source>
+        <translation>Only Numbers from %1 to %2 Are Accepted</translation>
+    </message>
+    <message>
+        <source>La Etiqueta de Destino No Existe en Esta Secuencia: %1</source>
+        <translation>The Target Label Does Not Exist in This Sequence: %1</translation>
+    </message>
+    <message>
+        <source>Dibuje la Etiqueta Antes de Compilar el Programa.</source>
+        <translation>Draw the Label Before Compiling the Program.</translation>
+    </message>
+    <message>
+        <source>El Nombre de un Motor No Puede Llevar el Caracter %1</source>
+        <translation>A Motor&apos;s Name Cannot Contain the Character %1</translation>
+    </message>
+    <message>
+        <source>El Caracter % Separa los Valores que se Guardan con el Programa.</source>
+        <translation>The Character % Separates the Values Saved with the Program.</translation>
+    </message>
+    <message>
+        <source>El Nombre de un Motor Solo Puede Llevar Caracteres del Alfabeto Occidental</source>
+        <translation>A Motor&apos;s Name Can Only Contain Characters of the Western Alphabet</translation>
+    </message>
+    <message>
+        <source>El Nombre de un Motor No Puede Llevar Caracteres de Control</source>
+        <translation>A Motor&apos;s Name Cannot Contain Control Characters</translation>
+    </message>
+    <message>
+        <source>Use Solo Letras, Numeros, Espacios y Signos Comunes.</source>
+        <translation>Use Only Letters, Numbers, Spaces and Common Signs.</translation>
+    </message>
+    <message>
+        <source>El Nivel de Luz Debe Estar Entre %1 y %2.</source>
+        <translation>The Light Level Must Be Between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Se Guarda %1.</source>
+        <translation>%1 Is Stored.</translation>
+    </message>
+    <message>
+        <source>No se Pudo Leer la Configuracion del Archivo %1</source>
+        <translation>Could Not Read the Settings in the File %1</translation>
+    </message>
+    <message>
+        <source>La Linea %1 No Tiene el Formato Esperado.</source>
+        <translation>Line %1 Does Not Have the Expected Format.</translation>
+    </message>
+    <message>
+        <source>Se Reemplazo por los Valores por Omision.</source>
+        <translation>It Was Replaced by the Default Values.</translation>
+    </message>
+    <message>
+        <source>El Archivo Anterior se Guardo Como %1</source>
+        <translation>The Previous File Was Kept As %1</translation>
+    </message>
+    <message>
+        <source>No se Pudo Guardar una Copia del Archivo Como %1</source>
+        <translation>Could Not Keep a Copy of the File As %1</translation>
+    </message>
+    <message>
+        <source>Se Usan los Valores por Omision.</source>
+        <translation>The Default Values Are Used.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2211,6 +2287,34 @@
     <message>
         <source>Cargar Por Constante Sonido</source>
         <translation>Load the Sound from a Constant</translation>
+    </message>
+    <message>
+        <source>El salto a la etiqueta</source>
+        <translation>The jump to the label</translation>
+    </message>
+    <message>
+        <source>La decision que salta a la etiqueta</source>
+        <translation>The decision that jumps to the label</translation>
+    </message>
+    <message>
+        <source>La repeticion que salta a la etiqueta</source>
+        <translation>The repetition that jumps to the label</translation>
+    </message>
+    <message>
+        <source>no tiene su etiqueta en el programa</source>
+        <translation>has no such label in the program</translation>
+    </message>
+    <message>
+        <source>Mi_Prog</source>
+        <translation>My_Prog</translation>
+    </message>
+    <message>
+        <source>, fila</source>
+        <translation>, row</translation>
+    </message>
+    <message>
+        <source>, columna</source>
+        <translation>, column</translation>
     </message>
 </context>
 <context>

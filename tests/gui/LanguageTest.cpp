@@ -1,6 +1,7 @@
 // The interface in English: chosen in the settings and installed at start-up, every text of the
 // translation file translated, no Spanish text left in the windows, the core's texts translated
 // where the windows show them, and the files the program writes the same in both languages.
+#include "compiler/Compile.h"
 #include "editing/DialogRules.h"
 #include "editing/ElementKinds.h"
 #include "gui/app/QtText.h"
@@ -12,8 +13,11 @@
 #include "gui/settings/SettingsDialog.h"
 #include "model/CodeTable.h"
 #include "model/ElementDescription.h"
+#include "model/JumpTargets.h"
+#include "model/NumberEntry.h"
 #include "model/ProgramFile.h"
 #include "model/TextFile.h"
+#include "settings/SettingsForm.h"
 #include "workspace/Workspace.h"
 
 #include <QAbstractButton>
@@ -299,6 +303,33 @@ private slots:
         // Assembler messages keep their line number first, which a double click reads.
         QCOMPARE(uiComposed(" 12 - Error: Etiqueta ya utilizada [1003] : LOOP"),
             QString(" 12 - Error: Label already used [1003] : LOOP"));
+    }
+
+    void whatTypingBuildingAndStartingSayIsEnglish()
+    {
+        Start s(kConfig + "1\r\n");
+        ProgramStore store;
+        store.newProgram();
+        store.currentElement = makeElement(17, 12, 10, 1, 0, 0, "lejos");
+        store.appendCurrent();
+        QCOMPARE(uiComposed(missingLabelReport(store)),
+            QString("The jump to the label \"lejos\" has no such label in the program (My_Prog, row 1, column 2)\r\n"));
+        QCOMPARE(uiText(missingLabelWarning("lejos").text),
+            QString("The Target Label Does Not Exist in This Sequence: lejos\r\nDraw the Label Before Compiling the "
+                    "Program."));
+        QCOMPARE(uiText(numberRangeMessage({ 0, 245 }).text), QString("Only Numbers from 0 to 245 Are Accepted"));
+        QCOMPARE(uiText(motorNameRefusal("a%b")->text),
+            QString(
+                "A Motor's Name Cannot Contain the Character %\r\nThe Character % Separates the Values Saved with the "
+                "Program."));
+        const std::string damaged
+            = "No se Pudo Leer la Configuracion del Archivo /casa/Config.txt\r\nLa Linea 2 No Tiene "
+              "el Formato Esperado.\r\nSe Reemplazo por los Valores por Omision.\r\nEl Archivo "
+              "Anterior se Guardo Como /casa/Config.txt.bak";
+        QCOMPARE(uiText(damaged),
+            QString("Could Not Read the Settings in the File /casa/Config.txt\r\nLine 2 Does Not "
+                    "Have the Expected Format.\r\nIt Was Replaced by the Default Values.\r\nThe "
+                    "Previous File Was Kept As /casa/Config.txt.bak"));
     }
 
     void everyElementDescriptionIsWhollyEnglish()
