@@ -324,7 +324,7 @@ TEST_F(Cli, DescribeRefusesAFileThatIsNoProgram)
     EXPECT_NE(r.err.find("no es un programa"), std::string::npos) << r.err;
 }
 
-TEST_F(Cli, ABuildNamesTheJumpsToMissingLabelsAndAProgramOfLibraryCodesBuilds)
+TEST_F(Cli, ABuildNamesTheJumpsToMissingLabels)
 {
     const auto program = (dir / "salto.gtf").string();
     ASSERT_EQ(runTarvel("edit - new add 0 17,12,10,1,0,0,noexiste --out " + program).exitCode, 0);
@@ -337,22 +337,4 @@ TEST_F(Cli, ABuildNamesTheJumpsToMissingLabelsAndAProgramOfLibraryCodesBuilds)
     EXPECT_NE(r.err.find("[1001] : C0_noexiste"), std::string::npos) << r.err;
     const json doc = json::parse(runTarvel("build --json " + program).out);
     EXPECT_NE(doc["missingLabels"].get<std::string>().find("\"noexiste\""), std::string::npos);
-
-    // A path step (family 18) and a family no palette makes open, describe, save back and build.
-    tarvel::ProgramStore store;
-    store.newProgram();
-    for (int f : { 18, 24 }) {
-        store.currentElement = tarvel::makeElement(f, 10, 10, 0, 5);
-        store.appendCurrent();
-    }
-    const auto codes = (dir / "codigos.gtf").string();
-    ASSERT_TRUE(tarvel::saveProgramFile(store, codes).ok);
-    const json described = json::parse(runTarvel("describe --json --lib " + kShipped + " " + codes).out);
-    EXPECT_EQ(described["sequences"][0]["elements"][1]["description"], "Elemento Sin Ayuda [4]");
-    ASSERT_EQ(runTarvel("resave " + codes + " " + (dir / "otra.gtf").string()).exitCode, 0);
-    std::string a, b;
-    tarvel::readWholeFile(codes, a);
-    tarvel::readWholeFile(dir / "otra.gtf", b);
-    EXPECT_EQ(a, b);
-    EXPECT_EQ(runTarvel("build " + codes).exitCode, 0);
 }
