@@ -410,7 +410,7 @@ private slots:
         std::string bytes;
         QVERIFY(readWholeFile(s.dir.filePath("Config.txt.bak").toStdString(), bytes));
         QCOMPARE(bytes, junk);
-        QVERIFY(s.config().startsWith("1\r\n1\r\n1\r\n0\r\n"));
+        QVERIFY(s.config().startsWith("1\r\n1\r\n1\r\n0\r\n1\r\n")); // the full interface it shows, kept
     }
 
     void connectToTheSimulatedBrick()

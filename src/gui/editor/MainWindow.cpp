@@ -472,8 +472,9 @@ void MainWindow::startUpWith(const std::string& programToOpen, bool forceSimulat
         // A first start shows the full interface, and the settings keep what was shown: a student
         // who drew yesterday finds the palettes again today.
         ws_.settings.interfaceMode = true;
-        if (config.error.empty())
-            StoreConfig();
+        // Also over a damaged file just replaced; a write that failed was told about already.
+        if (const std::string error = storeConfig(ws_.configPath(), ws_.settings); !error.empty() && config.error.empty())
+            message({error, "Error", MessageIcon::Critical});
     }
     InterfaceMode(ws_.settings.interfaceMode);
     if (forceSimulated)
