@@ -1,7 +1,7 @@
 // Turns the manual's Markdown chapters into a PDF with Qt itself: a title page, a table of
 // contents with page numbers, one chapter per page run, pictures from the chapters' folders and the
 // page number in every footer. Run by the build (docs/manual/CMakeLists.txt):
-//   make_manual OUT.pdf --title T --subtitle S [--cover PNG] [--preview DIR] CHAPTER.md...
+//   make_manual OUT.pdf --title T --subtitle S [--lang es|en] [--cover PNG] [--preview DIR] CHAPTER.md...
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -236,9 +236,22 @@ void findPages(const QTextDocument& doc, std::vector<Heading>& headings)
     }
 }
 
-QString tocHtml(const std::vector<Heading>& headings, int firstBodyPage)
+// The words the manual itself prints, in its language.
+struct Words {
+    QString contents, page;
+};
+
+Words wordsFor(const QString& language)
 {
-    QString html = "<h1 style='color:#1a3a6b'>Indice</h1><table width='100%' cellspacing='0' cellpadding='3'>";
+    if (language == "en")
+        return {"Contents", "Page %1"};
+    return {QString::fromUtf8("Índice"), QString::fromUtf8("Página %1")};
+}
+
+QString tocHtml(const std::vector<Heading>& headings, int firstBodyPage, const Words& words)
+{
+    QString html = "<h1 style='color:#1a3a6b'>" + words.contents +
+                   "</h1><table width='100%' cellspacing='0' cellpadding='3'>";
     for (const Heading& h : headings) {
         const QString text = h.text.toHtmlEscaped();
         const QString style = h.level == 1 ? "font-weight:bold; padding-top:8px" : "padding-left:24px";
@@ -251,6 +264,7 @@ QString tocHtml(const std::vector<Heading>& headings, int firstBodyPage)
 
 struct Manual {
     QString title, subtitle;
+    Words words;
     QImage cover;
     QTextDocument body, toc;
     int tocPages = 0;
@@ -320,7 +334,7 @@ void Manual::drawPage(QPainter& p, int index) const
     p.drawLine(QPointF(mm(kMarginMm), y), QPointF(page.width() - mm(kMarginMm), y));
     const QRectF footer(mm(kMarginMm), y + mm(1), textArea.width(), mm(5));
     p.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, title);
-    p.drawText(footer, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Pagina %1").arg(index + 1));
+    p.drawText(footer, Qt::AlignRight | Qt::AlignVCenter, words.page.arg(index + 1));
 }
 
 void layOut(QTextDocument& doc, QPaintDevice* device, const QSizeF& textArea)
@@ -347,12 +361,15 @@ int main(int argc, char** argv)
     QCommandLineOption title("title", "Titulo.", "texto");
     QCommandLineOption subtitle("subtitle", "Subtitulo.", "texto");
     QCommandLineOption cover("cover", "Imagen de la portada.", "png");
+    QCommandLineOption language("lang", "Idioma del manual: es (por omision) o en.", "idioma", "es");
     QCommandLineOption preview("preview", "Guarda tambien cada pagina como PNG en la carpeta.", "carpeta");
-    parser.addOptions({title, subtitle, cover, preview});
+    parser.addOptions({title, subtitle, language, cover, preview});
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() < 2)
         parser.showHelp(2);
+    if (parser.value(language) != "es" && parser.value(language) != "en")
+        fail("idioma desconocido: " + parser.value(language));
 
     QDir().mkpath(QFileInfo(args[0]).absolutePath()); // the application folder of a fresh build
     QSaveFile out(args[0]);
@@ -368,6 +385,7 @@ int main(int argc, char** argv)
     Manual manual;
     manual.title = parser.value(title);
     manual.subtitle = parser.value(subtitle);
+    manual.words = wordsFor(parser.value(language));
     if (parser.isSet(cover) && !manual.cover.load(parser.value(cover)))
         fail("no se puede leer la portada " + parser.value(cover));
     manual.page = QPageSize(QPageSize::A4).sizePixels(kDpi);
@@ -382,7 +400,7 @@ int main(int argc, char** argv)
     layOut(manual.toc, &writer, manual.textArea);
     // The contents' own length moves the body's page numbers; two rounds settle it.
     for (int round = 0; round < 3; ++round) {
-        manual.toc.setHtml(tocHtml(headings, 2 + manual.tocPages));
+        manual.toc.setHtml(tocHtml(headings, 2 + manual.tocPages, manual.words));
         const int pages = manual.toc.pageCount();
         if (pages == manual.tocPages)
             break;
