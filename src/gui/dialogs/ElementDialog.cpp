@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -496,7 +497,10 @@ void ElementDialog::clickOk()
         return;
     const DialogAccept accept = rules_->accept();
     accepting_ = true; // a message shown meanwhile is not a reason to cancel
+    QPointer<ElementDialog> self(this);
     const bool close = accepted ? accepted(accept) : true;
+    if (!self)
+        return; // closed under a message of the commit (the program quit meanwhile)
     accepting_ = false;
     if (close) {
         finished_ = true;

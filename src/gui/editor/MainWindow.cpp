@@ -240,6 +240,12 @@ void MainWindow::buildMenus()
     file->addSeparator()->setObjectName("mnuFileSep1");
     file->addAction(action("mnuFileSalir", tr("Salir"), [this] { close(); }));
     actions_["mnuFileSalir"]->setShortcut(QKeySequence::Quit);
+    // Quitting does not wait for an open question to be answered, as other commands do: the close
+    // answers it Cancel and comes again once the command that asked has ended.
+    connect(actions_["mnuFileSalir"], &QAction::triggered, this, [this] {
+        if (QApplication::activeModalWidget())
+            close();
+    });
 
     buildEditMenu(bar->addMenu(tr("Edicion")));
 

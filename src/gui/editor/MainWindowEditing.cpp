@@ -287,6 +287,10 @@ void MainWindow::redoCommand()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!isVisible()) { // closed already: a close asked twice asks nothing twice
+        event->accept();
+        return;
+    }
     // A question or a file dialog of a command that is still running (the close came through an
     // assistive technology or the window manager): it is answered Cancel and the close is asked
     // again once that command has ended, so that nothing is deleted under it.
