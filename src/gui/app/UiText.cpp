@@ -182,6 +182,27 @@ QString uiText(const std::string& cp1252)
     return translated(qs(cp1252));
 }
 
+QString uiText(const Text& text)
+{
+    if (text.isLiteral())
+        return qs(text.literalText());
+    const QString pattern = text.context() ? QCoreApplication::translate(text.context(), text.pattern())
+                                           : QString::fromUtf8(text.pattern());
+    const auto& args = text.args();
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
+        if (pattern[i] == QLatin1Char('%') && next >= QLatin1Char('1') && next <= QLatin1Char('9')
+            && std::size_t(next.unicode() - '1') < args.size()) {
+            out += uiText(args[std::size_t(next.unicode() - '1')]);
+            ++i;
+            continue;
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
 QString uiComposed(const std::string& cp1252)
 {
     const QString text = qs(cp1252);
