@@ -12,41 +12,7 @@ namespace tarvel {
 namespace {
 
 constexpr std::size_t kMaxSymbolName = 100;
-constexpr int kCodeOutOfImage = 1013; // a line that would write past the image
-
-const char* messageText(int code)
-{
-    switch (code) {
-    case 1001: return "Error: Argumento Invalido [";
-    case 1003: return "Error: Etiqueta ya utilizada [";
-    case 1004: return "Error: Constante ya utilizada [";
-    case 1005: return "Error: Variable ya utilizada [";
-    case 1006: return "Error: Variable EEPROM ya utilizada [";
-    case 1008: return "Error: Instruccion Inexistente [";
-    case 1009: return "Error: Operador Inexistente [";
-    case 1010: return "Error: Falta un Argumento para la instruccion invocada [";
-    case 1011: return "Error: Salto fuera de memoria [";
-    case 1012: return "Error: ORG definido fuera de la memoria existente [";
-    case kCodeOutOfImage: return "Error: Codigo fuera de la memoria de programa [";
-    case 2001: return "Aviso: Valor Truncado [";
-    case 2002: return "Aviso: Variable RAM fuera del memoria (Truncado) [";
-    case 2003: return "Aviso: Variable EEPROM fuera de memoria (Truncado) [";
-    case 2004: return "Aviso: Acceso a RAM del CPU fuera de memoria (Truncado) [";
-    case 2005: return "Aviso: Etiqueta demasiado larga (Truncado) [";
-    case 2006: return "Aviso: Nombre demasiado largo (Truncado) [";
-    case 2007: return "Aviso: Argumento demasiado largo (Truncado) [";
-    case 2008: return "Aviso: Numero de bit fuera de rango (0 a 7) (Truncado) [";
-    case 2009: return "Aviso: Argumento fuera de rango (truncado) [";
-    case 3001: return "Error: Demasiadas Etiquetas en uso! [";
-    case 3002: return "Error: Demasiadas Variables en uso! [";
-    case 3003: return "Error: Demasiadas Constantes o EQUs en uso! [";
-    case 3004: return "Error: Demasiadas Variables EEPROM (EEP) en uso! [";
-    default: return "Error Desconocido [";
-    }
-}
-
-bool isWarning(int code) { return code >= 2001 && code <= 2009; }
-bool stopsAssembly(int code) { return code == 1010 || code == kCodeOutOfImage || (code >= 3001 && code <= 3004); }
+constexpr int kMostErrors = 150; // one more cancels the assembly
 bool isQuote(char c) { return c == '"' || c == '\''; }
 
 int hexDigit(char c)
@@ -100,32 +66,33 @@ void Assembler::reset()
     sourceLineNumber = 1;
     assemblyErrorCount = 0;
     assemblyErrorsText.clear();
+    messages.clear();
+    cancelledAt = -1;
     assemblyPass = 0;
     lineAddress.clear();
     assemblyDone = false;
-    cancelled_ = false;
-    listedWarnings_.clear();
 }
 
-void Assembler::ReportAssemblyMessage(int code, const std::string& text)
+void Assembler::ReportAssemblyMessage(AssemblyCode code, const std::string& operand)
 {
-    const std::string entry = signedNumber(lineNumber_) + " - " + messageText(code) + plainNumber(code) + "] : " + text + "\r\n";
-    if (isWarning(code)) {
+    AssemblyMessage message{code, lineNumber_, operand};
+    const AssemblyCodeInfo& info = assemblyCodeInfo(code);
+    if (info.warning) {
         // A warning found in both passes is listed once; one found only while emitting (an
         // instruction operand) is listed too, so that no value is truncated silently.
-        if (std::find(listedWarnings_.begin(), listedWarnings_.end(), entry) != listedWarnings_.end())
+        if (std::find(messages.begin(), messages.end(), message) != messages.end())
             return;
-        listedWarnings_.push_back(entry);
     } else {
         ++assemblyErrorCount;
     }
-    assemblyErrorsText += entry;
-    if (stopsAssembly(code))
+    assemblyErrorsText += assemblyMessageText(message).spanish() + "\r\n";
+    messages.push_back(std::move(message));
+    if (info.stops)
         assemblyDone = true;
-    if (assemblyErrorCount > 150 && !cancelled_) {
-        cancelled_ = true;
+    if (assemblyErrorCount > kMostErrors && cancelledAt < 0) {
+        cancelledAt = int(messages.size());
         assemblyDone = true;
-        assemblyErrorsText += "Compilacion cancelada por exceso de errores!\r\n";
+        assemblyErrorsText += assemblyCancelledText().spanish() + "\r\n";
     }
 }
 
@@ -140,7 +107,7 @@ void Assembler::assembleLines(const std::vector<std::string>& lines)
         } else if (imageLength > kImageStopAt) {
             // The image has no room left: an assembly that stops here must not look complete.
             if (!assemblyDone)
-                ReportAssemblyMessage(kCodeOutOfImage, signedNumber(imageLength));
+                ReportAssemblyMessage(AssemblyCode::CodeOutOfImage, signedNumber(imageLength));
             break;
         }
     }
@@ -170,7 +137,7 @@ void Assembler::AssembleLine(const std::string& rawLine)
 }
 
 bool Assembler::defineSymbol(std::vector<Symbol>& table, std::size_t capacity, std::string name, std::int32_t value,
-                             int duplicateCode, int fullCode, int longCode)
+                             AssemblyCode duplicateCode, AssemblyCode fullCode, AssemblyCode longCode)
 {
     if (name.size() > kMaxSymbolName) {
         ReportAssemblyMessage(longCode, name);
@@ -197,26 +164,30 @@ void Assembler::definitionLine(const std::string& line)
     const std::string directiveWord = NextToken(line, pos, ' ');
     const std::string directive = upperCase(directiveWord);
     if (directive.empty()) {
-        defineSymbol(labelSymbols, 1024, name, imageLength, 1003, 3001, 2005);
+        defineSymbol(labelSymbols, 1024, name, imageLength, AssemblyCode::LabelInUse, AssemblyCode::TooManyLabels,
+                     AssemblyCode::LabelTooLong);
     } else if (directive == "CONST" || directive == "EQU") {
         const std::int32_t value = ParseOperandValue(NextToken(line, pos, ' '));
-        defineSymbol(constantSymbols, 256, name, value, 1004, 3003, 2006);
+        defineSymbol(constantSymbols, 256, name, value, AssemblyCode::ConstantInUse, AssemblyCode::TooManyConstants,
+                     AssemblyCode::NameTooLong);
     } else if (directive == "VAR") {
         std::int32_t value = ParseOperandValue(NextToken(line, pos, ' '));
         if (value > 7) {
-            ReportAssemblyMessage(2002, signedNumber(value));
+            ReportAssemblyMessage(AssemblyCode::RamVariableOutOfRange, signedNumber(value));
             value &= 7;
         }
-        defineSymbol(variableSymbols, 128, name, value, 1005, 3002, 2006);
+        defineSymbol(variableSymbols, 128, name, value, AssemblyCode::VariableInUse, AssemblyCode::TooManyVariables,
+                     AssemblyCode::NameTooLong);
     } else if (directive == "EEP") {
         std::int32_t value = ParseOperandValue(NextToken(line, pos, ' '));
         if (value > 127) {
-            ReportAssemblyMessage(2003, signedNumber(value));
+            ReportAssemblyMessage(AssemblyCode::EepromVariableOutOfRange, signedNumber(value));
             value &= 255;
         }
-        defineSymbol(eepromSymbols, 128, name, value, 1006, 3004, 2006);
+        defineSymbol(eepromSymbols, 128, name, value, AssemblyCode::EepromVariableInUse,
+                     AssemblyCode::TooManyEepromVariables, AssemblyCode::NameTooLong);
     } else {
-        ReportAssemblyMessage(1009, directiveWord);
+        ReportAssemblyMessage(AssemblyCode::UnknownOperator, directiveWord);
     }
 }
 
@@ -227,7 +198,7 @@ std::int32_t Assembler::ParseOperandValue(std::string token)
     const char first = token[0];
     if (first == '$') {
         if (token.size() > 5) {
-            ReportAssemblyMessage(2001, token);
+            ReportAssemblyMessage(AssemblyCode::ValueTruncated, token);
             token.resize(5);
         }
         std::int32_t value = 0;
@@ -237,7 +208,7 @@ std::int32_t Assembler::ParseOperandValue(std::string token)
     }
     if (first == '%') {
         if (token.size() > 17) {
-            ReportAssemblyMessage(2001, token);
+            ReportAssemblyMessage(AssemblyCode::ValueTruncated, token);
             token.resize(17);
         }
         std::int32_t value = 0;
@@ -249,7 +220,7 @@ std::int32_t Assembler::ParseOperandValue(std::string token)
         return token.size() >= 2 ? std::uint8_t(token[1]) : 0;
     if (first >= '0' && first <= '9') {
         if (token.size() > 5) {
-            ReportAssemblyMessage(2001, token);
+            ReportAssemblyMessage(AssemblyCode::ValueTruncated, token);
             token.resize(5);
         }
         std::size_t i = 0;
@@ -266,7 +237,7 @@ std::int32_t Assembler::ParseOperandValue(std::string token)
     if (assemblyPass == 0)
         return 0;
     if (token.size() > kMaxSymbolName) {
-        ReportAssemblyMessage(2007, token);
+        ReportAssemblyMessage(AssemblyCode::ArgumentTooLong, token);
         token.resize(kMaxSymbolName);
     }
     const std::string upper = upperCase(token);
@@ -279,14 +250,14 @@ std::int32_t Assembler::ParseOperandValue(std::string token)
     for (const auto* table : {&constantSymbols, &variableSymbols, &eepromSymbols, &labelSymbols})
         if (auto value = lookup(*table, token))
             return *value;
-    ReportAssemblyMessage(1001, token);
+    ReportAssemblyMessage(AssemblyCode::InvalidArgument, token);
     return 0;
 }
 
 bool Assembler::emitByte(std::uint8_t byte)
 {
     if (imageLength < 0 || imageLength >= kImageBytes) {
-        ReportAssemblyMessage(kCodeOutOfImage, signedNumber(imageLength));
+        ReportAssemblyMessage(AssemblyCode::CodeOutOfImage, signedNumber(imageLength));
         return false;
     }
     programImage[std::size_t(imageLength++)] = byte;
@@ -305,7 +276,7 @@ void Assembler::instructionLine(const std::string& line)
         if (v >= 0 && v < 128)
             imageLength = v;
         else
-            ReportAssemblyMessage(1012, signedNumber(v));
+            ReportAssemblyMessage(AssemblyCode::OrgOutOfMemory, signedNumber(v));
     } else if (upper == "END") {
         sourceLineNumber = 1;
         if (assemblyErrorCount == 0 && assemblyPass == 0) {
@@ -321,7 +292,7 @@ void Assembler::instructionLine(const std::string& line)
              token = NextToken(line, pos, ',')) {
             const std::int32_t v = ParseOperandValue(token);
             if (v > (word16 ? 65535 : 255))
-                ReportAssemblyMessage(2001, token);
+                ReportAssemblyMessage(AssemblyCode::ValueTruncated, token);
             if (!emitting) {
                 imageLength += word16 ? 2 : 1;
             } else if (word16) {
@@ -352,7 +323,7 @@ void Assembler::instructionLine(const std::string& line)
                     imageLength += operandKindLength(library_.instructionSet[std::size_t(i)].operandKind);
                 return;
             }
-        ReportAssemblyMessage(1008, word);
+        ReportAssemblyMessage(AssemblyCode::UnknownInstruction, word);
     }
 }
 
@@ -366,13 +337,13 @@ void Assembler::emitInstruction(const std::string& mnemonic, int entryIndex, con
             return 0;
         const std::string token = NextToken(line, pos, separator);
         if (token.empty()) {
-            ReportAssemblyMessage(1010, mnemonic);
+            ReportAssemblyMessage(AssemblyCode::MissingArgument, mnemonic);
             missing = true;
             return 0;
         }
         return ParseOperandValue(token);
     };
-    auto check = [&](std::int32_t value, std::int32_t limit, int code) {
+    auto check = [&](std::int32_t value, std::int32_t limit, AssemblyCode code) {
         if (value > limit)
             ReportAssemblyMessage(code, signedNumber(value));
     };
@@ -385,64 +356,64 @@ void Assembler::emitInstruction(const std::string& mnemonic, int entryIndex, con
     case OperandKind::TwoBytesVoid: bytes = {0, op}; break;
     case OperandKind::Addr: {
         const auto a = operand(',');
-        check(a, 127, 1011);
+        check(a, 127, AssemblyCode::JumpOutOfMemory);
         bytes = {op, std::uint8_t(a & 255)};
         break;
     }
     case OperandKind::InVarAddrEep:
     case OperandKind::InVarAddrRam: {
         const auto v = operand(','), a = operand(',');
-        check(v, 7, 2002);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
         if (entry.operandKind == OperandKind::InVarAddrEep)
-            check(a, 127, 2003);
+            check(a, 127, AssemblyCode::EepromVariableOutOfRange);
         else
-            check(a, 63, 2004);
+            check(a, 63, AssemblyCode::CpuRamOutOfRange);
         bytes = {std::uint8_t(op | hi3(v)), std::uint8_t(a & 255)};
         break;
     }
     case OperandKind::InVar: {
         const auto v = operand(',');
-        check(v, 7, 2002);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
         bytes = {std::uint8_t(op | hi3(v))};
         break;
     }
     case OperandKind::OutVar: {
         const auto v = operand(',');
-        check(v, 7, 2002);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
         bytes = {hi3(v), op};
         break;
     }
     case OperandKind::TwoVars: {
         const auto v = operand(','), w = operand(',');
-        check(v, 7, 2002);
-        check(w, 7, 2002);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
+        check(w, 7, AssemblyCode::RamVariableOutOfRange);
         bytes = {std::uint8_t(hi3(v) | mid3(w)), op};
         break;
     }
     case OperandKind::Bit: {
         const auto v = operand(','), b = operand(',');
-        check(v, 7, 2002);
-        check(b, 7, 2008);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
+        check(b, 7, AssemblyCode::BitOutOfRange);
         bytes = {std::uint8_t(hi3(v) | mid3(b)), op};
         break;
     }
     case OperandKind::InCst: {
         const auto c = operand(',');
-        check(c, 7, 2001);
+        check(c, 7, AssemblyCode::ValueTruncated);
         bytes = {std::uint8_t(op | hi3(c))};
         break;
     }
     case OperandKind::OutCst: {
         const auto c = operand(',');
-        check(c, 255, 2009);
+        check(c, 255, AssemblyCode::ArgumentOutOfRange);
         bytes = {op, std::uint8_t(c & 255)};
         break;
     }
     case OperandKind::InVarOutCst: {
         const auto v = operand(',');
         const auto c = operand(' ');
-        check(v, 7, 2002);
-        check(c, 255, 2009);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
+        check(c, 255, AssemblyCode::ArgumentOutOfRange);
         bytes = {std::uint8_t(op | hi3(v)), std::uint8_t(c & 255)};
         break;
     }
@@ -450,49 +421,49 @@ void Assembler::emitInstruction(const std::string& mnemonic, int entryIndex, con
         bytes = {op};
         for (int i = 0; i < 4; ++i) {
             const auto c = operand(',');
-            check(c, 255, 2009);
+            check(c, 255, AssemblyCode::ArgumentOutOfRange);
             bytes.push_back(std::uint8_t(c & 255));
         }
         break;
     }
     case OperandKind::InVarAddr: {
         const auto v = operand(','), a = operand(',');
-        check(v, 7, 2002);
-        check(a, 127, 1011);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
+        check(a, 127, AssemblyCode::JumpOutOfMemory);
         bytes = {std::uint8_t(op | hi3(v)), std::uint8_t(a & 255)};
         break;
     }
     case OperandKind::SixBitCst: {
         const auto c = operand(',');
-        check(c, 63, 2009);
+        check(c, 63, AssemblyCode::ArgumentOutOfRange);
         bytes = {std::uint8_t((c & 63) << 2), op};
         break;
     }
     case OperandKind::TwoBytesAddr: {
         const auto a = operand(',');
-        check(a, 127, 1011);
+        check(a, 127, AssemblyCode::JumpOutOfMemory);
         bytes = {240, op, std::uint8_t(a & 127)};
         break;
     }
     case OperandKind::TwoVarCst: {
         const auto v = operand(','), c = operand(',');
-        check(v, 7, 2002);
-        check(c, 255, 2009);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
+        check(c, 255, AssemblyCode::ArgumentOutOfRange);
         bytes = {hi3(v), op, std::uint8_t(c & 255)};
         break;
     }
     case OperandKind::TwoInVarAddr: {
         const auto v = operand(','), a = operand(',');
-        check(v, 7, 2002);
-        check(a, 127, 1011);
+        check(v, 7, AssemblyCode::RamVariableOutOfRange);
+        check(a, 127, AssemblyCode::JumpOutOfMemory);
         bytes = {hi3(v), op, std::uint8_t(a & 127)};
         break;
     }
     case OperandKind::MTime: {
         const auto m = operand(','), t = operand(','), x = operand(',');
-        check(m, 7, 2009);
-        check(t, 7, 2009);
-        check(x, 127, 2009);
+        check(m, 7, AssemblyCode::ArgumentOutOfRange);
+        check(t, 7, AssemblyCode::ArgumentOutOfRange);
+        check(x, 127, AssemblyCode::ArgumentOutOfRange);
         bytes = {std::uint8_t(hi3(m) | mid3(t)), std::uint8_t((x & 127) | 128)};
         break;
     }

@@ -1,5 +1,7 @@
 #pragma once
 // The two-pass assembler: source lines in, the brick's byte image and a message list out.
+#include "compiler/AssemblyMessages.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -31,7 +33,7 @@ public:
 
     void AssembleLine(const std::string& line);
     std::int32_t ParseOperandValue(std::string token);
-    void ReportAssemblyMessage(int code, const std::string& text);
+    void ReportAssemblyMessage(AssemblyCode code, const std::string& operand);
 
     // The driving loop: feeds the lines (restarting for the second pass) until the assembly is
     // done, the image passes 2040 bytes or the lines run out.
@@ -42,6 +44,9 @@ public:
     int assemblyPass = 0;
     int sourceLineNumber = 1;
     std::string assemblyErrorsText;
+    // The list, message by message; the cancel line follows the first `cancelledAt` of them.
+    std::vector<AssemblyMessage> messages;
+    int cancelledAt = -1;
     int assemblyErrorCount = 0;
     bool assemblyDone = false;
     // The image address at which each source line starts in the second pass (index = line number;
@@ -52,8 +57,6 @@ public:
 private:
     int lineNumber_ = 0; // of the line being assembled, for its messages
     bool restartRequested_ = false;
-    bool cancelled_ = false;
-    std::vector<std::string> listedWarnings_;
     const CompilationLibrary& library_;
 
     void definitionLine(const std::string& line);
@@ -61,7 +64,7 @@ private:
     void emitInstruction(const std::string& mnemonic, int entryIndex, const std::string& line, std::size_t pos);
     bool emitByte(std::uint8_t byte);
     bool defineSymbol(std::vector<Symbol>& table, std::size_t capacity, std::string name, std::int32_t value,
-                      int duplicateCode, int fullCode, int longCode);
+                      AssemblyCode duplicateCode, AssemblyCode fullCode, AssemblyCode longCode);
 };
 
 // Splits a text into lines on CR LF, CR or LF (the line ends are not part of the lines).
