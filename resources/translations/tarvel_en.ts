@@ -1714,6 +1714,238 @@
         <source>Se Usan los Valores por Omision.</source>
         <translation>The Default Values Are Used.</translation>
     </message>
+    <message>
+        <source>Error: Argumento Invalido</source>
+        <translation>Error: Invalid Argument</translation>
+    </message>
+    <message>
+        <source>Error: Etiqueta ya utilizada</source>
+        <translation>Error: Label already in use</translation>
+    </message>
+    <message>
+        <source>Error: Constante ya utilizada</source>
+        <translation>Error: Constant already in use</translation>
+    </message>
+    <message>
+        <source>Error: Variable ya utilizada</source>
+        <translation>Error: Variable already in use</translation>
+    </message>
+    <message>
+        <source>Error: Variable EEPROM ya utilizada</source>
+        <translation>Error: EEPROM variable already in use</translation>
+    </message>
+    <message>
+        <source>Error: Instruccion Inexistente</source>
+        <translation>Error: Unknown Instruction</translation>
+    </message>
+    <message>
+        <source>Error: Operador Inexistente</source>
+        <translation>Error: Unknown Operator</translation>
+    </message>
+    <message>
+        <source>Error: Falta un Argumento para la instruccion invocada</source>
+        <translation>Error: An Argument is missing for the instruction used</translation>
+    </message>
+    <message>
+        <source>Error: Salto fuera de memoria</source>
+        <translation>Error: Jump out of memory</translation>
+    </message>
+    <message>
+        <source>Error: ORG definido fuera de la memoria existente</source>
+        <translation>Error: ORG set outside the existing memory</translation>
+    </message>
+    <message>
+        <source>Error: Codigo fuera de la memoria de programa</source>
+        <translation>Error: Code outside the program memory</translation>
+    </message>
+    <message>
+        <source>Aviso: Valor Truncado</source>
+        <translation>Warning: Value Truncated</translation>
+    </message>
+    <message>
+        <source>Aviso: Variable RAM fuera del memoria (Truncado)</source>
+        <translation>Warning: RAM variable out of memory (Truncated)</translation>
+    </message>
+    <message>
+        <source>Aviso: Variable EEPROM fuera de memoria (Truncado)</source>
+        <translation>Warning: EEPROM variable out of memory (Truncated)</translation>
+    </message>
+    <message>
+        <source>Aviso: Acceso a RAM del CPU fuera de memoria (Truncado)</source>
+        <translation>Warning: CPU RAM access out of memory (Truncated)</translation>
+    </message>
+    <message>
+        <source>Aviso: Etiqueta demasiado larga (Truncado)</source>
+        <translation>Warning: Label too long (Truncated)</translation>
+    </message>
+    <message>
+        <source>Aviso: Nombre demasiado largo (Truncado)</source>
+        <translation>Warning: Name too long (Truncated)</translation>
+    </message>
+    <message>
+        <source>Aviso: Argumento demasiado largo (Truncado)</source>
+        <translation>Warning: Argument too long (Truncated)</translation>
+    </message>
+    <message>
+        <source>Aviso: Numero de bit fuera de rango (0 a 7) (Truncado)</source>
+        <translation>Warning: Bit number out of range (0 to 7) (Truncated)</translation>
+    </message>
+    <message>
+        <source>Aviso: Argumento fuera de rango (truncado)</source>
+        <translation>Warning: Argument out of range (truncated)</translation>
+    </message>
+    <message>
+        <source>Error: Demasiadas Etiquetas en uso!</source>
+        <translation>Error: Too Many Labels in use!</translation>
+    </message>
+    <message>
+        <source>Error: Demasiadas Variables en uso!</source>
+        <translation>Error: Too Many Variables in use!</translation>
+    </message>
+    <message>
+        <source>Error: Demasiadas Constantes o EQUs en uso!</source>
+        <translation>Error: Too Many Constants or EQUs in use!</translation>
+    </message>
+    <message>
+        <source>Error: Demasiadas Variables EEPROM (EEP) en uso!</source>
+        <translation>Error: Too Many EEPROM Variables (EEP) in use!</translation>
+    </message>
+    <message>
+        <source>Error Desconocido</source>
+        <translation>Unknown Error</translation>
+    </message>
+    <message>
+        <source>Compilacion cancelada por exceso de errores!</source>
+        <translation>Assembly cancelled: too many errors!</translation>
+    </message>
+    <message>
+        <source>Enviar Texto: %1&lt;Vacio&gt;</source>
+        <translation>Send Text: %1&lt;Empty&gt;</translation>
+    </message>
+    <message>
+        <source>Enviar Texto: %1</source>
+        <translation>Send Text: %1</translation>
+    </message>
+    <message>
+        <source>Enviar a PC %1 en %2</source>
+        <translation>Send %1 to the PC in %2</translation>
+    </message>
+    <message>
+        <source>Reproducir Melodia (%1)</source>
+        <translation>Play Melody (%1)</translation>
+    </message>
+    <message>
+        <source>%1 : F=%2Hz, T=%3mS, V=%4%</source>
+        <translation>%1 : F=%2Hz, T=%3mS, V=%4%</translation>
+    </message>
+    <message>
+        <source>%1 : Sonido de OK</source>
+        <translation>%1 : OK Sound</translation>
+    </message>
+    <message>
+        <source>%1 : Sonido de ERROR</source>
+        <translation>%1 : ERROR Sound</translation>
+    </message>
+    <message>
+        <source>%1(Leds Seleccionados Sin Cambiar los otros)</source>
+        <translation>%1 (Selected LEDs Without Changing the Others)</translation>
+    </message>
+    <message>
+        <source>Demora de %1 Segundos</source>
+        <translation>Delay of %1 Seconds</translation>
+    </message>
+    <message>
+        <source>Demora de %1 Decimas de Segundo  (%2 Segundos)</source>
+        <translation>Delay of %1 Tenths of a Second  (%2 Seconds)</translation>
+    </message>
+    <message>
+        <source>Demora de %1 Centesimas de Segundo</source>
+        <translation>Delay of %1 Hundredths of a Second</translation>
+    </message>
+    <message>
+        <source>Demora de %1 Milesimas de Segundo</source>
+        <translation>Delay of %1 Thousandths of a Second</translation>
+    </message>
+    <message>
+        <source>Demora del valor contenido en %1 en Segundos</source>
+        <translation>Delay by the value held in %1 in Seconds</translation>
+    </message>
+    <message>
+        <source>Demora del valor contenido en %1 en Decimas de Segundo</source>
+        <translation>Delay by the value held in %1 in Tenths of a Second</translation>
+    </message>
+    <message>
+        <source>Demora del valor contenido en %1 en Centesimas de Segundo</source>
+        <translation>Delay by the value held in %1 in Hundredths of a Second</translation>
+    </message>
+    <message>
+        <source>Demora del valor contenido en %1 en Milesimas de Segundo</source>
+        <translation>Delay by the value held in %1 in Thousandths of a Second</translation>
+    </message>
+    <message>
+        <source>%1l valor contenido en %2</source>
+        <translation>%1 the value held in %2</translation>
+    </message>
+    <message>
+        <source>Esperar Mientras que %1</source>
+        <translation>Wait While %1</translation>
+    </message>
+    <message>
+        <source>Esperar Hasta que %1</source>
+        <translation>Wait Until %1</translation>
+    </message>
+    <message>
+        <source>Esperar %1 que %2</source>
+        <translation>Wait %1 %2</translation>
+    </message>
+    <message>
+        <source>Guardar %1 en %2</source>
+        <translation>Store %1 in %2</translation>
+    </message>
+    <message>
+        <source>Copiar %1 en %2</source>
+        <translation>Copy %1 into %2</translation>
+    </message>
+    <message>
+        <source>%1 Igual %2 %3 %4</source>
+        <translation>%1 Equals %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>Decision: %1 %2 %3?</source>
+        <translation>Decision: %1 %2 %3?</translation>
+    </message>
+    <message>
+        <source>Decision: %1?</source>
+        <translation>Decision: %1?</translation>
+    </message>
+    <message>
+        <source>Repetir Tanta Veces Como Indique %1</source>
+        <translation>Repeat as Many Times as Held in %1</translation>
+    </message>
+    <message>
+        <source>Saltar a la Etiqueta %1</source>
+        <translation>Jump to the Label %1</translation>
+    </message>
+    <message>
+        <source>Llamar a la Subrutina %1</source>
+        <translation>Call the Subroutine %1</translation>
+    </message>
+    <message>
+        <source>Terminar el Programa  (%1)</source>
+        <translation>End the Program  (%1)</translation>
+    </message>
+    <message>
+        <source>Ejecutar Recorrido (%1)</source>
+        <translation>Run Path (%1)</translation>
+    </message>
+    <message>
+        <source>Inicio de programa (Habilita el sensor tactil) [2]</source>
+        <translation>Program start (Enables the touch sensor) [2]</translation>
+    </message>
+    <message>
+        <source>Inicio de programa [1]</source>
+        <translation>Program start [1]</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2315,6 +2547,70 @@
     <message>
         <source>, columna</source>
         <translation>, column</translation>
+    </message>
+    <message>
+        <source>Luz</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Pantalla</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Sonido</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Mensaje de PC (Envia)</source>
+        <translation>PC Message (Sends)</translation>
+    </message>
+    <message>
+        <source>Cargar Por Variable</source>
+        <translation>Load from a Variable</translation>
+    </message>
+    <message>
+        <source>Cargar Por Constante</source>
+        <translation>Load from a Constant</translation>
+    </message>
+    <message>
+        <source>Ejecutar Secuencia de</source>
+        <translation>Play a Sequence of</translation>
+    </message>
+    <message>
+        <source>Enviar Texto a</source>
+        <translation>Send Text to</translation>
+    </message>
+    <message>
+        <source>Hacer</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>Mientras</source>
+        <translation>While</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation>Until</translation>
+    </message>
+    <message>
+        <source>en </source>
+        <translation>in </translation>
+    </message>
+    <message>
+        <source>Hexadecimal</source>
+        <translation>Hexadecimal</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <source>Binario</source>
+        <translation>Binary</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
     </message>
 </context>
 <context>

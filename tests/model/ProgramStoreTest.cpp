@@ -156,6 +156,6 @@ TEST(ProgramStore, SteeringTypeReachesEveryTurningElement)
     store.programSettings.directionMode = 0;
     applyDirectionMode(store);
     EXPECT_EQ(store.recordAt(2, 0).option, 13);
-    EXPECT_EQ(startModeText(11), "Inicio de programa (Habilita el sensor tactil) [2]");
-    EXPECT_EQ(startModeText(10), "Inicio de programa [1]");
+    EXPECT_EQ(startModeText(11).spanish(), "Inicio de programa (Habilita el sensor tactil) [2]");
+    EXPECT_EQ(startModeText(10).spanish(), "Inicio de programa [1]");
 }

@@ -461,10 +461,8 @@ void ElementDialog::refreshPreview()
     ws_.editor.previewPictureIndex = layers.empty() ? 0 : 1;
     preview_->setPixmap(layers.empty() ? QPixmap() : icons_->compose(layers));
     // The preview reads as the element it shows, as a cell of the canvas does.
-    InstructionRecord described = shown;
-    describeElement(described, ws_.store);
-    preview_->setAccessibleName(
-        described.description.empty() ? windowTitle() : uiComposed(described.description).trimmed());
+    const Text described = elementDescription(shown, ws_.store);
+    preview_->setAccessibleName(described.empty() ? windowTitle() : uiText(described).trimmed());
     const DialogView& view = rules_->view;
     auto place = [&](QLabel* label, int top, int left, int width, int height) {
         label->setGeometry(12 + px(left), 12 + px(top), px(width), px(height));

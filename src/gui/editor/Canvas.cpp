@@ -5,6 +5,7 @@
 #include "workspace/Workspace.h"
 #include "gui/editor/ClickLabel.h"
 #include "editing/ProgramEditor.h"
+#include "model/ElementDescription.h"
 #include "model/TextUtil.h"
 
 #include <QFrame>
@@ -356,7 +357,7 @@ void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
             return;
         }
     } else if (!keepPicture) {
-        setCellPicture(cell, iconOf(r), uiComposed(trimBlanks(r.description)));
+        setCellPicture(cell, iconOf(r), uiText(shownDescription(r, ws_.store)).trimmed());
     }
     const QRect c = cellRect(cell);
     auto place = [&](ClickLabel* label, const OverlayLabel& o, std::array<bool, 28>& flags) {
@@ -387,7 +388,7 @@ void Canvas::redrawView()
         const ProgramStore& store = ws_.store;
         ws_.store.currentElement = store.recordAt(s, top + k); // beyond the table: an empty record
         const InstructionRecord& r = ws_.store.currentElement;
-        setCellPicture(k, iconOf(r), r.pictureId < 1 ? QString() : uiComposed(trimBlanks(r.description)));
+        setCellPicture(k, iconOf(r), r.pictureId < 1 ? QString() : uiText(shownDescription(r, store)).trimmed());
         setCellBorder(k, false);
         drawOverlays(k, true, true);
     }

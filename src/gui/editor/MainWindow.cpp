@@ -899,7 +899,7 @@ void MainWindow::showQuickHelp(int cell)
     if (index < 0 || index >= store.sequenceLength(s))
         return;
     const InstructionRecord& r = store.recordAt(s, index);
-    const QString shown = uiComposed(r.description).trimmed();
+    const QString shown = uiText(shownDescription(r, store)).trimmed();
     auto* help = new QuickHelpWindow(uiText(elementHelpText(ws_.library, r.family, r.subtype, r.option)),
                                      canvas_->icons().compose(storedIconLayers(r)), shown, this);
     // The element explained keeps its border while the help is open.

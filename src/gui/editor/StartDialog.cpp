@@ -59,7 +59,7 @@ StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, [this] {
         InstructionRecord& start = ws_.store.recordAt(0, 0);
         start.option = std::uint8_t(mode_);
-        start.description = cp(text_);
+        start.description = startModeText(mode_).spanish();
         if (descriptionChanged)
             descriptionChanged(text_);
         close();
@@ -69,8 +69,8 @@ StartDialog::StartDialog(Workspace& workspace, QWidget* parent)
 void StartDialog::choose(int mode)
 {
     mode_ = mode;
-    text_ = qs(startModeText(mode));
-    description_->setText(uiComposed(cp(text_))); // the element keeps the Spanish text
+    text_ = uiText(startModeText(mode));
+    description_->setText(text_);
 }
 
 } // namespace tarvel
