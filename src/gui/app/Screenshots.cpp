@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -312,8 +313,10 @@ void Camera::buildWindows()
     // A compilation, caught at its last step.
     main_.compileCommand();
     auto* build = main_.findChild<QWidget*>("formScreenCompi");
-    QLabel* status = child<QLabel>(build, "lblConectStatus");
-    if (status && waitFor([status] { return status->text() == "Terminado!"; }))
+    // In the interface's language; the window may be gone before the text is seen.
+    const QString finished = QCoreApplication::translate("core", "Terminado!");
+    QPointer<QLabel> status = child<QLabel>(build, "lblConectStatus");
+    if (status && waitFor([&] { return !status || status->text() == finished; }) && status)
         take(build, "formScreenCompi");
     else
         take(nullptr, "formScreenCompi");
