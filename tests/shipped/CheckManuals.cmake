@@ -1,6 +1,8 @@
 # Checks the manuals the build made: each PDF exists and has at least a title page, a contents page
-# and one page per chapter (every chapter starts a page), and every picture a chapter names exists.
-# Run: cmake -DDESCRIPTION=<build>/docs/manual/manuals.cmake -P CheckManuals.cmake
+# and one page per chapter (every chapter starts a page), and every picture a chapter names exists,
+# in the manual's language where there is one.
+# Run: cmake -DDESCRIPTION=<build>/docs/manual/manuals.cmake -DMANUAL_DIR=<source>/docs/manual
+#      -P CheckManuals.cmake
 include(${DESCRIPTION})
 set(failures "")
 foreach(pdf IN LISTS MANUALS)
@@ -18,6 +20,18 @@ foreach(pdf IN LISTS MANUALS)
       string(REGEX REPLACE "^!\\[[^]]*\\]\\(([^)]+)\\)$" "\\1" file "${picture}")
       if(NOT EXISTS "${folder}/${file}")
         list(APPEND failures "${chapter}: falta la imagen ${file}")
+      endif()
+      # Each language has its pictures, taken with the interface in that language: an English
+      # chapter shows a Spanish picture only where there is no English one, and a Spanish chapter
+      # never shows an English one.
+      get_filename_component(pictureFolder "${folder}/${file}" DIRECTORY)
+      get_filename_component(pictureFolder "${pictureFolder}" NAME)
+      get_filename_component(pictureName "${file}" NAME)
+      if("${LANGUAGE_${name}}" STREQUAL "en" AND pictureFolder STREQUAL "imagenes"
+         AND EXISTS "${MANUAL_DIR}/en/images/${pictureName}")
+        list(APPEND failures "${chapter}: muestra la imagen castellana ${file}, hay una inglesa")
+      elseif("${LANGUAGE_${name}}" STREQUAL "es" AND NOT pictureFolder STREQUAL "imagenes")
+        list(APPEND failures "${chapter}: muestra la imagen ${file}, que no es castellana")
       endif()
     endforeach()
   endforeach()
@@ -38,8 +52,8 @@ foreach(pdf IN LISTS MANUALS)
   endif()
 endforeach()
 list(LENGTH MANUALS manualCount)
-if(manualCount LESS 2)
-  list(APPEND failures "se esperaban dos manuales, hay ${manualCount}")
+if(manualCount LESS 4)
+  list(APPEND failures "se esperaban cuatro manuales (el del usuario y el avanzado en cada idioma), hay ${manualCount}")
 endif()
 if(failures)
   list(JOIN failures "\n" text)
