@@ -3548,8 +3548,16 @@
         <translation>General Help</translation>
     </message>
     <message>
+        <source>manual tarvel lab 2.pdf</source>
+        <translation>tarvel lab 2 manual.pdf</translation>
+    </message>
+    <message>
         <source>Ayuda Avanzada</source>
         <translation>Advanced Help</translation>
+    </message>
+    <message>
+        <source>manual tarvel lab 2 avanzado.pdf</source>
+        <translation>tarvel lab 2 advanced manual.pdf</translation>
     </message>
     <message>
         <source>Acerca de....</source>

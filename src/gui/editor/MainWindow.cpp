@@ -279,12 +279,21 @@ void MainWindow::buildMenus()
     ayuda->setObjectName("mnuAyuda");
     ayuda->addAction(action("mnuTextGoWeb", tr("Ir a Brenquil en la Web"), [this] { openWebPage(); }));
     // The manuals are read from the shipped files first, so that an update's manual wins over an
-    // older copy left in the user's application folder.
-    auto openManual = [this](const QString& file) {
-        QString path = QDir(shippedFolder()).filePath(file);
-        if (!QFileInfo::exists(path))
-            path = fromNativePath(ws_.appFile(nativePath(file)));
-        if (!QFileInfo::exists(path))
+    // older copy left in the user's application folder. The manual is the one of the interface's
+    // language: its file name is translated with the interface, and a translation whose manual is
+    // missing falls back to the Spanish one.
+    auto openManual = [this](const char* spanishFile) {
+        auto existing = [this](const QString& file) {
+            QString path = QDir(shippedFolder()).filePath(file);
+            if (!QFileInfo::exists(path))
+                path = fromNativePath(ws_.appFile(nativePath(file)));
+            return QFileInfo::exists(path) ? path : QString();
+        };
+        const QString file = tr(spanishFile);
+        QString path = existing(file);
+        if (path.isEmpty() && file != QLatin1String(spanishFile))
+            path = existing(QString::fromLatin1(spanishFile));
+        if (path.isEmpty())
             message({cp(tr("No se encuentra el manual \"%1\" en la carpeta de la aplicacion:\r\n%2")
                             .arg(file, fromNativePath(ws_.appFolder().string()))),
                      "Aviso", MessageIcon::Warning});
@@ -294,10 +303,11 @@ void MainWindow::buildMenus()
                          "Aviso", MessageIcon::Warning});
             });
     };
-    ayuda->addAction(action("mnuTextAyuda", tr("Ayuda General"), [openManual] { openManual("manual tarvel lab 2.pdf"); }));
+    ayuda->addAction(action("mnuTextAyuda", tr("Ayuda General"),
+                            [openManual] { openManual(QT_TR_NOOP("manual tarvel lab 2.pdf")); }));
     actions_["mnuTextAyuda"]->setShortcut(QKeySequence::HelpContents);
     ayuda->addAction(action("mnuTextAyudaAdvance", tr("Ayuda Avanzada"),
-                            [openManual] { openManual("manual tarvel lab 2 avanzado.pdf"); }));
+                            [openManual] { openManual(QT_TR_NOOP("manual tarvel lab 2 avanzado.pdf")); }));
     ayuda->addSeparator()->setObjectName("mnutextSepAyuda");
     ayuda->addAction(action("mnuTextAcercaDe", tr("Acerca de...."), [this] { showAbout(); }));
 
