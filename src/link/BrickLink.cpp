@@ -129,17 +129,26 @@ bool BrickLink::TurnOffBrick()
     return finalCommand(0x03);
 }
 
+bool BrickLink::SendProgramBlock(int address, std::span<const std::uint8_t> image)
+{
+    auto at = [&](int i) -> std::uint8_t {
+        return i >= 0 && i < int(image.size()) ? image[std::size_t(i)] : 0;
+    };
+    setCommand({0x01, 0x00, std::uint8_t(address), 0x00, at(address), at(address + 1), at(address + 2),
+                at(address + 3)});
+    BrickExchange(kCommandDelayMs);
+    return usb_.deviceDetected;
+}
+
 void BrickLink::SendProgramImage(int& size, std::span<const std::uint8_t> image)
 {
     size &= 0xFF;
-    auto at = [&](int i) -> std::uint8_t { return i < int(image.size()) ? image[std::size_t(i)] : 0; };
     int address = 0;
     do {
-        setCommand({0x01, 0x00, std::uint8_t(address), 0x00, at(address), at(address + 1), at(address + 2),
-                    at(address + 3)});
-        BrickExchange(kCommandDelayMs);
+        if (!SendProgramBlock(address, image))
+            break; // a closed link writes nothing more
         address += 4;
-    } while (address < size && usb_.deviceDetected); // a closed link writes nothing more
+    } while (address < size);
 }
 
 void BrickLink::FinishDownload()

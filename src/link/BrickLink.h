@@ -36,6 +36,9 @@ public:
     bool IdentifyBrick();
     bool RunBrickProgram();
     bool TurnOffBrick();
+    // One block of the download: 01 00 ADDRESS 00 and the image's four bytes from ADDRESS (zeros
+    // past its end). False when the link closed itself (unplugged, no reply).
+    bool SendProgramBlock(int address, std::span<const std::uint8_t> image);
     void SendProgramImage(int& size, std::span<const std::uint8_t> image);
     void FinishDownload();
     bool SetBrickLeds(std::uint8_t mask);

@@ -8,7 +8,6 @@
 namespace tarvel {
 
 namespace {
-constexpr int kCommandDelayMs = 7;
 constexpr int kBusyRetryMs = 1;
 constexpr int kConnectPauseMs = 300;
 constexpr int kOutOfMemoryPauseMs = 700;
@@ -227,16 +226,7 @@ std::optional<BuildAction> BuildSequence::sendBlock()
     BrickLink& link = ws_.link();
     if (link.busy())
         return waitMs(kBusyRetryMs);
-    auto& out = link.usb().outputBuffer;
-    const auto& image = ws_.assembler.programImage;
-    out[0] = 0x01;
-    out[1] = 0x00;
-    out[2] = std::uint8_t(address_);
-    out[3] = 0x00;
-    for (int i = 0; i < 4; ++i)
-        out[std::size_t(4 + i)] = image[std::size_t(address_ + i)];
-    link.BrickExchange(kCommandDelayMs);
-    if (!link.usb().deviceDetected)
+    if (!link.SendProgramBlock(address_, ws_.assembler.programImage))
         return fail(BuildFailure::Send); // unplugged or no reply: the link closed itself
     address_ += 4;
     ++screen_.progress;

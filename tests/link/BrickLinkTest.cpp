@@ -130,6 +130,20 @@ TEST(BrickLink, Downloads)
     }
 }
 
+// A single block, as the build window sends one per step: zeros past the image's end, and false
+// once the link has closed itself.
+TEST(BrickLink, OneBlockAtATime)
+{
+    SimulatedSetup s({.noReplyFromCommand = 3});
+    ASSERT_TRUE(s.link.IdentifyBrick());
+    const std::vector<std::uint8_t> image = {1, 2, 3, 4, 5, 6};
+    EXPECT_TRUE(s.link.SendProgramBlock(4, image));
+    EXPECT_EQ(s.received(1, 8), (Bytes{0x01, 0x00, 4, 0x00, 5, 6, 0, 0}));
+    EXPECT_FALSE(s.link.SendProgramBlock(0, image)); // no reply: the link closes
+    EXPECT_FALSE(s.link.SendProgramBlock(0, image));
+    EXPECT_EQ(s.brick.receivedReports().size(), 3u);
+}
+
 TEST(BrickLink, RunTwice)
 {
     SimulatedSetup s;
