@@ -1720,31 +1720,31 @@
     </message>
     <message>
         <source>Error: Etiqueta ya utilizada</source>
-        <translation>Error: Label already in use</translation>
+        <translation>Error: Label already used</translation>
     </message>
     <message>
         <source>Error: Constante ya utilizada</source>
-        <translation>Error: Constant already in use</translation>
+        <translation>Error: Constant already used</translation>
     </message>
     <message>
         <source>Error: Variable ya utilizada</source>
-        <translation>Error: Variable already in use</translation>
+        <translation>Error: Variable already used</translation>
     </message>
     <message>
         <source>Error: Variable EEPROM ya utilizada</source>
-        <translation>Error: EEPROM variable already in use</translation>
+        <translation>Error: EEPROM Variable already used</translation>
     </message>
     <message>
         <source>Error: Instruccion Inexistente</source>
-        <translation>Error: Unknown Instruction</translation>
+        <translation>Error: Instruction Does Not Exist</translation>
     </message>
     <message>
         <source>Error: Operador Inexistente</source>
-        <translation>Error: Unknown Operator</translation>
+        <translation>Error: Operator Does Not Exist</translation>
     </message>
     <message>
         <source>Error: Falta un Argumento para la instruccion invocada</source>
-        <translation>Error: An Argument is missing for the instruction used</translation>
+        <translation>Error: An Argument is Missing for the instruction used</translation>
     </message>
     <message>
         <source>Error: Salto fuera de memoria</source>
@@ -1764,11 +1764,11 @@
     </message>
     <message>
         <source>Aviso: Variable RAM fuera del memoria (Truncado)</source>
-        <translation>Warning: RAM variable out of memory (Truncated)</translation>
+        <translation>Warning: RAM Variable out of memory (Truncated)</translation>
     </message>
     <message>
         <source>Aviso: Variable EEPROM fuera de memoria (Truncado)</source>
-        <translation>Warning: EEPROM variable out of memory (Truncated)</translation>
+        <translation>Warning: EEPROM Variable out of memory (Truncated)</translation>
     </message>
     <message>
         <source>Aviso: Acceso a RAM del CPU fuera de memoria (Truncado)</source>
@@ -1816,7 +1816,7 @@
     </message>
     <message>
         <source>Compilacion cancelada por exceso de errores!</source>
-        <translation>Assembly cancelled: too many errors!</translation>
+        <translation>Compilation cancelled: too many errors!</translation>
     </message>
     <message>
         <source>Enviar Texto: %1&lt;Vacio&gt;</source>
