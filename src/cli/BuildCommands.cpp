@@ -257,7 +257,9 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             say(BuildFailure::NoCode);
         if (tooLong)
             say(BuildFailure::Memory);
-        const bool built = result.assembled && !listed && !noCode && !tooLong;
+        const BuildVerdict verdict = buildVerdict({result.subroutineBalance, &assembler.messages, assembler.cancelledAt,
+                                                   assembler.imageLength, library.libraryCapacity});
+        const bool built = verdict == BuildVerdict::Clean;
         // A failed build writes nothing: an earlier good image or source stays as it was.
         std::string writeError;
         if (built) {
@@ -273,7 +275,8 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         exitCode = built && writeError.empty() ? Success : Refused;
         if (ba->json) {
             json doc = { { "ok", exitCode == Success }, { "memoryUsed", result.memoryUsed },
-                { "subroutineBalance", result.subroutineBalance }, { "assembled", result.assembled } };
+                { "subroutineBalance", result.subroutineBalance }, { "assembled", result.assembled },
+                { "verdict", verdictName(verdict) } };
             doc.update(assemblyOutcome(assembler, errorCount));
             doc["missingLabels"] = utf8(result.labelReport);
             doc["source"] = utf8(result.source);
@@ -312,23 +315,25 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         }
         Assembler assembler(library);
         assembleSource(text, aa->appendEnd, assembler);
-        const bool listed = !assembler.assemblyErrorsText.empty();
         sayListed(assembler);
-        const bool noCode = !listed && assembler.imageLength <= 0;
+        const BuildVerdict verdict = buildVerdict(
+            {0, &assembler.messages, assembler.cancelledAt, assembler.imageLength, library.libraryCapacity});
         int errorCount = assembler.assemblyErrorCount;
-        if (noCode) {
-            std::cerr << utf8(buildFailureText(BuildFailure::NoCode, 0).status) << '\n';
+        if (verdict == BuildVerdict::EmptyImage || verdict == BuildVerdict::TooBig) {
+            // What the source editor's build stops with; an error even where the assembler found none.
+            std::cerr << utf8(buildFailureText(verdictFailure(verdict), assembler.imageLength).status) << '\n';
             ++errorCount;
         }
+        const bool built = verdict == BuildVerdict::Clean;
         std::string writeError;
-        if (!listed && !noCode && !aa->image.empty()) {
+        if (built && !aa->image.empty()) {
             writeError = writeOutputs({ { aa->image, imageText(assembler) } });
             if (!writeError.empty())
                 fail(writeError);
         }
-        exitCode = !listed && !noCode && writeError.empty() ? Success : Refused;
+        exitCode = built && writeError.empty() ? Success : Refused;
         if (aa->json) {
-            json doc = { { "ok", exitCode == Success } };
+            json doc = { { "ok", exitCode == Success }, { "verdict", verdictName(verdict) } };
             doc.update(assemblyOutcome(assembler, errorCount));
             if (!writeError.empty())
                 doc["error"] = writeError;

@@ -95,6 +95,49 @@ std::string editorAssemblyInput(const std::string& text)
     return text + "\r\n    END\r\n";
 }
 
+BuildVerdict buildVerdict(const BuildOutcome& o)
+{
+    if (o.subroutineBalance != 0)
+        return BuildVerdict::Unbalanced;
+    if (o.messages && !o.messages->empty()) {
+        for (const AssemblyMessage& m : *o.messages)
+            if (!assemblyCodeInfo(m.code).warning)
+                return BuildVerdict::Errors;
+        return o.cancelledAt >= 0 ? BuildVerdict::Errors : BuildVerdict::WarningsOnly;
+    }
+    if (o.imageLength <= 0)
+        return BuildVerdict::EmptyImage;
+    if (o.imageLength > o.libraryCapacity)
+        return BuildVerdict::TooBig;
+    return BuildVerdict::Clean;
+}
+
+BuildFailure verdictFailure(BuildVerdict verdict)
+{
+    switch (verdict) {
+    case BuildVerdict::Clean: return BuildFailure::None;
+    case BuildVerdict::WarningsOnly:
+    case BuildVerdict::Errors: return BuildFailure::Assembly;
+    case BuildVerdict::Unbalanced: return BuildFailure::Subroutines;
+    case BuildVerdict::EmptyImage: return BuildFailure::NoCode;
+    case BuildVerdict::TooBig: return BuildFailure::Memory;
+    }
+    return BuildFailure::None;
+}
+
+const char* verdictName(BuildVerdict verdict)
+{
+    switch (verdict) {
+    case BuildVerdict::Clean: return "clean";
+    case BuildVerdict::WarningsOnly: return "warnings";
+    case BuildVerdict::Errors: return "errors";
+    case BuildVerdict::Unbalanced: return "unbalanced";
+    case BuildVerdict::EmptyImage: return "empty";
+    case BuildVerdict::TooBig: return "too-big";
+    }
+    return "clean";
+}
+
 bool imageCanBeSent(int imageLength, int libraryCapacity)
 {
     return imageLength > 1 && imageLength <= libraryCapacity;

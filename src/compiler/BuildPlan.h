@@ -1,6 +1,7 @@
 #pragma once
 // The rules of one build, without the brick or a window: which steps a buildMode runs, the caption,
 // the progress, and every text the build window shows for an outcome.
+#include "compiler/AssemblyMessages.h"
 #include "model/UserMessage.h"
 
 #include <string>
@@ -61,6 +62,23 @@ enum class BuildFailure {
     Subroutines,   // a subroutine start without its end
     NothingToSend, // a download was asked for and nothing went out
 };
+
+// What a build's outcome means, decided in one place for the build window and the command line:
+// unbalanced subroutines first (nothing was assembled), then what the assembler listed, then the
+// image's length against the library's capacity. Only Clean goes on to a file or a brick.
+enum class BuildVerdict { Clean, WarningsOnly, Errors, Unbalanced, EmptyImage, TooBig };
+struct BuildOutcome {
+    int subroutineBalance = 0;
+    const std::vector<AssemblyMessage>* messages = nullptr; // the assembler's list; none when null
+    int cancelledAt = -1;
+    int imageLength = 0;
+    int libraryCapacity = 0;
+};
+BuildVerdict buildVerdict(const BuildOutcome& outcome);
+// The failure a verdict stops the build with (None for Clean).
+BuildFailure verdictFailure(BuildVerdict verdict);
+// "clean", "warnings", "errors", "unbalanced", "empty", "too-big": the command line's JSON.
+const char* verdictName(BuildVerdict verdict);
 
 struct FailureText {
     std::string status; // lblConectStatus

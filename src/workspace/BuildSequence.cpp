@@ -72,7 +72,7 @@ std::optional<BuildAction> BuildSequence::runStep(BuildStep step)
     case BuildStep::Download: return download();
     case BuildStep::Run: return run();
     case BuildStep::MemoryCheck:
-        if (ws_.library.libraryCapacity < imageLength())
+        if (buildVerdict({0, nullptr, -1, imageLength(), ws_.library.libraryCapacity}) == BuildVerdict::TooBig)
             return fail(BuildFailure::Memory);
         return endStep();
     case BuildStep::SubroutineCheck:
@@ -142,7 +142,10 @@ std::optional<BuildAction> BuildSequence::assemble()
     const std::string input =
         (mode_ & buildBits::EditorText) ? editorAssemblyInput(editorText_) : ws_.translator.generatedSource;
     assembler.assembleLines(splitSourceLines(input));
-    if (!assembler.assemblyErrorsText.empty()) {
+    // The capacity is the memory check's, a step of its own.
+    const BuildVerdict verdict = buildVerdict(
+        {0, &assembler.messages, assembler.cancelledAt, assembler.imageLength, ws_.library.libraryCapacity});
+    if (verdictFailure(verdict) == BuildFailure::Assembly) {
         // A jump to a label never drawn shows in the list as the label's generated name: the
         // elements that cause it are named first, as the user drew them.
         const bool flowchart = !(mode_ & buildBits::EditorText);
@@ -150,7 +153,7 @@ std::optional<BuildAction> BuildSequence::assemble()
         screen_.errorsVisible = true;
         return fail(BuildFailure::Assembly, compilationErrorMessage());
     }
-    if (assembler.imageLength <= 0)
+    if (verdict == BuildVerdict::EmptyImage)
         return fail(BuildFailure::NoCode);
     result_.assembled = true;
     return endStep();

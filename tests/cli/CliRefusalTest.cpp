@@ -137,7 +137,19 @@ TEST_F(CliRefusal, AFailedBuildWritesNothingAndCountsItsError)
     EXPECT_EQ(doc["messages"], "");
     EXPECT_EQ(doc["errorCount"], 1);
     EXPECT_EQ(doc["ok"], false);
+    EXPECT_EQ(doc["verdict"], "too-big");
     EXPECT_NE(r.err.find("El Programa Excede la Memoria Disponible!"), std::string::npos);
+    // An assembled source longer than the library's capacity fails the same way, as the source
+    // editor's build does.
+    std::string big;
+    for (int i = 0; i < 300; ++i)
+        big += " NOP\r\n";
+    r = runTarvel("asm --json --append-end --lib " + std::string(TARVEL_TEST_DATA) + "/every_kind.LIB " +
+                  file("grande.src", big) + " --image " + imagePath);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(json::parse(r.out)["verdict"], "too-big");
+    EXPECT_EQ(json::parse(r.out)["errorCount"], 1);
+    EXPECT_NE(r.err.find("El Programa Excede la Memoria Disponible!"), std::string::npos) << r.err;
     EXPECT_EQ(contents(imagePath), goodImage);
     EXPECT_FALSE(fs::exists(sourcePath));
 

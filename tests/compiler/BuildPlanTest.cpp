@@ -153,3 +153,31 @@ TEST(SourceHighlight, TheAssemblersViewOfALine)
     EXPECT_TRUE(parts("", mnemonics).empty());
     EXPECT_EQ(parts(";", mnemonics), (std::vector<Part>{{";", K::Comment}}));
 }
+
+// One verdict for the window and the command line: unbalanced first, then the list (an error, or
+// the cancel line, outweighs warnings), then the image against the capacity.
+TEST(BuildPlan, Verdicts)
+{
+    const std::vector<AssemblyMessage> warning{{AssemblyCode::ValueTruncated, 2, "300"}};
+    const std::vector<AssemblyMessage> error{{AssemblyCode::ValueTruncated, 2, "300"},
+                                             {AssemblyCode::UnknownInstruction, 3, "X"}};
+    const std::vector<AssemblyMessage> none;
+    auto verdict = [](int balance, const std::vector<AssemblyMessage>* list, int cancelledAt, int length) {
+        return buildVerdict({balance, list, cancelledAt, length, 255});
+    };
+    EXPECT_EQ(verdict(0, &none, -1, 10), BuildVerdict::Clean);
+    EXPECT_EQ(verdict(0, nullptr, -1, 255), BuildVerdict::Clean);
+    EXPECT_EQ(verdict(1, &error, -1, 300), BuildVerdict::Unbalanced);
+    EXPECT_EQ(verdict(0, &error, -1, 300), BuildVerdict::Errors);
+    EXPECT_EQ(verdict(0, &warning, -1, 10), BuildVerdict::WarningsOnly);
+    EXPECT_EQ(verdict(0, &warning, 0, 10), BuildVerdict::Errors);
+    EXPECT_EQ(verdict(0, &none, -1, 0), BuildVerdict::EmptyImage);
+    EXPECT_EQ(verdict(0, &none, -1, 256), BuildVerdict::TooBig);
+
+    EXPECT_EQ(verdictFailure(BuildVerdict::Clean), BuildFailure::None);
+    EXPECT_EQ(verdictFailure(BuildVerdict::WarningsOnly), BuildFailure::Assembly);
+    EXPECT_EQ(verdictFailure(BuildVerdict::Errors), BuildFailure::Assembly);
+    EXPECT_EQ(verdictFailure(BuildVerdict::Unbalanced), BuildFailure::Subroutines);
+    EXPECT_EQ(verdictFailure(BuildVerdict::EmptyImage), BuildFailure::NoCode);
+    EXPECT_EQ(verdictFailure(BuildVerdict::TooBig), BuildFailure::Memory);
+}
