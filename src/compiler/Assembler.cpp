@@ -7,13 +7,18 @@
 #include <algorithm>
 #include <optional>
 
-namespace tarvel {
+namespace tarvel
+{
 
-namespace {
+namespace
+{
 
 constexpr std::size_t kMaxSymbolName = 100;
 constexpr int kMostErrors = 150; // one more cancels the assembly
-bool isQuote(char c) { return c == '"' || c == '\''; }
+bool isQuote(char c)
+{
+    return c == '"' || c == '\'';
+}
 
 int hexDigit(char c)
 {
@@ -75,7 +80,7 @@ void Assembler::reset()
 
 void Assembler::ReportAssemblyMessage(AssemblyCode code, const std::string& operand)
 {
-    AssemblyMessage message{code, lineNumber_, operand};
+    AssemblyMessage message { code, lineNumber_, operand };
     const AssemblyCodeInfo& info = assemblyCodeInfo(code);
     if (info.warning) {
         // A warning found in both passes is listed once; one found only while emitting (an
@@ -137,7 +142,7 @@ void Assembler::AssembleLine(const std::string& rawLine)
 }
 
 bool Assembler::defineSymbol(std::vector<Symbol>& table, std::size_t capacity, std::string name, std::int32_t value,
-                             AssemblyCode duplicateCode, AssemblyCode fullCode, AssemblyCode longCode)
+    AssemblyCode duplicateCode, AssemblyCode fullCode, AssemblyCode longCode)
 {
     if (name.size() > kMaxSymbolName) {
         ReportAssemblyMessage(longCode, name);
@@ -151,7 +156,7 @@ bool Assembler::defineSymbol(std::vector<Symbol>& table, std::size_t capacity, s
         ReportAssemblyMessage(fullCode, name);
         return false;
     }
-    table.push_back({name, std::int16_t(value)});
+    table.push_back({ name, std::int16_t(value) });
     return true;
 }
 
@@ -165,11 +170,11 @@ void Assembler::definitionLine(const std::string& line)
     const std::string directive = upperCase(directiveWord);
     if (directive.empty()) {
         defineSymbol(labelSymbols, 1024, name, imageLength, AssemblyCode::LabelInUse, AssemblyCode::TooManyLabels,
-                     AssemblyCode::LabelTooLong);
+            AssemblyCode::LabelTooLong);
     } else if (directive == "CONST" || directive == "EQU") {
         const std::int32_t value = ParseOperandValue(NextToken(line, pos, ' '));
         defineSymbol(constantSymbols, 256, name, value, AssemblyCode::ConstantInUse, AssemblyCode::TooManyConstants,
-                     AssemblyCode::NameTooLong);
+            AssemblyCode::NameTooLong);
     } else if (directive == "VAR") {
         std::int32_t value = ParseOperandValue(NextToken(line, pos, ' '));
         if (value > 7) {
@@ -177,7 +182,7 @@ void Assembler::definitionLine(const std::string& line)
             value &= 7;
         }
         defineSymbol(variableSymbols, 128, name, value, AssemblyCode::VariableInUse, AssemblyCode::TooManyVariables,
-                     AssemblyCode::NameTooLong);
+            AssemblyCode::NameTooLong);
     } else if (directive == "EEP") {
         std::int32_t value = ParseOperandValue(NextToken(line, pos, ' '));
         if (value > 127) {
@@ -185,7 +190,7 @@ void Assembler::definitionLine(const std::string& line)
             value &= 255;
         }
         defineSymbol(eepromSymbols, 128, name, value, AssemblyCode::EepromVariableInUse,
-                     AssemblyCode::TooManyEepromVariables, AssemblyCode::NameTooLong);
+            AssemblyCode::TooManyEepromVariables, AssemblyCode::NameTooLong);
     } else {
         ReportAssemblyMessage(AssemblyCode::UnknownOperator, directiveWord);
     }
@@ -247,7 +252,7 @@ std::int32_t Assembler::ParseOperandValue(std::string token)
     for (std::size_t i = 0; i < library_.motionActionNames.size(); ++i)
         if (upper == library_.motionActionNames[i])
             return std::int32_t(i);
-    for (const auto* table : {&constantSymbols, &variableSymbols, &eepromSymbols, &labelSymbols})
+    for (const auto* table : { &constantSymbols, &variableSymbols, &eepromSymbols, &labelSymbols })
         if (auto value = lookup(*table, token))
             return *value;
     ReportAssemblyMessage(AssemblyCode::InvalidArgument, token);
@@ -327,150 +332,165 @@ void Assembler::instructionLine(const std::string& line)
     }
 }
 
+namespace
+{
+
+// One operand of an instruction: the character that ends it, the largest value it takes and the
+// message for a larger one.
+struct OperandField {
+    char separator = ',';
+    std::int32_t limit = 0;
+    AssemblyCode overLimit = AssemblyCode::ArgumentOutOfRange;
+};
+
+std::uint8_t hi3(std::int32_t v)
+{
+    return std::uint8_t((v & 7) << 5);
+}
+std::uint8_t mid3(std::int32_t v)
+{
+    return std::uint8_t((v & 7) << 2);
+}
+std::uint8_t low8(std::int32_t v)
+{
+    return std::uint8_t(v & 255);
+}
+std::uint8_t low7(std::int32_t v)
+{
+    return std::uint8_t(v & 127);
+}
+
+// How each operand kind is written: its operands in order, and the bytes they make with the
+// opcode. Operands are read first and checked after, except where `checkEach` checks each one as
+// it is read (the order the messages are listed in).
+struct OperandLayout {
+    OperandKind kind;
+    std::vector<OperandField> fields;
+    std::vector<std::uint8_t> (*encode)(std::uint8_t op, const std::int32_t* v);
+    bool checkEach = false;
+};
+
+constexpr OperandField kVar { ',', 7, AssemblyCode::RamVariableOutOfRange };
+constexpr OperandField kJump { ',', 127, AssemblyCode::JumpOutOfMemory };
+constexpr OperandField kByte { ',', 255, AssemblyCode::ArgumentOutOfRange };
+
+const std::vector<OperandLayout>& operandLayouts()
+{
+    using K = OperandKind;
+    using C = AssemblyCode;
+    using B = std::vector<std::uint8_t>;
+    static const std::vector<OperandLayout> layouts {
+        { K::Void, {}, [](std::uint8_t op, const std::int32_t*) { return B { op }; } },
+        { K::TwoBytesVoid, {},
+            [](std::uint8_t op, const std::int32_t*) {
+                return B { 0, op };
+            } },
+        { K::Addr, { kJump },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { op, low8(v[0]) };
+            } },
+        { K::InVarAddrEep, { kVar, { ',', 127, C::EepromVariableOutOfRange } },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { std::uint8_t(op | hi3(v[0])), low8(v[1]) };
+            } },
+        { K::InVarAddrRam, { kVar, { ',', 63, C::CpuRamOutOfRange } },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { std::uint8_t(op | hi3(v[0])), low8(v[1]) };
+            } },
+        { K::InVar, { kVar },
+            [](std::uint8_t op, const std::int32_t* v) { return B { std::uint8_t(op | hi3(v[0])) }; } },
+        { K::OutVar, { kVar },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { hi3(v[0]), op };
+            } },
+        { K::TwoVars, { kVar, kVar },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { std::uint8_t(hi3(v[0]) | mid3(v[1])), op };
+            } },
+        { K::Bit, { kVar, { ',', 7, C::BitOutOfRange } },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { std::uint8_t(hi3(v[0]) | mid3(v[1])), op };
+            } },
+        { K::InCst, { { ',', 7, C::ValueTruncated } },
+            [](std::uint8_t op, const std::int32_t* v) { return B { std::uint8_t(op | hi3(v[0])) }; } },
+        { K::OutCst, { kByte },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { op, low8(v[0]) };
+            } },
+        { K::InVarOutCst, { kVar, { ' ', 255, C::ArgumentOutOfRange } },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { std::uint8_t(op | hi3(v[0])), low8(v[1]) };
+            } },
+        { K::QuadCst, { kByte, kByte, kByte, kByte },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { op, low8(v[0]), low8(v[1]), low8(v[2]), low8(v[3]) };
+            },
+            true },
+        { K::InVarAddr, { kVar, kJump },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { std::uint8_t(op | hi3(v[0])), low8(v[1]) };
+            } },
+        { K::SixBitCst, { { ',', 63, C::ArgumentOutOfRange } },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { std::uint8_t((v[0] & 63) << 2), op };
+            } },
+        { K::TwoBytesAddr, { kJump },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { 240, op, low7(v[0]) };
+            } },
+        { K::TwoVarCst, { kVar, kByte },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { hi3(v[0]), op, low8(v[1]) };
+            } },
+        { K::TwoInVarAddr, { kVar, kJump },
+            [](std::uint8_t op, const std::int32_t* v) {
+                return B { hi3(v[0]), op, low7(v[1]) };
+            } },
+        { K::MTime,
+            { { ',', 7, C::ArgumentOutOfRange }, { ',', 7, C::ArgumentOutOfRange },
+                { ',', 127, C::ArgumentOutOfRange } },
+            [](std::uint8_t, const std::int32_t* v) {
+                return B { std::uint8_t(hi3(v[0]) | mid3(v[1])), std::uint8_t((v[2] & 127) | 128) };
+            } },
+    };
+    return layouts;
+}
+
+} // namespace
+
 void Assembler::emitInstruction(const std::string& mnemonic, int entryIndex, const std::string& line, std::size_t pos)
 {
     const InstructionEntry& entry = library_.instructionSet[std::size_t(entryIndex)];
-    const auto op = std::uint8_t(entry.opcode & 255);
+    const auto& layouts = operandLayouts();
+    const auto layout = std::find_if(
+        layouts.begin(), layouts.end(), [&](const OperandLayout& l) { return l.kind == entry.operandKind; });
+    if (layout == layouts.end())
+        return;
     bool missing = false;
-    auto operand = [&](char separator) -> std::int32_t {
-        if (missing)
-            return 0;
-        const std::string token = NextToken(line, pos, separator);
-        if (token.empty()) {
-            ReportAssemblyMessage(AssemblyCode::MissingArgument, mnemonic);
-            missing = true;
-            return 0;
-        }
-        return ParseOperandValue(token);
+    auto check = [&](std::int32_t value, const OperandField& field) {
+        if (value > field.limit)
+            ReportAssemblyMessage(field.overLimit, signedNumber(value));
     };
-    auto check = [&](std::int32_t value, std::int32_t limit, AssemblyCode code) {
-        if (value > limit)
-            ReportAssemblyMessage(code, signedNumber(value));
-    };
-    auto hi3 = [](std::int32_t v) { return std::uint8_t((v & 7) << 5); };
-    auto mid3 = [](std::int32_t v) { return std::uint8_t((v & 7) << 2); };
-
-    std::vector<std::uint8_t> bytes;
-    switch (entry.operandKind) {
-    case OperandKind::Void: bytes = {op}; break;
-    case OperandKind::TwoBytesVoid: bytes = {0, op}; break;
-    case OperandKind::Addr: {
-        const auto a = operand(',');
-        check(a, 127, AssemblyCode::JumpOutOfMemory);
-        bytes = {op, std::uint8_t(a & 255)};
-        break;
-    }
-    case OperandKind::InVarAddrEep:
-    case OperandKind::InVarAddrRam: {
-        const auto v = operand(','), a = operand(',');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        if (entry.operandKind == OperandKind::InVarAddrEep)
-            check(a, 127, AssemblyCode::EepromVariableOutOfRange);
-        else
-            check(a, 63, AssemblyCode::CpuRamOutOfRange);
-        bytes = {std::uint8_t(op | hi3(v)), std::uint8_t(a & 255)};
-        break;
-    }
-    case OperandKind::InVar: {
-        const auto v = operand(',');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        bytes = {std::uint8_t(op | hi3(v))};
-        break;
-    }
-    case OperandKind::OutVar: {
-        const auto v = operand(',');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        bytes = {hi3(v), op};
-        break;
-    }
-    case OperandKind::TwoVars: {
-        const auto v = operand(','), w = operand(',');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        check(w, 7, AssemblyCode::RamVariableOutOfRange);
-        bytes = {std::uint8_t(hi3(v) | mid3(w)), op};
-        break;
-    }
-    case OperandKind::Bit: {
-        const auto v = operand(','), b = operand(',');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        check(b, 7, AssemblyCode::BitOutOfRange);
-        bytes = {std::uint8_t(hi3(v) | mid3(b)), op};
-        break;
-    }
-    case OperandKind::InCst: {
-        const auto c = operand(',');
-        check(c, 7, AssemblyCode::ValueTruncated);
-        bytes = {std::uint8_t(op | hi3(c))};
-        break;
-    }
-    case OperandKind::OutCst: {
-        const auto c = operand(',');
-        check(c, 255, AssemblyCode::ArgumentOutOfRange);
-        bytes = {op, std::uint8_t(c & 255)};
-        break;
-    }
-    case OperandKind::InVarOutCst: {
-        const auto v = operand(',');
-        const auto c = operand(' ');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        check(c, 255, AssemblyCode::ArgumentOutOfRange);
-        bytes = {std::uint8_t(op | hi3(v)), std::uint8_t(c & 255)};
-        break;
-    }
-    case OperandKind::QuadCst: {
-        bytes = {op};
-        for (int i = 0; i < 4; ++i) {
-            const auto c = operand(',');
-            check(c, 255, AssemblyCode::ArgumentOutOfRange);
-            bytes.push_back(std::uint8_t(c & 255));
+    std::int32_t values[4] = { 0, 0, 0, 0 };
+    for (std::size_t i = 0; i < layout->fields.size(); ++i) {
+        if (!missing) {
+            const std::string token = NextToken(line, pos, layout->fields[i].separator);
+            if (token.empty()) {
+                ReportAssemblyMessage(AssemblyCode::MissingArgument, mnemonic);
+                missing = true;
+            } else {
+                values[i] = ParseOperandValue(token);
+            }
         }
-        break;
+        if (layout->checkEach)
+            check(values[i], layout->fields[i]);
     }
-    case OperandKind::InVarAddr: {
-        const auto v = operand(','), a = operand(',');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        check(a, 127, AssemblyCode::JumpOutOfMemory);
-        bytes = {std::uint8_t(op | hi3(v)), std::uint8_t(a & 255)};
-        break;
-    }
-    case OperandKind::SixBitCst: {
-        const auto c = operand(',');
-        check(c, 63, AssemblyCode::ArgumentOutOfRange);
-        bytes = {std::uint8_t((c & 63) << 2), op};
-        break;
-    }
-    case OperandKind::TwoBytesAddr: {
-        const auto a = operand(',');
-        check(a, 127, AssemblyCode::JumpOutOfMemory);
-        bytes = {240, op, std::uint8_t(a & 127)};
-        break;
-    }
-    case OperandKind::TwoVarCst: {
-        const auto v = operand(','), c = operand(',');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        check(c, 255, AssemblyCode::ArgumentOutOfRange);
-        bytes = {hi3(v), op, std::uint8_t(c & 255)};
-        break;
-    }
-    case OperandKind::TwoInVarAddr: {
-        const auto v = operand(','), a = operand(',');
-        check(v, 7, AssemblyCode::RamVariableOutOfRange);
-        check(a, 127, AssemblyCode::JumpOutOfMemory);
-        bytes = {hi3(v), op, std::uint8_t(a & 127)};
-        break;
-    }
-    case OperandKind::MTime: {
-        const auto m = operand(','), t = operand(','), x = operand(',');
-        check(m, 7, AssemblyCode::ArgumentOutOfRange);
-        check(t, 7, AssemblyCode::ArgumentOutOfRange);
-        check(x, 127, AssemblyCode::ArgumentOutOfRange);
-        bytes = {std::uint8_t(hi3(m) | mid3(t)), std::uint8_t((x & 127) | 128)};
-        break;
-    }
-    }
+    if (!layout->checkEach)
+        for (std::size_t i = 0; i < layout->fields.size(); ++i)
+            check(values[i], layout->fields[i]);
     if (missing)
         return;
-    for (std::uint8_t b : bytes)
+    for (std::uint8_t b : layout->encode(std::uint8_t(entry.opcode & 255), values))
         if (!emitByte(b))
             return;
 }
