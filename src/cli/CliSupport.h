@@ -53,5 +53,6 @@ void addBuildCommands(CLI::App& app, int& exitCode);
 void addBrickCommands(CLI::App& app, int& exitCode);
 void addSimCommands(CLI::App& app, int& exitCode);
 void addEditCommands(CLI::App& app, int& exitCode);
+void addGradeCommands(CLI::App& app, int& exitCode);
 
 } // namespace tarvel::cli

@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     tarvel::cli::addBrickCommands(app, exitCode);
     tarvel::cli::addSimCommands(app, exitCode);
     tarvel::cli::addEditCommands(app, exitCode);
+    tarvel::cli::addGradeCommands(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
