@@ -1946,6 +1946,582 @@
         <source>Inicio de programa [1]</source>
         <translation>Program start [1]</translation>
     </message>
+    <message>
+        <source>El reto debe ser un objeto JSON: { ... }</source>
+        <translation>The challenge must be a JSON object: { ... }</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser un objeto</source>
+        <translation>The field &quot;%1&quot; must be an object</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; no se conoce (se esperaba: %2)</source>
+        <translation>The field &quot;%1&quot; is unknown (expected: %2)</translation>
+    </message>
+    <message>
+        <source>Falta el campo &quot;%1&quot;</source>
+        <translation>The field &quot;%1&quot; is missing</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser un número</source>
+        <translation>The field &quot;%1&quot; must be a number</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; está fuera de rango (%2 a %3)</source>
+        <translation>The field &quot;%1&quot; is out of range (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser un número entero</source>
+        <translation>The field &quot;%1&quot; must be a whole number</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser un texto</source>
+        <translation>The field &quot;%1&quot; must be a text</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser true o false</source>
+        <translation>The field &quot;%1&quot; must be true or false</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser una lista</source>
+        <translation>The field &quot;%1&quot; must be a list</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; tiene demasiados elementos</source>
+        <translation>The field &quot;%1&quot; has too many items</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser uno de estos: %2</source>
+        <translation>The field &quot;%1&quot; must be one of these: %2</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser una lista de %2 números</source>
+        <translation>The field &quot;%1&quot; must be a list of %2 numbers</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser una lista de objetivos</source>
+        <translation>The field &quot;%1&quot; must be a list of goals</translation>
+    </message>
+    <message>
+        <source>Los objetivos de &quot;%1&quot; están anidados demasiado hondo</source>
+        <translation>The goals of &quot;%1&quot; are nested too deep</translation>
+    </message>
+    <message>
+        <source>El objetivo &quot;%1&quot; tiene &quot;all&quot; y &quot;any&quot;: se usa uno solo</source>
+        <translation>The goal &quot;%1&quot; has both &quot;all&quot; and &quot;any&quot;: use only one</translation>
+    </message>
+    <message>
+        <source>El objetivo &quot;%1&quot; sigue una línea, pero el mundo no tiene ninguna línea oscura</source>
+        <translation>The goal &quot;%1&quot; follows a line, but the world has no dark line</translation>
+    </message>
+    <message>
+        <source>En &quot;%1&quot;, &quot;before&quot; debe ser mayor que &quot;after&quot;</source>
+        <translation>In &quot;%1&quot;, &quot;before&quot; must be greater than &quot;after&quot;</translation>
+    </message>
+    <message>
+        <source>El objetivo &quot;%1&quot; necesita &quot;rect&quot; o &quot;circle&quot;</source>
+        <translation>The goal &quot;%1&quot; needs &quot;rect&quot; or &quot;circle&quot;</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe tener ancho y alto mayores que 0</source>
+        <translation>The field &quot;%1&quot; must have a width and a height greater than 0</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe tener un radio mayor que 0</source>
+        <translation>The field &quot;%1&quot; must have a radius greater than 0</translation>
+    </message>
+    <message>
+        <source>El objetivo &quot;%1&quot; tiene &quot;notes&quot;: no lleva &quot;count&quot; ni &quot;frequency&quot;</source>
+        <translation>The goal &quot;%1&quot; has &quot;notes&quot;: it takes no &quot;count&quot; or &quot;frequency&quot;</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser una lista de frecuencias</source>
+        <translation>The field &quot;%1&quot; must be a list of frequencies</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser una frecuencia de 20 a 20000 Hz</source>
+        <translation>The field &quot;%1&quot; must be a frequency from 20 to 20000 Hz</translation>
+    </message>
+    <message>
+        <source>En &quot;%1&quot;, tres estrellas deben pedir más que dos</source>
+        <translation>In &quot;%1&quot;, three stars must ask for more than two</translation>
+    </message>
+    <message>
+        <source>El mundo del campo &quot;world&quot; no es válido: %1</source>
+        <translation>The world of the field &quot;world&quot; is not valid: %1</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser el nombre de un mundo o un mundo</source>
+        <translation>The field &quot;%1&quot; must be the name of a world or a world</translation>
+    </message>
+    <message>
+        <source>El mundo &quot;%1&quot; no existe en la carpeta de mundos</source>
+        <translation>The world &quot;%1&quot; does not exist in the worlds folder</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; no puede estar vacío</source>
+        <translation>The field &quot;%1&quot; cannot be empty</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; nombra una fuente que el mundo no tiene</source>
+        <translation>The field &quot;%1&quot; names a source the world does not have</translation>
+    </message>
+    <message>
+        <source>El campo &quot;%1&quot; debe ser un archivo de la misma carpeta</source>
+        <translation>The field &quot;%1&quot; must be a file of the same folder</translation>
+    </message>
+    <message>
+        <source>El archivo no es un texto JSON válido</source>
+        <translation>The file is not valid JSON text</translation>
+    </message>
+    <message>
+        <source>El archivo tiene un valor que no se entiende</source>
+        <translation>The file has a value that cannot be understood</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir el reto %1: %2</source>
+        <translation>Could not open the challenge %1: %2</translation>
+    </message>
+    <message>
+        <source>Reto %1: %2</source>
+        <translation>Challenge %1: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo compilar</source>
+        <translation>Could not be built</translation>
+    </message>
+    <message>
+        <source>Interrumpido</source>
+        <translation>Interrupted</translation>
+    </message>
+    <message>
+        <source>Cumplido</source>
+        <translation>Met</translation>
+    </message>
+    <message>
+        <source>No cumplido</source>
+        <translation>Not met</translation>
+    </message>
+    <message>
+        <source>%1 programas: %2 cumplieron el reto, %3 no lo cumplieron y %4 no se pudieron compilar</source>
+        <translation>%1 programs: %2 met the challenge, %3 did not meet it and %4 could not be built</translation>
+    </message>
+    <message>
+        <source>Alumno</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Programa</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Estado</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Estrellas</source>
+        <translation>Stars</translation>
+    </message>
+    <message>
+        <source>Tiempo (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>Objetivos cumplidos</source>
+        <translation>Goals met</translation>
+    </message>
+    <message>
+        <source>Motivo</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>es</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Objetivos</source>
+        <translation>Goals</translation>
+    </message>
+    <message>
+        <source>Recorrido</source>
+        <translation>Trail</translation>
+    </message>
+    <message>
+        <source>(entre los %1 s y los %2 s)</source>
+        <translation>(between %1 s and %2 s)</translation>
+    </message>
+    <message>
+        <source>(después de los %1 s)</source>
+        <translation>(after %1 s)</translation>
+    </message>
+    <message>
+        <source>(antes de los %1 s)</source>
+        <translation>(before %1 s)</translation>
+    </message>
+    <message>
+        <source>El programa terminó y apagó el Ladrillo a los %1 s</source>
+        <translation>The program ended and switched the brick off at %1 s</translation>
+    </message>
+    <message>
+        <source>El programa devolvió el mando a la PC a los %1 s</source>
+        <translation>The program handed control back to the PC at %1 s</translation>
+    </message>
+    <message>
+        <source>El programa reinició el Ladrillo a los %1 s</source>
+        <translation>The program restarted the brick at %1 s</translation>
+    </message>
+    <message>
+        <source>El programa dejó el Ladrillo bloqueado a los %1 s</source>
+        <translation>The program left the brick locked at %1 s</translation>
+    </message>
+    <message>
+        <source>El programa seguía funcionando cuando se acabó el tiempo (%1 s)</source>
+        <translation>The program was still running when the time ran out (%1 s)</translation>
+    </message>
+    <message>
+        <source>Cumplir todos estos objetivos</source>
+        <translation>Meet all of these goals</translation>
+    </message>
+    <message>
+        <source>Se cumplieron todos</source>
+        <translation>All were met</translation>
+    </message>
+    <message>
+        <source>Se cumplieron %1 de %2</source>
+        <translation>%1 of %2 were met</translation>
+    </message>
+    <message>
+        <source>Cumplir al menos uno de estos objetivos</source>
+        <translation>Meet at least one of these goals</translation>
+    </message>
+    <message>
+        <source>No se cumplió ninguno</source>
+        <translation>None was met</translation>
+    </message>
+    <message>
+        <source>la zona marcada</source>
+        <translation>the marked area</translation>
+    </message>
+    <message>
+        <source>Terminar en %1</source>
+        <translation>End in %1</translation>
+    </message>
+    <message>
+        <source>Llegar a %1</source>
+        <translation>Reach %1</translation>
+    </message>
+    <message>
+        <source>El robot no llegó a %1: estuvo a %2 cm como mínimo</source>
+        <translation>The robot did not reach %1: it came no closer than %2 cm</translation>
+    </message>
+    <message>
+        <source>El robot terminó en %1</source>
+        <translation>The robot ended in %1</translation>
+    </message>
+    <message>
+        <source>El robot pasó por %1 pero terminó fuera</source>
+        <translation>The robot went through %1 but ended outside it</translation>
+    </message>
+    <message>
+        <source>El robot llegó a %1 a los %2 s</source>
+        <translation>The robot reached %1 at %2 s</translation>
+    </message>
+    <message>
+        <source>El robot llegó a %1 a los %2 s, fuera del tiempo pedido</source>
+        <translation>The robot reached %1 at %2 s, outside the time asked for</translation>
+    </message>
+    <message>
+        <source>No tocar ninguna pared</source>
+        <translation>Touch no wall</translation>
+    </message>
+    <message>
+        <source>El robot tocó la pared a los %1 s</source>
+        <translation>The robot touched the wall at %1 s</translation>
+    </message>
+    <message>
+        <source>El robot no tocó ninguna pared</source>
+        <translation>The robot touched no wall</translation>
+    </message>
+    <message>
+        <source>Llevar el sensor sobre la línea al menos el %1 % del recorrido</source>
+        <translation>Keep the sensor over the line for at least %1 % of the way</translation>
+    </message>
+    <message>
+        <source>El sensor estuvo sobre la línea el %1 % del recorrido</source>
+        <translation>The sensor was over the line for %1 % of the way</translation>
+    </message>
+    <message>
+        <source>Llevar el sensor sobre la línea al menos el %1 % del tiempo</source>
+        <translation>Keep the sensor over the line for at least %1 % of the time</translation>
+    </message>
+    <message>
+        <source>El sensor estuvo sobre la línea el %1 % del tiempo</source>
+        <translation>The sensor was over the line for %1 % of the time</translation>
+    </message>
+    <message>
+        <source>Dar la vuelta entera a la pista</source>
+        <translation>Go all the way round the track</translation>
+    </message>
+    <message>
+        <source>Seguir la línea hasta su final</source>
+        <translation>Follow the line to its end</translation>
+    </message>
+    <message>
+        <source>El robot dio la vuelta entera a los %1 s</source>
+        <translation>The robot went all the way round at %1 s</translation>
+    </message>
+    <message>
+        <source>El robot llegó al final de la línea a los %1 s</source>
+        <translation>The robot reached the end of the line at %1 s</translation>
+    </message>
+    <message>
+        <source>El robot siguió solo el %1 % de la línea</source>
+        <translation>The robot followed only %1 % of the line</translation>
+    </message>
+    <message>
+        <source>Terminar con el led %1 encendido</source>
+        <translation>End with LED %1 on</translation>
+    </message>
+    <message>
+        <source>Terminar con el led %1 apagado</source>
+        <translation>End with LED %1 off</translation>
+    </message>
+    <message>
+        <source>El led %1 terminó encendido</source>
+        <translation>LED %1 ended on</translation>
+    </message>
+    <message>
+        <source>El led %1 terminó apagado</source>
+        <translation>LED %1 ended off</translation>
+    </message>
+    <message>
+        <source>Encender el led %1</source>
+        <translation>Turn LED %1 on</translation>
+    </message>
+    <message>
+        <source>El led %1 se encendió a los %2 s</source>
+        <translation>LED %1 went on at %2 s</translation>
+    </message>
+    <message>
+        <source>El led %1 se encendió a los %2 s, fuera del tiempo pedido</source>
+        <translation>LED %1 went on at %2 s, outside the time asked for</translation>
+    </message>
+    <message>
+        <source>El led %1 no se encendió</source>
+        <translation>LED %1 did not go on</translation>
+    </message>
+    <message>
+        <source>Apagar el led %1</source>
+        <translation>Turn LED %1 off</translation>
+    </message>
+    <message>
+        <source>El led %1 se apagó a los %2 s</source>
+        <translation>LED %1 went off at %2 s</translation>
+    </message>
+    <message>
+        <source>El led %1 se apagó a los %2 s, fuera del tiempo pedido</source>
+        <translation>LED %1 went off at %2 s, outside the time asked for</translation>
+    </message>
+    <message>
+        <source>El led %1 no se apagó</source>
+        <translation>LED %1 did not go off</translation>
+    </message>
+    <message>
+        <source>Terminar con la luz encendida</source>
+        <translation>End with the light on</translation>
+    </message>
+    <message>
+        <source>Terminar con la luz apagada</source>
+        <translation>End with the light off</translation>
+    </message>
+    <message>
+        <source>La luz terminó encendida</source>
+        <translation>The light ended on</translation>
+    </message>
+    <message>
+        <source>La luz terminó apagada</source>
+        <translation>The light ended off</translation>
+    </message>
+    <message>
+        <source>Encender la luz</source>
+        <translation>Turn the light on</translation>
+    </message>
+    <message>
+        <source>La luz se encendió a los %1 s</source>
+        <translation>The light went on at %1 s</translation>
+    </message>
+    <message>
+        <source>La luz se encendió a los %1 s, fuera del tiempo pedido</source>
+        <translation>The light went on at %1 s, outside the time asked for</translation>
+    </message>
+    <message>
+        <source>La luz no se encendió</source>
+        <translation>The light did not go on</translation>
+    </message>
+    <message>
+        <source>Apagar la luz</source>
+        <translation>Turn the light off</translation>
+    </message>
+    <message>
+        <source>La luz se apagó a los %1 s</source>
+        <translation>The light went off at %1 s</translation>
+    </message>
+    <message>
+        <source>La luz se apagó a los %1 s, fuera del tiempo pedido</source>
+        <translation>The light went off at %1 s, outside the time asked for</translation>
+    </message>
+    <message>
+        <source>La luz no se apagó</source>
+        <translation>The light did not go off</translation>
+    </message>
+    <message>
+        <source>Tocar la melodía de %1 notas: %2 Hz</source>
+        <translation>Play the melody of %1 notes: %2 Hz</translation>
+    </message>
+    <message>
+        <source>Tocar un tono de %1 Hz</source>
+        <translation>Play a tone of %1 Hz</translation>
+    </message>
+    <message>
+        <source>Tocar %1 tonos de %2 Hz</source>
+        <translation>Play %1 tones of %2 Hz</translation>
+    </message>
+    <message>
+        <source>Tocar un tono</source>
+        <translation>Play a tone</translation>
+    </message>
+    <message>
+        <source>Tocar %1 tonos</source>
+        <translation>Play %1 tones</translation>
+    </message>
+    <message>
+        <source>El tono sonó a los %1 s</source>
+        <translation>The tone sounded at %1 s</translation>
+    </message>
+    <message>
+        <source>Los %1 tonos sonaron; el último a los %2 s</source>
+        <translation>The %1 tones sounded; the last one at %2 s</translation>
+    </message>
+    <message>
+        <source>El primer tono pedido sonó a los %1 s, fuera del tiempo pedido</source>
+        <translation>The first tone asked for sounded at %1 s, outside the time asked for</translation>
+    </message>
+    <message>
+        <source>No sonó ningún tono de los pedidos</source>
+        <translation>None of the tones asked for sounded</translation>
+    </message>
+    <message>
+        <source>Sonaron %1 de los %2 tonos pedidos</source>
+        <translation>%1 of the %2 tones asked for sounded</translation>
+    </message>
+    <message>
+        <source>Enviar el byte %1 a la PC</source>
+        <translation>Send the byte %1 to the PC</translation>
+    </message>
+    <message>
+        <source>Enviar un byte a la PC</source>
+        <translation>Send a byte to the PC</translation>
+    </message>
+    <message>
+        <source>El programa envió %1 a la PC a los %2 s</source>
+        <translation>The program sent %1 to the PC at %2 s</translation>
+    </message>
+    <message>
+        <source>El programa envió %1 a la PC, no %2</source>
+        <translation>The program sent %1 to the PC, not %2</translation>
+    </message>
+    <message>
+        <source>El programa no envió nada a la PC</source>
+        <translation>The program sent nothing to the PC</translation>
+    </message>
+    <message>
+        <source>Terminar el programa apagando el Ladrillo</source>
+        <translation>End the program switching the brick off</translation>
+    </message>
+    <message>
+        <source>Terminar el programa devolviendo el mando a la PC</source>
+        <translation>End the program handing control back to the PC</translation>
+    </message>
+    <message>
+        <source>Terminar el programa reiniciando el Ladrillo</source>
+        <translation>End the program restarting the brick</translation>
+    </message>
+    <message>
+        <source>Terminar el programa con el Ladrillo bloqueado</source>
+        <translation>End the program with the brick locked</translation>
+    </message>
+    <message>
+        <source>Terminar el programa</source>
+        <translation>End the program</translation>
+    </message>
+    <message>
+        <source>Terminar antes de los %1 s</source>
+        <translation>End before %1 s</translation>
+    </message>
+    <message>
+        <source>Terminar con %1 distinta de %2</source>
+        <translation>End with %1 different from %2</translation>
+    </message>
+    <message>
+        <source>Terminar con %1 mayor que %2</source>
+        <translation>End with %1 greater than %2</translation>
+    </message>
+    <message>
+        <source>Terminar con %1 menor que %2</source>
+        <translation>End with %1 less than %2</translation>
+    </message>
+    <message>
+        <source>Terminar con %1 mayor o igual a %2</source>
+        <translation>End with %1 greater than or equal to %2</translation>
+    </message>
+    <message>
+        <source>Terminar con %1 menor o igual a %2</source>
+        <translation>End with %1 less than or equal to %2</translation>
+    </message>
+    <message>
+        <source>Terminar con %1 igual a %2</source>
+        <translation>End with %1 equal to %2</translation>
+    </message>
+    <message>
+        <source>%1 terminó valiendo %2</source>
+        <translation>%1 ended at %2</translation>
+    </message>
+    <message>
+        <source>Terminar con el robot quieto</source>
+        <translation>End with the robot still</translation>
+    </message>
+    <message>
+        <source>El robot terminó quieto</source>
+        <translation>The robot ended still</translation>
+    </message>
+    <message>
+        <source>Los motores seguían encendidos al final</source>
+        <translation>The motors were still on at the end</translation>
+    </message>
+    <message>
+        <source>La prueba se interrumpió</source>
+        <translation>The test was interrupted</translation>
+    </message>
+    <message>
+        <source>¡Reto cumplido! %1 a los %2 s</source>
+        <translation>Challenge met! %1 at %2 s</translation>
+    </message>
+    <message>
+        <source>Reto no cumplido: %1</source>
+        <translation>Challenge not met: %1</translation>
+    </message>
+    <message>
+        <source>1 estrella</source>
+        <translation>1 star</translation>
+    </message>
+    <message>
+        <source>%1 estrellas</source>
+        <translation>%1 stars</translation>
+    </message>
+    <message>
+        <source>El programa no generó código para el Ladrillo</source>
+        <translation>The program generated no code for the brick</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2719,6 +3295,69 @@
     <message>
         <source>No hay ayuda para este programa</source>
         <translation>There is no help for this program</translation>
+    </message>
+</context>
+<context>
+    <name>tarvel::ChallengePanel</name>
+    <message>
+        <source>Reto</source>
+        <translation>Challenge</translation>
+    </message>
+    <message>
+        <source>Reto elegido</source>
+        <translation>Chosen challenge</translation>
+    </message>
+    <message>
+        <source>Salir del Reto</source>
+        <translation>Leave the Challenge</translation>
+    </message>
+    <message>
+        <source>Dejar el reto y volver al simulador libre</source>
+        <translation>Leave the challenge and go back to the free simulator</translation>
+    </message>
+    <message>
+        <source>Descripción del reto</source>
+        <translation>Description of the challenge</translation>
+    </message>
+    <message>
+        <source>Objetivos del reto</source>
+        <translation>Goals of the challenge</translation>
+    </message>
+    <message>
+        <source>Probar Reto</source>
+        <translation>Try Challenge</translation>
+    </message>
+    <message>
+        <source>Compilar el programa abierto, enviarlo al Ladrillo simulado y ver si cumple el reto</source>
+        <translation>Build the open program, send it to the simulated brick and see whether it meets the challenge</translation>
+    </message>
+    <message>
+        <source>Estrellas</source>
+        <translation>Stars</translation>
+    </message>
+    <message>
+        <source>Resultado del reto</source>
+        <translation>Result of the challenge</translation>
+    </message>
+    <message>
+        <source>Tiempo límite: %1 s</source>
+        <translation>Time limit: %1 s</translation>
+    </message>
+    <message>
+        <source>Dibuje su programa y pulse &quot;Probar Reto&quot;.</source>
+        <translation>Draw your program and press &quot;Try Challenge&quot;.</translation>
+    </message>
+    <message>
+        <source>Espere a que termine la compilación en curso.</source>
+        <translation>Wait for the build in progress to end.</translation>
+    </message>
+    <message>
+        <source>El programa no se pudo compilar: %1</source>
+        <translation>The program could not be built: %1</translation>
+    </message>
+    <message>
+        <source>Probando el programa...</source>
+        <translation>Testing the program...</translation>
     </message>
 </context>
 <context>
@@ -3767,6 +4406,14 @@ create a new Melody for this Element Press OK</translation>
         <source>Para usarlo, conecte el Ladrillo con &quot;Conectar&quot;, o elija &quot;Conexion&quot; &gt; &quot;Usar Ladrillo Simulado&quot;.</source>
         <translation>To use it, connect the Brick with &quot;Connect&quot;, or choose &quot;Connection&quot; &gt; &quot;Use the Simulated Brick&quot;.</translation>
     </message>
+    <message>
+        <source>Retos</source>
+        <translation>Challenges</translation>
+    </message>
+    <message>
+        <source>No hay retos en %1</source>
+        <translation>There are no challenges in %1</translation>
+    </message>
 </context>
 <context>
     <name>tarvel::MessageBoxes</name>
@@ -4211,6 +4858,18 @@ create a new Melody for this Element Press OK</translation>
     <message>
         <source>Direccion %1</source>
         <translation>Address %1</translation>
+    </message>
+    <message>
+        <source>Retos</source>
+        <translation>Challenges</translation>
+    </message>
+    <message>
+        <source>Elegir un reto: un mundo y objetivos que el programa debe cumplir</source>
+        <translation>Choose a challenge: a world and goals the program must meet</translation>
+    </message>
+    <message>
+        <source>No hay retos en %1</source>
+        <translation>There are no challenges in %1</translation>
     </message>
 </context>
 <context>

@@ -45,17 +45,6 @@ std::vector<WorldPoint> fewer(const std::vector<WorldPoint>& trail, std::size_t 
     return out;
 }
 
-// The first goal not met that has no parts of its own: what a student should look at first.
-const GoalResult* firstMiss(const Verdict& v)
-{
-    for (std::size_t i = 0; i < v.goals.size(); ++i) {
-        const bool group = v.goals[i].kind == Goal::Kind::All || v.goals[i].kind == Goal::Kind::Any;
-        if (!v.goals[i].met && !group)
-            return &v.goals[i];
-    }
-    return v.goals.empty() || v.goals.front().met ? nullptr : &v.goals.front();
-}
-
 Text stateText(const GradeEntry& e)
 {
     if (!e.built)
@@ -77,7 +66,7 @@ Text whyNot(const GradeEntry& e)
 {
     if (!e.built)
         return e.message;
-    if (const GoalResult* miss = firstMiss(e.verdict); miss && !e.verdict.passed)
+    if (const GoalResult* miss = firstMissedGoal(e.verdict); miss && !e.verdict.passed)
         return miss->reason;
     return {};
 }

@@ -757,6 +757,28 @@ std::string secondsText(double seconds)
     return out;
 }
 
+const GoalResult* firstMissedGoal(const Verdict& v)
+{
+    if (v.goals.empty() || v.goals.front().met)
+        return nullptr;
+    for (const GoalResult& g : v.goals)
+        if (!g.met && g.kind != Goal::Kind::All && g.kind != Goal::Kind::Any)
+            return &g;
+    return &v.goals.front();
+}
+
+Text verdictText(const Verdict& v)
+{
+    if (v.cancelled)
+        return Text("core", QT_TRANSLATE_NOOP("core", "La prueba se interrumpió"));
+    if (v.passed)
+        return Text("core", QT_TRANSLATE_NOOP("core", "¡Reto cumplido! %1 a los %2 s"))
+            .arg(starsText(v.stars))
+            .arg(secondsText(v.seconds));
+    const GoalResult* miss = firstMissedGoal(v);
+    return Text("core", QT_TRANSLATE_NOOP("core", "Reto no cumplido: %1")).arg(miss ? miss->reason : Text());
+}
+
 Text starsText(int stars)
 {
     if (stars == 1)
@@ -836,6 +858,16 @@ Verdict evaluateRun(const Challenge& challenge, const ChallengeRun& run)
         }
     }
     return v;
+}
+
+std::vector<GoalResult> goalsToMeet(const Challenge& challenge)
+{
+    ChallengeRun nothing;
+    nothing.samples.push_back({float(challenge.world.robot.at.x), float(challenge.world.robot.at.y),
+                               float(challenge.world.robot.heading), false});
+    std::vector<GoalResult> goals;
+    Evaluator(challenge, nothing).evaluate(challenge.goals, 0, goals);
+    return goals;
 }
 
 Verdict judgeProgram(const Challenge& challenge, const ProgramImage& program, Simulation* finalState,

@@ -65,11 +65,19 @@ struct Verdict {
 // `cancel`, when set from another thread, ends the run early (the verdict then says so).
 ChallengeRun runChallenge(const Challenge& challenge, Simulation& sim, const std::atomic<bool>* cancel = nullptr);
 Verdict evaluateRun(const Challenge& challenge, const ChallengeRun& run);
+// What each goal asks, in the verdict's order, before any run (the reasons are of an empty run).
+std::vector<GoalResult> goalsToMeet(const Challenge& challenge);
 
 // The whole judgement of a built program: a fresh simulation in the challenge's world, the run,
 // the verdict. `finalState`, when given, receives the simulation as the run left it.
 Verdict judgeProgram(const Challenge& challenge, const ProgramImage& program, Simulation* finalState = nullptr,
                      const std::atomic<bool>* cancel = nullptr);
+
+// The first goal not met that has no parts of its own: what a student should look at first. Null
+// when the goals were met.
+const GoalResult* firstMissedGoal(const Verdict& verdict);
+// The verdict in one sentence: the stars and the time, or the first goal missed and why.
+Text verdictText(const Verdict& verdict);
 
 // Seconds as the reasons write them: "3,2".
 std::string secondsText(double seconds);

@@ -44,12 +44,15 @@ TEST(Judge, ReachingARegionAndEndingThere)
     EXPECT_NEAR(good.seconds, 2.0, 0.001);
     EXPECT_NEAR(good.distance, 2 * RobotGeometry::wheelSpeed, 0.05);
     EXPECT_EQ(words(good.goals[1].statement), "Terminar en la meta");
+    EXPECT_EQ(words(verdictText(good)), "¡Reto cumplido! 3 estrellas a los 2,0 s");
+    EXPECT_EQ(words(goalsToMeet(c)[1].statement), "Terminar en la meta");
 
     // A second too long: it drove through the region, and the program ended too late.
     const Verdict late = judged(c, assemble({"MOVE AVANZA, SEG, 3", "STOP"}));
     EXPECT_FALSE(late.passed);
     EXPECT_EQ(late.stars, 0);
     EXPECT_EQ(outcome(late)[1], "  - El robot pasó por la meta pero terminó fuera");
+    EXPECT_EQ(words(verdictText(late)), "Reto no cumplido: El robot pasó por la meta pero terminó fuera");
     EXPECT_FALSE(late.goals[3].met);
 
     // Never stopping: the motors run when the time is up.

@@ -77,6 +77,8 @@ public:
 
     // The simulator window (MainWindowSimulator.cpp).
     void openSimulator();
+    // The simulator with a challenge of retos/ chosen in it.
+    void openChallenge(const QString& path);
     // Moves a window that opens over the main window to the right of the flowchart's cells.
     void placeBesideFlowchart(QWidget* window);
     SimulatorWindow* simulator() const { return simulator_; }

@@ -5,6 +5,7 @@
 #include "gui/build/FormEditSource.h"
 
 #include "gui/editor/Canvas.h"
+#include "gui/simulator/ChallengePanel.h"
 #include "gui/simulator/SimulatorWindow.h"
 #include "workspace/Workspace.h"
 
@@ -52,6 +53,26 @@ void MainWindow::buildSimulatorCommands()
         const auto list = conexion->actions();
         const int at = int(list.indexOf(before));
         conexion->insertAction(at >= 0 && at + 1 < list.size() ? list[at + 1] : nullptr, open);
+        // "Retos" beside it: choosing one opens the simulator with the challenge's world.
+        auto* challenges = new QMenu(tr("Retos"), conexion);
+        challenges->setObjectName("mnuRetos");
+        const auto after = conexion->actions();
+        const int openAt = int(after.indexOf(open));
+        conexion->insertMenu(openAt + 1 < after.size() ? after[openAt + 1] : nullptr, challenges);
+        challenges->menuAction()->setObjectName("mnuTextRetos");
+        connect(challenges, &QMenu::aboutToShow, this, [this, challenges] {
+            challenges->clear();
+            int n = 0;
+            for (const auto& entry : ChallengePanel::listed(ws_)) {
+                QAction* a = challenges->addAction(entry.title);
+                a->setObjectName(QStringLiteral("mnuReto_%1").arg(n++));
+                a->setEnabled(entry.problem.isEmpty());
+                a->setToolTip(entry.problem);
+                connect(a, &QAction::triggered, this, [this, path = entry.path] { openChallenge(path); });
+            }
+            if (n == 0)
+                challenges->addAction(tr("No hay retos en %1").arg(ChallengePanel::folder(ws_)))->setEnabled(false);
+        });
     }
     if (auto* bar = findChild<QToolBar*>("Toolbar1")) {
         QAction* button = action("Simulador", tr("Simulador"), [this] { openSimulator(); });
@@ -97,6 +118,12 @@ void MainWindow::placeBesideFlowchart(QWidget* window)
     window->resize(width, height);
     window->move(std::max(available.left(), x),
                  available.top() + std::max(0, (available.height() - frame.height() - height) / 2));
+}
+
+void MainWindow::openChallenge(const QString& path)
+{
+    openSimulator();
+    simulator_->chooseChallenge(path);
 }
 
 void MainWindow::openSimulator()

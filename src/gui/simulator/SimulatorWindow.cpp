@@ -7,6 +7,7 @@
 #include "gui/app/UiText.h"
 #include "gui/app/UserCommand.h"
 #include "gui/audio/TonePlayer.h"
+#include "gui/simulator/ChallengePanel.h"
 #include "gui/simulator/WorldView.h"
 #include "workspace/Workspace.h"
 
@@ -17,6 +18,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -132,6 +134,12 @@ void SimulatorWindow::buildControls()
         bar->addWidget(w);
     bar->addStretch();
     left->addLayout(bar);
+    auto* challenges = button("cmdRetos", tr("Retos"), tr("Elegir un reto: un mundo y objetivos que el programa debe cumplir"), this);
+    challengeMenu_ = new QMenu(challenges);
+    challengeMenu_->setObjectName("mnuRetosSimulador");
+    challengeMenu_->setAccessibleName(tr("Retos"));
+    connect(challengeMenu_, &QMenu::aboutToShow, this, [this] { fillChallengeMenu(); });
+    challenges->setMenu(challengeMenu_);
     auto* worldBar = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{speeds_, resetButton, worlds_})
         worldBar->addWidget(w);
@@ -139,6 +147,19 @@ void SimulatorWindow::buildControls()
     left->addLayout(worldBar);
     view_ = new WorldView(ws_.simulation, this);
     left->addWidget(view_, 1);
+    challenge_ = new ChallengePanel(ws_, this);
+    challenge_->showMessage = [this](const UserMessage& m) {
+        if (showMessage)
+            showMessage(m);
+    };
+    challenge_->worldChanged = [this] {
+        view_->worldChanged();
+        fillWorlds();
+        refreshPanel();
+    };
+    challenge_->runJudged = [this] { showJudgedRun(); };
+    view_->paintOver = [this](QPainter& painter) { challenge_->paintOverWorld(painter); };
+    left->addWidget(challenge_);
     status_ = new QLabel(this);
     status_->setObjectName("lblEstado");
     left->addWidget(status_);
@@ -148,6 +169,9 @@ void SimulatorWindow::buildControls()
     auto* side = new QVBoxLayout(panel);
     side->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(panel);
+    // At the top of the panel, where it takes no width from the world.
+    challenges->setParent(panel);
+    side->addWidget(challenges);
     auto* brick = new QGroupBox(tr("Ladrillo"), panel);
     brick->setObjectName("fraLadrillo");
     auto* grid = new QGridLayout(brick);
@@ -261,6 +285,55 @@ void SimulatorWindow::chooseWorld(int index)
         showMessage(*error);
     view_->worldChanged();
     fillWorlds();
+}
+
+void SimulatorWindow::fillChallengeMenu()
+{
+    challengeMenu_->clear();
+    const auto listed = ChallengePanel::listed(ws_);
+    if (listed.empty()) {
+        QAction* none = challengeMenu_->addAction(tr("No hay retos en %1").arg(ChallengePanel::folder(ws_)));
+        none->setEnabled(false);
+        return;
+    }
+    int n = 0;
+    for (const auto& entry : listed) {
+        QAction* a = challengeMenu_->addAction(entry.title);
+        a->setObjectName(QStringLiteral("mnuReto_%1").arg(n++));
+        if (!entry.problem.isEmpty()) {
+            // A bad file stays in the list with what is wrong in it, for the teacher who wrote it.
+            a->setEnabled(false);
+            a->setToolTip(entry.problem);
+            a->setStatusTip(entry.problem);
+            continue;
+        }
+        connect(a, &QAction::triggered, this, [this, path = entry.path] {
+            runUserCommand(this, [this, path] { chooseChallenge(path); });
+        });
+    }
+}
+
+bool SimulatorWindow::chooseChallenge(const QString& path)
+{
+    paused_ = true;
+    const bool chosen = challenge_->choose(path);
+    eventsSeen_ = 0;
+    screen_.clear();
+    messages_->clear();
+    refreshPanel();
+    return chosen;
+}
+
+void SimulatorWindow::showJudgedRun()
+{
+    // The judged run, finished: its robot, outputs and messages, paused where it ended.
+    paused_ = true;
+    eventsSeen_ = 0;
+    screen_.clear();
+    messages_->clear();
+    takeEvents();
+    refreshPanel();
+    view_->update();
 }
 
 double SimulatorWindow::speed() const

@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
@@ -20,6 +21,7 @@ class QTimer;
 
 namespace tarvel {
 
+class ChallengePanel;
 class TonePlayer;
 class WorldView;
 class Workspace;
@@ -34,6 +36,9 @@ public:
     // One frame: time, events, the panel and the picture (the timer calls it; tests may too).
     void frame();
     bool paused() const { return paused_; }
+    // "Retos": the challenges of the application folder; choosing one loads its world and shows it.
+    ChallengePanel* challengePanel() const { return challenge_; }
+    bool chooseChallenge(const QString& path);
     double speed() const;
 
     // Where the running element goes (the main window frames it on the canvas); (-1, -1) clears.
@@ -52,9 +57,13 @@ private:
     void step(bool element);
     void takeEvents();
     void refreshPanel();
+    void fillChallengeMenu();
+    void showJudgedRun();
 
     Workspace& ws_;
     WorldView* view_ = nullptr;
+    ChallengePanel* challenge_ = nullptr;
+    QMenu* challengeMenu_ = nullptr;
     QTimer* timer_ = nullptr;
     QElapsedTimer clock_;
     TonePlayer* tones_ = nullptr;

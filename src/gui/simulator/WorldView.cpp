@@ -109,6 +109,8 @@ void WorldView::paintEvent(QPaintEvent*)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(0, 0, world.width, world.height));
     }
+    if (paintOver)
+        paintOver(painter);
     paintRobot(painter);
 }
 

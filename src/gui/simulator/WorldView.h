@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace tarvel {
 
 class Simulation;
@@ -17,6 +19,9 @@ public:
     // The floor changed (another world): its picture is painted again.
     void worldChanged();
     QSize sizeHint() const override { return {640, 480}; }
+    // Drawn over the floor and the walls, under the robot, in world units (a challenge's regions
+    // and the trail of its test).
+    std::function<void(QPainter&)> paintOver;
 
 signals:
     void robotMoved();
