@@ -3,6 +3,7 @@
 // program and judges it without holding up the window, with the same verdict as tarvel grade.
 #include "GuiSession.h"
 
+#include "compiler/Compile.h"
 #include "gui/app/Translation.h"
 #include "gui/simulator/ChallengePanel.h"
 #include "gui/simulator/SimulatorWindow.h"
@@ -202,6 +203,42 @@ private slots:
                      qPrintable(w->objectName()));
         }
         QVERIFY(!sim->findChild<QPushButton*>("cmdRetos")->text().isEmpty());
+    }
+
+    void anExampleRunOnTheSimulatedBrickOpensInItsWorld()
+    {
+        Session s({}, {}, true);
+        copyFolders(s);
+        QVERIFY(s.window->openProgramPath(s.dir.filePath("Seguir la Linea.gtf").toStdString(), false));
+        Workspace& ws = *s.workspace;
+        const auto run = [&] {
+            Translator translator;
+            Assembler assembler(ws.library);
+            compileProgram(ws.store, ws.library, translator, assembler);
+            int size = assembler.imageLength;
+            QVERIFY(ws.link().IdentifyBrick());
+            ws.link().SendProgramImage(size, {assembler.programImage.data(), assembler.programImage.size()});
+            ws.link().FinishDownload();
+            QVERIFY(ws.link().RunBrickProgram());
+        };
+        run();
+        SimulatorWindow* sim = s.window->simulator();
+        QVERIFY(sim && sim->isVisible());
+        QVERIFY(QString::fromStdString(ws.worldPath).endsWith("worlds/pista.json"));
+        QCOMPARE(sim->findChild<QComboBox*>("cmbMundo")->currentText(), QString("Pista con línea"));
+        QCOMPARE(ws.simulation.robot().pose.x, 80.0);
+        QVERIFY(ws.simulation.cpu().running());
+
+        // A challenge holds its own table: the example runs in it.
+        challengeMenu(s)->actions()[0]->trigger();
+        run();
+        QVERIFY(QString::fromStdString(ws.worldPath).endsWith("worlds/mesa.json"));
+        // A program that is no example leaves the world as it is.
+        sim->findChild<QPushButton*>("cmdSalirReto")->click();
+        s.window->NewProgram();
+        s.appendElement(makeElement(13, 11, 10, 5));
+        run();
+        QVERIFY(QString::fromStdString(ws.worldPath).endsWith("worlds/mesa.json"));
     }
 
     void inEnglishTheChallengeAndItsVerdictAreInEnglish()

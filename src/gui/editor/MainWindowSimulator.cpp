@@ -92,6 +92,7 @@ void MainWindow::buildSimulatorCommands()
     }
     ws_.simulatedProgramStarted = [this] {
         openSimulator();
+        simulator_->showExampleWorld();
         simulator_->programStarted();
     };
 }

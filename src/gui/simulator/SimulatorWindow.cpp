@@ -1,6 +1,7 @@
 #include "gui/simulator/SimulatorWindow.h"
 
 #include "emulator/SimulatorControls.h"
+#include "challenges/ExampleWorlds.h"
 #include "emulator/WorldFile.h"
 #include "gui/app/NamedWidgets.h"
 #include "gui/app/QtText.h"
@@ -322,6 +323,28 @@ bool SimulatorWindow::chooseChallenge(const QString& path)
     messages_->clear();
     refreshPanel();
     return chosen;
+}
+
+void SimulatorWindow::showExampleWorld()
+{
+    if (challenge_->challenge())
+        return;
+    const auto world = loadExampleWorlds(ws_.appFolder()).worldFor(ws_.programPath);
+    if (!world)
+        return;
+    const std::string path = (std::filesystem::path(ws_.worldsFolder()) / cp1252ToUtf8(*world)).string();
+    if (path == ws_.worldPath)
+        return;
+    // The program's steering, set as it started, stays: the world only brings its table.
+    const Steering steering = ws_.simulation.steering();
+    if (auto error = ws_.loadWorld(path)) {
+        if (showMessage)
+            showMessage(*error);
+        return;
+    }
+    ws_.simulation.setSteering(steering);
+    view_->worldChanged();
+    fillWorlds();
 }
 
 void SimulatorWindow::showJudgedRun()

@@ -39,6 +39,9 @@ public:
     // "Retos": the challenges of the application folder; choosing one loads its world and shows it.
     ChallengePanel* challengePanel() const { return challenge_; }
     bool chooseChallenge(const QString& path);
+    // A program starts on the simulated brick: an example that needs a world gets it (the robot at
+    // the world's start), unless a challenge holds the table.
+    void showExampleWorld();
     double speed() const;
 
     // Where the running element goes (the main window frames it on the canvas); (-1, -1) clears.
