@@ -140,7 +140,11 @@ void SimulatorWindow::buildControls()
     challengeMenu_->setObjectName("mnuRetosSimulador");
     challengeMenu_->setAccessibleName(tr("Retos"));
     connect(challengeMenu_, &QMenu::aboutToShow, this, [this] { fillChallengeMenu(); });
-    challenges->setMenu(challengeMenu_);
+    // Opened with popup(), not as a button menu (whose press waits in the menu's own loop): a press
+    // through an assistive technology returns at once, and the menu is a child of its button.
+    connect(challenges, &QAbstractButton::clicked, this, [this, challenges] {
+        challengeMenu_->popup(challenges->mapToGlobal(QPoint(0, challenges->height())));
+    });
     auto* worldBar = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{speeds_, resetButton, worlds_})
         worldBar->addWidget(w);
