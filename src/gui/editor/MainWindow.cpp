@@ -41,6 +41,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <set>
+
 namespace tarvel {
 
 namespace {
@@ -57,19 +59,29 @@ void openWithDesktop(QObject* context, const QString& path, const std::function<
         return;
     }
     // Not owned by the window: a viewer run in the foreground by the opener outlives the program.
+    // Openers still running are listed (in a list that is never destroyed), not lost: each goes
+    // when it ends, whether the window that started it is still there or not.
+    static auto* running = new std::set<QProcess*>;
     auto* process = new QProcess;
+    running->insert(process);
+    auto done = [process] {
+        running->erase(process);
+        process->deleteLater();
+    };
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    QObject::connect(process, &QProcess::finished, context, [process, failed](int code, QProcess::ExitStatus status) {
-        process->deleteLater();
+    QObject::connect(process, &QProcess::finished, process, done);
+    QObject::connect(process, &QProcess::errorOccurred, process, [done](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            done();
+    });
+    QObject::connect(process, &QProcess::finished, context, [failed](int code, QProcess::ExitStatus status) {
         if (status != QProcess::NormalExit || code != 0)
             failed();
     });
-    QObject::connect(process, &QProcess::errorOccurred, context, [process, failed](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        process->deleteLater();
-        failed();
+    QObject::connect(process, &QProcess::errorOccurred, context, [failed](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            failed();
     });
     process->start(opener, {path});
 }
