@@ -514,13 +514,7 @@ ChallengeLoad loadChallengeFile(const std::filesystem::path& path, const std::fi
 
 std::vector<std::filesystem::path> challengeFiles(const std::filesystem::path& folder)
 {
-    std::vector<std::filesystem::path> files;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        if (it->is_regular_file(ec) && it->path().extension() == ".json")
-            files.push_back(it->path());
-    std::sort(files.begin(), files.end());
-    return files;
+    return jsonFilesIn(folder);
 }
 
 } // namespace tarvel

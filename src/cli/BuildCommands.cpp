@@ -22,21 +22,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// Two names of one file (a link, "./x" and "x"); a file that does not exist yet is compared by name.
-bool sameFile(const std::string& a, const std::string& b)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (fs::equivalent(a, b, ec))
-        return true;
-    const auto whole = [](const std::string& p) {
-        std::error_code e;
-        const fs::path full = fs::weakly_canonical(p, e);
-        return e ? fs::absolute(p, e).lexically_normal() : full;
-    };
-    return whole(a) == whole(b);
-}
-
 std::span<const std::uint8_t> imageBytes(const Assembler& assembler)
 {
     const auto length = std::size_t(std::clamp(assembler.imageLength, 0, kImageBytes));

@@ -111,4 +111,18 @@ std::string notAnImage(const std::string& path, const std::string& bytes)
     return {};
 }
 
+bool sameFile(const std::string& a, const std::string& b)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec))
+        return true;
+    const auto whole = [](const std::string& p) {
+        std::error_code e;
+        const fs::path full = fs::weakly_canonical(p, e);
+        return e ? fs::absolute(p, e).lexically_normal() : full;
+    };
+    return whole(a) == whole(b);
+}
+
 } // namespace tarvel::cli

@@ -34,6 +34,9 @@ std::string readInput(const std::string& path, std::uintmax_t maxBytes, std::str
 
 // Writes every (path, bytes) or none: all are prepared beside their targets first, then renamed.
 // Temporaries that killed runs left in those folders go first. Empty, or the message (UTF-8).
+// Two names of one file (a link, "./x" and "x"); a file that does not exist yet is compared by name.
+bool sameFile(const std::string& a, const std::string& b);
+
 std::string writeOutputs(const std::vector<std::pair<std::string, std::string>>& files);
 
 // Why a file given as an image cannot be one (a program, a source or other text), UTF-8; empty when

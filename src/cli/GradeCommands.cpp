@@ -43,20 +43,6 @@ bool isProgramName(const fs::path& p)
     return upperCase(p.extension().string()) == ".GTF";
 }
 
-// Two names of one file; one that does not exist yet is compared by its full name.
-bool sameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    if (fs::equivalent(a, b, ec))
-        return true;
-    const auto whole = [](const std::string& p) {
-        std::error_code e;
-        const fs::path full = fs::weakly_canonical(p, e);
-        return e ? fs::absolute(p, e).lexically_normal() : full;
-    };
-    return whole(a) == whole(b);
-}
-
 // Where the challenge's world names are looked up: --worlds, the worlds/ beside the challenge's
 // folder (the application folder's layout), or the shipped ones.
 fs::path worldsFolder(const GradeArgs& args)

@@ -341,6 +341,11 @@ WorldLoad loadWorldFile(const std::filesystem::path& path)
 
 std::vector<std::filesystem::path> worldFiles(const std::filesystem::path& folder)
 {
+    return jsonFilesIn(folder);
+}
+
+std::vector<std::filesystem::path> jsonFilesIn(const std::filesystem::path& folder)
+{
     std::vector<std::filesystem::path> files;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))

@@ -25,5 +25,7 @@ GreyPicture parsePicture(std::string_view bytes, std::string& error);
 
 // The worlds shipped in a folder (its *.json files), sorted by file name.
 std::vector<std::filesystem::path> worldFiles(const std::filesystem::path& folder);
+// The regular .json files of a folder, sorted by name (none when it cannot be read).
+std::vector<std::filesystem::path> jsonFilesIn(const std::filesystem::path& folder);
 
 } // namespace tarvel
