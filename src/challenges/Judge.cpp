@@ -255,6 +255,33 @@ Switching switching(const ChallengeRun& run, SimEvent::Kind kind, int bit, const
     return out;
 }
 
+// The patterns of a goal met when an output switched: what it asks, when it switched, when it
+// switched only outside the goal's part of the run, and that it never did. A led's patterns name it
+// first (%1), so that their time is %2.
+struct SwitchTexts {
+    const char* asks;
+    const char* at;
+    const char* outside;
+    const char* never;
+};
+
+GoalResult switchResult(const Goal& g, std::optional<std::int64_t> at, std::optional<std::int64_t> outside,
+                        const SwitchTexts& t, const std::optional<Text>& name)
+{
+    const auto text = [&](const char* pattern) { return name ? say(pattern).arg(*name) : say(pattern); };
+    GoalResult r;
+    r.statement = withWindow(text(t.asks), g);
+    r.met = at.has_value();
+    r.atUs = at;
+    if (at)
+        r.reason = text(t.at).arg(secondsArg(*at));
+    else if (outside)
+        r.reason = text(t.outside).arg(secondsArg(*outside));
+    else
+        r.reason = text(t.never);
+    return r;
+}
+
 class Evaluator {
 public:
     Evaluator(const Challenge& challenge, const ChallengeRun& run)
@@ -476,32 +503,19 @@ private:
             return r;
         }
         const Switching s = switching(run_, SimEvent::Kind::Leds, bit, g);
-        if (g.on) {
-            r.statement = withWindow(say(QT_TRANSLATE_NOOP("core", "Encender el led %1")).arg(name), g);
-            r.met = s.litAt.has_value();
-            r.atUs = s.litAt;
-            if (r.met)
-                r.reason = say(QT_TRANSLATE_NOOP("core", "El led %1 se encendió a los %2 s")).arg(name).arg(secondsArg(*s.litAt));
-            else if (s.litOutside)
-                r.reason = say(QT_TRANSLATE_NOOP("core", "El led %1 se encendió a los %2 s, fuera del tiempo pedido"))
-                               .arg(name)
-                               .arg(secondsArg(*s.litOutside));
-            else
-                r.reason = say(QT_TRANSLATE_NOOP("core", "El led %1 no se encendió")).arg(name);
-        } else {
-            r.statement = withWindow(say(QT_TRANSLATE_NOOP("core", "Apagar el led %1")).arg(name), g);
-            r.met = s.offAt.has_value();
-            r.atUs = s.offAt;
-            if (r.met)
-                r.reason = say(QT_TRANSLATE_NOOP("core", "El led %1 se apagó a los %2 s")).arg(name).arg(secondsArg(*s.offAt));
-            else if (s.offOutside)
-                r.reason = say(QT_TRANSLATE_NOOP("core", "El led %1 se apagó a los %2 s, fuera del tiempo pedido"))
-                               .arg(name)
-                               .arg(secondsArg(*s.offOutside));
-            else
-                r.reason = say(QT_TRANSLATE_NOOP("core", "El led %1 no se apagó")).arg(name);
-        }
-        return r;
+        if (g.on)
+            return switchResult(g, s.litAt, s.litOutside,
+                                {QT_TRANSLATE_NOOP("core", "Encender el led %1"),
+                                 QT_TRANSLATE_NOOP("core", "El led %1 se encendió a los %2 s"),
+                                 QT_TRANSLATE_NOOP("core", "El led %1 se encendió a los %2 s, fuera del tiempo pedido"),
+                                 QT_TRANSLATE_NOOP("core", "El led %1 no se encendió")},
+                                name);
+        return switchResult(g, s.offAt, s.offOutside,
+                            {QT_TRANSLATE_NOOP("core", "Apagar el led %1"),
+                             QT_TRANSLATE_NOOP("core", "El led %1 se apagó a los %2 s"),
+                             QT_TRANSLATE_NOOP("core", "El led %1 se apagó a los %2 s, fuera del tiempo pedido"),
+                             QT_TRANSLATE_NOOP("core", "El led %1 no se apagó")},
+                            name);
     }
 
     GoalResult lamp(const Goal& g)
@@ -516,30 +530,19 @@ private:
             return r;
         }
         const Switching s = switching(run_, SimEvent::Kind::Lamp, 1, g);
-        if (g.on) {
-            r.statement = withWindow(say(QT_TRANSLATE_NOOP("core", "Encender la luz")), g);
-            r.met = s.litAt.has_value();
-            r.atUs = s.litAt;
-            if (r.met)
-                r.reason = say(QT_TRANSLATE_NOOP("core", "La luz se encendió a los %1 s")).arg(secondsArg(*s.litAt));
-            else if (s.litOutside)
-                r.reason = say(QT_TRANSLATE_NOOP("core", "La luz se encendió a los %1 s, fuera del tiempo pedido"))
-                               .arg(secondsArg(*s.litOutside));
-            else
-                r.reason = say(QT_TRANSLATE_NOOP("core", "La luz no se encendió"));
-        } else {
-            r.statement = withWindow(say(QT_TRANSLATE_NOOP("core", "Apagar la luz")), g);
-            r.met = s.offAt.has_value();
-            r.atUs = s.offAt;
-            if (r.met)
-                r.reason = say(QT_TRANSLATE_NOOP("core", "La luz se apagó a los %1 s")).arg(secondsArg(*s.offAt));
-            else if (s.offOutside)
-                r.reason = say(QT_TRANSLATE_NOOP("core", "La luz se apagó a los %1 s, fuera del tiempo pedido"))
-                               .arg(secondsArg(*s.offOutside));
-            else
-                r.reason = say(QT_TRANSLATE_NOOP("core", "La luz no se apagó"));
-        }
-        return r;
+        if (g.on)
+            return switchResult(g, s.litAt, s.litOutside,
+                                {QT_TRANSLATE_NOOP("core", "Encender la luz"),
+                                 QT_TRANSLATE_NOOP("core", "La luz se encendió a los %1 s"),
+                                 QT_TRANSLATE_NOOP("core", "La luz se encendió a los %1 s, fuera del tiempo pedido"),
+                                 QT_TRANSLATE_NOOP("core", "La luz no se encendió")},
+                                std::nullopt);
+        return switchResult(g, s.offAt, s.offOutside,
+                            {QT_TRANSLATE_NOOP("core", "Apagar la luz"),
+                             QT_TRANSLATE_NOOP("core", "La luz se apagó a los %1 s"),
+                             QT_TRANSLATE_NOOP("core", "La luz se apagó a los %1 s, fuera del tiempo pedido"),
+                             QT_TRANSLATE_NOOP("core", "La luz no se apagó")},
+                            std::nullopt);
     }
 
     static bool sameTone(double played, double wanted, double tolerance)
