@@ -1145,8 +1145,9 @@ private:
             return;
         if (ws_->programPath != path)
             fail("opening the recent file opened another: " + ws_->programPath);
-        if (const auto opened = walk::savedBytes(ws_->store); opened != saved && !walk::onlyLabelMarksDiffer(saved, opened))
-            fail("the program opened again is not the program saved: " + path + ": " + walk::firstDifference(saved, opened));
+        const auto asOpened = walk::namesAsOpened(saved);
+        if (const auto opened = walk::savedBytes(ws_->store); opened != asOpened && !walk::onlyLabelMarksDiffer(asOpened, opened))
+            fail("the program opened again is not the program saved: " + path + ": " + walk::firstDifference(asOpened, opened));
     }
 
     void saveAs()

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -167,8 +168,22 @@ inline bool onlyLabelMarksDiffer(const std::vector<std::uint8_t>& saved, const s
     return true;
 }
 
-// The program saved, opened into a fresh store and saved again: the same bytes, and a store that
-// keeps its invariants.
+// The saved bytes as they come back from opening: a name loses its leading blanks when read (a path
+// titled " Camino" is "Camino" once opened), so each record's name is left-aligned again.
+inline std::vector<std::uint8_t> namesAsOpened(std::vector<std::uint8_t> bytes)
+{
+    constexpr std::size_t nameAt = 8, nameBytes = 10;
+    for (std::size_t start = 0; start + nameAt + nameBytes <= bytes.size(); start += kRecordBytes) {
+        auto first = bytes.begin() + std::ptrdiff_t(start + nameAt);
+        const auto last = first + std::ptrdiff_t(nameBytes);
+        const auto text = std::find_if(first, last, [](std::uint8_t c) { return c != ' '; });
+        std::fill(std::rotate(first, text, last), last, std::uint8_t(' '));
+    }
+    return bytes;
+}
+
+// The program saved, opened into a fresh store and saved again: the same bytes (but for the leading
+// blanks of names, which opening drops), and a store that keeps its invariants.
 inline std::string roundTripFault(const ProgramStore& store)
 {
     const std::vector<std::uint8_t> bytes = savedBytes(store);
@@ -181,8 +196,8 @@ inline std::string roundTripFault(const ProgramStore& store)
     if (std::string fault = testsupport::storeInvariantFault(*again); !fault.empty())
         return "the program opened again: " + fault;
     const std::vector<std::uint8_t> resaved = serializeProgram(*again);
-    if (resaved != bytes)
-        return "the program opened again saves to other bytes: " + firstDifference(bytes, resaved);
+    if (const std::vector<std::uint8_t> expected = namesAsOpened(bytes); resaved != expected)
+        return "the program opened again saves to other bytes: " + firstDifference(expected, resaved);
     return {};
 }
 
