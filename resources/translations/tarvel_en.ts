@@ -195,10 +195,6 @@
         <translation>Wait for the Remote Control Sensor&apos;s State</translation>
     </message>
     <message>
-        <source>Esperar Señal del Control Remoto</source>
-        <translation>Wait for a Remote Control Signal</translation>
-    </message>
-    <message>
         <source>Generar un Demora por Estado del Microfono</source>
         <translation>Wait for the Microphone&apos;s State</translation>
     </message>
@@ -327,10 +323,6 @@
         <translation>the Sensor is Pressed</translation>
     </message>
     <message>
-        <source>Halla Señal del Control</source>
-        <translation>There is a Remote Control Signal</translation>
-    </message>
-    <message>
         <source>Halla Sonido</source>
         <translation>There is Sound</translation>
     </message>
@@ -385,10 +377,6 @@
     <message>
         <source>Continuar por NO, Saltar por SI</source>
         <translation>Continue on NO, Jump on YES</translation>
-    </message>
-    <message>
-        <source>Falta la Etiqueta Destino del Salto:</source>
-        <translation>The Jump&apos;s Target Label is Missing:</translation>
     </message>
     <message>
         <source>Elija una Etiqueta de la Lista o Escriba su Nombre.</source>
@@ -539,14 +527,6 @@
         <translation>Delay = %1 Seconds</translation>
     </message>
     <message>
-        <source>Demora = %1,%2 Segundos</source>
-        <translation>Delay = %1.%2 Seconds</translation>
-    </message>
-    <message>
-        <source>Demora = %1.%2 Segundos</source>
-        <translation>Delay = %1.%2 Seconds</translation>
-    </message>
-    <message>
         <source>Salida de Luces</source>
         <translation>Light Output</translation>
     </message>
@@ -639,10 +619,6 @@
         <translation>Green</translation>
     </message>
     <message>
-        <source>Roja</source>
-        <translation>Red</translation>
-    </message>
-    <message>
         <source>Calculador de Variables</source>
         <translation>Variable Calculator</translation>
     </message>
@@ -701,10 +677,6 @@
     <message>
         <source>Posicionar en Origen</source>
         <translation>Go to the Origin</translation>
-    </message>
-    <message>
-        <source>Mostrar sin Accion</source>
-        <translation>Show Without Action</translation>
     </message>
     <message>
         <source>Mostrar sin Accion </source>
@@ -847,44 +819,8 @@
         <translation>Commands Cannot Be Added After the End of a Subroutine</translation>
     </message>
     <message>
-        <source>Despues de un Salto DEBE seguir con una etiqueta para no dejar</source>
-        <translation>After a Jump a label MUST follow, so as not to leave</translation>
-    </message>
-    <message>
-        <source>Codigo huerfano que nunca se puede acceder</source>
-        <translation>Orphan code that can never be reached</translation>
-    </message>
-    <message>
-        <source>Despues de un Fin de Programa DEBE seguir con una etiqueta para no dejar</source>
-        <translation>After an End of Program a label MUST follow, so as not to leave</translation>
-    </message>
-    <message>
-        <source>Inicio de programa (Habilita el sensor tactil) [%1]</source>
-        <translation>Program start (Enables the touch sensor) [%1]</translation>
-    </message>
-    <message>
-        <source>Inicio de programa [%1]</source>
-        <translation>Program start [%1]</translation>
-    </message>
-    <message>
         <source>Capacidad del Sistema Excedido (600 Instrucciones)</source>
         <translation>System Capacity Exceeded (600 Instructions)</translation>
-    </message>
-    <message>
-        <source>Solo Queda Espacio para 50 Instrucciones Graficas, Es Recomendable</source>
-        <translation>There is Only Room for 50 More Flowchart Instructions; it is Advisable to</translation>
-    </message>
-    <message>
-        <source>Guardar el Programa y Volver a Abrirlo para Recuperar Espacio.</source>
-        <translation>Save the Program and Open it Again to Recover Room.</translation>
-    </message>
-    <message>
-        <source>Objetos: %1</source>
-        <translation>Objects: %1</translation>
-    </message>
-    <message>
-        <source>Pagina %1 de %2</source>
-        <translation>Page %1 of %2</translation>
     </message>
     <message>
         <source>El archivo no es un programa de Tarvel Lab: no tiene ningun elemento.</source>
@@ -895,28 +831,12 @@
         <translation>The file is not a Tarvel Lab program: it does not begin with the Program Start.</translation>
     </message>
     <message>
-        <source>El archivo no es un programa de Tarvel Lab: el registro %1 no es un elemento (familia %2).</source>
-        <translation>The file is not a Tarvel Lab program: record %1 is not an element (family %2).</translation>
-    </message>
-    <message>
-        <source>El archivo termina con un registro incompleto de %1 bytes, que no se leyo.</source>
-        <translation>The file ends with an incomplete record of %1 bytes, which was not read.</translation>
-    </message>
-    <message>
         <source>Demasiadas etiquetas en una secuencia; las sobrantes no se registraron.</source>
         <translation>Too many labels in a sequence; the extra ones were not recorded.</translation>
     </message>
     <message>
-        <source>El archivo tiene mas de %1 subrutinas; se leyo hasta la octava.</source>
-        <translation>The file has more than %1 subroutines; it was read up to the eighth.</translation>
-    </message>
-    <message>
         <source>Una secuencia del archivo excede su limite; el resto del archivo no se leyo.</source>
         <translation>A sequence of the file exceeds its limit; the rest of the file was not read.</translation>
-    </message>
-    <message>
-        <source>No se Pudo Abrir el Archivo %1</source>
-        <translation>Could Not Open the File %1</translation>
     </message>
     <message>
         <source>Derecho</source>
@@ -935,14 +855,6 @@
         <translation>Drive</translation>
     </message>
     <message>
-        <source>Separador</source>
-        <translation>Separator</translation>
-    </message>
-    <message>
-        <source>Elemento Sin Ayuda</source>
-        <translation>Element Without Help</translation>
-    </message>
-    <message>
         <source>Compilar Grafos</source>
         <translation>Compile Flowchart</translation>
     </message>
@@ -951,32 +863,8 @@
         <translation>Generate Code</translation>
     </message>
     <message>
-        <source>Compilar Grafos, Generar Codigo</source>
-        <translation>Compile Flowchart, Generate Code</translation>
-    </message>
-    <message>
-        <source>Compilar Grafos, Generar Codigo, Enviar Codigo</source>
-        <translation>Compile Flowchart, Generate Code, Send Code</translation>
-    </message>
-    <message>
-        <source>Compilar Grafos, Generar Codigo, Enviar Codigo y Correr Programa</source>
-        <translation>Compile Flowchart, Generate Code, Send Code and Run Program</translation>
-    </message>
-    <message>
-        <source>Generar Codigo, Enviar Codigo</source>
-        <translation>Generate Code, Send Code</translation>
-    </message>
-    <message>
-        <source>Generar Codigo, Enviar Codigo y Correr Programa</source>
-        <translation>Generate Code, Send Code and Run Program</translation>
-    </message>
-    <message>
         <source>Enviar Codigo al Ladrillo</source>
         <translation>Send Code to the Brick</translation>
-    </message>
-    <message>
-        <source>Enviar Codigo al Ladrillo y Correr Programa</source>
-        <translation>Send Code to the Brick and Run Program</translation>
     </message>
     <message>
         <source>Correr Programa</source>
@@ -1063,14 +951,6 @@
         <translation>- Wrong Library: The Library in Use Does Not Match the Model of the Connected Brick</translation>
     </message>
     <message>
-        <source>Memoria: %1</source>
-        <translation>Memory: %1</translation>
-    </message>
-    <message>
-        <source>Errores : (%1)</source>
-        <translation>Errors : (%1)</translation>
-    </message>
-    <message>
         <source>Desconocido</source>
         <translation>Unknown</translation>
     </message>
@@ -1079,32 +959,8 @@
         <translation>Loading Error</translation>
     </message>
     <message>
-        <source>Clave fuera de rango (%1 a %2) en la linea %3: %4</source>
-        <translation>Key out of range (%1 to %2) on line %3: %4</translation>
-    </message>
-    <message>
         <source>Argumento No Identificado: %1</source>
         <translation>Unidentified Argument: %1</translation>
-    </message>
-    <message>
-        <source>No se Pudo Abrir la Libreria %1</source>
-        <translation>Could Not Open the Library %1</translation>
-    </message>
-    <message>
-        <source>Libreria: %1</source>
-        <translation>Library: %1</translation>
-    </message>
-    <message>
-        <source>Maquina Virtual : %1</source>
-        <translation>Virtual Machine : %1</translation>
-    </message>
-    <message>
-        <source>Version Libreria: %1</source>
-        <translation>Library Version: %1</translation>
-    </message>
-    <message>
-        <source>Codigo Velatrix : %1</source>
-        <translation>Velatrix Code : %1</translation>
     </message>
     <message>
         <source>No Hay Ayuda Disponible para este Grafo</source>
@@ -1117,10 +973,6 @@
     <message>
         <source>Conectando........</source>
         <translation>Connecting........</translation>
-    </message>
-    <message>
-        <source>Conexion Exitosa!  : %1</source>
-        <translation>Connection Successful!  : %1</translation>
     </message>
     <message>
         <source>Conexion Fallida: Verifique la conexion!</source>
@@ -1149,18 +1001,6 @@
     <message>
         <source>Ladrillo: Conectando...</source>
         <translation>Brick: Connecting...</translation>
-    </message>
-    <message>
-        <source>Ladrillo: Conectado?</source>
-        <translation>Brick: Connected?</translation>
-    </message>
-    <message>
-        <source>Ladrillo: %1</source>
-        <translation>Brick: %1</translation>
-    </message>
-    <message>
-        <source>Ladrillo conectado: %1</source>
-        <translation>Brick connected: %1</translation>
     </message>
     <message>
         <source>Se perdio la conexion con el Ladrillo: conectelo de nuevo</source>
@@ -1211,28 +1051,12 @@
         <translation>Press ENTER if you heard the beep</translation>
     </message>
     <message>
-        <source>FALLA</source>
-        <translation>FAIL</translation>
-    </message>
-    <message>
-        <source>FALLA </source>
-        <translation>FAIL </translation>
-    </message>
-    <message>
         <source>Presione cualquier tecla del control remoto</source>
         <translation>Press any key of the remote control</translation>
     </message>
     <message>
-        <source>Reporte Terminado</source>
-        <translation>Report Finished</translation>
-    </message>
-    <message>
         <source>Fin del test: Desconecte el cable USB</source>
         <translation>End of the test: Unplug the USB cable</translation>
-    </message>
-    <message>
-        <source>Instale el ladrillo en el banco de prueba, enciendalo y presione &quot;Iniciar Prueba&quot;</source>
-        <translation>Place the brick on the test bench, switch it on and press &quot;Start Test&quot;</translation>
     </message>
     <message>
         <source>error desconocido</source>
@@ -1273,26 +1097,6 @@
     <message>
         <source>Ir Hacia La Derecha-Atras</source>
         <translation>Go Right-Back</translation>
-    </message>
-    <message>
-        <source>Cursor Arriba (%1d)</source>
-        <translation>Cursor Up (%1d)</translation>
-    </message>
-    <message>
-        <source>Cursor Abajo (%1d)</source>
-        <translation>Cursor Down (%1d)</translation>
-    </message>
-    <message>
-        <source>Cursor Izquierda (%1d)</source>
-        <translation>Cursor Left (%1d)</translation>
-    </message>
-    <message>
-        <source>Cursor Derecha (%1d)</source>
-        <translation>Cursor Right (%1d)</translation>
-    </message>
-    <message>
-        <source>Detener (%1d)</source>
-        <translation>Stop (%1d)</translation>
     </message>
     <message>
         <source>Detenido</source>
@@ -1379,36 +1183,8 @@
         <translation>Recover Program</translation>
     </message>
     <message>
-        <source>%1 : Error!</source>
-        <translation>%1 : Error!</translation>
-    </message>
-    <message>
-        <source>Notas: %1</source>
-        <translation>Notes: %1</translation>
-    </message>
-    <message>
-        <source>Pasos: %1</source>
-        <translation>Steps: %1</translation>
-    </message>
-    <message>
-        <source>El Recorrido es Demasiado Largo para la Memoria de Este Ladrillo!</source>
-        <translation>The Path is Too Long for the Memory of This Brick!</translation>
-    </message>
-    <message>
-        <source>Presione &lt;OK&gt; para que se Guarde Recortado o &lt;Cancelar&gt; para Crear uno Nuevo</source>
-        <translation>Press &lt;OK&gt; to Save it Shortened or &lt;Cancel&gt; to Create a New One</translation>
-    </message>
-    <message>
         <source>Error de Recorrido</source>
         <translation>Path Error</translation>
-    </message>
-    <message>
-        <source>Tiempo (Segs): %1</source>
-        <translation>Time (Secs): %1</translation>
-    </message>
-    <message>
-        <source>Herramienta para Diseñar Recorridos</source>
-        <translation>Path Design Tool</translation>
     </message>
     <message>
         <source>Herramienta para Crear Melodias</source>
@@ -1479,18 +1255,6 @@
         <translation>Orange Var.</translation>
     </message>
     <message>
-        <source>Constante</source>
-        <translation>Constant</translation>
-    </message>
-    <message>
-        <source>Valor Al Azar</source>
-        <translation>Random Value</translation>
-    </message>
-    <message>
-        <source>Esta funcion no Genera Codigo para este Ladrillo!</source>
-        <translation>This function Generates No Code for this Brick!</translation>
-    </message>
-    <message>
         <source>O-Inclusiva</source>
         <translation>Inclusive-Or</translation>
     </message>
@@ -1555,88 +1319,8 @@
         <translation>Frequency</translation>
     </message>
     <message>
-        <source>%1Hz (Do)</source>
-        <translation>%1Hz (C)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Re)</source>
-        <translation>%1Hz (D)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Mi)</source>
-        <translation>%1Hz (E)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Fa)</source>
-        <translation>%1Hz (F)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Sol)</source>
-        <translation>%1Hz (G)</translation>
-    </message>
-    <message>
-        <source>%1Hz (La)</source>
-        <translation>%1Hz (A)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Si)</source>
-        <translation>%1Hz (B)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Do#)</source>
-        <translation>%1Hz (C#)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Re#)</source>
-        <translation>%1Hz (D#)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Fa#)</source>
-        <translation>%1Hz (F#)</translation>
-    </message>
-    <message>
-        <source>%1Hz (Sol#)</source>
-        <translation>%1Hz (G#)</translation>
-    </message>
-    <message>
-        <source>%1Hz (La#)</source>
-        <translation>%1Hz (A#)</translation>
-    </message>
-    <message>
-        <source>Luces Intermitentes</source>
-        <translation>Blinking Lights</translation>
-    </message>
-    <message>
-        <source>Baile del Robot</source>
-        <translation>The Robot&apos;s Dance</translation>
-    </message>
-    <message>
-        <source>Evitar Obstaculos</source>
-        <translation>Avoid Obstacles</translation>
-    </message>
-    <message>
-        <source>Sigue la Luz</source>
-        <translation>Follow the Light</translation>
-    </message>
-    <message>
-        <source>Una Melodia</source>
-        <translation>A Melody</translation>
-    </message>
-    <message>
-        <source>Seguir la Linea</source>
-        <translation>Follow the Line</translation>
-    </message>
-    <message>
         <source>Demasiadas Instrucciones en la Libreria (linea %1): %2</source>
         <translation>Too Many Instructions in the Library (line %1): %2</translation>
-    </message>
-    <message>
-        <source>Reporte J2-USB: %1</source>
-        <translation>J2-USB Report: %1</translation>
-    </message>
-    <message>
-        <source>USB: %1</source>
-        <translation>USB: %1</translation>
     </message>
     <message>
         <source>Se Guarda %1 mS.</source>
@@ -1689,30 +1373,6 @@
     <message>
         <source>Se Guarda %1.</source>
         <translation>%1 Is Stored.</translation>
-    </message>
-    <message>
-        <source>No se Pudo Leer la Configuracion del Archivo %1</source>
-        <translation>Could Not Read the Settings in the File %1</translation>
-    </message>
-    <message>
-        <source>La Linea %1 No Tiene el Formato Esperado.</source>
-        <translation>Line %1 Does Not Have the Expected Format.</translation>
-    </message>
-    <message>
-        <source>Se Reemplazo por los Valores por Omision.</source>
-        <translation>It Was Replaced by the Default Values.</translation>
-    </message>
-    <message>
-        <source>El Archivo Anterior se Guardo Como %1</source>
-        <translation>The Previous File Was Kept As %1</translation>
-    </message>
-    <message>
-        <source>No se Pudo Guardar una Copia del Archivo Como %1</source>
-        <translation>Could Not Keep a Copy of the File As %1</translation>
-    </message>
-    <message>
-        <source>Se Usan los Valores por Omision.</source>
-        <translation>The Default Values Are Used.</translation>
     </message>
     <message>
         <source>Error: Argumento Invalido</source>
@@ -2522,6 +2182,426 @@
         <source>El programa no generó código para el Ladrillo</source>
         <translation>The program generated no code for the brick</translation>
     </message>
+    <message>
+        <source>Enviar Codigo</source>
+        <translation>Send Code</translation>
+    </message>
+    <message>
+        <source>%1 y Correr Programa</source>
+        <translation>%1 and Run Program</translation>
+    </message>
+    <message>
+        <source>Clave fuera de rango (9 a 26) en la linea %1: %2</source>
+        <translation>Key out of range (9 to 26) on line %1: %2</translation>
+    </message>
+    <message>
+        <source>No se Pudo Abrir la Libreria %1 ni la Libreria %2</source>
+        <translation>Could Not Open the Library %1 nor the Library %2</translation>
+    </message>
+    <message>
+        <source>Esperar Hasta Que %1</source>
+        <translation>Wait Until %1</translation>
+    </message>
+    <message>
+        <source>Demora = %1 Segs.          (Angulo: %2%3)</source>
+        <translation>Delay = %1 Secs.          (Angle: %2%3)</translation>
+    </message>
+    <message>
+        <source>Sin Cambio</source>
+        <translation>No Change</translation>
+    </message>
+    <message>
+        <source>Motor %1: %2 - Motor %3: %4</source>
+        <translation>Motor %1: %2 - Motor %3: %4</translation>
+    </message>
+    <message>
+        <source>El elemento (%1, %2, %3) no es un elemento de programa.</source>
+        <translation>The element (%1, %2, %3) is not a program element.</translation>
+    </message>
+    <message>
+        <source>Cursor Arriba (34d)</source>
+        <translation>Cursor Up (34d)</translation>
+    </message>
+    <message>
+        <source>Cursor Abajo (38d)</source>
+        <translation>Cursor Down (38d)</translation>
+    </message>
+    <message>
+        <source>Cursor Izquierda (36d)</source>
+        <translation>Cursor Left (36d)</translation>
+    </message>
+    <message>
+        <source>Cursor Derecha (32d)</source>
+        <translation>Cursor Right (32d)</translation>
+    </message>
+    <message>
+        <source>Detener (40d)</source>
+        <translation>Stop (40d)</translation>
+    </message>
+    <message>
+        <source>El salto a la etiqueta &quot;%1&quot; no tiene su etiqueta en el programa (%2, fila %3, columna %4)</source>
+        <translation>The jump to the label &quot;%1&quot; has no such label in the program (%2, row %3, column %4)</translation>
+    </message>
+    <message>
+        <source>La repeticion que salta a la etiqueta &quot;%1&quot; no tiene su etiqueta en el programa (%2, fila %3, columna %4)</source>
+        <translation>The repetition that jumps to the label &quot;%1&quot; has no such label in the program (%2, row %3, column %4)</translation>
+    </message>
+    <message>
+        <source>La decision que salta a la etiqueta &quot;%1&quot; no tiene su etiqueta en el programa (%2, fila %3, columna %4)</source>
+        <translation>The decision that jumps to the label &quot;%1&quot; has no such label in the program (%2, row %3, column %4)</translation>
+    </message>
+    <message>
+        <source>Mi_Prog</source>
+        <translation>My_Prog</translation>
+    </message>
+    <message>
+        <source>Se encontro una copia de recuperacion del programa &quot;%1&quot; con cambios sin guardar.</source>
+        <translation>A recovery copy of the program &quot;%1&quot; with unsaved changes was found.</translation>
+    </message>
+    <message>
+        <source>Memoria: %1/%2</source>
+        <translation>Memory: %1/%2</translation>
+    </message>
+    <message>
+        <source>Memoria: %1/(%2)</source>
+        <translation>Memory: %1/(%2)</translation>
+    </message>
+    <message>
+        <source>Errores : (%1)</source>
+        <translation>Errors : (%1)</translation>
+    </message>
+    <message>
+        <source>Memoria: %1</source>
+        <translation>Memory: %1</translation>
+    </message>
+    <message>
+        <source>Libreria: %1</source>
+        <translation>Library: %1</translation>
+    </message>
+    <message>
+        <source>Memoria: 0/???</source>
+        <translation>Memory: 0/???</translation>
+    </message>
+    <message>
+        <source>Memoria: 0/%1</source>
+        <translation>Memory: 0/%1</translation>
+    </message>
+    <message>
+        <source>Maquina Virtual : %1</source>
+        <translation>Virtual Machine : %1</translation>
+    </message>
+    <message>
+        <source>Version Libreria: %1</source>
+        <translation>Library Version: %1</translation>
+    </message>
+    <message>
+        <source>Codigo Velatrix : %1</source>
+        <translation>Velatrix Code : %1</translation>
+    </message>
+    <message>
+        <source>Falta la Etiqueta Destino del Salto:</source>
+        <translation>The Jump&apos;s Target Label is Missing:</translation>
+    </message>
+    <message>
+        <source>Halla Señal del Control</source>
+        <translation>There is a Remote Control Signal</translation>
+    </message>
+    <message>
+        <source>Esperar Señal del Control Remoto</source>
+        <translation>Wait for a Remote Control Signal</translation>
+    </message>
+    <message>
+        <source>Conexion Exitosa!  : %1</source>
+        <translation>Connection Successful!  : %1</translation>
+    </message>
+    <message>
+        <source>Ladrillo: %1</source>
+        <translation>Brick: %1</translation>
+    </message>
+    <message>
+        <source>Instale el ladrillo en el banco de prueba, enciendalo y presione &quot;Iniciar Prueba&quot;</source>
+        <translation>Place the brick on the test bench, switch it on and press &quot;Start Test&quot;</translation>
+    </message>
+    <message>
+        <source>Despues de un Salto DEBE seguir con una etiqueta para no dejar</source>
+        <translation>After a Jump a label MUST follow, so as not to leave</translation>
+    </message>
+    <message>
+        <source>Codigo huerfano que nunca se puede acceder</source>
+        <translation>Orphan code that can never be reached</translation>
+    </message>
+    <message>
+        <source>Despues de un Fin de Programa DEBE seguir con una etiqueta para no dejar</source>
+        <translation>After an End of Program a label MUST follow, so as not to leave</translation>
+    </message>
+    <message>
+        <source>Pagina %1 de %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Objetos: %1/%2</source>
+        <translation>Objects: %1/%2</translation>
+    </message>
+    <message>
+        <source>Solo Queda Espacio para 50 Instrucciones Graficas, Es Recomendable</source>
+        <translation>There is Only Room for 50 More Flowchart Instructions; it is Advisable to</translation>
+    </message>
+    <message>
+        <source>Guardar el Programa y Volver a Abrirlo para Recuperar Espacio.</source>
+        <translation>Save the Program and Open it Again to Recover Room.</translation>
+    </message>
+    <message>
+        <source>%1Hz (%2)</source>
+        <translation>%1Hz (%2)</translation>
+    </message>
+    <message>
+        <source>%1 : Error!</source>
+        <translation>%1 : Error!</translation>
+    </message>
+    <message>
+        <source>Notas: %1</source>
+        <translation>Notes: %1</translation>
+    </message>
+    <message>
+        <source>Pasos: %1</source>
+        <translation>Steps: %1</translation>
+    </message>
+    <message>
+        <source>El Recorrido es Demasiado Largo para la Memoria de Este Ladrillo!</source>
+        <translation>The Path is Too Long for the Memory of This Brick!</translation>
+    </message>
+    <message>
+        <source>Presione &lt;OK&gt; para que se Guarde Recortado o &lt;Cancelar&gt; para Crear uno Nuevo</source>
+        <translation>Press &lt;OK&gt; to Save it Shortened or &lt;Cancel&gt; to Create a New One</translation>
+    </message>
+    <message>
+        <source>Tiempo (Segs): %1</source>
+        <translation>Time (Secs): %1</translation>
+    </message>
+    <message>
+        <source>Herramienta para Diseñar Recorridos</source>
+        <translation>Path Design Tool</translation>
+    </message>
+    <message>
+        <source>Herramienta para Diseñar Recorridos [Modificar]</source>
+        <translation>Path Design Tool [Modify]</translation>
+    </message>
+    <message>
+        <source>Ladrillo conectado: %1</source>
+        <translation>Brick connected: %1</translation>
+    </message>
+    <message>
+        <source>El archivo no es un programa de Tarvel Lab: el registro %1 no es un elemento (familia %2).</source>
+        <translation>The file is not a Tarvel Lab program: record %1 is not an element (family %2).</translation>
+    </message>
+    <message>
+        <source>El archivo termina con un registro incompleto de %1 bytes, que no se leyo.</source>
+        <translation>The file ends with an incomplete record of %1 bytes, which was not read.</translation>
+    </message>
+    <message>
+        <source>El archivo tiene mas de %1 subrutinas; se leyo hasta la octava.</source>
+        <translation>The file has more than %1 subroutines; it was read up to the eighth.</translation>
+    </message>
+    <message>
+        <source>No se Pudo Abrir el Archivo %1</source>
+        <translation>Could Not Open the File %1</translation>
+    </message>
+    <message>
+        <source>El archivo o su carpeta no existe.</source>
+        <translation>The file or its folder does not exist.</translation>
+    </message>
+    <message>
+        <source>No hay permiso para usar el archivo o su carpeta.</source>
+        <translation>There is no permission to use the file or its folder.</translation>
+    </message>
+    <message>
+        <source>Es una carpeta, no un archivo.</source>
+        <translation>It is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Una parte de la ruta no es una carpeta.</source>
+        <translation>A part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>El nombre del archivo es demasiado largo.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>La ruta tiene demasiados enlaces simbolicos.</source>
+        <translation>The path has too many symbolic links.</translation>
+    </message>
+    <message>
+        <source>No queda espacio en el disco.</source>
+        <translation>There is no space left on the disk.</translation>
+    </message>
+    <message>
+        <source>El disco es de solo lectura.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Error de entrada/salida del disco.</source>
+        <translation>Disk input/output error.</translation>
+    </message>
+    <message>
+        <source>Hay demasiados archivos abiertos.</source>
+        <translation>There are too many open files.</translation>
+    </message>
+    <message>
+        <source>No queda memoria.</source>
+        <translation>There is no memory left.</translation>
+    </message>
+    <message>
+        <source>El archivo es demasiado grande para el disco.</source>
+        <translation>The file is too large for the disk.</translation>
+    </message>
+    <message>
+        <source>El archivo esta en uso.</source>
+        <translation>The file is in use.</translation>
+    </message>
+    <message>
+        <source>El archivo temporal quedo en otro disco.</source>
+        <translation>The temporary file ended up on another disk.</translation>
+    </message>
+    <message>
+        <source>Es una tuberia (FIFO), no un archivo comun.</source>
+        <translation>It is a pipe (FIFO), not a regular file.</translation>
+    </message>
+    <message>
+        <source>Es un dispositivo, no un archivo comun.</source>
+        <translation>It is a device, not a regular file.</translation>
+    </message>
+    <message>
+        <source>Es un socket, no un archivo comun.</source>
+        <translation>It is a socket, not a regular file.</translation>
+    </message>
+    <message>
+        <source>No es un archivo comun.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>El archivo es demasiado grande para su tipo (mas de %1 bytes).</source>
+        <translation>The file is too large for its kind (more than %1 bytes).</translation>
+    </message>
+    <message>
+        <source>No se Pudo Escribir el Archivo %1</source>
+        <translation>Could Not Write the File %1</translation>
+    </message>
+    <message>
+        <source>Falta el nombre del archivo.</source>
+        <translation>The file name is missing.</translation>
+    </message>
+    <message>
+        <source>El archivo es de solo lectura.</source>
+        <translation>The file is read-only.</translation>
+    </message>
+    <message>
+        <source>La carpeta no existe.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>No se preparo el archivo.</source>
+        <translation>The file was not prepared.</translation>
+    </message>
+    <message>
+        <source>No se Pudo Reemplazar el Archivo %1</source>
+        <translation>Could Not Replace the File %1</translation>
+    </message>
+    <message>
+        <source>No se Pudo Leer la Configuracion del Archivo %1</source>
+        <translation>Could Not Read the Settings in the File %1</translation>
+    </message>
+    <message>
+        <source>La Linea %1 No Tiene el Formato Esperado.</source>
+        <translation>Line %1 Does Not Have the Expected Format.</translation>
+    </message>
+    <message>
+        <source>No se Pudo Guardar una Copia del Archivo Como %1</source>
+        <translation>Could Not Keep a Copy of the File As %1</translation>
+    </message>
+    <message>
+        <source>Se Usan los Valores por Omision.</source>
+        <translation>The Default Values Are Used.</translation>
+    </message>
+    <message>
+        <source>Se Reemplazo por los Valores por Omision.</source>
+        <translation>It Was Replaced by the Default Values.</translation>
+    </message>
+    <message>
+        <source>El Archivo Anterior se Guardo Como %1</source>
+        <translation>The Previous File Was Kept As %1</translation>
+    </message>
+    <message>
+        <source>No se Pudo Leer el Archivo %1</source>
+        <translation>Could Not Read the File %1</translation>
+    </message>
+    <message>
+        <source>Luces Intermitentes</source>
+        <translation>Blinking Lights</translation>
+    </message>
+    <message>
+        <source>Baile del Robot</source>
+        <translation>The Robot&apos;s Dance</translation>
+    </message>
+    <message>
+        <source>Evitar Obstaculos</source>
+        <translation>Avoid Obstacles</translation>
+    </message>
+    <message>
+        <source>Sigue la Luz</source>
+        <translation>Follow the Light</translation>
+    </message>
+    <message>
+        <source>Una Melodia</source>
+        <translation>A Melody</translation>
+    </message>
+    <message>
+        <source>Cuenta regresiva con aplausos</source>
+        <translation>Countdown with claps</translation>
+    </message>
+    <message>
+        <source>Medidor de sonido</source>
+        <translation>Sound meter</translation>
+    </message>
+    <message>
+        <source>Dado electronico</source>
+        <translation>Electronic die</translation>
+    </message>
+    <message>
+        <source>Manejar con el control remoto</source>
+        <translation>Drive with the remote control</translation>
+    </message>
+    <message>
+        <source>Salir del laberinto</source>
+        <translation>Leave the maze</translation>
+    </message>
+    <message>
+        <source>Barra de luz</source>
+        <translation>Light bar</translation>
+    </message>
+    <message>
+        <source>Despertador</source>
+        <translation>Alarm clock</translation>
+    </message>
+    <message>
+        <source>Seguir la Linea</source>
+        <translation>Follow the Line</translation>
+    </message>
+    <message>
+        <source>El archivo no es una libreria: no es un texto (tiene bytes nulos).</source>
+        <translation>The file is not a library: it is not text (it has null bytes).</translation>
+    </message>
+    <message>
+        <source>El archivo no es una libreria: no tiene instrucciones ni elementos.</source>
+        <translation>The file is not a library: it has no instructions and no elements.</translation>
+    </message>
+    <message>
+        <source>El archivo no es una libreria: su memoria (BRICKMEM) no puede ser la de un Ladrillo.</source>
+        <translation>The file is not a library: its memory (BRICKMEM) cannot be a Brick's.</translation>
+    </message>
+    <message>
+        <source>El archivo no existe.</source>
+        <translation>The file does not exist.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2597,10 +2677,6 @@
         <translation>Turn Motor(s) Off</translation>
     </message>
     <message>
-        <source>Ejecutar Recorrido</source>
-        <translation>Run Path</translation>
-    </message>
-    <message>
         <source>Cargar Por Variable Luz</source>
         <translation>Load the Light from a Variable</translation>
     </message>
@@ -2633,56 +2709,8 @@
         <translation>Turn the Display Off</translation>
     </message>
     <message>
-        <source>Ejecutar Secuencia de Sonido</source>
-        <translation>Play a Sequence of Sound</translation>
-    </message>
-    <message>
         <source>Hacer Sonido</source>
         <translation>Make a Sound</translation>
-    </message>
-    <message>
-        <source>Sonido de OK</source>
-        <translation>OK Sound</translation>
-    </message>
-    <message>
-        <source>Sonido de ERROR</source>
-        <translation>ERROR Sound</translation>
-    </message>
-    <message>
-        <source>Reproducir Melodia</source>
-        <translation>Play Melody</translation>
-    </message>
-    <message>
-        <source>Leds Seleccionados Sin Cambiar los otros</source>
-        <translation>Selected LEDs Without Changing the Others</translation>
-    </message>
-    <message>
-        <source>Enviar Texto</source>
-        <translation>Send Text</translation>
-    </message>
-    <message>
-        <source>Vacio</source>
-        <translation>Empty</translation>
-    </message>
-    <message>
-        <source>Enviar a PC</source>
-        <translation>Send to the PC</translation>
-    </message>
-    <message>
-        <source>en Hexadecimal</source>
-        <translation>in Hexadecimal</translation>
-    </message>
-    <message>
-        <source>en Decimal</source>
-        <translation>in Decimal</translation>
-    </message>
-    <message>
-        <source>en Binario</source>
-        <translation>in Binary</translation>
-    </message>
-    <message>
-        <source>en ASCII</source>
-        <translation>in ASCII</translation>
     </message>
     <message>
         <source>del Sensor de Luz</source>
@@ -2721,52 +2749,12 @@
         <translation>Read Frequency</translation>
     </message>
     <message>
-        <source>Demora del valor contenido en</source>
-        <translation>Delay by the value held in</translation>
-    </message>
-    <message>
         <source>Demora de</source>
         <translation>Delay of</translation>
     </message>
     <message>
-        <source>Decimas de Segundo</source>
-        <translation>Tenths of a Second</translation>
-    </message>
-    <message>
-        <source>Centesimas de Segundo</source>
-        <translation>Hundredths of a Second</translation>
-    </message>
-    <message>
-        <source>Milesimas de Segundo</source>
-        <translation>Thousandths of a Second</translation>
-    </message>
-    <message>
-        <source>en Decimas de Segundo</source>
-        <translation>in Tenths of a Second</translation>
-    </message>
-    <message>
-        <source>en Centesimas de Segundo</source>
-        <translation>in Hundredths of a Second</translation>
-    </message>
-    <message>
-        <source>en Milesimas de Segundo</source>
-        <translation>in Thousandths of a Second</translation>
-    </message>
-    <message>
-        <source>en Segundos</source>
-        <translation>in Seconds</translation>
-    </message>
-    <message>
         <source>Segundos</source>
         <translation>Seconds</translation>
-    </message>
-    <message>
-        <source>Esperar Mientras que</source>
-        <translation>Wait While</translation>
-    </message>
-    <message>
-        <source>Esperar Hasta que</source>
-        <translation>Wait Until</translation>
     </message>
     <message>
         <source>el Sensor de Luz Este Iluminado</source>
@@ -2789,22 +2777,6 @@
         <translation>there is a Message from the PC</translation>
     </message>
     <message>
-        <source>Guardar</source>
-        <translation>Store</translation>
-    </message>
-    <message>
-        <source>Copiar</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>en</source>
-        <translation>in</translation>
-    </message>
-    <message>
-        <source>Igual</source>
-        <translation>Equals</translation>
-    </message>
-    <message>
         <source>Mas</source>
         <translation>Plus</translation>
     </message>
@@ -2823,10 +2795,6 @@
     <message>
         <source>O-Exclusiva</source>
         <translation>Exclusive-Or</translation>
-    </message>
-    <message>
-        <source>Decision</source>
-        <translation>Decision</translation>
     </message>
     <message>
         <source>Igual a</source>
@@ -2925,14 +2893,6 @@
         <translation>Jump to the Start</translation>
     </message>
     <message>
-        <source>Inicio de programa</source>
-        <translation>Program start</translation>
-    </message>
-    <message>
-        <source>Habilita el sensor tactil</source>
-        <translation>Enables the touch sensor</translation>
-    </message>
-    <message>
         <source>Var. Roja</source>
         <translation>Red Var.</translation>
     </message>
@@ -2969,124 +2929,12 @@
         <translation>Separator</translation>
     </message>
     <message>
-        <source>Error: Argumento Invalido</source>
-        <translation>Error: Invalid Argument</translation>
-    </message>
-    <message>
-        <source>Error: Etiqueta ya utilizada</source>
-        <translation>Error: Label already used</translation>
-    </message>
-    <message>
-        <source>Error: Constante ya utilizada</source>
-        <translation>Error: Constant already used</translation>
-    </message>
-    <message>
-        <source>Error: Variable ya utilizada</source>
-        <translation>Error: Variable already used</translation>
-    </message>
-    <message>
-        <source>Error: Variable EEPROM ya utilizada</source>
-        <translation>Error: EEPROM Variable already used</translation>
-    </message>
-    <message>
-        <source>Error: Instruccion Inexistente</source>
-        <translation>Error: Instruction Does Not Exist</translation>
-    </message>
-    <message>
-        <source>Error: Operador Inexistente</source>
-        <translation>Error: Operator Does Not Exist</translation>
-    </message>
-    <message>
-        <source>Error: Falta un Argumento para la instruccion invocada</source>
-        <translation>Error: An Argument is Missing for the instruction used</translation>
-    </message>
-    <message>
-        <source>Error: Salto fuera de memoria</source>
-        <translation>Error: Jump out of memory</translation>
-    </message>
-    <message>
-        <source>Error: ORG definido fuera de la memoria existente</source>
-        <translation>Error: ORG set outside the existing memory</translation>
-    </message>
-    <message>
-        <source>Error: Codigo fuera de la memoria de programa</source>
-        <translation>Error: Code outside the program memory</translation>
-    </message>
-    <message>
-        <source>Aviso: Valor Truncado</source>
-        <translation>Warning: Value Truncated</translation>
-    </message>
-    <message>
-        <source>Aviso: Variable RAM fuera del memoria (Truncado)</source>
-        <translation>Warning: RAM Variable out of memory (Truncated)</translation>
-    </message>
-    <message>
-        <source>Aviso: Variable EEPROM fuera de memoria (Truncado)</source>
-        <translation>Warning: EEPROM Variable out of memory (Truncated)</translation>
-    </message>
-    <message>
-        <source>Aviso: Acceso a RAM del CPU fuera de memoria (Truncado)</source>
-        <translation>Warning: CPU RAM access out of memory (Truncated)</translation>
-    </message>
-    <message>
-        <source>Aviso: Etiqueta demasiado larga (Truncado)</source>
-        <translation>Warning: Label too long (Truncated)</translation>
-    </message>
-    <message>
-        <source>Aviso: Nombre demasiado largo (Truncado)</source>
-        <translation>Warning: Name too long (Truncated)</translation>
-    </message>
-    <message>
-        <source>Aviso: Argumento demasiado largo (Truncado)</source>
-        <translation>Warning: Argument too long (Truncated)</translation>
-    </message>
-    <message>
-        <source>Aviso: Numero de bit fuera de rango (0 a 7) (Truncado)</source>
-        <translation>Warning: Bit number out of range (0 to 7) (Truncated)</translation>
-    </message>
-    <message>
-        <source>Aviso: Argumento fuera de rango (truncado)</source>
-        <translation>Warning: Argument out of range (truncated)</translation>
-    </message>
-    <message>
-        <source>Error: Demasiadas Etiquetas en uso!</source>
-        <translation>Error: Too Many Labels in use!</translation>
-    </message>
-    <message>
-        <source>Error: Demasiadas Variables en uso!</source>
-        <translation>Error: Too Many Variables in use!</translation>
-    </message>
-    <message>
-        <source>Error: Demasiadas Constantes o EQUs en uso!</source>
-        <translation>Error: Too Many Constants or EQUs in use!</translation>
-    </message>
-    <message>
-        <source>Error: Demasiadas Variables EEPROM (EEP) en uso!</source>
-        <translation>Error: Too Many EEPROM Variables (EEP) in use!</translation>
-    </message>
-    <message>
-        <source>Error Desconocido</source>
-        <translation>Unknown Error</translation>
-    </message>
-    <message>
-        <source>Compilacion cancelada por exceso de errores!</source>
-        <translation>Compilation cancelled: too many errors!</translation>
-    </message>
-    <message>
         <source>Encender</source>
         <translation>On</translation>
     </message>
     <message>
-        <source>Detener</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
         <source>Apagar</source>
         <translation>Off</translation>
-    </message>
-    <message>
-        <source>Sin Cambio</source>
-        <translation>No Change</translation>
     </message>
     <message>
         <source>Cargar Por Variable Sonido</source>
@@ -3095,34 +2943,6 @@
     <message>
         <source>Cargar Por Constante Sonido</source>
         <translation>Load the Sound from a Constant</translation>
-    </message>
-    <message>
-        <source>El salto a la etiqueta</source>
-        <translation>The jump to the label</translation>
-    </message>
-    <message>
-        <source>La decision que salta a la etiqueta</source>
-        <translation>The decision that jumps to the label</translation>
-    </message>
-    <message>
-        <source>La repeticion que salta a la etiqueta</source>
-        <translation>The repetition that jumps to the label</translation>
-    </message>
-    <message>
-        <source>no tiene su etiqueta en el programa</source>
-        <translation>has no such label in the program</translation>
-    </message>
-    <message>
-        <source>Mi_Prog</source>
-        <translation>My_Prog</translation>
-    </message>
-    <message>
-        <source>, fila</source>
-        <translation>, row</translation>
-    </message>
-    <message>
-        <source>, columna</source>
-        <translation>, column</translation>
     </message>
     <message>
         <source>Luz</source>

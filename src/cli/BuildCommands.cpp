@@ -48,7 +48,7 @@ json libraryJson(const CompilationLibrary& lib, const std::vector<UserMessage>& 
                                {"size", size}, {"helpOffset", help}});
     });
     for (const auto& m : messages)
-        texts.push_back(utf8(m.text));
+        texts.push_back(utf8(m.text.spanish()));
     const std::string computed = computeIntegrityCode(lib);
     return {{"brickModelName", utf8(lib.brickModelName)},
             {"libraryCapacity", lib.libraryCapacity},
@@ -81,7 +81,7 @@ int stampLibrary(const std::string& path)
         if (!loaded.messages.empty()) {
             std::string text = "No se Grabo la Libreria " + path + "\nLa libreria tiene errores de carga:";
             for (const auto& m : loaded.messages)
-                text += "\n" + utf8(m.text);
+                text += "\n" + utf8(m.text.spanish());
             return fail(text);
         }
     }
@@ -142,7 +142,7 @@ std::string imageText(const Assembler& assembler)
 void sayListed(const Assembler& assembler, const std::string& labelReport = {})
 {
     if (!assembler.assemblyErrorsText.empty())
-        fail(utf8(compilationErrorMessage().title + "\r\n" + labelReport + assembler.assemblyErrorsText));
+        fail(utf8(compilationErrorMessage().title.spanish() + "\r\n" + labelReport + assembler.assemblyErrorsText));
 }
 
 void printAssembly(const Assembler& assembler)
@@ -233,7 +233,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         const bool tooLong = result.assembled && assembler.imageLength > library.libraryCapacity;
         int errorCount = assembler.assemblyErrorCount;
         auto say = [&](BuildFailure failure) {
-            std::cerr << utf8(buildFailureText(failure, assembler.imageLength).status) << '\n';
+            std::cerr << utf8(buildFailureText(failure, assembler.imageLength).status.spanish()) << '\n';
             ++errorCount; // a build that stops is an error even where the assembler found none
         };
         if (!result.assembled)
@@ -306,7 +306,7 @@ void addBuildCommands(CLI::App& app, int& exitCode)
         int errorCount = assembler.assemblyErrorCount;
         if (verdict == BuildVerdict::EmptyImage || verdict == BuildVerdict::TooBig) {
             // What the source editor's build stops with; an error even where the assembler found none.
-            std::cerr << utf8(buildFailureText(verdictFailure(verdict), assembler.imageLength).status) << '\n';
+            std::cerr << utf8(buildFailureText(verdictFailure(verdict), assembler.imageLength).status.spanish()) << '\n';
             ++errorCount;
         }
         const bool built = verdict == BuildVerdict::Clean;

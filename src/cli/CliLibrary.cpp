@@ -53,10 +53,10 @@ bool LibraryOption::load(CompilationLibrary& library, bool requireIntegrity) con
         return false;
     }
     for (const auto& m : result.messages)
-        std::cerr << utf8(m.title) << ": " << utf8(m.text) << '\n';
+        std::cerr << utf8(m.title.spanish()) << ": " << utf8(m.text.spanish()) << '\n';
     const auto mismatch = CheckLibraryIntegrity(result.library);
     if (mismatch)
-        std::cerr << utf8(mismatch->title) << ": " << utf8(mismatch->text) << '\n';
+        std::cerr << utf8(mismatch->title.spanish()) << ": " << utf8(mismatch->text.spanish()) << '\n';
     library = std::move(result.library);
     return !(mismatch && requireIntegrity);
 }

@@ -77,11 +77,11 @@ std::string writeOutputs(const std::vector<std::pair<std::string, std::string>>&
         const auto folder = std::filesystem::path(path).parent_path();
         removeStaleTemporaries(folder.empty() ? std::filesystem::path(".") : folder);
         pending.push_back(std::make_unique<PendingFile>());
-        if (const std::string error = pending.back()->prepare(path, bytes); !error.empty())
+        if (const Text error = pending.back()->prepare(path, bytes); !error.empty())
             return terminalLines(utf8(error)); // the prepared ones are removed with `pending`
     }
     for (auto& file : pending)
-        if (const std::string error = file->commit(); !error.empty())
+        if (const Text error = file->commit(); !error.empty())
             return terminalLines(utf8(error));
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 // What every subcommand shares: UTF-8 output of the core's Windows-1252 texts, hex dumps, exit codes.
+#include "model/Text.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
@@ -22,6 +24,11 @@ namespace tarvel::cli {
 enum Exit { Success = 0, Refused = 1, BadUsage = 2 };
 
 std::string utf8(std::string_view cp1252);
+// A text of the core in Spanish, UTF-8.
+inline std::string utf8(const Text& text)
+{
+    return utf8(text.spanish());
+}
 std::string hex(std::span<const std::uint8_t> bytes);
 void printJson(const nlohmann::ordered_json& doc);
 int fail(const std::string& messageUtf8); // prints on stderr, returns Refused

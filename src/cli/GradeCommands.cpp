@@ -90,7 +90,8 @@ GradeEntry judgeOne(const Challenge& challenge, const CompilationLibrary& librar
     const FileOutcome opened =
         loadProgram(store, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     if (!opened.ok) {
-        entry.message = Text::literal(opened.error.substr(0, opened.error.find("\r\n")));
+        const std::string error = opened.error.spanish();
+        entry.message = Text::literal(error.substr(0, error.find("\r\n")));
         return entry;
     }
     const ProgramImage built = buildProgramImage(store, library);

@@ -1,6 +1,7 @@
 #include "compiler/BuildPlan.h"
 
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 namespace tarvel {
 
@@ -25,18 +26,20 @@ std::vector<BuildStep> buildSteps(int mode, bool autoConnect)
     return steps;
 }
 
-std::string buildCaption(int mode)
+Text buildCaption(int mode)
 {
-    std::string caption;
+    std::vector<Text> steps;
     if (mode & buildBits::Translate)
-        caption += "Compilar Grafos";
+        steps.push_back(QT_TRANSLATE_NOOP("core", "Compilar Grafos"));
     if (mode & buildBits::Assemble)
-        caption += caption.empty() ? "Generar Codigo" : ", Generar Codigo";
+        steps.push_back(QT_TRANSLATE_NOOP("core", "Generar Codigo"));
     if (mode & buildBits::Download)
-        caption += caption.empty() ? "Enviar Codigo al Ladrillo" : ", Enviar Codigo";
-    if (mode & buildBits::Run)
-        caption += caption.empty() ? "Correr Programa" : " y Correr Programa";
-    return caption;
+        steps.push_back(steps.empty() ? QT_TRANSLATE_NOOP("core", "Enviar Codigo al Ladrillo") : QT_TRANSLATE_NOOP("core", "Enviar Codigo"));
+    const Text caption = Text::joined(steps, ", ");
+    if (!(mode & buildBits::Run))
+        return caption;
+    return steps.empty() ? Text(QT_TRANSLATE_NOOP("core", "Correr Programa"))
+                         : Text(QT_TRANSLATE_NOOP("core", "%1 y Correr Programa")).arg(caption);
 }
 
 int buildStepCount(int mode)
@@ -58,36 +61,38 @@ FailureText buildFailureText(BuildFailure failure, int imageLength)
 {
     switch (failure) {
     case BuildFailure::None: return {};
-    case BuildFailure::Integrity: return {"Falla en la Libreria de Datos de Compilacion!", "Error de Libreria"};
-    case BuildFailure::SourceFile: return {"No se Pudo Escribir el Codigo Fuente!", "Error de Archivo"};
-    case BuildFailure::Assembly: return {"Compilando Fuente...", ""};
-    case BuildFailure::NoCode: return {"El Programa No Genera Codigo para el Ladrillo!", "Error de Compilacion"};
-    case BuildFailure::Send: return {"Error al Enviar Programa!", "Error de Conexion! (2)"};
-    case BuildFailure::Run: return {"Error al ejecutar!", "Error de Conexion! (1)"};
+    case BuildFailure::Integrity: return {QT_TRANSLATE_NOOP("core", "Falla en la Libreria de Datos de Compilacion!"), QT_TRANSLATE_NOOP("core", "Error de Libreria")};
+    case BuildFailure::SourceFile: return {QT_TRANSLATE_NOOP("core", "No se Pudo Escribir el Codigo Fuente!"), QT_TRANSLATE_NOOP("core", "Error de Archivo")};
+    case BuildFailure::Assembly: return {QT_TRANSLATE_NOOP("core", "Compilando Fuente..."), {}};
+    case BuildFailure::NoCode: return {QT_TRANSLATE_NOOP("core", "El Programa No Genera Codigo para el Ladrillo!"), QT_TRANSLATE_NOOP("core", "Error de Compilacion")};
+    case BuildFailure::Send:
+        return {QT_TRANSLATE_NOOP("core", "Error al Enviar Programa!"), Text(QT_TRANSLATE_NOOP("core", "Error de Conexion! (%1)")).arg(2)};
+    case BuildFailure::Run:
+        return {QT_TRANSLATE_NOOP("core", "Error al ejecutar!"), Text(QT_TRANSLATE_NOOP("core", "Error de Conexion! (%1)")).arg(1)};
     case BuildFailure::Memory:
-        return {"El Programa Excede la Memoria Disponible! (" + plainNumber(imageLength) + ")",
-                "Error de Espacio de Memoria"};
-    case BuildFailure::Subroutines: return {"Una o Varias Subrutinas No Tienen Final!", "Error de Programacion"};
-    case BuildFailure::NothingToSend: return {"No Hay un Programa para Enviar!", "Error de Programacion"};
+        return {Text(QT_TRANSLATE_NOOP("core", "El Programa Excede la Memoria Disponible! (%1)")).arg(plainNumber(imageLength)),
+                QT_TRANSLATE_NOOP("core", "Error de Espacio de Memoria")};
+    case BuildFailure::Subroutines:
+        return {QT_TRANSLATE_NOOP("core", "Una o Varias Subrutinas No Tienen Final!"), QT_TRANSLATE_NOOP("core", "Error de Programacion")};
+    case BuildFailure::NothingToSend: return {QT_TRANSLATE_NOOP("core", "No Hay un Programa para Enviar!"), QT_TRANSLATE_NOOP("core", "Error de Programacion")};
     }
     return {};
 }
 
 UserMessage compilationErrorMessage()
 {
-    return {"Se ha generado un error de sintaxis interna, Las Posibles Causas Pueden ser:\r\n"
-            "- Saltos a Etiquetas Inexistentes: Revise que todos los Saltos vayan a Etiquetas Definidas\r\n"
-            "- El Programa Excede el Espacio de Memoria del Ladrillo : Puede Verificarlo en la parte Inferior "
-            "(Memoria: xxx/Espacio)\r\n"
-            "- Libreria Incorrecta: La Libreria que esta Utilizando No Coincide con el Modelo de Ladrillo Conectado",
-            "Error de Compilacion!", MessageIcon::Warning};
+    return {Text::lines({QT_TRANSLATE_NOOP("core", "Se ha generado un error de sintaxis interna, Las Posibles Causas Pueden ser:"),
+                         QT_TRANSLATE_NOOP("core", "- Saltos a Etiquetas Inexistentes: Revise que todos los Saltos vayan a Etiquetas Definidas"),
+                         QT_TRANSLATE_NOOP("core", "- El Programa Excede el Espacio de Memoria del Ladrillo : Puede Verificarlo en la parte Inferior (Memoria: xxx/Espacio)"),
+                         QT_TRANSLATE_NOOP("core", "- Libreria Incorrecta: La Libreria que esta Utilizando No Coincide con el Modelo de Ladrillo Conectado")}),
+            QT_TRANSLATE_NOOP("core", "Error de Compilacion!"), MessageIcon::Warning};
 }
 
-std::string memoryPanelText(int memoryUsed, int brickMemorySize, int libraryCapacity)
+Text memoryPanelText(int memoryUsed, int brickMemorySize, int libraryCapacity)
 {
     if (brickMemorySize != 0)
-        return "Memoria: " + plainNumber(memoryUsed) + "/" + plainNumber(brickMemorySize);
-    return "Memoria: " + plainNumber(memoryUsed) + "/(" + plainNumber(libraryCapacity) + ")";
+        return Text(QT_TRANSLATE_NOOP("core", "Memoria: %1/%2")).arg(plainNumber(memoryUsed)).arg(plainNumber(brickMemorySize));
+    return Text(QT_TRANSLATE_NOOP("core", "Memoria: %1/(%2)")).arg(plainNumber(memoryUsed)).arg(plainNumber(libraryCapacity));
 }
 
 std::string editorAssemblyInput(const std::string& text)
@@ -143,14 +148,14 @@ bool imageCanBeSent(int imageLength, int libraryCapacity)
     return imageLength > 1 && imageLength <= libraryCapacity;
 }
 
-std::string errorCountText(int assemblyErrorCount)
+Text errorCountText(int assemblyErrorCount)
 {
-    return "Errores : (" + plainNumber(assemblyErrorCount) + ")";
+    return Text(QT_TRANSLATE_NOOP("core", "Errores : (%1)")).arg(plainNumber(assemblyErrorCount));
 }
 
-std::string programSizeText(int imageLength)
+Text programSizeText(int imageLength)
 {
-    return "Memoria: " + plainNumber(imageLength);
+    return Text(QT_TRANSLATE_NOOP("core", "Memoria: %1")).arg(plainNumber(imageLength));
 }
 
 std::string editorTextFromSource(const std::string& source)

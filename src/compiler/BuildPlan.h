@@ -1,6 +1,7 @@
 #pragma once
 // The rules of one build, without the brick or a window: which steps a buildMode runs, the caption,
 // the progress, and every text the build window shows for an outcome.
+#include "model/Text.h"
 #include "compiler/AssemblyMessages.h"
 #include "model/UserMessage.h"
 
@@ -43,7 +44,7 @@ enum class BuildStep {
 // The steps of a build in their order; the checks and the end belong to every build.
 std::vector<BuildStep> buildSteps(int buildMode, bool autoConnect);
 // "Compilar Grafos, Generar Codigo, Enviar Codigo y Correr Programa" and its shorter forms.
-std::string buildCaption(int buildMode);
+Text buildCaption(int buildMode);
 // n: 2 for the translation, 1 for each of assembly, download and run.
 int buildStepCount(int buildMode);
 // The progress bar after the k-th visible step of n (0..100).
@@ -81,8 +82,8 @@ BuildFailure verdictFailure(BuildVerdict verdict);
 const char* verdictName(BuildVerdict verdict);
 
 struct FailureText {
-    std::string status; // lblConectStatus
-    std::string error;  // lblError
+    Text status; // lblConectStatus
+    Text error;  // lblError
 };
 // What the window shows for a failure; `imageLength` goes into the memory text.
 FailureText buildFailureText(BuildFailure failure, int imageLength);
@@ -92,7 +93,7 @@ UserMessage compilationErrorMessage();
 
 // Status panel 5 after a translation: "Memoria: used/brick" or, before a brick told its size,
 // "Memoria: used/(capacity)".
-std::string memoryPanelText(int memoryUsed, int brickMemorySize, int libraryCapacity);
+Text memoryPanelText(int memoryUsed, int brickMemorySize, int libraryCapacity);
 
 // The assembler's input for the source editor's text: the text, a line end, "    END", a line end.
 std::string editorAssemblyInput(const std::string& text);
@@ -101,8 +102,8 @@ std::string editorAssemblyInput(const std::string& text);
 bool imageCanBeSent(int imageLength, int libraryCapacity);
 
 // Texts of the source editor after a build.
-std::string errorCountText(int assemblyErrorCount); // "Errores : (n)"
-std::string programSizeText(int imageLength);       // "Memoria: n"
+Text errorCountText(int assemblyErrorCount); // "Errores : (n)"
+Text programSizeText(int imageLength);       // "Memoria: n"
 // Line ends between the system's files (CR LF) and the editor's text (LF): a file's CR LF and lone CR
 // become LF; the editor's LF become CR LF.
 std::string editorTextFromSource(const std::string& source);

@@ -1,5 +1,6 @@
 #pragma once
 // A compilation library: the tables one brick model's library file gives the build chain.
+#include "model/Text.h"
 #include "model/CodeTable.h"
 #include "model/UserMessage.h"
 
@@ -56,7 +57,7 @@ struct CompilationLibrary {
     int instructionCount = 0;
     std::array<std::string, 8> motionActionNames{};
     std::array<std::string, 4> motionTimeNames{};
-    std::string brickModelName = "Desconocido";
+    std::string brickModelName = QT_TRANSLATE_NOOP("core", "Desconocido");
     int libraryCapacity = 0;
     std::string codeFormatName;
     std::string setVersion;

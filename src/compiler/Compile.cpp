@@ -23,6 +23,14 @@ CompileResult compileProgram(const ProgramStore& store, const CompilationLibrary
     return result;
 }
 
+std::vector<Text> missingLabelLines(const ProgramStore& store)
+{
+    std::vector<Text> lines;
+    for (const MissingLabel& m : missingLabels(store))
+        lines.push_back(missingLabelSentence(store, m));
+    return lines;
+}
+
 std::string missingLabelReport(const ProgramStore& store)
 {
     std::string report;

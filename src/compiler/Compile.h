@@ -23,6 +23,8 @@ struct CompileResult {
 // One line (CR LF ended) per element that goes to a label its sequence does not place: the
 // assembler only sees the generated name ("C0_x"), the user drew "x" at a place on the grid.
 std::string missingLabelReport(const ProgramStore& store);
+// The same sentences, one per element.
+std::vector<Text> missingLabelLines(const ProgramStore& store);
 
 // Translates the program and, when its subroutines are balanced, assembles the source into a
 // cleared image. The assembler's state (image, messages) is the rest of the result.

@@ -3,6 +3,7 @@
 #include "compiler/NextToken.h"
 #include "model/NumberText.h"
 #include "model/SpanishText.h"
+#include "model/Text.h"
 #include "model/TextFile.h"
 
 #include <cstdio>
@@ -47,9 +48,9 @@ constexpr std::uint32_t kIntegrityMaskB = 0x6E1F2B83;
 
 constexpr int kStarOption = 26;
 
-UserMessage loadError(const std::string& text)
+UserMessage loadError(Text text)
 {
-    return {text, "Error de Carga", MessageIcon::Information};
+    return {std::move(text), QT_TRANSLATE_NOOP("core", "Error de Carga"), MessageIcon::Information};
 }
 
 class LibraryParser {
@@ -142,8 +143,9 @@ private:
         if (codeInTable(int(std::min(f, 255LL))) && codeInTable(int(std::min(s, 255LL))) &&
             codeInTable(int(std::min(o, 255LL))))
             return true;
-        messages_.push_back(loadError("Clave fuera de rango (9 a 26) en la linea " + plainNumber(lineNumber) + ": " +
-                                      std::string(line)));
+        messages_.push_back(loadError(Text(QT_TRANSLATE_NOOP("core", "Clave fuera de rango (9 a 26) en la linea %1: %2"))
+                                          .arg(plainNumber(lineNumber))
+                                          .arg(std::string(line))));
         return false;
     }
 
@@ -170,12 +172,13 @@ private:
         }
         const std::string kindWord = NextToken(line, pos, ' ');
         if (!operandKindFromKeyword(upperCase(kindWord), entry.operandKind)) {
-            messages_.push_back(loadError("Argumento No Identificado: " + kindWord));
+            messages_.push_back(loadError(Text(QT_TRANSLATE_NOOP("core", "Argumento No Identificado: %1")).arg(kindWord)));
             return;
         }
         if (lib_.instructionCount >= kInstructionSlots) {
-            messages_.push_back(loadError("Demasiadas Instrucciones en la Libreria (linea " + plainNumber(lineNumber) +
-                                          "): " + entry.mnemonic));
+            messages_.push_back(loadError(Text(QT_TRANSLATE_NOOP("core", "Demasiadas Instrucciones en la Libreria (linea %1): %2"))
+                                              .arg(plainNumber(lineNumber))
+                                              .arg(entry.mnemonic)));
             return;
         }
         lib_.instructionSet[std::size_t(lib_.instructionCount++)] = entry;
@@ -251,9 +254,14 @@ LibraryLoadResult LoadLibrary(const CompilationLibrary& previous, const std::fil
     result.library.clearElementTables();
     result.library.fileBytes.clear();
     result.unreadReason = reason;
-    result.messages.push_back({ "No se Pudo Abrir la Libreria " + pathText(path) + " ni la Libreria "
-            + pathText(defaultPath) + "\r\n" + reason + (defaultReason == reason ? "" : "\r\n" + defaultReason),
-        "Error de Carga", MessageIcon::Critical });
+    std::vector<Text> lines { Text(QT_TRANSLATE_NOOP("core", "No se Pudo Abrir la Libreria %1 ni la Libreria %2"))
+                                  .arg(pathText(path))
+                                  .arg(pathText(defaultPath)),
+        Text::sentence(reason) };
+    if (defaultReason != reason)
+        lines.push_back(Text::sentence(defaultReason));
+    result.messages.push_back({ Text::lines(lines),
+        QT_TRANSLATE_NOOP("core", "Error de Carga"), MessageIcon::Critical });
     return result;
 }
 
@@ -261,15 +269,15 @@ std::string notALibrary(const LibraryLoadResult& loaded)
 {
     const CompilationLibrary& lib = loaded.library;
     if (lib.fileBytes.find('\0') != std::string::npos)
-        return "El archivo no es una libreria: no es un texto (tiene bytes nulos).";
+        return QT_TRANSLATE_NOOP("core", "El archivo no es una libreria: no es un texto (tiene bytes nulos).");
     bool anyEntry = false;
     const auto note = [&](int, int, int, std::int32_t v) { anyEntry = anyEntry || v != 0; };
     lib.templateOffsetTable.forEach(note);
     lib.helpOffsetTable.forEach(note);
     if (!anyEntry && lib.instructionCount == 0)
-        return "El archivo no es una libreria: no tiene instrucciones ni elementos.";
+        return QT_TRANSLATE_NOOP("core", "El archivo no es una libreria: no tiene instrucciones ni elementos.");
     if (lib.libraryCapacity < -1 || std::uintmax_t(lib.libraryCapacity + 1) > kImageFileMaxBytes)
-        return "El archivo no es una libreria: su memoria (BRICKMEM) no puede ser la de un Ladrillo.";
+        return QT_TRANSLATE_NOOP("core", "El archivo no es una libreria: su memoria (BRICKMEM) no puede ser la de un Ladrillo.");
     return {};
 }
 
@@ -291,30 +299,32 @@ std::optional<UserMessage> CheckLibraryIntegrity(CompilationLibrary& library)
     if (computeIntegrityCode(library) == library.codeFormatName)
         return std::nullopt;
     library.clearElementTables();
-    return UserMessage{"Falla en la Libreria de Datos de Compilacion!", "Error", MessageIcon::Critical};
+    return UserMessage{QT_TRANSLATE_NOOP("core", "Falla en la Libreria de Datos de Compilacion!"), QT_TRANSLATE_NOOP("core", "Error"), MessageIcon::Critical};
 }
 
-std::string libraryStatusText(const CompilationLibrary& library)
+Text libraryStatusText(const CompilationLibrary& library)
 {
-    return "Libreria: " + library.brickModelName;
+    return Text(QT_TRANSLATE_NOOP("core", "Libreria: %1")).arg(library.brickModelName);
 }
 
-std::string memoryStatusText(const CompilationLibrary& library)
+Text memoryStatusText(const CompilationLibrary& library)
 {
-    return library.libraryCapacity == 0 ? "Memoria: 0/???" : "Memoria: 0/" + plainNumber(library.libraryCapacity);
+    return library.libraryCapacity == 0 ? Text(QT_TRANSLATE_NOOP("core", "Memoria: 0/???"))
+                                        : Text(QT_TRANSLATE_NOOP("core", "Memoria: 0/%1")).arg(plainNumber(library.libraryCapacity));
 }
 
-std::string libraryInformationText(const CompilationLibrary& library)
+Text libraryInformationText(const CompilationLibrary& library)
 {
-    return "\r\nMaquina Virtual : " + library.setVersion + "\r\nVersion Libreria: " + library.libVersion +
-           "\r\nCodigo Velatrix : " + library.codeFormatName + "\r\n";
+    return Text::lines({Text::literal(""), Text(QT_TRANSLATE_NOOP("core", "Maquina Virtual : %1")).arg(library.setVersion),
+                        Text(QT_TRANSLATE_NOOP("core", "Version Libreria: %1")).arg(library.libVersion),
+                        Text(QT_TRANSLATE_NOOP("core", "Codigo Velatrix : %1")).arg(library.codeFormatName), Text::literal("")});
 }
 
 std::string elementHelpText(const CompilationLibrary& library, int family, int subtype, int option)
 {
     const std::int32_t start = family != 0 && subtype != 0 ? library.helpOffsetTable.at(family, subtype, option) : 0;
     if (start <= 0)
-        return "No Hay Ayuda Disponible para este Grafo";
+        return QT_TRANSLATE_NOOP("core", "No Hay Ayuda Disponible para este Grafo");
     std::string text;
     for (std::size_t i = std::size_t(start - 1); i < library.fileBytes.size(); ++i) {
         const char c = library.fileBytes[i];

@@ -1,5 +1,6 @@
 #pragma once
 // Reading a library file into a CompilationLibrary, line by line, as the file format says.
+#include "model/Text.h"
 #include "compiler/CompilationLibrary.h"
 
 #include <array>
@@ -56,11 +57,11 @@ std::string computeIntegrityCode(const CompilationLibrary& library);
 std::optional<UserMessage> CheckLibraryIntegrity(CompilationLibrary& library);
 
 // The status-bar texts after a load: "Libreria: " + model and "Memoria: 0/" + capacity.
-std::string libraryStatusText(const CompilationLibrary& library);
-std::string memoryStatusText(const CompilationLibrary& library);
+Text libraryStatusText(const CompilationLibrary& library);
+Text memoryStatusText(const CompilationLibrary& library);
 
 // The information text of the About window: the library's version strings and integrity code.
-std::string libraryInformationText(const CompilationLibrary& library);
+Text libraryInformationText(const CompilationLibrary& library);
 
 // The help text of an element, or "No Hay Ayuda Disponible para este Grafo".
 std::string elementHelpText(const CompilationLibrary& library, int family, int subtype, int option);

@@ -3,6 +3,7 @@
 #include "editing/CalculationDialogs.h"
 
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 namespace tarvel {
 
@@ -18,15 +19,15 @@ class OperationDialog final : public DialogRules {
 public:
     explicit OperationDialog(bool logic)
         : DialogRules(logic ? DialogId::CalculoLogico : DialogId::CalculoMatematico,
-                      logic ? "Calculo Logico" : "Calculo Matematico",
+                      logic ? QT_TRANSLATE_NOOP("core", "Calculo Logico") : QT_TRANSLATE_NOOP("core", "Calculo Matematico"),
                       {
-                          {"icmbArgOne", ControlKind::Picker, "Operando", variableItems(5)},
-                          {"icmbOperation", ControlKind::Picker, "Operacion",
-                           logic ? std::vector<PickerItem>{{10, "O-Inclusiva"}, {11, "Y"}, {12, "O-Exclusiva"}}
-                                 : std::vector<PickerItem>{{8, "Mas"}, {9, "Menos"}}},
-                          {"icmbArgTwo", ControlKind::Picker, "Operando", variableItems(6)},
+                          {"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Operando"), variableItems(5)},
+                          {"icmbOperation", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Operacion"),
+                           logic ? std::vector<PickerItem>{{10, QT_TRANSLATE_NOOP("core", "O-Inclusiva")}, {11, QT_TRANSLATE_NOOP("core", "Y")}, {12, QT_TRANSLATE_NOOP("core", "O-Exclusiva")}}
+                                 : std::vector<PickerItem>{{8, QT_TRANSLATE_NOOP("core", "Mas")}, {9, QT_TRANSLATE_NOOP("core", "Menos")}}},
+                          {"icmbArgTwo", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Operando"), variableItems(6)},
                           {"Label2", ControlKind::Note, "", {}},
-                          {"icmbResult", ControlKind::Picker, "Resultado", variableItems(5)},
+                          {"icmbResult", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Resultado"), variableItems(5)},
                       },
                       true)
         , firstSubtype_(logic ? 12 : 10)
@@ -101,11 +102,11 @@ private:
 class LoadDialog final : public DialogRules {
 public:
     LoadDialog()
-        : DialogRules(DialogId::CalculoCarga, "Carga de Variables",
+        : DialogRules(DialogId::CalculoCarga, QT_TRANSLATE_NOOP("core", "Carga de Variables"),
                       {
-                          {"icmbArgOne", ControlKind::Picker, "Origen", variableItems(7)},
+                          {"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Origen"), variableItems(7)},
                           {"Label2", ControlKind::Note, "", {}},
-                          {"icmbArgTwo", ControlKind::Picker, "Destino", variableItems(5)},
+                          {"icmbArgTwo", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Destino"), variableItems(5)},
                       },
                       true)
     {

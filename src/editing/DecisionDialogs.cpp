@@ -4,6 +4,7 @@
 
 #include "model/ElementDescription.h"
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 #include <algorithm>
 
@@ -15,12 +16,12 @@ constexpr int kNameLength = 8;
 
 ControlDesign labelPicker()
 {
-    return {"cmbEtiquetas", ControlKind::Combo, "Etiqueta de Salto", {}, kNameLength, "lblTituloEtiqueta"};
+    return {"cmbEtiquetas", ControlKind::Combo, QT_TRANSLATE_NOOP("core", "Etiqueta de Salto"), {}, kNameLength, "lblTituloEtiqueta"};
 }
 
 ControlDesign invertBox()
 {
-    return {"chkInvert", ControlKind::Check, "", {{0, "Continuar por NO, Saltar por SI", "chkInvert"}}};
+    return {"chkInvert", ControlKind::Check, "", {{0, QT_TRANSLATE_NOOP("core", "Continuar por NO, Saltar por SI"), "chkInvert"}}};
 }
 
 class BranchDialog : public DialogRules {
@@ -34,9 +35,9 @@ public:
         std::string target = element().name;
         cleanName(target);
         if (target.empty())
-            return DialogAccept::stay({"Falta la Etiqueta Destino del Salto:\r\n"
-                                       "Elija una Etiqueta de la Lista o Escriba su Nombre.",
-                                       "Error: Etiqueta Vacia", MessageIcon::Warning});
+            return DialogAccept::stay({Text::lines({QT_TRANSLATE_NOOP("core", "Falta la Etiqueta Destino del Salto:"),
+                                                    QT_TRANSLATE_NOOP("core", "Elija una Etiqueta de la Lista o Escriba su Nombre.")}),
+                                       QT_TRANSLATE_NOOP("core", "Error: Etiqueta Vacia"), MessageIcon::Warning});
         element().name = target;
         return DialogAccept::commit();
     }
@@ -82,19 +83,19 @@ protected:
 class CompareDialog final : public BranchDialog {
 public:
     CompareDialog()
-        : BranchDialog(DialogId::DecisionComparar, "Decisiones por Comparacion",
+        : BranchDialog(DialogId::DecisionComparar, QT_TRANSLATE_NOOP("core", "Decisiones por Comparacion"),
                        {
-                           {"icmbArgOne", ControlKind::Picker, "Variable", variableItems(5)},
+                           {"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Variable"), variableItems(5)},
                            {"icmbOperation",
                             ControlKind::Picker,
-                            "Comparacion",
-                            {{13, "Igual a"},
-                             {14, "Distinto a"},
-                             {15, "Mayor a"},
-                             {16, "Menor a"},
-                             {17, "Mayor o Igual a"},
-                             {18, "Menor o Igual a"}}},
-                           {"icmbArgTwo", ControlKind::Picker, "Comparar con", variableItems(6)},
+                            QT_TRANSLATE_NOOP("core", "Comparacion"),
+                            {{13, QT_TRANSLATE_NOOP("core", "Igual a")},
+                             {14, QT_TRANSLATE_NOOP("core", "Distinto a")},
+                             {15, QT_TRANSLATE_NOOP("core", "Mayor a")},
+                             {16, QT_TRANSLATE_NOOP("core", "Menor a")},
+                             {17, QT_TRANSLATE_NOOP("core", "Mayor o Igual a")},
+                             {18, QT_TRANSLATE_NOOP("core", "Menor o Igual a")}}},
+                           {"icmbArgTwo", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Comparar con"), variableItems(6)},
                            invertBox(),
                            labelPicker(),
                        },
@@ -153,7 +154,7 @@ private:
 class DirectDecisionDialog final : public BranchDialog {
 public:
     DirectDecisionDialog()
-        : BranchDialog(DialogId::DecisionDirecta, "Decisiones", {invertBox(), labelPicker()}, false)
+        : BranchDialog(DialogId::DecisionDirecta, QT_TRANSLATE_NOOP("core", "Decisiones"), {invertBox(), labelPicker()}, false)
     {
     }
 
@@ -179,9 +180,9 @@ private:
 class RepeatDialog final : public BranchDialog {
 public:
     RepeatDialog()
-        : BranchDialog(DialogId::SaltosRepetir, "Repetir (Saltar N veces a una etiqueta)",
+        : BranchDialog(DialogId::SaltosRepetir, QT_TRANSLATE_NOOP("core", "Repetir (Saltar N veces a una etiqueta)"),
                        {
-                           {"icmbArgOne", ControlKind::Picker, "Repeticion (N)", variableItems(5), 0, "lblVariable"},
+                           {"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Repeticion (N)"), variableItems(5), 0, "lblVariable"},
                            labelPicker(),
                        },
                        true)

@@ -29,7 +29,7 @@ std::vector<PickerItem> variableItems(int count)
 {
     std::vector<PickerItem> items;
     for (int n = 1; n <= count; ++n)
-        items.push_back({n, variableWord(n)});
+        items.push_back({n, variableText(n)});
     return items;
 }
 

@@ -3,6 +3,7 @@
 // element being edited, what element the user's choices make, and what OK does. Every dialog is one
 // of these; the window builds its controls from `controls()`, shows `view` and forwards the user's
 // gestures. The frame (title, preview, constant entry, OK, cancel) is shared here once.
+#include "model/Text.h"
 #include "editing/EditorState.h"
 #include "editing/ElementKinds.h"
 #include "model/NumberEntry.h"
@@ -31,14 +32,14 @@ enum class ControlKind {
 
 struct PickerItem {
     PickerItem() = default;
-    PickerItem(int picture_, std::string word_, std::string name_ = {})
+    PickerItem(int picture_, Text word_, std::string name_ = {})
         : picture(picture_)
         , word(std::move(word_))
         , name(std::move(name_))
     {
     }
     int picture = 0;  // entry of imlstTeclas (pickers)
-    std::string word; // what the item means: its accessible name, or an option's caption
+    Text word;        // what the item means: its accessible name, or an option's caption
     std::string name; // an option button's or check box's own control name (default: control_i)
 };
 
@@ -83,7 +84,7 @@ struct DialogView {
     int constantLabelWidth = 0;    // twips; 0: the size of the overlay it stands for
     // A name drawn over the preview at overlay Two (lblEtiqueta).
     std::optional<std::string> previewName;
-    std::string quickHelp; // lblQuickHelp
+    Text quickHelp; // lblQuickHelp
     // A tone the window should play now on the computer's speaker (the sound dialog's "Probar");
     // the window clears it once played.
     std::optional<ToneTiming> toneToPlay;

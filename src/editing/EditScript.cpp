@@ -47,7 +47,7 @@ std::string joined(const std::vector<UserMessage>& messages)
 {
     std::string text;
     for (const auto& m : messages)
-        text += (text.empty() ? "" : "\r\n") + m.text;
+        text += (text.empty() ? "" : "\r\n") + m.text.spanish();
     return text;
 }
 

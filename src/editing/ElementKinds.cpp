@@ -1,6 +1,7 @@
 #include "editing/ElementKinds.h"
 
 #include "model/SpanishText.h"
+#include "model/Text.h"
 
 namespace tarvel {
 
@@ -13,11 +14,11 @@ using D = DialogId;
 std::string conditionWord(int subtype)
 {
     switch (subtype) {
-    case 12: return "Halla Luz";
-    case 13: return "Este Presionado el Sensor";
-    case 14: return std::string("Halla Se") + cp::nTilde + "al del Control";
-    case 15: return "Halla Sonido";
-    case 16: return "Halla Mensaje de la PC";
+    case 12: return QT_TRANSLATE_NOOP("core", "Halla Luz");
+    case 13: return QT_TRANSLATE_NOOP("core", "Este Presionado el Sensor");
+    case 14: return Text(QT_TRANSLATE_NOOP("core", "Halla Señal del Control")).spanish();
+    case 15: return QT_TRANSLATE_NOOP("core", "Halla Sonido");
+    case 16: return QT_TRANSLATE_NOOP("core", "Halla Mensaje de la PC");
     default: return {};
     }
 }
@@ -31,87 +32,87 @@ PaletteItem dialogItem(std::string tooltip, DialogId dialog, int f = 0, int s = 
 std::vector<Palette> makePalettes()
 {
     std::vector<Palette> all;
-    all.push_back({"subToolMotores", "imgSubToolMotores", "imlstMotores", "Operacion de Motor", "Motores",
+    all.push_back({"subToolMotores", "imgSubToolMotores", "imlstMotores", QT_TRANSLATE_NOOP("core", "Operacion de Motor"), QT_TRANSLATE_NOOP("core", "Motores"),
                    {
-                       dialogItem("Encender Motor(es) en Sentido de Avance", D::MotoresBasico, 10, 10, "Encender",
-                                  "Encender Motor para Avanzar"),
-                       dialogItem("Encender Motor(es) en Sentido de Retroceso", D::MotoresBasico, 10, 11, "Encender",
-                                  "Encender Motor para Retroceder"),
-                       {"Encender Motores en Sentido de Giro a Izquierda (para Vehiculos)", A::InsertAtOnce, D::None,
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Encender Motor(es) en Sentido de Avance"), D::MotoresBasico, 10, 10, QT_TRANSLATE_NOOP("core", "Encender"),
+                                  QT_TRANSLATE_NOOP("core", "Encender Motor para Avanzar")),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Encender Motor(es) en Sentido de Retroceso"), D::MotoresBasico, 10, 11, QT_TRANSLATE_NOOP("core", "Encender"),
+                                  QT_TRANSLATE_NOOP("core", "Encender Motor para Retroceder")),
+                       {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro a Izquierda (para Vehiculos)"), A::InsertAtOnce, D::None,
                         10, 12, {}, {}, true},
-                       {"Encender Motores en Sentido de Giro a Derecha (para Vehiculos)", A::InsertAtOnce, D::None, 10,
+                       {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro a Derecha (para Vehiculos)"), A::InsertAtOnce, D::None, 10,
                         13, {}, {}, true},
-                       {"Encender Motores en Sentido de Giro Anti-Horario (para Vehiculos)", A::InsertAtOnce, D::None,
+                       {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro Anti-Horario (para Vehiculos)"), A::InsertAtOnce, D::None,
                         10, 14, {}, {}, true},
-                       {"Encender Motores en Sentido de Giro Horario (para Vehiculos)", A::InsertAtOnce, D::None, 10,
+                       {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro Horario (para Vehiculos)"), A::InsertAtOnce, D::None, 10,
                         15, {}, {}, true},
-                       {"Crear Recorrido", A::OpenDialog, D::MotorTour, 0, 0, {}, {}, true},
-                       dialogItem("Apagar Motor(es)", D::MotoresBasico, 10, 17, "Detener", "Apagar Motor"),
+                       {QT_TRANSLATE_NOOP("core", "Crear Recorrido"), A::OpenDialog, D::MotorTour, 0, 0, {}, {}, true},
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Apagar Motor(es)"), D::MotoresBasico, 10, 17, QT_TRANSLATE_NOOP("core", "Detener"), QT_TRANSLATE_NOOP("core", "Apagar Motor")),
                    }});
-    all.push_back({"subToolSalidas", "imgSubToolSalidas", "imlstSalidas", "Operaciones de Salida", "Salidas",
+    all.push_back({"subToolSalidas", "imgSubToolSalidas", "imlstSalidas", QT_TRANSLATE_NOOP("core", "Operaciones de Salida"), QT_TRANSLATE_NOOP("core", "Salidas"),
                    {
-                       dialogItem("Encender/Apagar Leds de Display del Ladrillo", D::SalidaPantalla),
-                       dialogItem("Encender/Apagar Led Externo", D::SalidaLuces),
-                       dialogItem("Emitir Sonidos", D::SalidaSonido),
-                       dialogItem("Crear Melodias", D::SalidaSonidoTour),
-                       dialogItem("Enviar Mensajes a la PC", D::SalidaMensaje),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Encender/Apagar Leds de Display del Ladrillo"), D::SalidaPantalla),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Encender/Apagar Led Externo"), D::SalidaLuces),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Emitir Sonidos"), D::SalidaSonido),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Crear Melodias"), D::SalidaSonidoTour),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Enviar Mensajes a la PC"), D::SalidaMensaje),
                    }});
-    all.push_back({"subToolEntradas", "imgSubToolEntradas", "imlstEntradas", "Operaciones de Entrada", "Entradas",
+    all.push_back({"subToolEntradas", "imgSubToolEntradas", "imlstEntradas", QT_TRANSLATE_NOOP("core", "Operaciones de Entrada"), QT_TRANSLATE_NOOP("core", "Entradas"),
                    {
-                       dialogItem("Leer el Sensor de Luz", D::EntradaLuz),
-                       dialogItem("Leer el Sensor de Tacto", D::EntradaTacto),
-                       dialogItem("Leer el Sensor de Control Remoto (Infrarrojo)", D::EntradaControl),
-                       dialogItem("Leer el Microfono (Sonido)", D::EntradaSonido),
-                       dialogItem("Leer Mensajes del Port Serial (Mensajes de PC)", D::EntradaMensaje),
-                   }});
-    all.push_back(
-        {"subToolEsperas", "imgSubToolEsperas", "imlstEsperas", "Operaciones de Demora", "Esperas",
-         {
-             dialogItem("Generar una Demora por Tiempo", D::EsperaTiempo),
-             dialogItem("Generar un Demora por Estado del Sensor de Luz", D::EsperaDirecta, 0, 12, conditionWord(12),
-                        "Esperar Iluminacion en el sensor de Luz"),
-             dialogItem("Generar un Demora por Estado del Sensor de Tacto", D::EsperaDirecta, 0, 13, conditionWord(13),
-                        "Esperar Presion en el Sensor de Tacto"),
-             dialogItem("Generar un Demora por Estado del Sensor de Control Remoto", D::EsperaDirecta, 0, 14,
-                        conditionWord(14), std::string("Esperar Se") + cp::nTilde + "al del Control Remoto"),
-             dialogItem("Generar un Demora por Estado del Microfono", D::EsperaDirecta, 0, 15, conditionWord(15),
-                        "Esperar Sonido en el Microfono"),
-             dialogItem("Generar un Demora por Espera de Mensaje de PC", D::EsperaDirecta, 0, 16, conditionWord(16),
-                        "Esperar Mensaje de la PC"),
-         }});
-    all.push_back({"subToolCalculo", "imgSubToolCalculo", "imlstCalculo", "Operaciones Logico-Matematicas",
-                   "Calculos",
-                   {
-                       dialogItem("Operaciones Matematicas", D::CalculoMatematico),
-                       dialogItem("Operaciones Logicas", D::CalculoLogico),
-                       dialogItem("Movimiento entre Variables", D::CalculoCarga),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Leer el Sensor de Luz"), D::EntradaLuz),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Leer el Sensor de Tacto"), D::EntradaTacto),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Leer el Sensor de Control Remoto (Infrarrojo)"), D::EntradaControl),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Leer el Microfono (Sonido)"), D::EntradaSonido),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Leer Mensajes del Port Serial (Mensajes de PC)"), D::EntradaMensaje),
                    }});
     all.push_back(
-        {"subToolDecisiones", "imgSubToolDecisiones", "imlstDecisiones", "Bifuraciones de Programa", "Decisiones",
+        {"subToolEsperas", "imgSubToolEsperas", "imlstEsperas", QT_TRANSLATE_NOOP("core", "Operaciones de Demora"), QT_TRANSLATE_NOOP("core", "Esperas"),
          {
-             dialogItem("Bifurcar el Programa segun el Estado del Sensor de Luz", D::DecisionDirecta, 0, 16, {},
-                        "Decidir por Nivel Sensor de Luz"),
-             dialogItem("Bifurcar el Programa segun el Estado del Sensor de Tacto", D::DecisionDirecta, 0, 17, {},
-                        "Decidir por Estado de Sensor de Tacto"),
-             dialogItem("Bifurcar el Programa segun el Estado del Sensor de Control Remoto", D::DecisionDirecta, 0, 18,
-                        {}, "Decidir por Estado de Sensor de Control Remoto (Infrarrojo)"),
-             dialogItem("Bifurcar el Programa segun el Estado del Microfono", D::DecisionDirecta, 0, 19, {},
-                        "Decidir por Estado de Microfono"),
-             dialogItem("Bifurcar el Programa por Comparacion", D::DecisionComparar),
-             dialogItem("Bifurcar el Programa segun Estado de Error de Ultima Operacion", D::DecisionDirecta, 0, 20,
-                        {}, "Decidir por Estado Error del Ultimo Proceso"),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar una Demora por Tiempo"), D::EsperaTiempo),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Luz"), D::EsperaDirecta, 0, 12, conditionWord(12),
+                        QT_TRANSLATE_NOOP("core", "Esperar Iluminacion en el sensor de Luz")),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Tacto"), D::EsperaDirecta, 0, 13, conditionWord(13),
+                        QT_TRANSLATE_NOOP("core", "Esperar Presion en el Sensor de Tacto")),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Control Remoto"), D::EsperaDirecta, 0, 14,
+                        conditionWord(14), Text(QT_TRANSLATE_NOOP("core", "Esperar Señal del Control Remoto")).spanish()),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Microfono"), D::EsperaDirecta, 0, 15, conditionWord(15),
+                        QT_TRANSLATE_NOOP("core", "Esperar Sonido en el Microfono")),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Espera de Mensaje de PC"), D::EsperaDirecta, 0, 16, conditionWord(16),
+                        QT_TRANSLATE_NOOP("core", "Esperar Mensaje de la PC")),
          }});
-    all.push_back({"subToolSaltos", "imgSubToolSaltos", "imlstSaltos", "Saltos y Etiquetas", "Saltos",
+    all.push_back({"subToolCalculo", "imgSubToolCalculo", "imlstCalculo", QT_TRANSLATE_NOOP("core", "Operaciones Logico-Matematicas"),
+                   QT_TRANSLATE_NOOP("core", "Calculos"),
                    {
-                       dialogItem("Crear una Nueva Etiqueta", D::SaltoNuevaEtiq),
-                       dialogItem("Saltar a una Etiqueta Existente", D::SaltoSaltar, 0, 12, {},
-                                  "Saltar a una Etiqueta del Programa"),
-                       dialogItem("Crear una Nueva Subrutina", D::SaltoNuevaSub),
-                       {"Llamar a una Subrutina Existente", A::CallSubroutine, D::SaltoSaltar, 0, 14, {},
-                        "Llamar a un Subrutina", false},
-                       {"Cerrar una Subrutina", A::CloseSubroutine, D::None, 17, 15, {}, {}, true},
-                       dialogItem("Repetir Saltando a una Etiqueta Existente", D::SaltosRepetir),
-                       {"Terminar Programa", A::EndProgram, D::SaltoFinProg, 0, 0, {}, {}, false},
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Operaciones Matematicas"), D::CalculoMatematico),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Operaciones Logicas"), D::CalculoLogico),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Movimiento entre Variables"), D::CalculoCarga),
+                   }});
+    all.push_back(
+        {"subToolDecisiones", "imgSubToolDecisiones", "imlstDecisiones", QT_TRANSLATE_NOOP("core", "Bifuraciones de Programa"), QT_TRANSLATE_NOOP("core", "Decisiones"),
+         {
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Luz"), D::DecisionDirecta, 0, 16, {},
+                        QT_TRANSLATE_NOOP("core", "Decidir por Nivel Sensor de Luz")),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Tacto"), D::DecisionDirecta, 0, 17, {},
+                        QT_TRANSLATE_NOOP("core", "Decidir por Estado de Sensor de Tacto")),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Control Remoto"), D::DecisionDirecta, 0, 18,
+                        {}, QT_TRANSLATE_NOOP("core", "Decidir por Estado de Sensor de Control Remoto (Infrarrojo)")),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Microfono"), D::DecisionDirecta, 0, 19, {},
+                        QT_TRANSLATE_NOOP("core", "Decidir por Estado de Microfono")),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa por Comparacion"), D::DecisionComparar),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun Estado de Error de Ultima Operacion"), D::DecisionDirecta, 0, 20,
+                        {}, QT_TRANSLATE_NOOP("core", "Decidir por Estado Error del Ultimo Proceso")),
+         }});
+    all.push_back({"subToolSaltos", "imgSubToolSaltos", "imlstSaltos", QT_TRANSLATE_NOOP("core", "Saltos y Etiquetas"), QT_TRANSLATE_NOOP("core", "Saltos"),
+                   {
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Crear una Nueva Etiqueta"), D::SaltoNuevaEtiq),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Saltar a una Etiqueta Existente"), D::SaltoSaltar, 0, 12, {},
+                                  QT_TRANSLATE_NOOP("core", "Saltar a una Etiqueta del Programa")),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Crear una Nueva Subrutina"), D::SaltoNuevaSub),
+                       {QT_TRANSLATE_NOOP("core", "Llamar a una Subrutina Existente"), A::CallSubroutine, D::SaltoSaltar, 0, 14, {},
+                        QT_TRANSLATE_NOOP("core", "Llamar a un Subrutina"), false},
+                       {QT_TRANSLATE_NOOP("core", "Cerrar una Subrutina"), A::CloseSubroutine, D::None, 17, 15, {}, {}, true},
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Repetir Saltando a una Etiqueta Existente"), D::SaltosRepetir),
+                       {QT_TRANSLATE_NOOP("core", "Terminar Programa"), A::EndProgram, D::SaltoFinProg, 0, 0, {}, {}, false},
                    }});
     return all;
 }
@@ -214,9 +215,9 @@ DialogId dialogFor(const InstructionRecord& r)
 std::string modifyActionText(const InstructionRecord& r)
 {
     if (r.is(family::Motors, 10) || r.is(family::Motors, 11))
-        return "Encender";
+        return QT_TRANSLATE_NOOP("core", "Encender");
     if (r.is(family::Motors, 17))
-        return "Detener";
+        return QT_TRANSLATE_NOOP("core", "Detener");
     if (r.family == family::Waits)
         return conditionWord(r.subtype);
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 // The one registry where element kinds, palette items and their dialogs meet: which dialog edits an
 // element, what each palette item does, and the words the palettes give the dialogs.
+#include "model/Text.h"
 #include "model/InstructionRecord.h"
 
 #include <string>

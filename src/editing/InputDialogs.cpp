@@ -3,6 +3,7 @@
 #include "editing/InputDialogs.h"
 
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 namespace tarvel {
 
@@ -37,21 +38,21 @@ struct InputKind {
 };
 
 constexpr InputKind kInputs[] = {
-    {DialogId::EntradaLuz, "Leer Entrada de Sensor de Luz", 10, 0, 11, 20, "Leer Intensidad"},
-    {DialogId::EntradaTacto, "Leer Entrada de Sensor de Tacto", 11, 10, 0, 0, ""},
-    {DialogId::EntradaControl, "Leer Entrada de Control Remoto (Infrarrojo)", 12, 0, 12, 21, "Leer Datos"},
-    {DialogId::EntradaSonido, "Leer Entrada de Microfono", 13, 0, 13, 22, "Leer Frecuencia"},
-    {DialogId::EntradaMensaje, "Leer Entrada de Mensajes de PC", 14, 12, 0, 0, ""},
+    {DialogId::EntradaLuz, QT_TRANSLATE_NOOP("core", "Leer Entrada de Sensor de Luz"), 10, 0, 11, 20, QT_TRANSLATE_NOOP("core", "Leer Intensidad")},
+    {DialogId::EntradaTacto, QT_TRANSLATE_NOOP("core", "Leer Entrada de Sensor de Tacto"), 11, 10, 0, 0, ""},
+    {DialogId::EntradaControl, QT_TRANSLATE_NOOP("core", "Leer Entrada de Control Remoto (Infrarrojo)"), 12, 0, 12, 21, QT_TRANSLATE_NOOP("core", "Leer Datos")},
+    {DialogId::EntradaSonido, QT_TRANSLATE_NOOP("core", "Leer Entrada de Microfono"), 13, 0, 13, 22, QT_TRANSLATE_NOOP("core", "Leer Frecuencia")},
+    {DialogId::EntradaMensaje, QT_TRANSLATE_NOOP("core", "Leer Entrada de Mensajes de PC"), 14, 12, 0, 0, ""},
 };
 
 std::vector<ControlDesign> inputControls(const InputKind& k)
 {
-    std::vector<ControlDesign> controls{{"icmbArgOne", ControlKind::Picker, "Variable Destino", variableItems(5)}};
+    std::vector<ControlDesign> controls{{"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Variable Destino"), variableItems(5)}};
     if (k.fixedOption == 0)
         controls.push_back({"icmbMode",
                             ControlKind::Picker,
-                            "Tipo de Entrada",
-                            {{19, "Contar Pulsos"}, {k.secondPicture, k.secondWord}}});
+                            QT_TRANSLATE_NOOP("core", "Tipo de Entrada"),
+                            {{19, QT_TRANSLATE_NOOP("core", "Contar Pulsos")}, {k.secondPicture, k.secondWord}}});
     return controls;
 }
 
@@ -94,15 +95,15 @@ private:
 class TimeWaitDialog final : public DialogRules {
 public:
     TimeWaitDialog()
-        : DialogRules(DialogId::EsperaTiempo, "Espera por Tiempo",
+        : DialogRules(DialogId::EsperaTiempo, QT_TRANSLATE_NOOP("core", "Espera por Tiempo"),
                       {
                           {"frmBaseTiempo",
                            ControlKind::Options,
-                           "Base de Tiempo",
-                           {{0, "1 Segundo", "opt1Seg"},
-                            {0, "0,1 Segundo", "opt100mSeg"},
-                            {0, "1 mili Segundo", "opt1mSeg"}}},
-                          {"icmbArgOne", ControlKind::Picker, "Tiempo", variableItems(6)},
+                           QT_TRANSLATE_NOOP("core", "Base de Tiempo"),
+                           {{0, QT_TRANSLATE_NOOP("core", "1 Segundo"), "opt1Seg"},
+                            {0, QT_TRANSLATE_NOOP("core", "0,1 Segundo"), "opt100mSeg"},
+                            {0, QT_TRANSLATE_NOOP("core", "1 mili Segundo"), "opt1mSeg"}}},
+                          {"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Tiempo"), variableItems(6)},
                       },
                       true)
     {
@@ -133,7 +134,7 @@ private:
             dialogConstant = e.arg1 & 255;
             showConstant(true, 1);
         } else {
-            view.quickHelp = "Tiempo Definido por Variable";
+            view.quickHelp = QT_TRANSLATE_NOOP("core", "Tiempo Definido por Variable");
             view.controls[ArgOne].selected = pickerItem(e.arg1, 5);
             showConstant(false, 1);
             dialogConstant = 1;
@@ -154,7 +155,7 @@ private:
                 e.arg1 = std::int16_t(dialogConstant);
             } else {
                 e.option = 11;
-                view.quickHelp = "Tiempo Definido por Variable";
+                view.quickHelp = QT_TRANSLATE_NOOP("core", "Tiempo Definido por Variable");
             }
             showConstant(item == 6, 1);
             view.constantLabel = signedNumber(dialogConstant);
@@ -172,7 +173,7 @@ private:
     {
         const InstructionRecord& e = element();
         if (e.option == 10) {
-            const std::string line = timeWaitHelp(e.subtype, dialogConstant, store().programSettings);
+            const Text line = timeWaitHelp(e.subtype, dialogConstant, store().programSettings);
             if (!line.empty())
                 view.quickHelp = line;
         }
@@ -182,8 +183,8 @@ private:
 class ConditionWaitDialog final : public DialogRules {
 public:
     ConditionWaitDialog()
-        : DialogRules(DialogId::EsperaDirecta, "Esperas",
-                      {{"icmbArgType", ControlKind::Picker, "Tipo de Espera", {{26, "Mientras"}, {27, "Hasta"}}}},
+        : DialogRules(DialogId::EsperaDirecta, QT_TRANSLATE_NOOP("core", "Esperas"),
+                      {{"icmbArgType", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Tipo de Espera"), {{26, QT_TRANSLATE_NOOP("core", "Mientras")}, {27, QT_TRANSLATE_NOOP("core", "Hasta")}}}},
                       false)
     {
     }
@@ -209,25 +210,29 @@ private:
     void show(int item)
     {
         view.controls[0].selected = item;
-        view.quickHelp = (item == 1 ? "Esperar Mientras " : "Esperar Hasta Que ") + editor().dialogActionText;
+        view.quickHelp = Text(item == 1 ? QT_TRANSLATE_NOOP("core", "Esperar Mientras %1") : QT_TRANSLATE_NOOP("core", "Esperar Hasta Que %1"))
+                             .arg(Text::sentence(editor().dialogActionText));
     }
 };
 
 } // namespace
 
-std::string timeWaitHelp(int subtype, int n, const ProgramSettings& settings)
+Text timeWaitHelp(int subtype, int n, const ProgramSettings& settings)
 {
     switch (subtype) {
-    case 10: return "Demora = " + plainNumber(n) + " Segundos";
+    case 10: return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segundos")).arg(plainNumber(n));
     case 11:
         if (settings.directionMode == 0) {
             // The angle needs the time of a 45 degree turn; without one there is none to show.
             const std::string angle =
                 settings.motorSpin > 0 ? plainNumber((long long)(n * 45.0 / (settings.motorSpin / 100.0))) : "?";
-            return "Demora = " + decimalText(n, 1) + " Segs." + "          (Angulo:" + " " + angle + kDegree + ")";
+            return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segs.          (Angulo: %2%3)"))
+                .arg(decimalText(n, 1))
+                .arg(angle)
+                .arg(std::string(kDegree));
         }
-        return "Demora = " + decimalText(n, 1) + " Segundos";
-    case 18: return "Demora = " + decimalText(n, 3) + " Segundos";
+        return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segundos")).arg(decimalText(n, 1));
+    case 18: return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segundos")).arg(decimalText(n, 3));
     default: return {};
     }
 }

@@ -9,6 +9,6 @@ std::unique_ptr<DialogRules> makeInputDialog(DialogId id);
 
 // The help line of a time wait by constant: how long it waits and, for tenths with independent
 // motors, the angle a robot turning on the spot covers meanwhile (Windows-1252).
-std::string timeWaitHelp(int subtype, int units, const ProgramSettings& settings);
+Text timeWaitHelp(int subtype, int units, const ProgramSettings& settings);
 
 } // namespace tarvel

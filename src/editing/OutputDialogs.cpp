@@ -3,6 +3,7 @@
 #include "editing/OutputDialogs.h"
 
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,8 +16,8 @@ namespace {
 std::vector<PickerItem> variablesThenOnOff(int count)
 {
     auto all = variableItems(count);
-    all.push_back({23, "Encender"});
-    all.push_back({24, "Apagar"});
+    all.push_back({23, QT_TRANSLATE_NOOP("core", "Encender")});
+    all.push_back({24, QT_TRANSLATE_NOOP("core", "Apagar")});
     return all;
 }
 
@@ -51,7 +52,7 @@ int bitsOf(const std::string& pattern, const char* letters, int count)
 class MotorDialog final : public DialogRules {
 public:
     MotorDialog()
-        : DialogRules(DialogId::MotoresBasico, "Motores",
+        : DialogRules(DialogId::MotoresBasico, QT_TRANSLATE_NOOP("core", "Motores"),
                       {{"chkMotor", ControlKind::Check, "", {{0, "(A)"}, {0, "(B)"}}}}, false)
     {
     }
@@ -88,8 +89,14 @@ private:
         const ProgramSettings& settings = store().programSettings;
         const std::string& action = editor().dialogActionText;
         pattern_ = patternOf(bits, "AB", 2);
-        view.quickHelp = "Motor " + settings.leftMotorName + ": " + (bits & 1 ? action + " - " : " Sin Cambio - ") +
-            "Motor " + settings.rightMotorName + ": " + (bits & 2 ? action : " Sin Cambio");
+        const auto change = [&](bool changed) {
+            return changed ? Text::sentence(action) : Text::layout(" %1", {QT_TRANSLATE_NOOP("core", "Sin Cambio")});
+        };
+        view.quickHelp = Text(QT_TRANSLATE_NOOP("core", "Motor %1: %2 - Motor %3: %4"))
+                             .arg(settings.leftMotorName)
+                             .arg(change(bits & 1))
+                             .arg(settings.rightMotorName)
+                             .arg(change(bits & 2));
         showLabel(true, 2, pattern_);
     }
 
@@ -99,8 +106,8 @@ private:
 class LampDialog final : public DialogRules {
 public:
     LampDialog()
-        : DialogRules(DialogId::SalidaLuces, "Salida de Luces",
-                      {{"icmbArgOne", ControlKind::Picker, "Origen de Datos", variablesThenOnOff(5)}}, false)
+        : DialogRules(DialogId::SalidaLuces, QT_TRANSLATE_NOOP("core", "Salida de Luces"),
+                      {{"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Origen de Datos"), variablesThenOnOff(5)}}, false)
     {
     }
 
@@ -132,9 +139,9 @@ private:
 class DisplayDialog final : public DialogRules {
 public:
     DisplayDialog()
-        : DialogRules(DialogId::SalidaPantalla, "Salida a la pantalla del Ladrillo",
+        : DialogRules(DialogId::SalidaPantalla, QT_TRANSLATE_NOOP("core", "Salida a la pantalla del Ladrillo"),
                       {
-                          {"icmbArgOne", ControlKind::Picker, "Origen de Datos", variablesThenOnOff(6)},
+                          {"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Origen de Datos"), variablesThenOnOff(6)},
                           {"chkLeds", ControlKind::Check, "", {{0, "A"}, {0, "B"}, {0, "C"}}},
                       },
                       false)
@@ -200,11 +207,11 @@ private:
         const bool pattern = option >= 11 && option <= 13;
         showBoxes(pattern);
         switch (option) {
-        case 10: view.quickHelp = "Cambia Todos los Leds Segun los Bits de la Variable"; break;
-        case 11: view.quickHelp = "Cambia Todos los Leds"; break;
-        case 12: view.quickHelp = "Solo enciende el Led Seleccionado no afecta el Resto"; break;
-        case 13: view.quickHelp = "Solo Apaga el Led Seleccionado no afecta el Resto"; break;
-        default: view.quickHelp.clear(); break;
+        case 10: view.quickHelp = QT_TRANSLATE_NOOP("core", "Cambia Todos los Leds Segun los Bits de la Variable"); break;
+        case 11: view.quickHelp = QT_TRANSLATE_NOOP("core", "Cambia Todos los Leds"); break;
+        case 12: view.quickHelp = QT_TRANSLATE_NOOP("core", "Solo enciende el Led Seleccionado no afecta el Resto"); break;
+        case 13: view.quickHelp = QT_TRANSLATE_NOOP("core", "Solo Apaga el Led Seleccionado no afecta el Resto"); break;
+        default: view.quickHelp = {}; break;
         }
         showLabel(pattern, 2, pattern_, option != 11);
     }
@@ -217,7 +224,7 @@ private:
 class SoundDialog final : public DialogRules {
 public:
     SoundDialog()
-        : DialogRules(DialogId::SalidaSonido, "Salida de Sonido", controls(), false)
+        : DialogRules(DialogId::SalidaSonido, QT_TRANSLATE_NOOP("core", "Salida de Sonido"), controls(), false)
     {
     }
 
@@ -233,17 +240,20 @@ public:
         e.arg3 = std::uint8_t(volume_);
         setToneText(e.text, timing_);
         DialogAccept accept = DialogAccept::commit();
-        std::string said;
+        std::vector<Text> said;
         // The duration field holds at most 32767 ms: a longer (or negative) one is kept within it.
-        if (durationOutside_)
-            said = "La Duracion del Sonido Debe Estar Entre 0 y 32767 mS.\r\nSe Guarda " + plainNumber(duration_)
-                + " mS.";
-        if (frequencyRaised)
-            said += std::string(said.empty() ? "" : "\r\n")
-                + "La Frecuencia del Sonido Debe Estar Entre 100 y 9999 Hz.\r\nSe Guarda " + plainNumber(e.arg2)
-                + " Hz.";
+        if (durationOutside_) {
+            said.push_back(QT_TRANSLATE_NOOP("core", "La Duracion del Sonido Debe Estar Entre 0 y 32767 mS."));
+            said.push_back(Text(QT_TRANSLATE_NOOP("core", "Se Guarda %1 mS.")).arg(plainNumber(duration_)));
+        }
+        if (frequencyRaised) {
+            said.push_back(Text(QT_TRANSLATE_NOOP("core", "La Frecuencia del Sonido Debe Estar Entre %1 y %2 Hz."))
+                               .arg(plainNumber(kFrequencyRange.minimum))
+                               .arg(plainNumber(kFrequencyRange.maximum)));
+            said.push_back(Text(QT_TRANSLATE_NOOP("core", "Se Guarda %1 Hz.")).arg(plainNumber(e.arg2)));
+        }
         if (!said.empty())
-            accept.message = UserMessage { said, "Aviso", MessageIcon::Information };
+            accept.message = UserMessage { Text::lines(said), QT_TRANSLATE_NOOP("core", "Aviso"), MessageIcon::Information };
         return accept;
     }
 
@@ -276,23 +286,23 @@ private:
         std::vector<ControlDesign> c{
             {"icmbArgOne",
              ControlKind::Picker,
-             "Sonido",
-             {{31, "Generar Tono en Base a Variables"},
-              {6, "Generar Tono en Base a Constantes"},
-              {28, "Genera un Beep de OK"},
-              {29, "Generar Beep de Error"}}},
-            {"cmbTonos", ControlKind::Combo, "Frecuencia en Hz (Tono)", {}, 12, "lblTonoFijo"},
-            {"txtTime", ControlKind::Text, "Duracion (mS)", {}, 6, "lblTime"},
+             QT_TRANSLATE_NOOP("core", "Sonido"),
+             {{31, QT_TRANSLATE_NOOP("core", "Generar Tono en Base a Variables")},
+              {6, QT_TRANSLATE_NOOP("core", "Generar Tono en Base a Constantes")},
+              {28, QT_TRANSLATE_NOOP("core", "Genera un Beep de OK")},
+              {29, QT_TRANSLATE_NOOP("core", "Generar Beep de Error")}}},
+            {"cmbTonos", ControlKind::Combo, QT_TRANSLATE_NOOP("core", "Frecuencia en Hz (Tono)"), {}, 12, "lblTonoFijo"},
+            {"txtTime", ControlKind::Text, QT_TRANSLATE_NOOP("core", "Duracion (mS)"), {}, 6, "lblTime"},
             {"UDConst", ControlKind::UpDown, "", {}, 0, "", true},
-            {"SliderVol", ControlKind::Slider, "Volumen", {{0, ""}, {32, ""}}, 0, "lblTitleVol"},
+            {"SliderVol", ControlKind::Slider, QT_TRANSLATE_NOOP("core", "Volumen"), {{0, ""}, {32, ""}}, 0, "lblTitleVol"},
             {"lblVol", ControlKind::Note, "", {}, 0, "", true},
-            {"cmdProbar", ControlKind::Button, "", {{0, "Probar"}}, 0, "", false, "Escuchar el Tono en la PC"},
+            {"cmdProbar", ControlKind::Button, "", {{0, QT_TRANSLATE_NOOP("core", "Probar")}}, 0, "", false, QT_TRANSLATE_NOOP("core", "Escuchar el Tono en la PC")},
             {"Label7", ControlKind::Note, "", {}},
             {"Label6", ControlKind::Note, "", {}},
             {"lblCalcTone", ControlKind::Note, "", {}, 0, "", true},
             {"LblCalcTime", ControlKind::Note, "", {}, 0, "", true},
         };
-        for (const char* colour : {"Naranja", "Rosa", "Azul", "Verde"})
+        for (const char* colour : {QT_TRANSLATE_NOOP("core", "Naranja"), QT_TRANSLATE_NOOP("core", "Rosa"), QT_TRANSLATE_NOOP("core", "Azul"), QT_TRANSLATE_NOOP("core", "Verde")})
             c.push_back({"lblVal_" + std::to_string(c.size() - ValOne), ControlKind::Note, colour, {}});
         c.push_back({"lblError", ControlKind::Note, "", {}});
         c.push_back({"lblWarning", ControlKind::Note, "", {}});
@@ -325,13 +335,13 @@ private:
         timing_ = {};
         view.controls[Tones].list = tones();
         view.controls[Time].text = "100";
-        view.controls[Calculator].text = "Calculador de Variables";
-        view.controls[SourceCaption].text = "Fuente";
-        view.controls[ToneCaption].text = "Frecuencia (Tono)";
-        view.controls[TimeCaption].text = "Duracion (mSeg)";
+        view.controls[Calculator].text = QT_TRANSLATE_NOOP("core", "Calculador de Variables");
+        view.controls[SourceCaption].text = QT_TRANSLATE_NOOP("core", "Fuente");
+        view.controls[ToneCaption].text = QT_TRANSLATE_NOOP("core", "Frecuencia (Tono)");
+        view.controls[TimeCaption].text = QT_TRANSLATE_NOOP("core", "Duracion (mSeg)");
         view.controls[Error].text = "ERROR!!!";
         view.controls[Error].red = true;
-        view.controls[Warning].text = "Aviso: Esta Operacion Cambia el Contenido de las Variables Rosa y Naranja!";
+        view.controls[Warning].text = QT_TRANSLATE_NOOP("core", "Aviso: Esta Operacion Cambia el Contenido de las Variables Rosa y Naranja!");
         setVolume(std::min(e.arg3 & 63, 32));
         std::string tones = "440Hz";
         switch (e.option) {
@@ -424,8 +434,8 @@ private:
 
     void showSource(int item)
     {
-        static const char* const help[] = {"Generar Tono en Base a Variables", "Generar Tono en Base a Constantes",
-                                           "Genera un Beep de OK", "Generar Beep de Error"};
+        static const char* const help[] = {QT_TRANSLATE_NOOP("core", "Generar Tono en Base a Variables"), QT_TRANSLATE_NOOP("core", "Generar Tono en Base a Constantes"),
+                                           QT_TRANSLATE_NOOP("core", "Genera un Beep de OK"), QT_TRANSLATE_NOOP("core", "Generar Beep de Error")};
         view.controls[Source].selected = item;
         view.quickHelp = help[item - 1];
         toolsOn_ = item <= 2;
@@ -449,27 +459,27 @@ private:
 class MessageDialog final : public DialogRules {
 public:
     MessageDialog()
-        : DialogRules(DialogId::SalidaMensaje, "Enviar Mensaje a PC",
+        : DialogRules(DialogId::SalidaMensaje, QT_TRANSLATE_NOOP("core", "Enviar Mensaje a PC"),
                       {
-                          {"icmbArgOne", ControlKind::Picker, "Variable", variableItems(5)},
+                          {"icmbArgOne", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Variable"), variableItems(5)},
                           {"frmFormat",
                            ControlKind::Options,
-                           "Mostrar en...",
-                           {{0, "Hexadecimal", "optHex"},
-                            {0, "Decimal", "optDec"},
-                            {0, "Binario", "optBin"},
-                            {0, "ASCII", "optASCII"}},
+                           QT_TRANSLATE_NOOP("core", "Mostrar en..."),
+                           {{0, QT_TRANSLATE_NOOP("core", "Hexadecimal"), "optHex"},
+                            {0, QT_TRANSLATE_NOOP("core", "Decimal"), "optDec"},
+                            {0, QT_TRANSLATE_NOOP("core", "Binario"), "optBin"},
+                            {0, QT_TRANSLATE_NOOP("core", "ASCII"), "optASCII"}},
                            0,
                            "",
                            false,
-                           "Formato en que Muestra la Variable"},
+                           QT_TRANSLATE_NOOP("core", "Formato en que Muestra la Variable")},
                           {"optActions",
                            ControlKind::Options,
                            "",
-                           {{0, "Borrar Pantalla Antes"},
-                            {0, "Bajar de Linea"},
-                            {0, "Posicionar en Origen"},
-                            {0, "Mostrar sin Accion "}}},
+                           {{0, QT_TRANSLATE_NOOP("core", "Borrar Pantalla Antes")},
+                            {0, QT_TRANSLATE_NOOP("core", "Bajar de Linea")},
+                            {0, QT_TRANSLATE_NOOP("core", "Posicionar en Origen")},
+                            {0, QT_TRANSLATE_NOOP("core", "Mostrar sin Accion ")}}},
                       },
                       false)
     {

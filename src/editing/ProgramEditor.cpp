@@ -4,6 +4,7 @@
 #include "model/IconComposition.h"
 #include "model/JumpTargets.h"
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 namespace tarvel {
 
@@ -16,7 +17,7 @@ bool isLabel(const InstructionRecord& r)
 
 UserMessage twoLines(const char* first, const char* second, const char* title, MessageIcon icon)
 {
-    return {std::string(first) + "\r\n" + second, title, icon};
+    return {Text::lines({first, second}), title, icon};
 }
 
 } // namespace
@@ -119,9 +120,11 @@ EditOutcome ProgramEditor::commitElement()
     if (current.family < family::Motors || current.family > family::Structure) {
         // Only the palettes' families are drawn: the library's own codes (path steps, its header)
         // come into a program from files alone.
-        outcome.messages.push_back({"El elemento (" + plainNumber(current.family) + ", " + plainNumber(current.subtype) +
-                                        ", " + plainNumber(current.option) + ") no es un elemento de programa.",
-                                    "Error", MessageIcon::Critical});
+        outcome.messages.push_back({Text(QT_TRANSLATE_NOOP("core", "El elemento (%1, %2, %3) no es un elemento de programa."))
+                                        .arg(plainNumber(current.family))
+                                        .arg(plainNumber(current.subtype))
+                                        .arg(plainNumber(current.option)),
+                                    QT_TRANSLATE_NOOP("core", "Error"), MessageIcon::Critical});
         return outcome;
     }
     editor_.programDirty = true;
@@ -231,17 +234,17 @@ PaletteChoice ProgramEditor::choosePaletteItem(int paletteIndex, int itemIndex)
     switch (item.action) {
     case PaletteAction::CallSubroutine:
         if (s != 0)
-            return refuse({"Este Ladrillo No Permite Anidar Subrutinas!", "Error: Limitacion de Sistema",
+            return refuse({QT_TRANSLATE_NOOP("core", "Este Ladrillo No Permite Anidar Subrutinas!"), QT_TRANSLATE_NOOP("core", "Error: Limitacion de Sistema"),
                            MessageIcon::Warning});
         break;
     case PaletteAction::CloseSubroutine:
         if (s == 0)
-            return refuse(twoLines("El Fin de Subrutina No Puede Estar Dentro del Cuerpo", "Principal del Programa!",
-                                   "Error: Contexto Invalido", MessageIcon::Information));
+            return refuse(twoLines(QT_TRANSLATE_NOOP("core", "El Fin de Subrutina No Puede Estar Dentro del Cuerpo"), QT_TRANSLATE_NOOP("core", "Principal del Programa!"),
+                                   QT_TRANSLATE_NOOP("core", "Error: Contexto Invalido"), MessageIcon::Information));
         break;
     case PaletteAction::EndProgram:
         if (!syntaxAssistantOff_ && s != 0)
-            return refuse({"El Fin de Programa No Puede Estar Dentro de una Subrutina", "Error: Contexto Invalido",
+            return refuse({QT_TRANSLATE_NOOP("core", "El Fin de Programa No Puede Estar Dentro de una Subrutina"), QT_TRANSLATE_NOOP("core", "Error: Contexto Invalido"),
                            MessageIcon::Information});
         break;
     default: break;
@@ -362,9 +365,9 @@ EditOutcome ProgramEditor::insertSeparator(int index)
     remember();
     if (!store_.insertRecord(s, index, store_.currentElement)) {
         before_.reset();
-        outcome.messages.push_back({s == 0 ? "No Hay Mas Lugar en el Programa Principal (601 Elementos)"
-                                           : "No Hay Mas Lugar en esta Subrutina (129 Elementos)",
-                                    "Error", MessageIcon::Critical});
+        outcome.messages.push_back({s == 0 ? QT_TRANSLATE_NOOP("core", "No Hay Mas Lugar en el Programa Principal (601 Elementos)")
+                                           : QT_TRANSLATE_NOOP("core", "No Hay Mas Lugar en esta Subrutina (129 Elementos)"),
+                                    QT_TRANSLATE_NOOP("core", "Error"), MessageIcon::Critical});
         return outcome;
     }
     store_.fitView(s);
@@ -423,8 +426,8 @@ EditOutcome ProgramEditor::acceptLabel(std::string name, int renamedEntry)
     for (const auto& label : store_.labelTable[std::size_t(s)])
         used = used || label == name;
     if (used) {
-        outcome.messages.push_back(twoLines("Ya Existe una Etiqueta o Subrutina Con Este Nombre,",
-                                            "Cambie el Nombre de la Etiqueta.", "Error: Etiqueta en Uso",
+        outcome.messages.push_back(twoLines(QT_TRANSLATE_NOOP("core", "Ya Existe una Etiqueta o Subrutina Con Este Nombre,"),
+                                            QT_TRANSLATE_NOOP("core", "Cambie el Nombre de la Etiqueta."), QT_TRANSLATE_NOOP("core", "Error: Etiqueta en Uso"),
                                             MessageIcon::Warning));
         outcome.keepDialogOpen = true;
         return outcome;
@@ -434,8 +437,8 @@ EditOutcome ProgramEditor::acceptLabel(std::string name, int renamedEntry)
     if (editor_.insertMode) {
         if (!store_.addLabel(s, name)) {
             before_.reset();
-            outcome.messages.push_back({"No Hay Lugar para Mas Etiquetas en esta Secuencia (200 Etiquetas)",
-                                        "Error", MessageIcon::Critical});
+            outcome.messages.push_back({QT_TRANSLATE_NOOP("core", "No Hay Lugar para Mas Etiquetas en esta Secuencia (200 Etiquetas)"),
+                                        QT_TRANSLATE_NOOP("core", "Error"), MessageIcon::Critical});
             return outcome;
         }
     } else if (renamedEntry >= 0 && renamedEntry < kLabelEntries) {
@@ -460,7 +463,7 @@ EditOutcome ProgramEditor::acceptSubroutine(std::string name)
     EditOutcome outcome;
     cleanName(name);
     if (editor_.pending()) {
-        outcome.messages.push_back({"No se Puede Insertar Ni Reemplazar un Objeto con una Nueva Subrutina!", "Aviso:",
+        outcome.messages.push_back({QT_TRANSLATE_NOOP("core", "No se Puede Insertar Ni Reemplazar un Objeto con una Nueva Subrutina!"), QT_TRANSLATE_NOOP("core", "Aviso:"),
                                     MessageIcon::Warning});
         editor_.commitDone = true;
         return outcome;
@@ -474,19 +477,19 @@ EditOutcome ProgramEditor::acceptSubroutine(std::string name)
     // number would be read as an address.
     const char first = name.front();
     if ((first >= '0' && first <= '9') || first == '$' || first == '%' || first == '\'') {
-        outcome.messages.push_back(twoLines("El Nombre de una Subrutina No Puede Comenzar con un Numero",
-                                            "ni con los Signos $, % o '.", "Error: Nombre Invalido",
+        outcome.messages.push_back(twoLines(QT_TRANSLATE_NOOP("core", "El Nombre de una Subrutina No Puede Comenzar con un Numero"),
+                                            QT_TRANSLATE_NOOP("core", "ni con los Signos $, % o '."), QT_TRANSLATE_NOOP("core", "Error: Nombre Invalido"),
                                             MessageIcon::Warning));
         outcome.keepDialogOpen = true;
         return outcome;
     }
     if (store_.subroutineCount > 7 && !used) {
-        outcome.messages.push_back({"Las 8 Subrutinas Disponibles Estan Ocupadas", "Error", MessageIcon::Warning});
+        outcome.messages.push_back({QT_TRANSLATE_NOOP("core", "Las 8 Subrutinas Disponibles Estan Ocupadas"), QT_TRANSLATE_NOOP("core", "Error"), MessageIcon::Warning});
         return outcome;
     }
     if (used) {
-        outcome.messages.push_back(twoLines("Ya Existe una Etiqueta o Subrutina Con Este Nombre",
-                                            "Por Favor Cambie en Nombre de la Etiqueta.", "Error: Subrutina en Uso",
+        outcome.messages.push_back(twoLines(QT_TRANSLATE_NOOP("core", "Ya Existe una Etiqueta o Subrutina Con Este Nombre"),
+                                            QT_TRANSLATE_NOOP("core", "Por Favor Cambie en Nombre de la Etiqueta."), QT_TRANSLATE_NOOP("core", "Error: Subrutina en Uso"),
                                             MessageIcon::Warning));
         return outcome;
     }

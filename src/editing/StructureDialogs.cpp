@@ -3,6 +3,7 @@
 #include "editing/StructureDialogs.h"
 
 #include "model/ElementDescription.h"
+#include "model/Text.h"
 
 #include <algorithm>
 
@@ -17,10 +18,10 @@ class NameDialog final : public DialogRules {
 public:
     explicit NameDialog(bool subroutine)
         : DialogRules(subroutine ? DialogId::SaltoNuevaSub : DialogId::SaltoNuevaEtiq,
-                      subroutine ? "Crear Nueva Subrutina" : "Crear Nueva Etiqueta",
+                      subroutine ? QT_TRANSLATE_NOOP("core", "Crear Nueva Subrutina") : QT_TRANSLATE_NOOP("core", "Crear Nueva Etiqueta"),
                       {{"txtEtiqueta",
                         ControlKind::Text,
-                        subroutine ? "Nombre de la Nueva Subrutina" : "Nombre de la Nueva Etiqueta",
+                        subroutine ? QT_TRANSLATE_NOOP("core", "Nombre de la Nueva Subrutina") : QT_TRANSLATE_NOOP("core", "Nombre de la Nueva Etiqueta"),
                         {},
                         kNameLength,
                         "lblName"}},
@@ -85,10 +86,10 @@ private:
 class JumpDialog final : public DialogRules {
 public:
     JumpDialog()
-        : DialogRules(DialogId::SaltoSaltar, "Saltar A...",
+        : DialogRules(DialogId::SaltoSaltar, QT_TRANSLATE_NOOP("core", "Saltar A..."),
                       {{"cmbEtiquetas",
                         ControlKind::Combo,
-                        "Etiqueta Destino del Salto",
+                        QT_TRANSLATE_NOOP("core", "Etiqueta Destino del Salto"),
                         {},
                         kNameLength,
                         "lblTituloEtiqueta"}},
@@ -114,7 +115,7 @@ private:
         e.family = family::Structure;
         e.arg1 = 1;
         if (!inserting())
-            view.title = "Saltar A..."; // this dialog keeps its title when modifying
+            view.title = QT_TRANSLATE_NOOP("core", "Saltar A..."); // this dialog keeps its title when modifying
         ControlState& picker = view.controls[0];
         if (e.subtype == structure::Call) {
             for (int n = 1; n <= std::clamp(s.subroutineCount, 0, kSubroutines); ++n)
@@ -145,15 +146,15 @@ private:
 class EndDialog final : public DialogRules {
 public:
     EndDialog()
-        : DialogRules(DialogId::SaltoFinProg, "Modo de Terminacion de Programa",
+        : DialogRules(DialogId::SaltoFinProg, QT_TRANSLATE_NOOP("core", "Modo de Terminacion de Programa"),
                       {{"OptMode",
                         ControlKind::Options,
                         "",
-                        {{0, "Apagar el Ladrillo"},
-                         {0, "Devolver el Mando a la PC"},
-                         {0, "Reiniciar el Ladrillo (Modo Silencioso)"},
-                         {0, "Entrar en un Ciclo sin Fin (Ladrillo Bloqueado)"},
-                         {0, "Saltar a Inicio (Repetir el Programa)"}}}},
+                        {{0, QT_TRANSLATE_NOOP("core", "Apagar el Ladrillo")},
+                         {0, QT_TRANSLATE_NOOP("core", "Devolver el Mando a la PC")},
+                         {0, QT_TRANSLATE_NOOP("core", "Reiniciar el Ladrillo (Modo Silencioso)")},
+                         {0, QT_TRANSLATE_NOOP("core", "Entrar en un Ciclo sin Fin (Ladrillo Bloqueado)")},
+                         {0, QT_TRANSLATE_NOOP("core", "Saltar a Inicio (Repetir el Programa)")}}}},
                       false)
     {
     }

@@ -3,6 +3,7 @@
 // user sets or schedules, and the log of what the program did. Time is virtual (microseconds) and
 // only moves when advanceTo is called, so the same image, world and inputs give the same trace on
 // any machine at any speed.
+#include "model/Text.h"
 #include "emulator/BrickCpu.h"
 #include "emulator/ElementMap.h"
 #include "emulator/Robot.h"

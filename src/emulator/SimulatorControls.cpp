@@ -1,5 +1,7 @@
 #include "emulator/SimulatorControls.h"
 
+#include "model/Text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -18,11 +20,11 @@ std::string simulatorStatus(const Simulation& sim, bool paused)
     std::snprintf(time, sizeof time, "%.2f s", sim.programSeconds());
     std::string state;
     switch (sim.cpu().state()) {
-    case BrickState::Running: state = paused ? "En pausa" : "Ejecutando"; break;
-    case BrickState::Halted: state = "Programa terminado (espera a la PC)"; break;
-    case BrickState::Locked: state = "Ladrillo bloqueado"; break;
+    case BrickState::Running: state = paused ? QT_TRANSLATE_NOOP("core", "En pausa") : QT_TRANSLATE_NOOP("core", "Ejecutando"); break;
+    case BrickState::Halted: state = QT_TRANSLATE_NOOP("core", "Programa terminado (espera a la PC)"); break;
+    case BrickState::Locked: state = QT_TRANSLATE_NOOP("core", "Ladrillo bloqueado"); break;
     case BrickState::Off:
-        state = sim.cpu().instructions() > 0 ? "Ladrillo apagado" : "Sin programa en ejecucion";
+        state = sim.cpu().instructions() > 0 ? QT_TRANSLATE_NOOP("core", "Ladrillo apagado") : QT_TRANSLATE_NOOP("core", "Sin programa en ejecucion");
         break;
     }
     return state + "  -  " + time;
@@ -33,8 +35,8 @@ std::string motorDirection(std::uint8_t motors, bool left)
     const bool forward = motors & (left ? kLeftForward : kRightForward);
     const bool backward = motors & (left ? kLeftBackward : kRightBackward);
     if (forward == backward)
-        return "Parado";
-    return forward ? "Adelante" : "Atras";
+        return QT_TRANSLATE_NOOP("core", "Parado");
+    return forward ? QT_TRANSLATE_NOOP("core", "Adelante") : QT_TRANSLATE_NOOP("core", "Atras");
 }
 
 } // namespace tarvel

@@ -1,5 +1,6 @@
 #pragma once
 // What the simulator window offers and how it paces the simulation, stated without the window.
+#include "model/Text.h"
 #include "emulator/Simulation.h"
 
 #include <array>
@@ -30,8 +31,9 @@ inline constexpr std::array<RemoteKeyText, 12> kRemoteKeys = {{{"1", 1}, {"2", 2
                                                                {"\xAB", 11}, {"\xBB", 12}}}; // « and »
 
 // The student's five variables (V1..V5) as the flowchart names them.
-inline constexpr std::array<const char*, 5> kVariableNames = {"Var. Roja", "Var. Azul", "Var. Verde", "Var. Rosa",
-                                                              "Var. Naranja"};
+inline constexpr std::array<const char*, 5> kVariableNames = {
+    QT_TRANSLATE_NOOP("core", "Var. Roja"), QT_TRANSLATE_NOOP("core", "Var. Azul"), QT_TRANSLATE_NOOP("core", "Var. Verde"),
+    QT_TRANSLATE_NOOP("core", "Var. Rosa"), QT_TRANSLATE_NOOP("core", "Var. Naranja")};
 
 // What the brick is doing, for the window's status line (Windows-1252).
 std::string simulatorStatus(const Simulation& sim, bool paused);

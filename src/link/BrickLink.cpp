@@ -1,5 +1,7 @@
 #include "link/BrickLink.h"
 
+#include "model/Text.h"
+
 namespace tarvel {
 
 namespace {
@@ -41,7 +43,7 @@ void BrickLink::WaitMs(int ms)
     --waiting_;
 }
 
-void BrickLink::status(int panel, const std::string& text)
+void BrickLink::status(int panel, const Text& text)
 {
     if (usb_.events().statusPanel)
         usb_.events().statusPanel(panel, text);
@@ -93,7 +95,7 @@ bool BrickLink::IdentifyBrick()
 {
     if (usb_.brickConnected)
         return true;
-    status(1, "USB");
+    status(1, Text::literal("USB"));
     usb_.brickConnected = EnsureBrickOpen();
     if (usb_.outputReportByteLength == 0) {
         usb_.brickConnected = false;
@@ -218,7 +220,7 @@ std::uint8_t BrickLink::ReadIrState()
 
 bool BrickLink::ToggleBrickConnection(int progressMax, const ConnectProgress& progress)
 {
-    auto label = [&](const std::string& text) {
+    auto label = [&](const Text& text) {
         if (progress.label)
             progress.label(text);
     };
@@ -229,7 +231,7 @@ bool BrickLink::ToggleBrickConnection(int progressMax, const ConnectProgress& pr
     if (usb_.brickConnected) {
         setCommand({0x08, 0x04});
         bar(5, 10);
-        label("Desconectando........");
+        label(QT_TRANSLATE_NOOP("core", "Desconectando........"));
         BrickExchange(kCommandDelayMs);
         usb_.CloseBrick();
         WaitMs(200);
@@ -237,9 +239,9 @@ bool BrickLink::ToggleBrickConnection(int progressMax, const ConnectProgress& pr
         WaitMs(800);
         return false;
     }
-    label("Conectando........");
+    label(QT_TRANSLATE_NOOP("core", "Conectando........"));
     bar(0, progressMax);
-    status(1, "USB");
+    status(1, Text::literal("USB"));
     usb_.brickConnected = EnsureBrickOpen();
     if (usb_.outputReportByteLength == 0) {
         usb_.brickConnected = false;
@@ -248,7 +250,7 @@ bool BrickLink::ToggleBrickConnection(int progressMax, const ConnectProgress& pr
     if (usb_.brickConnected) {
         WaitMs(300);
         if (identifyExchange()) {
-            label("Conexion Exitosa!  : " + brickName);
+            label(Text(QT_TRANSLATE_NOOP("core", "Conexion Exitosa!  : %1")).arg(brickName));
             bar(progressMax, progressMax);
             WaitMs(800);
             return true;
@@ -256,7 +258,7 @@ bool BrickLink::ToggleBrickConnection(int progressMax, const ConnectProgress& pr
         if (usb_.brickConnected)
             usb_.CloseBrick(); // not identified: no half-open link that the next toggle would release
     }
-    label("Conexion Fallida: Verifique la conexion!");
+    label(QT_TRANSLATE_NOOP("core", "Conexion Fallida: Verifique la conexion!"));
     WaitMs(800);
     WaitMs(800);
     return false;

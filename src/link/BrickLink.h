@@ -14,7 +14,7 @@ namespace tarvel {
 
 // Progress of a connect or disconnect: the text and bar of the "connecting" window.
 struct ConnectProgress {
-    std::function<void(const std::string& label)> label;
+    std::function<void(const Text& label)> label;
     std::function<void(int value, int maximum)> bar;
 };
 
@@ -69,7 +69,7 @@ private:
     bool identifyExchange(); // sends Identify and decodes the reply; false when none came
     bool readInputs(); // the Read inputs exchange; false when refused
     bool finalCommand(std::uint8_t command); // run or switch off, then close the link
-    void status(int panel, const std::string& text);
+    void status(int panel, const Text& text);
 
     UsbLink usb_;
     LinkClock& clock_;

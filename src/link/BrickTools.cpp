@@ -1,5 +1,7 @@
 #include "link/BrickTools.h"
 
+#include "model/Text.h"
+
 namespace tarvel {
 
 BrickTools brickToolsState(bool connected, bool autoConnect)
@@ -7,7 +9,7 @@ BrickTools brickToolsState(bool connected, bool autoConnect)
     const bool on = connected || autoConnect;
     BrickTools tools;
     tools.brickReady = on;
-    tools.conectCaption = on ? (autoConnect ? "Automatico" : "Conectado!") : "Conectar";
+    tools.conectCaption = on ? (autoConnect ? QT_TRANSLATE_NOOP("core", "Automatico") : QT_TRANSLATE_NOOP("core", "Conectado!")) : QT_TRANSLATE_NOOP("core", "Conectar");
     tools.pictures = {{{"Conect", on ? 9 : 13},
                        {"Run", on ? 11 : 14},
                        {"Compi", on ? 4 : 15},

@@ -1,6 +1,7 @@
 #include "link/BrickWatch.h"
 
 #include "link/BrickLink.h"
+#include "model/Text.h"
 
 namespace tarvel {
 
@@ -28,7 +29,7 @@ PresenceChange BrickWatch::poll(BrickTransport& transport, BrickLink& link)
     const bool wasConnected = link.brickConnected();
     if (wasConnected)
         link.usb().CloseBrick();
-    panel("Ladrillo: Ninguno");
+    panel(QT_TRANSLATE_NOOP("core", "Ladrillo: Ninguno"));
     if (wasConnected && events.connectTool)
         events.connectTool(false);
     change.linkClosed = wasConnected;

@@ -2,6 +2,7 @@
 // Plugging and unplugging the brick while the program runs. hidapi has no hotplug events, so the
 // main window asks on a timer; what a change of the device list means for the link and the status
 // bar is decided here.
+#include "model/Text.h"
 #include "link/BrickTransport.h"
 
 namespace tarvel {
@@ -9,7 +10,7 @@ namespace tarvel {
 class BrickLink;
 
 constexpr int kBrickWatchIntervalMs = 1000; // a change shows within two seconds
-constexpr const char* kBrickAvailableText = "Ladrillo: Disponible";
+constexpr const char* kBrickAvailableText = QT_TRANSLATE_NOOP("core", "Ladrillo: Disponible");
 
 struct PresenceChange {
     bool changed = false;    // a brick appeared or disappeared since the last look

@@ -1,5 +1,7 @@
 #include "link/ConsoleCommands.h"
 
+#include "model/Text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -156,13 +158,13 @@ ToolColour brickShapeColour(std::uint8_t modelCode, std::uint8_t variantCode)
     }
 }
 
-std::string consoleLinkText(bool connected, bool lost, const std::string& brickName)
+Text consoleLinkText(bool connected, bool lost, const std::string& brickName)
 {
     if (connected)
-        return "Ladrillo conectado: " + brickName;
+        return Text(QT_TRANSLATE_NOOP("core", "Ladrillo conectado: %1")).arg(brickName);
     if (lost)
-        return "Se perdio la conexion con el Ladrillo: conectelo de nuevo";
-    return "Ladrillo no conectado: use \"Conectar\"";
+        return QT_TRANSLATE_NOOP("core", "Se perdio la conexion con el Ladrillo: conectelo de nuevo");
+    return QT_TRANSLATE_NOOP("core", "Ladrillo no conectado: use \"Conectar\"");
 }
 
 } // namespace tarvel

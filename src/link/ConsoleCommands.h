@@ -2,6 +2,7 @@
 // The console's rules: what each control sends, in order and with its waits, the state it keeps
 // and the texts and colours it shows.
 #include "link/LinkSequencer.h"
+#include "model/Text.h"
 #include "link/ToolColour.h"
 
 #include <array>
@@ -53,6 +54,6 @@ ToolColour infraredColour(int state);
 ToolColour brickShapeColour(std::uint8_t modelCode, std::uint8_t variantCode);
 
 // What the console says about the link: connected, never connected, or lost while open.
-std::string consoleLinkText(bool connected, bool lost, const std::string& brickName);
+Text consoleLinkText(bool connected, bool lost, const std::string& brickName);
 
 } // namespace tarvel

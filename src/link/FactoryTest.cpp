@@ -1,6 +1,7 @@
 #include "link/FactoryTest.h"
 
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 namespace tarvel {
 
@@ -18,10 +19,10 @@ struct MotorStep {
     std::uint8_t motorByte;
 };
 const MotorStep kMotorSteps[4] = {
-    {"Presione ENTER si avanza el motor Izquierdo", "Avanza", "Apagado", 0x40},
-    {"Presione ENTER si retrocede el motor Izquierdo", "Retrocede", "Apagado", 0x80},
-    {"Presione ENTER si avanza el motor Derecho", "Apagado", "Avanza", 0x08},
-    {"Presione ENTER si retrocede el motor Derecho", "Apagado", "Retrocede", 0x20},
+    {QT_TRANSLATE_NOOP("core", "Presione ENTER si avanza el motor Izquierdo"), QT_TRANSLATE_NOOP("core", "Avanza"), QT_TRANSLATE_NOOP("core", "Apagado"), 0x40},
+    {QT_TRANSLATE_NOOP("core", "Presione ENTER si retrocede el motor Izquierdo"), QT_TRANSLATE_NOOP("core", "Retrocede"), QT_TRANSLATE_NOOP("core", "Apagado"), 0x80},
+    {QT_TRANSLATE_NOOP("core", "Presione ENTER si avanza el motor Derecho"), QT_TRANSLATE_NOOP("core", "Apagado"), QT_TRANSLATE_NOOP("core", "Avanza"), 0x08},
+    {QT_TRANSLATE_NOOP("core", "Presione ENTER si retrocede el motor Derecho"), QT_TRANSLATE_NOOP("core", "Apagado"), QT_TRANSLATE_NOOP("core", "Retrocede"), 0x20},
 };
 
 } // namespace
@@ -42,7 +43,7 @@ void FactoryTest::begin(const std::string& date)
     attempts_ = 0;
     lastKey_ = 0;
     append("Reporte J2-USB: " + signedNumber(view_.tested) + " - " + date + "\r\nUSB: ");
-    view_.help = "Conectando con el Ladrillo....";
+    view_.help = QT_TRANSLATE_NOOP("core", "Conectando con el Ladrillo....");
     step_ = Step::Connect;
 }
 
@@ -94,8 +95,8 @@ FactoryWait FactoryTest::advance(BrickLink& link, const LinkEvents& mainWindow)
             }
             append("OK\r\n");
             if (mainWindow.statusPanel) {
-                mainWindow.statusPanel(1, "USB");
-                mainWindow.statusPanel(2, "Ladrillo: " + link.brickName);
+                mainWindow.statusPanel(1, Text::literal("USB"));
+                mainWindow.statusPanel(2, Text(QT_TRANSLATE_NOOP("core", "Ladrillo: %1")).arg(link.brickName));
             }
             if (mainWindow.connectTool)
                 mainWindow.connectTool(true);
@@ -111,7 +112,7 @@ FactoryWait FactoryTest::advance(BrickLink& link, const LinkEvents& mainWindow)
         case Step::Leds:
             view_.leds = kLedsOn;
             append("LEDS: ");
-            view_.help = "Presione ENTER si ambos LEDS encienden, Sino presione cualquier otra tecla";
+            view_.help = QT_TRANSLATE_NOOP("core", "Presione ENTER si ambos LEDS encienden, Sino presione cualquier otra tecla");
             link.SetBrickLeds(7);
             return waitKey(Step::LedsKey);
         case Step::LedsKey:
@@ -127,7 +128,7 @@ FactoryWait FactoryTest::advance(BrickLink& link, const LinkEvents& mainWindow)
 
         case Step::Speaker:
             append("PARLANTE: ");
-            view_.help = "Presione ENTER si escucho el bip";
+            view_.help = QT_TRANSLATE_NOOP("core", "Presione ENTER si escucho el bip");
             return wait(Step::SpeakerBeep, 10);
         case Step::SpeakerBeep: {
             std::int16_t frequency = 1000, volume = 100, duration = 300; // played at volume 32
@@ -169,7 +170,7 @@ FactoryWait FactoryTest::advance(BrickLink& link, const LinkEvents& mainWindow)
                 continue;
             }
             append("OK\r\n");
-            view_.leftMotor = view_.rightMotor = "Apagado";
+            view_.leftMotor = view_.rightMotor = QT_TRANSLATE_NOOP("core", "Apagado");
             return wait(Step::MotorsDone, 15);
         case Step::MotorsDone:
             link.SetBrickMotors(0);
@@ -208,7 +209,7 @@ FactoryWait FactoryTest::advance(BrickLink& link, const LinkEvents& mainWindow)
 
         case Step::Infrared:
             append("IR: ");
-            view_.help = "Presione cualquier tecla del control remoto";
+            view_.help = QT_TRANSLATE_NOOP("core", "Presione cualquier tecla del control remoto");
             infraredReads_ = 0;
             infraredSeen_ = false;
             return wait(Step::InfraredRead, 50);
@@ -225,8 +226,8 @@ FactoryWait FactoryTest::advance(BrickLink& link, const LinkEvents& mainWindow)
 
         case Step::End:
             append("Reporte Terminado\r\n\r\n");
-            view_.leftMotor = view_.rightMotor = "Apagado";
-            view_.help = "Fin del test: Desconecte el cable USB";
+            view_.leftMotor = view_.rightMotor = QT_TRANSLATE_NOOP("core", "Apagado");
+            view_.help = QT_TRANSLATE_NOOP("core", "Fin del test: Desconecte el cable USB");
             view_.frontLight = kFrontLightOff;
             return wait(Step::EndStop, 15);
         case Step::EndStop: {

@@ -2,6 +2,7 @@
 // The factory test of one brick on a test bench, as a state machine. Each advance() sends the
 // commands of one step and says what to wait for next (a time, or the operator's key), so the
 // window never sits inside a wait, and closing it ends the run at the next step.
+#include "model/Text.h"
 #include "link/BrickLink.h"
 #include "link/ToolColour.h"
 
@@ -19,9 +20,9 @@ constexpr int kFactoryInfraredReads = 400;
 
 struct FactoryView {
     std::string report; // txtHelp
-    std::string help = "Instale el ladrillo en el banco de prueba, enciendalo y presione \"Iniciar Prueba\"";
+    std::string help = QT_TRANSLATE_NOOP("core", "Instale el ladrillo en el banco de prueba, enciendalo y presione \"Iniciar Prueba\"");
     int tested = 0; // lblCount
-    std::string leftMotor = "Apagado", rightMotor = "Apagado";
+    std::string leftMotor = QT_TRANSLATE_NOOP("core", "Apagado"), rightMotor = QT_TRANSLATE_NOOP("core", "Apagado");
     ToolColour leds = rgbColour(0x700000);
     ToolColour frontLight = rgbColour(0x004000);
 };

@@ -1,6 +1,7 @@
 #include "link/HidTransport.h"
 
 #include "link/ReportDescriptor.h"
+#include "model/Text.h"
 
 #include <hidapi/hidapi.h>
 
@@ -22,7 +23,7 @@ constexpr int kFallbackLength = 65; // 64 data bytes and the report ID
 std::string narrow(const wchar_t* text)
 {
     if (!text)
-        return "error desconocido";
+        return QT_TRANSLATE_NOOP("core", "error desconocido");
     std::string out;
     for (; *text; ++text)
         out += *text < 128 ? char(*text) : '?';
@@ -70,7 +71,7 @@ bool HidTransport::open()
     close();
     hid_device_info* list = hid_enumerate(kBrickVendorId, kBrickProductId);
     if (!list) {
-        error_ = "No se encontro ningun Ladrillo (USB 04D8:0002)";
+        error_ = QT_TRANSLATE_NOOP("core", "No se encontro ningun Ladrillo (USB 04D8:0002)");
         return false;
     }
     const std::string path = list->path ? list->path : "";

@@ -1,5 +1,7 @@
 #include "link/MonitorSteering.h"
 
+#include "model/Text.h"
+
 #include <cmath>
 
 namespace tarvel {
@@ -19,10 +21,10 @@ struct Direction {
     std::uint8_t motorByte;
 };
 const Direction kDirections[] = {
-    {1, 0, "Ir Hacia La Derecha", 0x08},          {1, -1, "Ir Hacia La Derecha-Adelante", 0x08},
-    {0, -1, "Ir Hacia Adelante", 0x48},           {-1, -1, "Ir Hacia La Izquierda-Adelante", 0x40},
-    {-1, 0, "Ir Hacia La Izquierda", 0x40},       {-1, 1, "Ir Hacia La Izquierda-Atras", 0x80},
-    {0, 1, "Ir Hacia Atras", 0xA0},               {1, 1, "Ir Hacia La Derecha-Atras", 0x20},
+    {1, 0, QT_TRANSLATE_NOOP("core", "Ir Hacia La Derecha"), 0x08},          {1, -1, QT_TRANSLATE_NOOP("core", "Ir Hacia La Derecha-Adelante"), 0x08},
+    {0, -1, QT_TRANSLATE_NOOP("core", "Ir Hacia Adelante"), 0x48},           {-1, -1, QT_TRANSLATE_NOOP("core", "Ir Hacia La Izquierda-Adelante"), 0x40},
+    {-1, 0, QT_TRANSLATE_NOOP("core", "Ir Hacia La Izquierda"), 0x40},       {-1, 1, QT_TRANSLATE_NOOP("core", "Ir Hacia La Izquierda-Atras"), 0x80},
+    {0, 1, QT_TRANSLATE_NOOP("core", "Ir Hacia Atras"), 0xA0},               {1, 1, QT_TRANSLATE_NOOP("core", "Ir Hacia La Derecha-Atras"), 0x20},
 };
 
 } // namespace
@@ -30,11 +32,11 @@ const Direction kDirections[] = {
 const std::vector<MonitorButtonText>& monitorButtons()
 {
     static const std::vector<MonitorButtonText> buttons = {
-        {MonitorButton::Up, "cmd_up", "Cursor Arriba (34d)", 0x48},
-        {MonitorButton::Down, "cmd_dn", "Cursor Abajo (38d)", 0xA0},
-        {MonitorButton::Left, "cmd_lf", "Cursor Izquierda (36d)", 0x40},
-        {MonitorButton::Right, "cmd_rg", "Cursor Derecha (32d)", 0x08},
-        {MonitorButton::Stop, "cmd_stop", "Detener (40d)", 0x00},
+        {MonitorButton::Up, "cmd_up", QT_TRANSLATE_NOOP("core", "Cursor Arriba (34d)"), 0x48},
+        {MonitorButton::Down, "cmd_dn", QT_TRANSLATE_NOOP("core", "Cursor Abajo (38d)"), 0xA0},
+        {MonitorButton::Left, "cmd_lf", QT_TRANSLATE_NOOP("core", "Cursor Izquierda (36d)"), 0x40},
+        {MonitorButton::Right, "cmd_rg", QT_TRANSLATE_NOOP("core", "Cursor Derecha (32d)"), 0x08},
+        {MonitorButton::Stop, "cmd_stop", QT_TRANSLATE_NOOP("core", "Detener (40d)"), 0x00},
     };
     return buttons;
 }
@@ -57,17 +59,17 @@ void MonitorPad::moved(double xTwips, double yTwips)
 
 void MonitorPad::clicked()
 {
-    description = "Detenido";
+    description = QT_TRANSLATE_NOOP("core", "Detenido");
 }
 
 std::optional<std::uint8_t> MonitorPad::doubleClicked()
 {
     if (running) {
-        pause = "Pausa";
+        pause = QT_TRANSLATE_NOOP("core", "Pausa");
         running = false;
         return 0x00;
     }
-    pause = "Corriendo";
+    pause = QT_TRANSLATE_NOOP("core", "Corriendo");
     running = true;
     return std::nullopt;
 }
@@ -90,9 +92,9 @@ std::optional<std::uint8_t> MonitorPad::tick()
     currentY = mouseY;
     if (countdown <= 0) {
         // The mouse rests: stop once.
-        if (description == "Detenido")
+        if (description == QT_TRANSLATE_NOOP("core", "Detenido"))
             return std::nullopt;
-        description = "Detenido";
+        description = QT_TRANSLATE_NOOP("core", "Detenido");
         return 0x00;
     }
     --countdown;
@@ -119,7 +121,7 @@ std::string monitorWarningText()
 
 const std::vector<std::string>& monitorWarningExamples()
 {
-    static const std::vector<std::string> examples = {"Medir nivel de luz", "Controlar motores desde PC"};
+    static const std::vector<std::string> examples = {QT_TRANSLATE_NOOP("core", "Medir nivel de luz"), QT_TRANSLATE_NOOP("core", "Controlar motores desde PC")};
     return examples;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The communication monitor's rules: the motor byte of each button, the mouse-stick pad that turns
 // mouse movements into driving commands, and the warning shown before it opens.
+#include "model/Text.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,8 +30,8 @@ struct MonitorPad {
     bool running = true; // toggled by double-clicking the pad
     double mouseX = 0, mouseY = 0;
     double currentX = 0, currentY = 0, previousX = 0, previousY = 0;
-    std::string description = "Detenido"; // lblDescript
-    std::string pause = "Activo";         // lblPause
+    std::string description = QT_TRANSLATE_NOOP("core", "Detenido"); // lblDescript
+    std::string pause = QT_TRANSLATE_NOOP("core", "Activo");         // lblPause
 
     void moved(double xTwips, double yTwips);
     void clicked();

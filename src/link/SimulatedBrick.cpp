@@ -1,6 +1,7 @@
 #include "link/SimulatedBrick.h"
 
 #include "emulator/Simulation.h"
+#include "model/Text.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ SimulatedBrick::SimulatedBrick(LinkClock& clock, SimulatedBrickConfig config)
 bool SimulatedBrick::open()
 {
     if (!config_.attached) {
-        lastError_ = "Ladrillo simulado desconectado";
+        lastError_ = QT_TRANSLATE_NOOP("core", "Ladrillo simulado desconectado");
         return false;
     }
     open_ = true;
@@ -39,7 +40,7 @@ void SimulatedBrick::plug(bool attached)
 int SimulatedBrick::write(const std::uint8_t* report, std::size_t length)
 {
     if (!config_.attached || !open_) {
-        lastError_ = "El dispositivo no esta conectado";
+        lastError_ = QT_TRANSLATE_NOOP("core", "El dispositivo no esta conectado");
         return -1;
     }
     std::vector<std::uint8_t> full(report, report + length);
@@ -52,7 +53,7 @@ int SimulatedBrick::write(const std::uint8_t* report, std::size_t length)
     std::vector<std::uint8_t> reply(std::size_t(config_.inputReportLength), 0);
     execute(data, replies, reply);
     if (!config_.attached) {
-        lastError_ = "El dispositivo se desconecto";
+        lastError_ = QT_TRANSLATE_NOOP("core", "El dispositivo se desconecto");
         return -1;
     }
     if (replies && !(config_.noReplyFromCommand && commands_ >= *config_.noReplyFromCommand)) {
@@ -196,7 +197,7 @@ std::uint8_t SimulatedBrick::lightReading() const
 int SimulatedBrick::read(std::uint8_t* buffer, std::size_t length, int timeoutMs)
 {
     if (!config_.attached || !open_) {
-        lastError_ = "El dispositivo no esta conectado";
+        lastError_ = QT_TRANSLATE_NOOP("core", "El dispositivo no esta conectado");
         return -1;
     }
     const std::int64_t deadline = clock_.nowUs() + std::int64_t(std::max(timeoutMs, 0)) * 1000;

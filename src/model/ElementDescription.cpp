@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/ProgramStore.h"
+#include "model/Text.h"
 #include "model/TextUtil.h"
 
 #include <map>
@@ -352,18 +353,18 @@ std::optional<UserMessage> checkStructure(
 {
     if (flags.syntaxAssistantOff || flags.structureCheckOff)
         return std::nullopt;
-    const char* title = "Error: Uso Invalido de Estructura";
+    const char* title = QT_TRANSLATE_NOOP("core", "Error: Uso Invalido de Estructura");
     const bool nextIsLabel = next.is(family::Structure, structure::Label);
     if (previous.is(family::Structure, structure::SubroutineEnd))
-        return UserMessage { "No se pueden Agregar Comandos Despues del Fin de Subrutina", title,
+        return UserMessage { QT_TRANSLATE_NOOP("core", "No se pueden Agregar Comandos Despues del Fin de Subrutina"), title,
             MessageIcon::Information };
     if (previous.is(family::Structure, structure::Jump) && !nextIsLabel)
-        return UserMessage { "Despues de un Salto DEBE seguir con una etiqueta para no dejar\r\n"
-                             "Codigo huerfano que nunca se puede acceder",
+        return UserMessage { Text::lines({ QT_TRANSLATE_NOOP("core", "Despues de un Salto DEBE seguir con una etiqueta para no dejar"),
+                                 QT_TRANSLATE_NOOP("core", "Codigo huerfano que nunca se puede acceder") }),
             title, MessageIcon::Information };
     if (previous.is(family::Structure, structure::ProgramEnd) && !nextIsLabel)
-        return UserMessage { "Despues de un Fin de Programa DEBE seguir con una etiqueta para no dejar\r\n"
-                             "Codigo huerfano que nunca se puede acceder",
+        return UserMessage { Text::lines({ QT_TRANSLATE_NOOP("core", "Despues de un Fin de Programa DEBE seguir con una etiqueta para no dejar"),
+                                 QT_TRANSLATE_NOOP("core", "Codigo huerfano que nunca se puede acceder") }),
             title, MessageIcon::Information };
     return std::nullopt;
 }

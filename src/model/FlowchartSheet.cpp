@@ -51,9 +51,9 @@ std::string sheetTitle(const std::string& programName, const std::string& sequen
     return programName + " - " + sequenceName;
 }
 
-std::string pageNumberText(int page, int pages)
+Text pageNumberText(int page, int pages)
 {
-    return "Pagina " + std::to_string(page) + " de " + std::to_string(pages);
+    return Text(QT_TRANSLATE_NOOP("core", "Pagina %1 de %2")).arg(page).arg(pages);
 }
 
 PageLayout layoutPages(const std::vector<SequenceRows>& sequences, double pageWidth, double pageHeight)

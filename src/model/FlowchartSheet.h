@@ -2,6 +2,8 @@
 // The flowchart of a sequence drawn whole, for an exported picture or printed pages: every row of
 // seven cells, not only the four rows the canvas shows. Sizes are in the canvas's pixels (15 twips),
 // so a picture looks like the canvas; pages scale them to the paper.
+#include "model/Text.h"
+
 #include <string>
 #include <vector>
 
@@ -43,7 +45,7 @@ int gridHeight(int rows);
 // The name of a sequence as its tab shows it.
 std::string sequenceCaption(const ProgramStore& store, int sequence);
 std::string sheetTitle(const std::string& programName, const std::string& sequenceName);
-std::string pageNumberText(int page, int pages); // 1-based
+Text pageNumberText(int page, int pages); // 1-based
 
 struct PrintedPage {
     int sequence = 0;

@@ -3,6 +3,7 @@
 #include "model/FlowchartSheet.h"
 #include "model/NumberText.h"
 #include "model/ProgramStore.h"
+#include "model/Text.h"
 #include "model/TextUtil.h"
 
 namespace tarvel
@@ -17,14 +18,14 @@ bool placesLabel(const InstructionRecord& r)
         || r.is(family::Structure, structure::SubroutineStart);
 }
 
-// What the element is, as the head of its sentence.
-const char* jumpWords(const InstructionRecord& r)
+// What the element is says how its sentence begins.
+const char* missingLabelPattern(const InstructionRecord& r)
 {
     if (r.family == family::Structure)
-        return "El salto a la etiqueta";
+        return QT_TRANSLATE_NOOP("core", "El salto a la etiqueta \"%1\" no tiene su etiqueta en el programa (%2, fila %3, columna %4)");
     if (r.subtype == 21)
-        return "La repeticion que salta a la etiqueta";
-    return "La decision que salta a la etiqueta";
+        return QT_TRANSLATE_NOOP("core", "La repeticion que salta a la etiqueta \"%1\" no tiene su etiqueta en el programa (%2, fila %3, columna %4)");
+    return QT_TRANSLATE_NOOP("core", "La decision que salta a la etiqueta \"%1\" no tiene su etiqueta en el programa (%2, fila %3, columna %4)");
 }
 
 } // namespace
@@ -59,19 +60,26 @@ std::vector<MissingLabel> missingLabels(const ProgramStore& store)
     return missing;
 }
 
+Text missingLabelSentence(const ProgramStore& store, const MissingLabel& m)
+{
+    return Text(missingLabelPattern(store.recordAt(m.sequence, m.index)))
+        .arg(m.label)
+        .arg(m.sequence == 0 ? Text(QT_TRANSLATE_NOOP("core", "Mi_Prog")) : Text::literal(sequenceCaption(store, m.sequence)))
+        .arg(plainNumber(m.index / kGridColumns + 1))
+        .arg(plainNumber(m.index % kGridColumns + 1));
+}
+
 std::string missingLabelText(const ProgramStore& store, const MissingLabel& m)
 {
-    const InstructionRecord& r = store.recordAt(m.sequence, m.index);
-    return std::string(jumpWords(r)) + " \"" + m.label + "\" no tiene su etiqueta en el programa ("
-        + sequenceCaption(store, m.sequence) + ", fila " + plainNumber(m.index / kGridColumns + 1) + ", columna "
-        + plainNumber(m.index % kGridColumns + 1) + ")";
+    return missingLabelSentence(store, m).spanish();
 }
 
 UserMessage missingLabelWarning(const std::string& label)
 {
-    return { "La Etiqueta de Destino No Existe en Esta Secuencia: " + label
-            + "\r\nDibuje la Etiqueta Antes de Compilar el Programa.",
-        "Aviso", MessageIcon::Warning };
+    return { Text::lines({ Text(QT_TRANSLATE_NOOP("core", "La Etiqueta de Destino No Existe en Esta Secuencia: %1"))
+                               .arg(label),
+                 QT_TRANSLATE_NOOP("core", "Dibuje la Etiqueta Antes de Compilar el Programa.") }),
+        QT_TRANSLATE_NOOP("core", "Aviso"), MessageIcon::Warning };
 }
 
 } // namespace tarvel

@@ -29,6 +29,7 @@ std::vector<MissingLabel> missingLabels(const ProgramStore& store);
 
 // For the build: which element goes to which missing label, where the user sees it on the grid
 // ("El salto a la etiqueta "x" no tiene su etiqueta en el programa (Mi_Prog, fila 1, columna 3)").
+Text missingLabelSentence(const ProgramStore& store, const MissingLabel& missing);
 std::string missingLabelText(const ProgramStore& store, const MissingLabel& missing);
 // For the drawing of such an element: the label is named, and may still be drawn.
 UserMessage missingLabelWarning(const std::string& label);

@@ -1,6 +1,7 @@
 #include "model/NumberEntry.h"
 
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 namespace tarvel
 {
@@ -30,8 +31,10 @@ EntryCheck checkNumberEntry(std::string_view text, NumberRange range, const std:
 
 UserMessage numberRangeMessage(NumberRange range)
 {
-    return { "Solo se Aceptan Numeros de " + plainNumber(range.minimum) + " a " + plainNumber(range.maximum), "Aviso",
-        MessageIcon::Information };
+    return { Text(QT_TRANSLATE_NOOP("core", "Solo se Aceptan Numeros de %1 a %2"))
+                 .arg(plainNumber(range.minimum))
+                 .arg(plainNumber(range.maximum)),
+        QT_TRANSLATE_NOOP("core", "Aviso"), MessageIcon::Information };
 }
 
 } // namespace tarvel

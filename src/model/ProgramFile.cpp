@@ -4,6 +4,7 @@
 #include "model/ElementDescription.h"
 #include "model/NumberText.h"
 #include "model/ProgramStore.h"
+#include "model/Text.h"
 #include "model/TextFile.h"
 #include "model/TextUtil.h"
 
@@ -138,18 +139,19 @@ bool elementFamily(int f)
 
 } // namespace
 
-std::string notAProgram(std::span<const std::uint8_t> bytes)
+Text notAProgram(std::span<const std::uint8_t> bytes)
 {
     const std::size_t records = bytes.size() / kRecordBytes;
     if (records == 0)
-        return "El archivo no es un programa de Tarvel Lab: no tiene ningun elemento.";
+        return QT_TRANSLATE_NOOP("core", "El archivo no es un programa de Tarvel Lab: no tiene ningun elemento.");
     const InstructionRecord first = decodeRecord(bytes.data());
     if (!first.is(family::Structure, structure::ProgramStart))
-        return "El archivo no es un programa de Tarvel Lab: no empieza con el Inicio del Programa.";
+        return QT_TRANSLATE_NOOP("core", "El archivo no es un programa de Tarvel Lab: no empieza con el Inicio del Programa.");
     for (std::size_t n = 1; n < records; ++n)
         if (const int f = bytes[n * kRecordBytes]; !elementFamily(f))
-            return "El archivo no es un programa de Tarvel Lab: el registro " + plainNumber(long(n + 1)) +
-                   " no es un elemento (familia " + plainNumber(f) + ").";
+            return Text(QT_TRANSLATE_NOOP("core", "El archivo no es un programa de Tarvel Lab: el registro %1 no es un elemento (familia %2)."))
+                .arg(plainNumber(long(n + 1)))
+                .arg(plainNumber(f));
     return {};
 }
 
@@ -157,7 +159,7 @@ FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes
 {
     FileOutcome outcome;
     // Whatever is not a program is refused before the program in memory is touched.
-    if (std::string refusal = notAProgram(bytes); !refusal.empty()) {
+    if (Text refusal = notAProgram(bytes); !refusal.empty()) {
         outcome.ok = false;
         outcome.error = std::move(refusal);
         return outcome;
@@ -165,8 +167,8 @@ FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes
     store.resetStore();
     const std::size_t records = bytes.size() / kRecordBytes;
     if (bytes.size() % kRecordBytes != 0)
-        outcome.notes.push_back("El archivo termina con un registro incompleto de " +
-                                plainNumber(long(bytes.size() % kRecordBytes)) + " bytes, que no se leyo.");
+        outcome.notes.push_back(Text(QT_TRANSLATE_NOOP("core", "El archivo termina con un registro incompleto de %1 bytes, que no se leyo."))
+                                    .arg(plainNumber(long(bytes.size() % kRecordBytes))));
 
     int sequence = 0;
     int received = 0;
@@ -180,11 +182,12 @@ FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes
             continue;
         if (r.is(family::Structure, structure::ProgramStart) || r.is(family::Structure, structure::Label)) {
             if (!store.addLabel(sequence, r.name) && outcome.notes.empty())
-                outcome.notes.push_back("Demasiadas etiquetas en una secuencia; las sobrantes no se registraron.");
+                outcome.notes.push_back(QT_TRANSLATE_NOOP("core", "Demasiadas etiquetas en una secuencia; las sobrantes no se registraron."));
         }
         if (r.is(family::Structure, structure::SubroutineStart)) {
             if (store.subroutineCount >= kSubroutines) {
-                outcome.notes.push_back("El archivo tiene mas de 8 subrutinas; se leyo hasta la octava.");
+                outcome.notes.push_back(Text(QT_TRANSLATE_NOOP("core", "El archivo tiene mas de %1 subrutinas; se leyo hasta la octava."))
+                                            .arg(kSubroutines));
                 break;
             }
             sequence = ++store.subroutineCount;
@@ -203,7 +206,7 @@ FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes
             settingsTaken = true;
         }
         if (last) {
-            outcome.notes.push_back("Una secuencia del archivo excede su limite; el resto del archivo no se leyo.");
+            outcome.notes.push_back(QT_TRANSLATE_NOOP("core", "Una secuencia del archivo excede su limite; el resto del archivo no se leyo."));
             break;
         }
     }
@@ -218,7 +221,7 @@ FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes
 FileOutcome saveProgramFile(ProgramStore& store, const std::filesystem::path& path)
 {
     const std::vector<std::uint8_t> bytes = serializeProgram(store);
-    const std::string error =
+    const Text error =
         writeFileReplacing(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     if (!error.empty())
         return {false, error, {}};
@@ -229,7 +232,10 @@ FileOutcome openProgramFile(ProgramStore& store, const std::filesystem::path& pa
 {
     std::string bytes;
     if (const std::string reason = readRegularFile(path, bytes, kProgramFileMaxBytes); !reason.empty())
-        return { false, "No se Pudo Abrir el Archivo " + pathText(path) + "\r\n" + reason, {} };
+        return { false,
+                 Text::lines({ Text(QT_TRANSLATE_NOOP("core", "No se Pudo Abrir el Archivo %1")).arg(pathText(path)),
+                               Text::sentence(reason) }),
+                 {} };
     return loadProgram(store, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 

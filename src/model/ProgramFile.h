@@ -19,8 +19,8 @@ constexpr int kFileSubRecords = 128;
 
 struct FileOutcome {
     bool ok = true;
-    std::string error;              // why the file could not be read or written (Spanish)
-    std::vector<std::string> notes; // what was read around a damaged part
+    Text error;              // why the file could not be read or written
+    std::vector<Text> notes; // what was read around a damaged part
 };
 
 std::string buildProgramHeader(const ProgramSettings& settings);
@@ -30,7 +30,7 @@ ProgramSettings parseProgramHeader(std::string_view text);
 std::vector<std::uint8_t> serializeProgram(ProgramStore& store);
 // Why `bytes` are not a program file (no record, no program start first, a record of no element
 // family); empty when they are one.
-std::string notAProgram(std::span<const std::uint8_t> bytes);
+Text notAProgram(std::span<const std::uint8_t> bytes);
 // Replaces the store's program with the records in `bytes` (reset first, then one append each).
 // Bytes that are not a program are refused and the store is left as it was.
 FileOutcome loadProgram(ProgramStore& store, std::span<const std::uint8_t> bytes);

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/Text.h"
 #include <cstdint>
 #include <string>
 
@@ -6,8 +7,8 @@ namespace tarvel {
 
 // Settings saved with each program (in the header of its start element).
 struct ProgramSettings {
-    std::string rightMotorName = "Derecho";
-    std::string leftMotorName = "Izquierdo";
+    std::string rightMotorName = QT_TRANSLATE_NOOP("core", "Derecho");
+    std::string leftMotorName = QT_TRANSLATE_NOOP("core", "Izquierdo");
     std::uint8_t lightThreshold = 150; // 246..250: threshold held in variable 1..5
     std::int16_t senseTimeout = 0;
     std::int16_t countTimeout = 1000;

@@ -2,6 +2,7 @@
 
 #include "model/ElementDescription.h"
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 #include <algorithm>
 
@@ -22,10 +23,11 @@ void applyDirectionMode(ProgramStore& store)
         }
 }
 
-std::string objectsStatusText(const ProgramStore& store)
+Text objectsStatusText(const ProgramStore& store)
 {
-    return "Objetos: " + signedNumber(store.sequenceLength(store.activeSequence)) + "/" +
-           signedNumber(store.totalElements());
+    return Text(QT_TRANSLATE_NOOP("core", "Objetos: %1/%2"))
+        .arg(signedNumber(store.sequenceLength(store.activeSequence)))
+        .arg(signedNumber(store.totalElements()));
 }
 
 InstructionRecord programStartElement()
@@ -96,9 +98,9 @@ std::optional<UserMessage> ProgramStore::appendCurrent()
     const int s = activeSequence;
     int& length = lengthOf(s);
     if (length >= sequenceSlots(s))
-        return UserMessage{s == 0 ? "No Hay Mas Lugar en el Programa Principal (601 Elementos)"
-                                  : "No Hay Mas Lugar en esta Subrutina (129 Elementos)",
-                           "Error", MessageIcon::Critical};
+        return UserMessage{s == 0 ? QT_TRANSLATE_NOOP("core", "No Hay Mas Lugar en el Programa Principal (601 Elementos)")
+                                  : QT_TRANSLATE_NOOP("core", "No Hay Mas Lugar en esta Subrutina (129 Elementos)"),
+                           QT_TRANSLATE_NOOP("core", "Error"), MessageIcon::Critical};
     table(s)[std::size_t(length)] = currentElement;
     ++length;
     SequenceView& view = views[std::size_t(s)];
@@ -163,16 +165,16 @@ std::optional<int> ProgramStore::elementCost(const InstructionRecord& r) const
 std::optional<UserMessage> ProgramStore::capacityCheck() const
 {
     if (pictureCounter >= kIconCapacity)
-        return UserMessage{"Capacidad del Sistema Excedido (600 Instrucciones)", "Error", MessageIcon::Critical};
+        return UserMessage{QT_TRANSLATE_NOOP("core", "Capacidad del Sistema Excedido (600 Instrucciones)"), QT_TRANSLATE_NOOP("core", "Error"), MessageIcon::Critical};
     return std::nullopt;
 }
 
 std::optional<UserMessage> ProgramStore::capacityWarning() const
 {
     if (pictureCounter == kIconWarningAt)
-        return UserMessage{"Solo Queda Espacio para 50 Instrucciones Graficas, Es Recomendable\r\n"
-                           "Guardar el Programa y Volver a Abrirlo para Recuperar Espacio.",
-                           "Aviso", MessageIcon::Information};
+        return UserMessage{Text::lines({QT_TRANSLATE_NOOP("core", "Solo Queda Espacio para 50 Instrucciones Graficas, Es Recomendable"),
+                                        QT_TRANSLATE_NOOP("core", "Guardar el Programa y Volver a Abrirlo para Recuperar Espacio.")}),
+                           QT_TRANSLATE_NOOP("core", "Aviso"), MessageIcon::Information};
     return std::nullopt;
 }
 

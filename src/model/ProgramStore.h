@@ -125,7 +125,7 @@ private:
 void applyDirectionMode(ProgramStore& store);
 
 // Status panel 4: "Objetos: " and the active sequence's and the whole program's element counts.
-std::string objectsStatusText(const ProgramStore& store);
+Text objectsStatusText(const ProgramStore& store);
 
 // The program start element of a new program.
 InstructionRecord programStartElement();

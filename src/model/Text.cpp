@@ -2,6 +2,8 @@
 
 #include "model/Cp1252.h"
 
+#include <ostream>
+
 namespace tarvel {
 
 namespace {
@@ -23,6 +25,23 @@ Text Text::literal(std::string cp1252)
     return t;
 }
 
+Text Text::sentence(std::string cp1252)
+{
+    Text t = literal(std::move(cp1252));
+    t.context_ = kCoreContext;
+    return t;
+}
+
+Text Text::sentences(const std::string& cp1252)
+{
+    std::vector<Text> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = cp1252.find("\r\n", start)) != std::string::npos; start = end + 2)
+        parts.push_back(sentence(cp1252.substr(start, end - start)));
+    parts.push_back(sentence(cp1252.substr(start)));
+    return lines(parts);
+}
+
 Text Text::number(long long value)
 {
     return literal(std::to_string(value));
@@ -37,14 +56,11 @@ Text Text::layout(const char* pattern, std::vector<Text> parts)
 
 Text Text::joined(const std::vector<Text>& parts, const char* separator)
 {
-    Text out;
-    for (const Text& part : parts) {
-        if (out.pattern_ == nullptr && out.literal_.empty()) {
-            out = part;
-            continue;
-        }
-        out = layout("%1%2%3", {out, literal(separator), part});
-    }
+    if (parts.empty())
+        return {};
+    Text out = parts.front();
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        out = layout("%1%2%3", {out, literal(separator), parts[i]});
     return out;
 }
 
@@ -82,6 +98,11 @@ std::string Text::spanish() const
     }
     words(pattern.size());
     return out;
+}
+
+std::ostream& operator<<(std::ostream& out, const Text& text)
+{
+    return out << text.spanish();
 }
 
 } // namespace tarvel

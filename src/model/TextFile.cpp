@@ -25,24 +25,24 @@ constexpr std::string_view kTemporaryTail = ".tmp";
 std::string errnoReason(int error)
 {
     switch (error) {
-    case ENOENT: return "El archivo o su carpeta no existe.";
+    case ENOENT: return QT_TRANSLATE_NOOP("core", "El archivo o su carpeta no existe.");
     case EACCES:
-    case EPERM: return "No hay permiso para usar el archivo o su carpeta.";
-    case EISDIR: return "Es una carpeta, no un archivo.";
-    case ENOTDIR: return "Una parte de la ruta no es una carpeta.";
-    case ENAMETOOLONG: return "El nombre del archivo es demasiado largo.";
-    case ELOOP: return "La ruta tiene demasiados enlaces simbolicos.";
+    case EPERM: return QT_TRANSLATE_NOOP("core", "No hay permiso para usar el archivo o su carpeta.");
+    case EISDIR: return QT_TRANSLATE_NOOP("core", "Es una carpeta, no un archivo.");
+    case ENOTDIR: return QT_TRANSLATE_NOOP("core", "Una parte de la ruta no es una carpeta.");
+    case ENAMETOOLONG: return QT_TRANSLATE_NOOP("core", "El nombre del archivo es demasiado largo.");
+    case ELOOP: return QT_TRANSLATE_NOOP("core", "La ruta tiene demasiados enlaces simbolicos.");
     case ENOSPC:
-    case EDQUOT: return "No queda espacio en el disco.";
-    case EROFS: return "El disco es de solo lectura.";
-    case EIO: return "Error de entrada/salida del disco.";
+    case EDQUOT: return QT_TRANSLATE_NOOP("core", "No queda espacio en el disco.");
+    case EROFS: return QT_TRANSLATE_NOOP("core", "El disco es de solo lectura.");
+    case EIO: return QT_TRANSLATE_NOOP("core", "Error de entrada/salida del disco.");
     case EMFILE:
-    case ENFILE: return "Hay demasiados archivos abiertos.";
-    case ENOMEM: return "No queda memoria.";
-    case EFBIG: return "El archivo es demasiado grande para el disco.";
+    case ENFILE: return QT_TRANSLATE_NOOP("core", "Hay demasiados archivos abiertos.");
+    case ENOMEM: return QT_TRANSLATE_NOOP("core", "No queda memoria.");
+    case EFBIG: return QT_TRANSLATE_NOOP("core", "El archivo es demasiado grande para el disco.");
     case ETXTBSY:
-    case EBUSY: return "El archivo esta en uso.";
-    case EXDEV: return "El archivo temporal quedo en otro disco.";
+    case EBUSY: return QT_TRANSLATE_NOOP("core", "El archivo esta en uso.");
+    case EXDEV: return QT_TRANSLATE_NOOP("core", "El archivo temporal quedo en otro disco.");
     default: return "Error del sistema " + std::to_string(error) + ".";
     }
 }
@@ -50,19 +50,21 @@ std::string errnoReason(int error)
 std::string typeReason(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return "Es una carpeta, no un archivo.";
+        return QT_TRANSLATE_NOOP("core", "Es una carpeta, no un archivo.");
     if (S_ISFIFO(mode))
-        return "Es una tuberia (FIFO), no un archivo comun.";
+        return QT_TRANSLATE_NOOP("core", "Es una tuberia (FIFO), no un archivo comun.");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "Es un dispositivo, no un archivo comun.";
+        return QT_TRANSLATE_NOOP("core", "Es un dispositivo, no un archivo comun.");
     if (S_ISSOCK(mode))
-        return "Es un socket, no un archivo comun.";
-    return "No es un archivo comun.";
+        return QT_TRANSLATE_NOOP("core", "Es un socket, no un archivo comun.");
+    return QT_TRANSLATE_NOOP("core", "No es un archivo comun.");
 }
 
 std::string tooLargeReason(std::uintmax_t maxBytes)
 {
-    return "El archivo es demasiado grande para su tipo (mas de " + std::to_string(maxBytes) + " bytes).";
+    return Text(QT_TRANSLATE_NOOP("core", "El archivo es demasiado grande para su tipo (mas de %1 bytes)."))
+        .arg(std::to_string(maxBytes))
+        .spanish();
 }
 
 class Descriptor
@@ -108,9 +110,10 @@ std::string temporaryName()
     return std::string(kTemporaryHead) + std::to_string(::getpid()) + "-" + random + std::string(kTemporaryTail);
 }
 
-std::string writeMessage(const fs::path& path, const std::string& reason)
+Text writeMessage(const fs::path& path, const std::string& reason)
 {
-    return "No se Pudo Escribir el Archivo " + pathText(path) + "\r\n" + reason;
+    return Text::lines({Text(QT_TRANSLATE_NOOP("core", "No se Pudo Escribir el Archivo %1")).arg(pathText(path)),
+                        Text::sentence(reason)});
 }
 
 void syncFolder(const fs::path& folder)
@@ -131,7 +134,7 @@ std::string readRegularFile(const fs::path& path, std::string& bytes, std::uintm
     struct stat before {
     };
     if (::stat(path.c_str(), &before) != 0)
-        return errno == ENOENT ? "El archivo no existe." : errnoReason(errno);
+        return errno == ENOENT ? QT_TRANSLATE_NOOP("core", "El archivo no existe.") : errnoReason(errno);
     if (!S_ISREG(before.st_mode))
         return typeReason(before.st_mode);
     if (std::uintmax_t(before.st_size) > maxBytes)
@@ -181,7 +184,7 @@ PendingFile::~PendingFile()
         ::unlink(temporary_.c_str());
 }
 
-std::string PendingFile::prepare(const fs::path& path, std::string_view bytes)
+Text PendingFile::prepare(const fs::path& path, std::string_view bytes)
 {
     if (!temporary_.empty()) {
         ::unlink(temporary_.c_str());
@@ -190,7 +193,7 @@ std::string PendingFile::prepare(const fs::path& path, std::string_view bytes)
     shown_ = path;
     target_ = path;
     if (path.empty() || !path.has_filename())
-        return writeMessage(path, "Falta el nombre del archivo.");
+        return writeMessage(path, QT_TRANSLATE_NOOP("core", "Falta el nombre del archivo."));
 
     // What is there now decides: a regular file is replaced keeping its permissions; a link is
     // followed so that the file it names is replaced, not the link; anything else is refused,
@@ -224,7 +227,7 @@ std::string PendingFile::prepare(const fs::path& path, std::string_view bytes)
 
     // The rename could replace a file its owner made read-only; that is the owner's word not to.
     if (existing && ::access(target_.c_str(), W_OK) != 0 && errno == EACCES)
-        return writeMessage(path, "El archivo es de solo lectura.");
+        return writeMessage(path, QT_TRANSLATE_NOOP("core", "El archivo es de solo lectura."));
 
     const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
     int fd = -1;
@@ -236,7 +239,7 @@ std::string PendingFile::prepare(const fs::path& path, std::string_view bytes)
             break;
     }
     if (fd < 0)
-        return writeMessage(path, errno == ENOENT ? "La carpeta no existe." : errnoReason(errno));
+        return writeMessage(path, errno == ENOENT ? QT_TRANSLATE_NOOP("core", "La carpeta no existe.") : errnoReason(errno));
     temporary_ = temporary;
     Descriptor out(fd);
     if (existing) {
@@ -271,25 +274,26 @@ std::string PendingFile::prepare(const fs::path& path, std::string_view bytes)
     return {};
 }
 
-std::string PendingFile::commit()
+Text PendingFile::commit()
 {
     if (temporary_.empty())
-        return writeMessage(shown_, "No se preparo el archivo.");
+        return writeMessage(shown_, QT_TRANSLATE_NOOP("core", "No se preparo el archivo."));
     if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary_.c_str());
         temporary_.clear();
-        return "No se Pudo Reemplazar el Archivo " + pathText(shown_) + "\r\n" + errnoReason(error);
+        return Text::lines({Text(QT_TRANSLATE_NOOP("core", "No se Pudo Reemplazar el Archivo %1")).arg(pathText(shown_)),
+                            Text::sentence(errnoReason(error))});
     }
     temporary_.clear();
     syncFolder(target_.has_parent_path() ? target_.parent_path() : fs::path("."));
     return {};
 }
 
-std::string writeFileReplacing(const fs::path& path, std::string_view bytes)
+Text writeFileReplacing(const fs::path& path, std::string_view bytes)
 {
     PendingFile file;
-    if (std::string error = file.prepare(path, bytes); !error.empty())
+    if (Text error = file.prepare(path, bytes); !error.empty())
         return error;
     return file.commit();
 }

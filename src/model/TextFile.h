@@ -3,6 +3,8 @@
 // file, so a folder, a pipe or a device given as a file is refused at once instead of hanging or
 // filling the memory. A write goes to a temporary file beside the target, is flushed to the disk and
 // renamed over it, so the previous file stays whole until the new one is complete.
+#include "model/Text.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -42,7 +44,7 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::u
 // the message (in Spanish: what failed, with the path, and on the next line why); the previous file
 // is then untouched and no temporary is left. An existing file keeps its permissions; a folder or
 // anything that is not a regular file is never written through.
-std::string writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
+Text writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 
 // A replacement in two steps, so that several files are written all or none: every `prepare` first,
 // then every `commit`. A prepared file that is never committed leaves no trace.
@@ -55,9 +57,9 @@ public:
     ~PendingFile();
 
     // Writes the temporary and flushes it to the disk; the message of `writeFileReplacing` on failure.
-    std::string prepare(const std::filesystem::path& path, std::string_view bytes);
+    Text prepare(const std::filesystem::path& path, std::string_view bytes);
     // Renames the temporary over the target.
-    std::string commit();
+    Text commit();
 
 private:
     std::filesystem::path shown_; // the path as given, for messages

@@ -1,14 +1,14 @@
 #pragma once
 // A message for the user, returned as a value: the core decides the words, the caller shows them.
-#include <string>
+#include "model/Text.h"
 
 namespace tarvel {
 
 enum class MessageIcon { Information, Warning, Critical, Question };
 
 struct UserMessage {
-    std::string text; // Windows-1252 bytes, like every text of the core
-    std::string title;
+    Text text; // rendered in Spanish where it is printed, in the user's language in a window
+    Text title;
     MessageIcon icon = MessageIcon::Information;
 };
 

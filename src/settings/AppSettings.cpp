@@ -111,7 +111,7 @@ int damagedConfigLine(const std::string& bytes)
     return 0;
 }
 
-std::string storeConfig(const std::string& path, const AppSettings& settings)
+Text storeConfig(const std::string& path, const AppSettings& settings)
 {
     return writeFileReplacing(path, configText(settings));
 }
@@ -133,26 +133,31 @@ ConfigLoad loadOrCreateConfig(const std::string& path, const std::string& defaul
         const std::string backup = path + ".bak";
         std::error_code ec;
         std::filesystem::rename(path, backup, ec);
-        std::string error = "No se Pudo Leer la Configuracion del Archivo " + pathText(path) + "\r\nLa Linea "
-            + plainNumber(damaged) + " No Tiene el Formato Esperado.\r\n";
+        std::vector<Text> error {
+            Text(QT_TRANSLATE_NOOP("core", "No se Pudo Leer la Configuracion del Archivo %1")).arg(pathText(path)),
+            Text(QT_TRANSLATE_NOOP("core", "La Linea %1 No Tiene el Formato Esperado.")).arg(plainNumber(damaged))
+        };
         if (ec) {
             // Not ours to overwrite without a copy: the defaults hold for this run only.
-            result.error = error + "No se Pudo Guardar una Copia del Archivo Como " + pathText(backup)
-                + "\r\nSe Usan los Valores por Omision.";
+            error.push_back(Text(QT_TRANSLATE_NOOP("core", "No se Pudo Guardar una Copia del Archivo Como %1")).arg(pathText(backup)));
+            error.push_back(QT_TRANSLATE_NOOP("core", "Se Usan los Valores por Omision."));
+            result.error = Text::lines(error);
             return result;
         }
         result.created = true;
-        error += "Se Reemplazo por los Valores por Omision.\r\nEl Archivo Anterior se Guardo Como " + pathText(backup);
-        if (const std::string written = storeConfig(path, result.settings); !written.empty())
-            error += "\r\n" + written;
-        result.error = error;
+        error.push_back(QT_TRANSLATE_NOOP("core", "Se Reemplazo por los Valores por Omision."));
+        error.push_back(Text(QT_TRANSLATE_NOOP("core", "El Archivo Anterior se Guardo Como %1")).arg(pathText(backup)));
+        if (Text written = storeConfig(path, result.settings); !written.empty())
+            error.push_back(std::move(written));
+        result.error = Text::lines(error);
         return result;
     }
     std::error_code ec;
     if (!reason.empty() && std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found) {
         // Something is there that cannot be read (a folder, a file that is too large, a failing
         // disk): it is not replaced, the defaults only hold for this run.
-        result.error = "No se Pudo Leer el Archivo " + pathText(path) + "\r\n" + reason;
+        result.error = Text::lines({Text(QT_TRANSLATE_NOOP("core", "No se Pudo Leer el Archivo %1")).arg(pathText(path)),
+                                    Text::sentence(reason)});
         return result;
     }
     result.created = true;

@@ -1,6 +1,8 @@
 #pragma once
 // The application's settings file, Config.txt: seven lines, an eighth for the simulated brick and a
 // ninth for the interface's language.
+#include "model/Text.h"
+
 #include <optional>
 #include <string>
 
@@ -43,13 +45,13 @@ int damagedConfigLine(const std::string& bytes);
 struct ConfigLoad {
     AppSettings settings;
     bool created = false;  // no valid file: the defaults were written
-    std::string error; // the file could not be read or written (the defaults are used all the same)
+    Text error; // the file could not be read or written (the defaults are used all the same)
 };
 // Start-up: reads Config.txt, or writes the defaults when it is missing or invalid. A file that is
 // there but cannot be read is left as it is; a damaged one is kept as Config.txt.bak, replaced by
 // the defaults, and the error says so.
 ConfigLoad loadOrCreateConfig(const std::string& path, const std::string& defaultLibraryPath);
 // Writes the file through a temporary beside it; an error text when it could not.
-std::string storeConfig(const std::string& path, const AppSettings& settings);
+Text storeConfig(const std::string& path, const AppSettings& settings);
 
 } // namespace tarvel

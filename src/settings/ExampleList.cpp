@@ -1,6 +1,7 @@
 #include "settings/ExampleList.h"
 
 #include "model/Cp1252.h"
+#include "model/Text.h"
 #include "model/TextFile.h"
 #include "model/TextUtil.h"
 
@@ -8,6 +9,22 @@
 #include <filesystem>
 
 namespace tarvel {
+
+namespace {
+
+// The captions of the examples the application folder ships in its list, for the translation files:
+// the menus show them in the interface's language. A caption a teacher adds is shown as it is.
+[[maybe_unused]] constexpr const char* kShippedCaptions[] = {
+    QT_TRANSLATE_NOOP("core", "Luces Intermitentes"), QT_TRANSLATE_NOOP("core", "Baile del Robot"),
+    QT_TRANSLATE_NOOP("core", "Evitar Obstaculos"), QT_TRANSLATE_NOOP("core", "Sigue la Luz"),
+    QT_TRANSLATE_NOOP("core", "Una Melodia"), QT_TRANSLATE_NOOP("core", "Cuenta regresiva con aplausos"),
+    QT_TRANSLATE_NOOP("core", "Medidor de sonido"), QT_TRANSLATE_NOOP("core", "Dado electronico"),
+    QT_TRANSLATE_NOOP("core", "Manejar con el control remoto"), QT_TRANSLATE_NOOP("core", "Salir del laberinto"),
+    QT_TRANSLATE_NOOP("core", "Barra de luz"), QT_TRANSLATE_NOOP("core", "Despertador"),
+    QT_TRANSLATE_NOOP("core", "Seguir la Linea"),
+};
+
+} // namespace
 
 int exampleMenuItems(int list)
 {

@@ -1,5 +1,6 @@
 #include "settings/RecentFiles.h"
 
+#include "model/Text.h"
 #include "model/TextFile.h"
 
 #include <algorithm>
@@ -79,8 +80,9 @@ std::vector<std::string> recentFileCaptions(const RecentFiles& recent)
 
 UserMessage missingRecentFileMessage(const std::string& path)
 {
-    return {"No se encontro el archivo " + path + "\r\nSe quito de la lista de archivos recientes.", "Aviso",
-            MessageIcon::Warning};
+    return {Text::lines({Text(QT_TRANSLATE_NOOP("core", "No se encontro el archivo %1")).arg(path),
+                         QT_TRANSLATE_NOOP("core", "Se quito de la lista de archivos recientes.")}),
+            QT_TRANSLATE_NOOP("core", "Aviso"), MessageIcon::Warning};
 }
 
 RecentFiles loadRecentFiles(const std::string& path)
@@ -90,7 +92,7 @@ RecentFiles loadRecentFiles(const std::string& path)
     return RecentFiles::parse(bytes);
 }
 
-std::string storeRecentFiles(const std::string& path, const RecentFiles& recent)
+Text storeRecentFiles(const std::string& path, const RecentFiles& recent)
 {
     return writeFileReplacing(path, recent.text());
 }

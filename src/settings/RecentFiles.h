@@ -38,6 +38,6 @@ UserMessage missingRecentFileMessage(const std::string& path);
 
 RecentFiles loadRecentFiles(const std::string& path);
 // Empty on success, otherwise why the file could not be written.
-std::string storeRecentFiles(const std::string& path, const RecentFiles& recent);
+Text storeRecentFiles(const std::string& path, const RecentFiles& recent);
 
 } // namespace tarvel

@@ -2,6 +2,7 @@
 
 #include "model/Cp1252.h"
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,8 +12,8 @@ namespace tarvel {
 
 std::pair<std::string, std::string> steeringNames(bool steering)
 {
-    return steering ? std::pair<std::string, std::string>{"Direccion", "Traccion"}
-                    : std::pair<std::string, std::string>{"Izquierdo", "Derecho"};
+    return steering ? std::pair<std::string, std::string>{QT_TRANSLATE_NOOP("core", "Direccion"), QT_TRANSLATE_NOOP("core", "Traccion")}
+                    : std::pair<std::string, std::string>{QT_TRANSLATE_NOOP("core", "Izquierdo"), QT_TRANSLATE_NOOP("core", "Derecho")};
 }
 
 void setSteering(SettingsForm& form, bool steering)
@@ -49,20 +50,19 @@ SettingsForm loadSettingsForm(const ProgramSettings& p, const AppSettings& a)
 
 std::optional<UserMessage> motorNameRefusal(std::string_view typedUtf8)
 {
-    auto refusal = [](std::string line1, const char* line2) {
-        return UserMessage { std::move(line1) + "\r\n" + line2, "Aviso", MessageIcon::Warning };
+    auto refusal = [](Text line1, const char* line2) {
+        return UserMessage { Text::lines({ std::move(line1), line2 }), QT_TRANSLATE_NOOP("core", "Aviso"), MessageIcon::Warning };
     };
-    const char* const head = "El Nombre de un Motor No Puede Llevar el Caracter ";
     if (typedUtf8.find('%') != std::string_view::npos)
-        return refusal(std::string(head) + "%", "El Caracter % Separa los Valores que se Guardan con el Programa.");
+        return refusal(Text(QT_TRANSLATE_NOOP("core", "El Nombre de un Motor No Puede Llevar el Caracter %1")).arg("%"), QT_TRANSLATE_NOOP("core", "El Caracter % Separa los Valores que se Guardan con el Programa."));
     // The header cannot spell such a character, so neither can this message.
     if (!firstWithoutCp1252(typedUtf8).empty())
-        return refusal("El Nombre de un Motor Solo Puede Llevar Caracteres del Alfabeto Occidental",
-            "Use Solo Letras, Numeros, Espacios y Signos Comunes.");
+        return refusal(QT_TRANSLATE_NOOP("core", "El Nombre de un Motor Solo Puede Llevar Caracteres del Alfabeto Occidental"),
+            QT_TRANSLATE_NOOP("core", "Use Solo Letras, Numeros, Espacios y Signos Comunes."));
     for (unsigned char c : utf8ToCp1252(typedUtf8))
         if (c < 0x20 || c == 0x7F)
-            return refusal("El Nombre de un Motor No Puede Llevar Caracteres de Control",
-                "Use Solo Letras, Numeros, Espacios y Signos Comunes.");
+            return refusal(QT_TRANSLATE_NOOP("core", "El Nombre de un Motor No Puede Llevar Caracteres de Control"),
+                QT_TRANSLATE_NOOP("core", "Use Solo Letras, Numeros, Espacios y Signos Comunes."));
     return std::nullopt;
 }
 
@@ -90,8 +90,11 @@ std::vector<UserMessage> applySettingsForm(const SettingsForm& f, ProgramSetting
     int level = dialogNumber(f.lightLevel);
     if (f.lightSource == 0 && !kLightLevelRange.contains(level)) {
         level = std::clamp(level, kLightLevelRange.minimum, kLightLevelRange.maximum);
-        notes.push_back({ "El Nivel de Luz Debe Estar Entre 0 y 245.\r\nSe Guarda " + plainNumber(level) + ".", "Aviso",
-            MessageIcon::Information });
+        notes.push_back({ Text::lines({ Text(QT_TRANSLATE_NOOP("core", "El Nivel de Luz Debe Estar Entre %1 y %2."))
+                                            .arg(plainNumber(kLightLevelRange.minimum))
+                                            .arg(plainNumber(kLightLevelRange.maximum)),
+                              Text(QT_TRANSLATE_NOOP("core", "Se Guarda %1.")).arg(plainNumber(level)) }),
+            QT_TRANSLATE_NOOP("core", "Aviso"), MessageIcon::Information });
     }
     p.lightThreshold = std::uint8_t(f.lightSource != 0 ? 245 + f.lightSource : level);
     p.senseTimeout = int16(dialogNumber(f.senseTimeout));

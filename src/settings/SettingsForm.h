@@ -1,5 +1,6 @@
 #pragma once
 // What the settings dialog shows and what its OK button stores: the rules without the window.
+#include "model/Text.h"
 #include "model/NumberEntry.h"
 #include "model/ProgramSettings.h"
 #include "model/UserMessage.h"

@@ -1,6 +1,7 @@
 #include "tours/MelodyCodec.h"
 
 #include "model/NumberText.h"
+#include "model/Text.h"
 
 #include <algorithm>
 
@@ -9,22 +10,30 @@ namespace tarvel {
 const std::array<NoteButton, kNoteButtons>& noteButtons()
 {
     static const std::array<NoteButton, kNoteButtons> buttons{{
-        {"Do", "261Hz (Do)"},
-        {"Re", "293Hz (Re)"},
-        {"Mi", "328Hz (Mi)"},
-        {"Fa", "348Hz (Fa)"},
-        {"Sol", "390Hz (Sol)"},
-        {"La", "440Hz (La)"},
-        {"Si", "494Hz (Si)"},
-        {"Do", "522Hz (Do)"},
-        {"Frecuencia", "CUSTOM"},
-        {"Do#", "277Hz (Do#)"},
-        {"Re#", "310Hz (Re#)"},
-        {"Fa#", "368Hz (Fa#)"},
-        {"Sol#", "413Hz (Sol#)"},
-        {"La#", "466Hz (La#)"},
+        {QT_TRANSLATE_NOOP("core", "Do"), "261Hz (Do)"},
+        {QT_TRANSLATE_NOOP("core", "Re"), "293Hz (Re)"},
+        {QT_TRANSLATE_NOOP("core", "Mi"), "328Hz (Mi)"},
+        {QT_TRANSLATE_NOOP("core", "Fa"), "348Hz (Fa)"},
+        {QT_TRANSLATE_NOOP("core", "Sol"), "390Hz (Sol)"},
+        {QT_TRANSLATE_NOOP("core", "La"), "440Hz (La)"},
+        {QT_TRANSLATE_NOOP("core", "Si"), "494Hz (Si)"},
+        {QT_TRANSLATE_NOOP("core", "Do"), "522Hz (Do)"},
+        {QT_TRANSLATE_NOOP("core", "Frecuencia"), "CUSTOM"},
+        {QT_TRANSLATE_NOOP("core", "Do#"), "277Hz (Do#)"},
+        {QT_TRANSLATE_NOOP("core", "Re#"), "310Hz (Re#)"},
+        {QT_TRANSLATE_NOOP("core", "Fa#"), "368Hz (Fa#)"},
+        {QT_TRANSLATE_NOOP("core", "Sol#"), "413Hz (Sol#)"},
+        {QT_TRANSLATE_NOOP("core", "La#"), "466Hz (La#)"},
     }};
     return buttons;
+}
+
+Text toneText(const std::string& tone)
+{
+    for (const NoteButton& b : noteButtons())
+        if (tone == b.tone)
+            return Text(QT_TRANSLATE_NOOP("core", "%1Hz (%2)")).arg(toneFrequency(tone)).arg(Text(b.caption));
+    return Text::literal(tone);
 }
 
 int toneFrequency(const std::string& tone)

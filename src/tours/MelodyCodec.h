@@ -2,6 +2,7 @@
 // Melody notes and the melody element's text bytes: four tone bytes per note (periods high,
 // periods low, high ticks, low ticks), as the brick's tone generator takes them.
 #include "model/InstructionRecord.h"
+#include "model/Text.h"
 #include "model/ToneTiming.h"
 
 #include <array>
@@ -31,6 +32,8 @@ inline const std::string customTone = "CUSTOM";
 
 // The frequency a tone text names: its leading number ("440Hz (La)" is 440).
 int toneFrequency(const std::string& tone);
+// A tone text to show: a note button's tone with its note's name ("440Hz (La)"), any other as it is.
+Text toneText(const std::string& tone);
 
 constexpr int kMaxStoredNotes = 16; // 16 notes of 4 bytes fill the 64-byte text
 

@@ -77,9 +77,10 @@ std::string MelodyEditor::setTitle(const std::string& title)
     return title_;
 }
 
-std::string MelodyEditor::caption() const
+Text MelodyEditor::caption() const
 {
-    return title_.empty() ? tourText::melodyCaption : title_ + " : " + tourText::melodyCaption;
+    const Text caption = tourText::melodyCaption;
+    return title_.empty() ? caption : Text::layout("%1 : %2", {Text::literal(title_), caption});
 }
 
 bool MelodyEditor::addNote()
@@ -90,7 +91,9 @@ bool MelodyEditor::addNote()
         selectedTone_ = frequencyText_ + "Hz";
     const MelodyNote note{toneFrequency(selectedTone_), int(leadingDigits(timeText_)), volume_};
     errorVisible_ = encodeNote(note).outOfRange;
-    rows_.push_back({selectedTone_ + (errorVisible_ ? " : Error!" : "") + "   ", timeText_,
+    const Text tone = errorVisible_ ? Text(QT_TRANSLATE_NOOP("core", "%1 : Error!")).arg(toneText(selectedTone_))
+                                    : toneText(selectedTone_);
+    rows_.push_back({Text::layout("%1   ", {tone}), timeText_,
                      signedNumber(percent(volume_)) + "%"});
     notes_.push_back(note);
     counted_ = true;
@@ -114,11 +117,12 @@ void MelodyEditor::clear()
     counted_ = false;
 }
 
-std::string MelodyEditor::infoText() const
+Text MelodyEditor::infoText() const
 {
     // A fresh or cleared list shows the count without its blank, as the window always did.
     const long count = long(notes_.size());
-    return "Notas: " + (counted_ ? signedNumber(count) : plainNumber(count)) + "/" + plainNumber(kMaxNotes);
+    return Text(QT_TRANSLATE_NOOP("core", "Notas: %1"))
+        .arg((counted_ ? signedNumber(count) : plainNumber(count)) + "/" + plainNumber(kMaxNotes));
 }
 
 std::vector<ToneTiming> MelodyEditor::timings() const

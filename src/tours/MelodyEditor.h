@@ -1,6 +1,7 @@
 #pragma once
 // The melody editor's state: the note being chosen, the list of up to 12 notes, and the melody
 // element they make.
+#include "model/Text.h"
 #include "model/InstructionRecord.h"
 #include "tours/MelodyCodec.h"
 
@@ -13,7 +14,7 @@ class ProgramStore;
 
 // One row of the note list: the tone, the duration as typed and the volume in percent.
 struct MelodyRow {
-    std::string tone;
+    Text tone;
     std::string duration;
     std::string volume;
     bool operator==(const MelodyRow&) const = default;
@@ -49,7 +50,7 @@ public:
     // The title box was typed in: the text it keeps (9 characters).
     std::string setTitle(const std::string& title);
     const std::string& title() const { return title_; }
-    std::string caption() const;
+    Text caption() const;
 
     // "Agregar Nota": false when the list is full. A note out of the brick's range is still added,
     // marked " : Error!", and shows the error label.
@@ -61,7 +62,7 @@ public:
 
     bool canAdd() const { return notes_.size() < std::size_t(kMaxNotes); }
     bool errorVisible() const { return errorVisible_; }
-    std::string infoText() const; // "Notas: " and the count, "/12"
+    Text infoText() const; // "Notas: " and the count, "/12"
     const std::vector<MelodyRow>& rows() const { return rows_; }
     const std::vector<MelodyNote>& notes() const { return notes_; }
     // The tone bytes the brick will play, note by note.

@@ -2,6 +2,7 @@
 
 #include "model/ElementDescription.h"
 #include "model/NumberText.h"
+#include "model/Text.h"
 #include "tours/TourTexts.h"
 
 namespace tarvel {
@@ -26,9 +27,9 @@ void PathEditor::startElement(InstructionRecord& current, bool insertMode)
         setTitle(current.name); // a new drawing, but the element keeps its title unless retyped
 }
 
-std::string PathEditor::caption() const
+Text PathEditor::caption() const
 {
-    return tourText::pathCaption + (modify_ ? tourText::modifySuffix : "");
+    return modify_ ? tourText::modifiedPathCaption : tourText::pathCaption;
 }
 
 TwipPoint PathEditor::segmentStart() const
@@ -135,7 +136,7 @@ void PathEditor::clear()
     open_ = true;
     showLimit_ = false;
     band_ = {};
-    timeText_.clear();
+    timeText_ = {};
 }
 
 void PathEditor::setTitle(const std::string& title)
@@ -155,9 +156,10 @@ std::optional<TwipPoint> PathEditor::endMarker() const
     return pen_;
 }
 
-std::string PathEditor::counterText() const
+Text PathEditor::counterText() const
 {
-    return "Pasos: " + signedNumber(storedStepCount()) + (showLimit_ ? "/" + plainNumber(kMaxSegments) : "");
+    return Text(QT_TRANSLATE_NOOP("core", "Pasos: %1"))
+        .arg(signedNumber(storedStepCount()) + (showLimit_ ? "/" + plainNumber(kMaxSegments) : ""));
 }
 
 std::string PathEditor::lightText() const
@@ -180,9 +182,9 @@ PathAcceptance PathEditor::acceptance() const
 
 UserMessage PathEditor::tooLongMessage()
 {
-    return {"El Recorrido es Demasiado Largo para la Memoria de Este Ladrillo!\r\n"
-            "Presione <OK> para que se Guarde Recortado o <Cancelar> para Crear uno Nuevo",
-            "Error de Recorrido", MessageIcon::Information};
+    return {Text::lines({QT_TRANSLATE_NOOP("core", "El Recorrido es Demasiado Largo para la Memoria de Este Ladrillo!"),
+                         QT_TRANSLATE_NOOP("core", "Presione <OK> para que se Guarde Recortado o <Cancelar> para Crear uno Nuevo")}),
+            QT_TRANSLATE_NOOP("core", "Error de Recorrido"), MessageIcon::Information};
 }
 
 void PathEditor::fillElement(InstructionRecord& current, const ProgramStore& store) const

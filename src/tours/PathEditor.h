@@ -45,7 +45,7 @@ public:
     // Presets the element being built: the path codes and, for a new element, the first title.
     void startElement(InstructionRecord& current, bool insertMode);
 
-    std::string caption() const;
+    Text caption() const;
 
     // The mouse moved over the drawing area: the snapped segment, its time and its heading.
     const RubberBand& mouseMove(TwipPoint mouse);
@@ -85,8 +85,8 @@ public:
     int storedStepCount() const;
     int storedMoveCount() const;
 
-    std::string counterText() const; // "Pasos: " and the stored steps, with "/20" once drawing started
-    std::string timeText() const { return timeText_; }
+    Text counterText() const; // "Pasos: " and the stored steps, with "/20" once drawing started
+    Text timeText() const { return timeText_; }
     std::string lightText() const;
 
     // The path as the element will store it (long moves split; not cut to 16 steps).
@@ -112,7 +112,7 @@ private:
     int zoom_ = 0;
     bool showLimit_ = false;
     std::string title_ = "Camino 1";
-    std::string timeText_;
+    Text timeText_;
     RubberBand band_;
     std::vector<DrawnSegment> drawn_;
 };

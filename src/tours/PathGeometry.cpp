@@ -50,12 +50,12 @@ int distanceUnits(TwipPoint a, TwipPoint b)
     return int(segmentLength(a, b) / (long long)kDistanceUnitTwips);
 }
 
-std::string segmentTimeText(int units)
+Text segmentTimeText(int units)
 {
     std::string seconds = plainNumber(units / 10);
     if (units % 10 != 0)
         seconds += "." + plainNumber(units % 10);
-    return "Tiempo (Segs): " + seconds;
+    return Text(QT_TRANSLATE_NOOP("core", "Tiempo (Segs): %1")).arg(seconds);
 }
 
 } // namespace tarvel

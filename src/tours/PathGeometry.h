@@ -1,6 +1,8 @@
 #pragma once
 // The path editor's drawing area, in twips (1/1440 inch, y growing downwards). Distances are stored
 // in units of 84 twips, so the area keeps its size in twips whatever the screen's pixel density.
+#include "model/Text.h"
+
 #include <string>
 
 namespace tarvel {
@@ -40,6 +42,6 @@ long long segmentLength(TwipPoint a, TwipPoint b);
 // The stored distance: whole units of 84 twips.
 int distanceUnits(TwipPoint a, TwipPoint b);
 // "Tiempo (Segs): " and the distance in seconds (one unit is a tenth of a second).
-std::string segmentTimeText(int units);
+Text segmentTimeText(int units);
 
 } // namespace tarvel

@@ -2,6 +2,7 @@
 
 #include "compiler/Compile.h"
 #include "compiler/Translator.h"
+#include "model/Text.h"
 #include "model/TextFile.h"
 #include "workspace/Workspace.h"
 
@@ -94,7 +95,7 @@ std::optional<BuildAction> BuildSequence::endStep()
 std::optional<BuildAction> BuildSequence::openLibrary()
 {
     if (phase_ == 0) {
-        showStep("Abriendo Libreria...");
+        showStep(QT_TRANSLATE_NOOP("core", "Abriendo Libreria..."));
         phase_ = 1;
         return pause();
     }
@@ -110,7 +111,7 @@ std::optional<BuildAction> BuildSequence::openLibrary()
 std::optional<BuildAction> BuildSequence::translate()
 {
     if (phase_ == 0) {
-        showStep("Compilando Grafos...");
+        showStep(QT_TRANSLATE_NOOP("core", "Compilando Grafos..."));
         ws_.translator.generatedSource.clear();
         phase_ = 1;
         return pause();
@@ -120,8 +121,8 @@ std::optional<BuildAction> BuildSequence::translate()
     result_.translated = true;
     panel(5, memoryPanelText(ws_.translator.memoryUsed, ws_.link().brickMemorySize, ws_.library.libraryCapacity));
     const std::string path = ws_.appFile(sourceFileName(ws_.programName, ws_.settings.storeSourceFiles));
-    if (const std::string error = writeFileReplacing(path, text); !error.empty()) {
-        screen_.errorsText = error;
+    if (Text error = writeFileReplacing(path, text); !error.empty()) {
+        screen_.errors = {std::move(error)};
         screen_.errorsVisible = true;
         return fail(BuildFailure::SourceFile);
     }
@@ -134,7 +135,7 @@ std::optional<BuildAction> BuildSequence::assemble()
         return endStep();
     if (phase_ == 0) {
         ws_.assembler.reset();
-        showStep("Compilando Fuente...");
+        showStep(QT_TRANSLATE_NOOP("core", "Compilando Fuente..."));
         phase_ = 1;
         return pause();
     }
@@ -149,7 +150,9 @@ std::optional<BuildAction> BuildSequence::assemble()
         // A jump to a label never drawn shows in the list as the label's generated name: the
         // elements that cause it are named first, as the user drew them.
         const bool flowchart = !(mode_ & buildBits::EditorText);
-        screen_.errorsText = (flowchart ? missingLabelReport(ws_.store) : std::string()) + assembler.assemblyErrorsText;
+        screen_.errors = flowchart ? missingLabelLines(ws_.store) : std::vector<Text>();
+        for (Text& line : assemblyListTexts(assembler.messages, assembler.cancelledAt))
+            screen_.errors.push_back(std::move(line));
         screen_.errorsVisible = true;
         return fail(BuildFailure::Assembly, compilationErrorMessage());
     }
@@ -164,8 +167,8 @@ std::optional<BuildAction> BuildSequence::connect()
     if (!imageCanBeSent(imageLength(), ws_.library.libraryCapacity) || balance_ != 0)
         return endStep();
     if (phase_ == 0) {
-        panel(2, "Ladrillo: Conectando...");
-        screen_.status = "Iniciando Conexion con el Ladrillo...";
+        panel(2, QT_TRANSLATE_NOOP("core", "Ladrillo: Conectando..."));
+        screen_.status = QT_TRANSLATE_NOOP("core", "Iniciando Conexion con el Ladrillo...");
         phase_ = 1;
         return waitMs(kConnectPauseMs);
     }
@@ -173,10 +176,10 @@ std::optional<BuildAction> BuildSequence::connect()
     if (link.busy())
         return waitMs(kBusyRetryMs); // another command's exchange is under way
     if (link.IdentifyBrick()) {
-        panel(1, ws_.usingSimulatedBrick() ? "SIM" : "USB");
-        panel(2, "Ladrillo: " + link.brickName);
+        panel(1, Text::literal(ws_.usingSimulatedBrick() ? "SIM" : "USB"));
+        panel(2, Text(QT_TRANSLATE_NOOP("core", "Ladrillo: %1")).arg(link.brickName));
     } else {
-        panel(2, "Ladrillo: Ninguno");
+        panel(2, QT_TRANSLATE_NOOP("core", "Ladrillo: Ninguno"));
     }
     return endStep();
 }
@@ -190,7 +193,7 @@ std::optional<BuildAction> BuildSequence::download()
     case 0:
         screen_.progress = 0;
         screen_.progressMax = imageLength();
-        screen_.status = "Enviando...";
+        screen_.status = QT_TRANSLATE_NOOP("core", "Enviando...");
         phase_ = 1;
         return pause();
     case 1:
@@ -198,7 +201,7 @@ std::optional<BuildAction> BuildSequence::download()
             return fail(BuildFailure::Send);
         sendSize_ = imageLength() & 0xFF; // the address field is one byte
         if (sendSize_ == 0) {
-            screen_.status = "Programa Fuera de Memoria!";
+            screen_.status = QT_TRANSLATE_NOOP("core", "Programa Fuera de Memoria!");
             phase_ = 4;
             return waitMs(kOutOfMemoryPauseMs);
         }
@@ -249,7 +252,7 @@ std::optional<BuildAction> BuildSequence::run()
     screen_.progress = screen_.progressMax;
     if (!started)
         return fail(BuildFailure::Run);
-    screen_.status = "Listo!";
+    screen_.status = QT_TRANSLATE_NOOP("core", "Listo!");
     result_.ran = true;
     endStep();
     return pause(); // "Listo!" shows before "Terminado!"
@@ -261,7 +264,7 @@ std::optional<BuildAction> BuildSequence::finish()
         // A download that was asked for and did not happen is not a finished build.
         if ((mode_ & buildBits::Download) && !result_.sent)
             return fail(BuildFailure::NothingToSend);
-        screen_.status = "Terminado!";
+        screen_.status = QT_TRANSLATE_NOOP("core", "Terminado!");
         phase_ = 1;
         return waitMs(kFinishPauseMs);
     }
@@ -286,15 +289,15 @@ BuildAction BuildSequence::fail(BuildFailure failure, std::optional<UserMessage>
     return action;
 }
 
-void BuildSequence::showStep(const std::string& status)
+void BuildSequence::showStep(Text status)
 {
     ++visibleSteps_;
     screen_.progressMax = 100;
     screen_.progress = stepProgress(visibleSteps_, buildStepCount(mode_));
-    screen_.status = status;
+    screen_.status = std::move(status);
 }
 
-void BuildSequence::panel(int number, const std::string& text)
+void BuildSequence::panel(int number, const Text& text)
 {
     if (statusPanel)
         statusPanel(number, text);

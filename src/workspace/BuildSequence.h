@@ -15,11 +15,11 @@ class Workspace;
 
 // What the build window shows.
 struct BuildScreen {
-    std::string caption;
-    std::string status;       // lblConectStatus
-    std::string errorSummary; // lblError
+    Text caption;
+    Text status;       // lblConectStatus
+    Text errorSummary; // lblError
     bool errorVisible = false;
-    std::string errorsText; // txtErrors: the assembler's messages
+    std::vector<Text> errors; // txtErrors: the assembler's messages, a line each
     bool errorsVisible = false;
     bool exitVisible = false; // cmdExit, "Cerrar"
     int progress = 0;
@@ -75,7 +75,7 @@ public:
     int mode() const { return mode_; }
 
     // Texts for the main window's status panels (1: transport, 2: brick, 5: memory).
-    std::function<void(int panel, const std::string& text)> statusPanel;
+    std::function<void(int panel, const Text& text)> statusPanel;
 
 private:
     // A step answers with what to do next, or with nothing when it is over and the next one can
@@ -91,8 +91,8 @@ private:
     std::optional<BuildAction> finish();
     std::optional<BuildAction> endStep();
     BuildAction fail(BuildFailure failure, std::optional<UserMessage> message = std::nullopt);
-    void showStep(const std::string& status);
-    void panel(int number, const std::string& text);
+    void showStep(Text status);
+    void panel(int number, const Text& text);
     int imageLength() const;
 
     Workspace& ws_;

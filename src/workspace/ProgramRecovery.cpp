@@ -1,5 +1,6 @@
 #include "workspace/ProgramRecovery.h"
 
+#include "model/Text.h"
 #include "model/TextFile.h"
 
 #include <algorithm>
@@ -75,7 +76,7 @@ AutosaveOutcome ProgramRecovery::tick(ProgramStore& store, bool programDirty, co
     }
     fs::create_directories(folder_, ec);
     // The names first: a copy is never found without the name it belongs to.
-    std::string error = writeFileReplacing(namesFile(programFile()), programName + "\r\n" + programPath + "\r\n");
+    Text error = writeFileReplacing(namesFile(programFile()), programName + "\r\n" + programPath + "\r\n");
     if (error.empty()) {
         const FileOutcome saved = saveProgramFile(store, programFile());
         error = saved.error;
@@ -126,11 +127,12 @@ std::vector<RecoveryCopy> leftBehindCopies(const fs::path& folder, const std::st
 
 UserMessage recoveryQuestion(const RecoveryCopy& copy)
 {
-    return {"Tarvel Lab no se cerro correctamente la ultima vez.\r\nSe encontro una copia de recuperacion del "
-            "programa \"" +
-                copy.programName +
-                "\" con cambios sin guardar.\r\n\r\nDesea recuperarla? (Si responde No, la copia se borra.)",
-            "Recuperar Programa", MessageIcon::Question};
+    return {Text::lines({QT_TRANSLATE_NOOP("core", "Tarvel Lab no se cerro correctamente la ultima vez."),
+                         Text(QT_TRANSLATE_NOOP("core", "Se encontro una copia de recuperacion del programa \"%1\" con cambios sin guardar."))
+                             .arg(copy.programName),
+                         Text::literal(""),
+                         QT_TRANSLATE_NOOP("core", "Desea recuperarla? (Si responde No, la copia se borra.)")}),
+            QT_TRANSLATE_NOOP("core", "Recuperar Programa"), MessageIcon::Question};
 }
 
 FileOutcome recoverCopy(ProgramStore& store, const RecoveryCopy& copy)

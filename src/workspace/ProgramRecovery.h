@@ -29,7 +29,7 @@ struct RecoveryCopy {
 enum class AutosaveStep { Nothing, Written, Removed };
 struct AutosaveOutcome {
     AutosaveStep step = AutosaveStep::Nothing;
-    std::string error; // the copy could not be written (the program in memory is untouched)
+    Text error; // the copy could not be written (the program in memory is untouched)
 };
 
 class ProgramRecovery {

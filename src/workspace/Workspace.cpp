@@ -4,6 +4,7 @@
 #include "compiler/LibraryLoader.h"
 #include "emulator/WorldFile.h"
 #include "link/HidTransport.h"
+#include "model/Text.h"
 
 namespace tarvel {
 
@@ -62,7 +63,7 @@ std::optional<UserMessage> Workspace::loadWorld(const std::string& path)
 {
     WorldLoad load = loadWorldFile(path);
     if (!load.world)
-        return UserMessage{load.error, "Simulador", MessageIcon::Warning};
+        return UserMessage{Text::literal(load.error), QT_TRANSLATE_NOOP("core", "Simulador"), MessageIcon::Warning};
     simulation.setWorld(std::move(*load.world));
     worldPath = path;
     return std::nullopt;

@@ -55,7 +55,7 @@ TEST(BuildPlan, FailureTexts)
 {
     auto text = [](BuildFailure f, int length = 0) {
         const auto t = buildFailureText(f, length);
-        return t.status + " / " + t.error;
+        return t.status.spanish() + " / " + t.error.spanish();
     };
     EXPECT_EQ(text(BuildFailure::Subroutines), "Una o Varias Subrutinas No Tienen Final! / Error de Programacion");
     EXPECT_EQ(text(BuildFailure::Memory, 200),
@@ -69,10 +69,11 @@ TEST(BuildPlan, FailureTexts)
     const UserMessage box = compilationErrorMessage();
     EXPECT_EQ(box.title, "Error de Compilacion!");
     EXPECT_EQ(box.icon, MessageIcon::Warning);
-    EXPECT_EQ(std::count(box.text.begin(), box.text.end(), '\n'), 3);
-    EXPECT_EQ(box.text.substr(0, 42), "Se ha generado un error de sintaxis intern");
+    const std::string boxText = box.text.spanish();
+    EXPECT_EQ(std::count(boxText.begin(), boxText.end(), '\n'), 3);
+    EXPECT_EQ(boxText.substr(0, 42), "Se ha generado un error de sintaxis intern");
     EXPECT_NE(
-        box.text.find("\r\n- Libreria Incorrecta: La Libreria que esta Utilizando No Coincide"), std::string::npos);
+        box.text.spanish().find("\r\n- Libreria Incorrecta: La Libreria que esta Utilizando No Coincide"), std::string::npos);
 }
 
 TEST(BuildPlan, PanelAndEditorTexts)

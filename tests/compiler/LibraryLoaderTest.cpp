@@ -204,7 +204,7 @@ TEST(LibraryLoader, ANamedFileThatCannotBeReadSaysWhy)
     result = LoadLibrary({}, folder, "/dev/zero");
     EXPECT_FALSE(result.opened);
     ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_NE(result.messages[0].text.find("carpeta"), std::string::npos);
-    EXPECT_NE(result.messages[0].text.find("dispositivo"), std::string::npos);
+    EXPECT_NE(result.messages[0].text.spanish().find("carpeta"), std::string::npos);
+    EXPECT_NE(result.messages[0].text.spanish().find("dispositivo"), std::string::npos);
     fs::remove_all(folder);
 }

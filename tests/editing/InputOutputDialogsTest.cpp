@@ -213,7 +213,7 @@ TEST_F(InputOutputDialogs, SoundRangesStayWithinTheirFields)
     const DialogAccept accept = d.accept();
     EXPECT_EQ(accept.action, Action::Commit);
     ASSERT_TRUE(accept.message);
-    EXPECT_NE(accept.message->text.find("32767"), std::string::npos);
+    EXPECT_NE(accept.message->text.spanish().find("32767"), std::string::npos);
     EXPECT_EQ(current().arg1, 32767);
     d.type("txtTime", "-3");
     d.accept();
@@ -248,7 +248,7 @@ TEST_F(InputOutputDialogs, TheSoundsNumberBoxesTakeTheirRanges)
     d.type("cmbTonos", "50");
     const DialogAccept accept = d.accept();
     ASSERT_TRUE(accept.message);
-    EXPECT_NE(accept.message->text.find("100 y 9999"), std::string::npos) << accept.message->text;
+    EXPECT_NE(accept.message->text.spanish().find("100 y 9999"), std::string::npos) << accept.message->text;
     EXPECT_EQ(current().arg2, 100);
     d.type("cmbTonos", "440");
     EXPECT_FALSE(d.accept().message);

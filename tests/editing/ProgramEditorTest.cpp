@@ -329,7 +329,7 @@ TEST_F(EditingTest, IconCapacityAndTableLimits)
     store.pictureCounter = 549;
     auto outcome = add(kLight);
     ASSERT_EQ(outcome.messages.size(), 1u);
-    EXPECT_NE(outcome.messages[0].text.find("50 Instrucciones"), std::string::npos);
+    EXPECT_NE(outcome.messages[0].text.spanish().find("50 Instrucciones"), std::string::npos);
     EXPECT_TRUE(add(kLight).messages.empty());
     store.pictureCounter = 600;
     outcome = add(kLight);
@@ -417,7 +417,7 @@ TEST_F(EditingTest, AJumpToALabelNotDrawnIsWarnedAboutAndStillDrawn)
     auto outcome = add(element(17, 12, 10, 1, 0, 0, "noexiste"));
     EXPECT_TRUE(outcome.changed && outcome.appended);
     ASSERT_EQ(outcome.messages.size(), 1u);
-    EXPECT_NE(outcome.messages[0].text.find("noexiste"), std::string::npos) << outcome.messages[0].text;
+    EXPECT_NE(outcome.messages[0].text.spanish().find("noexiste"), std::string::npos) << outcome.messages[0].text;
     EXPECT_EQ(outcome.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(length(), 2);
     EXPECT_TRUE(addLabel("noexiste").changed);
@@ -433,7 +433,7 @@ TEST_F(EditingTest, AJumpToALabelNotDrawnIsWarnedAboutAndStillDrawn)
     outcome = editor.commitElement();
     EXPECT_TRUE(outcome.modified);
     ASSERT_EQ(outcome.messages.size(), 1u);
-    EXPECT_NE(outcome.messages[0].text.find("lejos"), std::string::npos);
+    EXPECT_NE(outcome.messages[0].text.spanish().find("lejos"), std::string::npos);
     ASSERT_TRUE(editor.beginInsert(1));
     outcome = add(element(17, 12, 10, 1, 0, 0, "otra")); // "otra" is drawn further on
     EXPECT_TRUE(outcome.changed);

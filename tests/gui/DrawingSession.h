@@ -16,7 +16,7 @@ struct DrawingSession : Session {
     DrawingSession()
     {
         window->messageBox = [this](const UserMessage& m, bool question) {
-            messages.push_back(m.text);
+            messages.push_back(m.text.spanish());
             return question ? answer : int(QMessageBox::Ok);
         };
     }

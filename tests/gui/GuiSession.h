@@ -35,7 +35,7 @@ struct Session {
         workspace = std::make_unique<Workspace>(dir.path().toStdString());
         window = std::make_unique<MainWindow>(*workspace);
         window->messageBox = [this](const UserMessage& m, bool) {
-            messages.push_back(m.text);
+            messages.push_back(m.text.spanish());
             return 0;
         };
         window->waitForWelcome = false;

@@ -364,7 +364,7 @@ private slots:
         auto* dialog = s.window->findChild<SettingsDialog*>("formScreenGlobalCfg");
         QVERIFY(dialog);
         std::vector<std::string> told;
-        dialog->showMessage = [&told](const UserMessage& m) { told.push_back(m.text); };
+        dialog->showMessage = [&told](const UserMessage& m) { told.push_back(m.text.spanish()); };
         // A "%" would split the program's header: the name box refuses it and says why.
         auto* left = dialog->findChild<QLineEdit*>("txtMotNameLF");
         left->clear();

@@ -1,6 +1,7 @@
 // The interface in English: chosen in the settings and installed at start-up, every text of the
 // translation file translated, no Spanish text left in the windows, the core's texts translated
 // where the windows show them, and the files the program writes the same in both languages.
+#include "compiler/BuildPlan.h"
 #include "compiler/Compile.h"
 #include "editing/DialogRules.h"
 #include "editing/ElementKinds.h"
@@ -31,7 +32,10 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -66,7 +70,7 @@ struct Start {
         workspace = std::make_unique<Workspace>(dir.path().toStdString());
         window = std::make_unique<MainWindow>(*workspace);
         window->messageBox = [this](const UserMessage& m, bool) {
-            messages.push_back(m.text);
+            messages.push_back(m.text.spanish());
             return 0;
         };
         window->waitForWelcome = false;
@@ -274,16 +278,19 @@ private slots:
         writeFileReplacing(empty.toStdString(), "");
         QCOMPARE(shownMessage(*s.window, [&] { s.window->OpenProgram(empty); }),
             std::pair(QString("The file is not a Tarvel Lab program: it has no element."), QString("Error")));
-        // Texts the core composes: with numbers, with a name, of several lines.
-        QCOMPARE(uiText("El archivo no es un programa de Tarvel Lab: el registro 3 no es un elemento (familia 9)."),
-            QString("The file is not a Tarvel Lab program: record 3 is not an element (family 9)."));
-        QCOMPARE(uiText("No se Pudo Abrir el Archivo /home/ana/mis 2 programas/a.gtf"),
-            QString("Could Not Open the File /home/ana/mis 2 programas/a.gtf"));
-        QCOMPARE(uiText("Ya Existe una Etiqueta o Subrutina Con Este Nombre,\r\nCambie el Nombre de la Etiqueta."),
-            QString("A Label or Subroutine With This Name Already Exists,\r\nChange the Label's Name."));
-        QCOMPARE(uiText("Clave fuera de rango (9 a 26) en la linea 12: 30 31 32 MOV"),
-            QString("Key out of range (9 to 26) on line 12: 30 31 32 MOV"));
-        QCOMPARE(uiText("Texto que nadie tradujo"), QString("Texto que nadie tradujo"));
+        // Texts the core composes: with numbers, with a path and its reason under it; a sentence
+        // nobody translated stays as it is.
+        ProgramStore store;
+        store.newProgram();
+        std::vector<std::uint8_t> bad = serializeProgram(store), junk = bad;
+        junk[0] = 99;
+        bad.insert(bad.end(), junk.begin(), junk.end());
+        QCOMPARE(uiText(loadProgram(store, bad).error),
+            QString("The file is not a Tarvel Lab program: record 2 is not an element (family 99)."));
+        const QString missing = s.dir.filePath("mis 2 programas/a.gtf");
+        QCOMPARE(uiText(openProgramFile(store, missing.toStdString()).error),
+            QString("Could Not Open the File %1\r\nThe file does not exist.").arg(missing));
+        QCOMPARE(uiText(Text::sentence("Texto que nadie tradujo")), QString("Texto que nadie tradujo"));
     }
 
     void descriptionsAreShownInEnglishAndStoredInSpanish()
@@ -301,7 +308,7 @@ private slots:
         QVERIFY2(cell->toolTip().startsWith("Delay of 5 Seconds"), qPrintable(cell->toolTip()));
         QCOMPARE(cell->accessibleName(), cell->toolTip());
         // Assembler messages keep their line number first, which a double click reads.
-        QCOMPARE(uiComposed(" 12 - Error: Etiqueta ya utilizada [1003] : LOOP"),
+        QCOMPARE(uiText(assemblyMessageText({AssemblyCode::LabelInUse, 12, "LOOP"})),
             QString(" 12 - Error: Label already used [1003] : LOOP"));
     }
 
@@ -312,8 +319,8 @@ private slots:
         store.newProgram();
         store.currentElement = makeElement(17, 12, 10, 1, 0, 0, "lejos");
         store.appendCurrent();
-        QCOMPARE(uiComposed(missingLabelReport(store)),
-            QString("The jump to the label \"lejos\" has no such label in the program (My_Prog, row 1, column 2)\r\n"));
+        QCOMPARE(uiText(missingLabelLines(store).at(0)),
+            QString("The jump to the label \"lejos\" has no such label in the program (My_Prog, row 1, column 2)"));
         QCOMPARE(uiText(missingLabelWarning("lejos").text),
             QString("The Target Label Does Not Exist in This Sequence: lejos\r\nDraw the Label Before Compiling the "
                     "Program."));
@@ -322,14 +329,13 @@ private slots:
             QString(
                 "A Motor's Name Cannot Contain the Character %\r\nThe Character % Separates the Values Saved with the "
                 "Program."));
-        const std::string damaged
-            = "No se Pudo Leer la Configuracion del Archivo /casa/Config.txt\r\nLa Linea 2 No Tiene "
-              "el Formato Esperado.\r\nSe Reemplazo por los Valores por Omision.\r\nEl Archivo "
-              "Anterior se Guardo Como /casa/Config.txt.bak";
-        QCOMPARE(uiText(damaged),
-            QString("Could Not Read the Settings in the File /casa/Config.txt\r\nLine 2 Does Not "
+        QTemporaryDir home;
+        const QString config = home.filePath("Config.txt");
+        writeFileReplacing(config.toStdString(), "1\r\nCom\r\n1\r\n0\r\n1\r\n3\r\n/x.LIB\r\n");
+        QCOMPARE(uiText(loadOrCreateConfig(config.toStdString(), "/x.LIB").error),
+            QString("Could Not Read the Settings in the File %1\r\nLine 2 Does Not "
                     "Have the Expected Format.\r\nIt Was Replaced by the Default Values.\r\nThe "
-                    "Previous File Was Kept As /casa/Config.txt.bak"));
+                    "Previous File Was Kept As %1.bak").arg(config));
     }
 
     void everyElementDescriptionIsWhollyEnglish()
@@ -369,7 +375,7 @@ private slots:
         std::set<QString> seen;
         for (InstructionRecord& r : elements) {
             describeElement(r, store);
-            const QString shown = uiComposed(r.description);
+            const QString shown = uiText(elementDescription(r, store));
             if (spanish.match(shown).hasMatch() && seen.insert(shown).second) {
                 left << QStringLiteral("%1 => %2").arg(qs(r.description), shown);
                 qWarning("%s", qPrintable(left.back()));
@@ -389,6 +395,70 @@ private slots:
             QVERIFY2(m.finished && !m.translation.isEmpty(), qPrintable(m.context + ": " + m.source));
             QVERIFY2(markers(m.source) == markers(m.translation), qPrintable(m.context + ": " + m.source));
         }
+    }
+
+    // Every outcome a build can have, and every caption of its window, in English: walked from the
+    // enumeration, so that an outcome added later without its translation fails here.
+    void everyBuildOutcomeIsEnglish()
+    {
+        Start s(kConfig + "1\r\n");
+        QStringList spanish;
+        auto check = [&](const Text& text) {
+            if (!text.empty() && uiText(text) == qs(text.spanish()))
+                spanish << qs(text.spanish());
+        };
+        for (int f = int(BuildFailure::Integrity); f <= int(BuildFailure::NothingToSend); ++f) {
+            const FailureText t = buildFailureText(BuildFailure(f), 900);
+            check(t.status);
+            check(t.error);
+        }
+        for (int mode : {buildModes::Compile, buildModes::Send, buildModes::CompileSendRun, buildModes::EditorCompile,
+                 buildModes::EditorCompileSendRun})
+            check(buildCaption(mode));
+        check(compilationErrorMessage().text);
+        check(compilationErrorMessage().title);
+        check(errorCountText(3));
+        check(programSizeText(120));
+        check(memoryPanelText(10, 0, 200));
+        check(memoryPanelText(10, 240, 200));
+        QVERIFY2(spanish.isEmpty(), qPrintable(spanish.join(" | ")));
+        QCOMPARE(uiText(buildCaption(buildModes::CompileSendRun)),
+            QString("Compile Flowchart, Generate Code, Send Code and Run Program"));
+    }
+
+    // The core's sentences are written where the core says them, once: a window that spelled one
+    // out again (to show or to compare it) would keep a second copy that drifts from the first.
+    void noWindowSpellsOutACoreSentence()
+    {
+        QSet<QString> core;
+        for (const Message& m : translationFile())
+            if (m.context == QLatin1String("core") && m.source.contains(QLatin1Char(' ')))
+                core.insert(m.source);
+        QVERIFY(core.size() > 300);
+        // A literal that a window translates in its own context is its own text, not a copy.
+        static const QRegularExpression literal(
+            QStringLiteral("(\\btr\\(\\s*|QT_TRANSLATE_NOOP\\(\\s*\"[^\"]*\",\\s*)?\"((?:[^\"\\\\]|\\\\.)*)\""));
+        QStringList found;
+        QDirIterator files(QStringLiteral(TARVEL_GUI_SOURCES), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QString code;
+            for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+                // Comments may name a sentence; only code counts.
+                const qsizetype comment = line.indexOf(QLatin1String("//"));
+                code += (comment >= 0 && line.left(comment).count(QLatin1Char('"')) % 2 == 0 ? line.left(comment) : line)
+                    + QLatin1Char('\n');
+            }
+            QVERIFY2(!code.contains(QLatin1String("QT_TRANSLATE_NOOP(\"core\"")), qPrintable(file.fileName()));
+            for (auto it = literal.globalMatch(code); it.hasNext();) {
+                const auto m = it.next();
+                const QString text = m.captured(2).replace(QLatin1String("\\\""), QLatin1String("\""));
+                if (m.captured(1).isEmpty() && core.contains(text))
+                    found << QFileInfo(file.fileName()).fileName() + ": " + text;
+            }
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(" | ")));
     }
 
     void noWindowShowsSpanishInEnglish()
@@ -446,8 +516,8 @@ private slots:
     {
         Start s(kConfig + "1\r\n");
         QStringList missing;
-        auto expect = [&](const std::string& text) {
-            const QString spanish = qs(text).trimmed();
+        auto expect = [&](const Text& text) {
+            const QString spanish = qs(text.spanish()).trimmed();
             // Numbers, names of controls and words alike in both languages need no entry.
             static const QRegularExpression plain(QStringLiteral("^[-0-9 .,:%()/=]*$|^[A-Za-z]+[0-9_]+$|^[A-Z]$"));
             // The motors' names are the program's own, as it stores them.
@@ -459,11 +529,11 @@ private slots:
                 missing << spanish;
         };
         for (const Palette& p : palettes()) {
-            expect(p.name);
-            expect(p.theme);
+            expect(Text::sentence(p.name));
+            expect(Text::sentence(p.theme));
             for (const PaletteItem& item : p.entries) {
-                expect(item.tooltip);
-                expect(item.title);
+                expect(Text::sentence(item.tooltip));
+                expect(Text::sentence(item.title));
             }
         }
         for (int p = 0; p < int(palettes().size()); ++p)
@@ -478,18 +548,18 @@ private slots:
                 if (!rules)
                     continue;
                 rules->open(s.workspace->store, s.workspace->editor, choice.title);
-                expect(rules->view.title);
-                if (!rules->view.quickHelp.empty() && uiComposed(rules->view.quickHelp) == qs(rules->view.quickHelp))
-                    missing << qs(rules->view.quickHelp);
+                expect(Text::sentence(rules->view.title));
+                if (const Text& help = rules->view.quickHelp; !help.empty() && uiText(help) == qs(help.spanish()))
+                    missing << qs(help.spanish());
                 for (const ControlDesign& control : rules->controls()) {
-                    expect(control.caption);
-                    expect(control.tooltip);
+                    expect(Text::sentence(control.caption));
+                    expect(Text::sentence(control.tooltip));
                     for (const PickerItem& word : control.items)
                         expect(word.word);
                 }
                 for (const ControlState& state : rules->view.controls)
                     for (const std::string& word : state.itemWords)
-                        expect(word);
+                        expect(Text::sentence(word));
             }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(" | ")));
     }

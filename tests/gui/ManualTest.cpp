@@ -192,7 +192,9 @@ private slots:
         const QString spanishList = qs(assemblyListSpanish(all, cancelledAt));
         QTranslator* translator = installLanguage(*QCoreApplication::instance(), InterfaceLanguage::English);
         QVERIFY(translator);
-        const QStringList shown = uiComposed(assemblyListSpanish(all, cancelledAt)).split("\r\n", Qt::SkipEmptyParts);
+        QStringList shown;
+        for (const Text& line : assemblyListTexts(all, cancelledAt))
+            shown << uiText(line);
         QCoreApplication::removeTranslator(translator);
         delete translator;
         installLanguage(*QCoreApplication::instance(), InterfaceLanguage::Spanish);

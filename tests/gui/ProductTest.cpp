@@ -265,7 +265,7 @@ private slots:
 
         std::vector<std::string> asked;
         s.window->messageBox = [&](const UserMessage& m, bool question) {
-            asked.push_back(m.text);
+            asked.push_back(m.text.spanish());
             return question ? int(QMessageBox::Yes) : 0;
         };
         s.window->offerRecovery();
@@ -284,7 +284,7 @@ private slots:
         running.unlock();
         s.workspace->editor.programDirty = false;
         s.window->messageBox = [&](const UserMessage& m, bool) {
-            asked.push_back(m.text);
+            asked.push_back(m.text.spanish());
             return int(QMessageBox::No);
         };
         s.window->offerRecovery();

@@ -413,7 +413,7 @@ private:
     int answerHook(const UserMessage& m, int buttons)
     {
         ++messages_;
-        note("message \"" + m.title + "\": " + firstLine(m.text) + (buttons ? " (question)" : ""));
+        note("message \"" + m.title.spanish() + "\": " + firstLine(m.text.spanish()) + (buttons ? " (question)" : ""));
         Random r = modalRandom();
         if (!quitting_ && mayNest() && r.chance(12))
             nestedCommand(r);

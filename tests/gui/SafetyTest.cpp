@@ -343,7 +343,7 @@ private slots:
                 MainWindow window(workspace);
                 std::vector<std::string> shown;
                 window.messageBox = [&shown](const UserMessage& m, int) {
-                    shown.push_back(m.text);
+                    shown.push_back(m.text.spanish());
                     return int(QMessageBox::No);
                 };
                 window.waitForWelcome = false;

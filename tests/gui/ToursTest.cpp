@@ -194,7 +194,7 @@ private slots:
         std::vector<std::string> asked;
         bool answer = false;
         w->askOkCancel = [&](const UserMessage& m) {
-            asked.push_back(m.title);
+            asked.push_back(m.title.spanish());
             return answer;
         };
         auto* area = w->findChild<TourArea*>("shpLimits");

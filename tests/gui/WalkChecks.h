@@ -7,6 +7,7 @@
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
 #include "gui/editor/MainWindow.h"
+#include "model/ElementDescription.h"
 #include "model/IconComposition.h"
 #include "model/ProgramFile.h"
 #include "model/TextUtil.h"
@@ -80,7 +81,7 @@ inline std::string canvasFault(const Workspace& ws, const MainWindow& window)
     for (int k = 0; k < kGridCells; ++k) {
         const int index = view.viewTop + k;
         const InstructionRecord& r = store.recordAt(s, index);
-        const QString expected = r.pictureId < 1 ? QStringLiteral("Celda vacia") : uiComposed(trimBlanks(r.description));
+        const QString expected = r.pictureId < 1 ? QStringLiteral("Celda vacia") : uiText(shownDescription(r, store)).trimmed();
         const QLabel* cell = label(QStringLiteral("imgGrafoScreen_%1").arg(k));
         if (!cell)
             return "no cell " + number(k);
@@ -190,9 +191,9 @@ inline std::string roundTripFault(const ProgramStore& store)
     auto again = std::make_unique<ProgramStore>();
     const FileOutcome opened = loadProgram(*again, bytes);
     if (!opened.ok)
-        return "the saved program does not open: " + opened.error;
+        return "the saved program does not open: " + opened.error.spanish();
     if (!opened.notes.empty())
-        return "the saved program opens as damaged: " + opened.notes.front();
+        return "the saved program opens as damaged: " + opened.notes.front().spanish();
     if (std::string fault = testsupport::storeInvariantFault(*again); !fault.empty())
         return "the program opened again: " + fault;
     const std::vector<std::uint8_t> resaved = serializeProgram(*again);

@@ -256,7 +256,7 @@ TEST(BrickLink, ConnectAndDisconnect)
     SimulatedSetup s({.variantCode = 2});
     std::vector<std::string> labels;
     std::vector<std::pair<int, int>> bars;
-    ConnectProgress progress{[&](const std::string& l) { labels.push_back(l); },
+    ConnectProgress progress{[&](const Text& l) { labels.push_back(l.spanish()); },
                              [&](int v, int m) { bars.emplace_back(v, m); }};
     EXPECT_TRUE(s.link.ToggleBrickConnection(4, progress));
     EXPECT_EQ(labels, (std::vector<std::string>{"Conectando........", "Conexion Exitosa!  : J2-A3 (Amarillo Cristal)"}));

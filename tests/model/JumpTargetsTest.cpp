@@ -52,5 +52,5 @@ TEST(JumpTargets, AJumpMeetsOnlyTheLabelsOfItsOwnSequence)
         "columna 6)");
     EXPECT_EQ(missingLabelText(store, expected[2]),
         "El salto a la etiqueta \"vuelta\" no tiene su etiqueta en el programa (sub, fila 1, columna 3)");
-    EXPECT_NE(missingLabelWarning("noexiste").text.find(": noexiste\r\n"), std::string::npos);
+    EXPECT_NE(missingLabelWarning("noexiste").text.spanish().find(": noexiste\r\n"), std::string::npos);
 }

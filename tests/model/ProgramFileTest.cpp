@@ -264,7 +264,7 @@ TEST_F(ProgramFiles, WhatIsNotAProgramIsRefusedAndTheProgramStays)
     for (const auto& bytes : {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>(91, 17), picture}) {
         const FileOutcome outcome = loadProgram(store, bytes);
         EXPECT_FALSE(outcome.ok);
-        EXPECT_NE(outcome.error.find("no es un programa"), std::string::npos) << outcome.error;
+        EXPECT_NE(outcome.error.spanish().find("no es un programa"), std::string::npos) << outcome.error;
         EXPECT_EQ(serializeProgram(store), before);
     }
     // A start record followed by records of no element family.
@@ -274,7 +274,7 @@ TEST_F(ProgramFiles, WhatIsNotAProgramIsRefusedAndTheProgramStays)
     bad.insert(bad.end(), junk.begin(), junk.end());
     const FileOutcome outcome = loadProgram(store, bad);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_NE(outcome.error.find("registro 2"), std::string::npos);
+    EXPECT_NE(outcome.error.spanish().find("registro 2"), std::string::npos);
 
     // Separators, empty slots and every element family open; so does a damaged tail.
     auto good = newProgramRecord();
@@ -336,7 +336,7 @@ TEST_F(ProgramFiles, EveryElementCodeOpensAndSavesBackByteForByte)
         bad.insert(bad.end(), r.begin(), r.end());
         const FileOutcome refused = loadProgram(store, bad);
         EXPECT_FALSE(refused.ok) << f;
-        EXPECT_NE(refused.error.find("familia " + std::to_string(f)), std::string::npos) << refused.error;
+        EXPECT_NE(refused.error.spanish().find("familia " + std::to_string(f)), std::string::npos) << refused.error;
     }
 }
 

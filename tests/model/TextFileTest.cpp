@@ -144,7 +144,7 @@ TEST_F(TextFiles, AWriteReplacesTheFileKeepsItsPermissionsAndLeavesNoTemporary)
     std::string bytes;
     EXPECT_EQ(readRegularFile(longest, bytes, 100), "");
     EXPECT_EQ(bytes, "largo");
-    EXPECT_NE(writeFileReplacing(dir / (std::string(256, 'n')), "x").find("demasiado largo"), std::string::npos);
+    EXPECT_NE(writeFileReplacing(dir / (std::string(256, 'n')), "x").spanish().find("demasiado largo"), std::string::npos);
 }
 
 TEST_F(TextFiles, AWriteThroughALinkReplacesTheFileItNames)
@@ -169,7 +169,7 @@ TEST_F(TextFiles, NothingIsWrittenThroughWhatIsNotARegularFile)
         { dir / "carpeta" / "", "Falta el nombre" } };
     for (const auto& c : cases) {
         EXPECT_TRUE(returnsPromptly([&] {
-            const std::string error = writeFileReplacing(c.path, "nuevo");
+            const std::string error = writeFileReplacing(c.path, "nuevo").spanish();
             return error.find("No se Pudo Escribir") == 0 && error.find(c.words) != std::string::npos;
         })) << c.path;
     }
@@ -189,7 +189,7 @@ TEST_F(TextFiles, AReadOnlyFileIsNotReplaced)
     EXPECT_TRUE(returnsPromptly([&] {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             return false;
-        return writeFileReplacing(dir / "fijo.txt", "nuevo").find("solo lectura") != std::string::npos;
+        return writeFileReplacing(dir / "fijo.txt", "nuevo").spanish().find("solo lectura") != std::string::npos;
     }));
     EXPECT_EQ(contents(dir / "fijo.txt"), "viejo");
     EXPECT_EQ(names(), std::set<std::string> { "fijo.txt" });
@@ -249,6 +249,6 @@ TEST_F(TextFiles, PathsInMessagesAreTheCodePagesText)
                        "and\xC3\xBA.gtf"),
         "/tmp/programa_\xF1"
         "and\xFA.gtf");
-    const std::string error = writeFileReplacing(dir / "falta" / "\xC3\xB1.gtf", "x");
+    const std::string error = writeFileReplacing(dir / "falta" / "\xC3\xB1.gtf", "x").spanish();
     EXPECT_NE(error.find("/falta/\xF1.gtf\r\n"), std::string::npos) << error;
 }

@@ -102,7 +102,7 @@ TEST(AppSettings, AFileThatIsThereButCannotBeReadIsNotReplaced)
     fs::create_directories(dir / "Config.txt");
     auto load = loadOrCreateConfig((dir / "Config.txt").string(), "/app/L.LIB");
     EXPECT_FALSE(load.created);
-    EXPECT_NE(load.error.find("carpeta"), std::string::npos) << load.error;
+    EXPECT_NE(load.error.spanish().find("carpeta"), std::string::npos) << load.error;
     EXPECT_EQ(load.settings, defaultAppSettings("/app/L.LIB"));
     EXPECT_TRUE(fs::is_directory(dir / "Config.txt"));
 
@@ -111,7 +111,7 @@ TEST(AppSettings, AFileThatIsThereButCannotBeReadIsNotReplaced)
     ASSERT_EQ(writeFileReplacing(dir / "Grande.txt", big), "");
     load = loadOrCreateConfig((dir / "Grande.txt").string(), "/app/L.LIB");
     EXPECT_FALSE(load.created);
-    EXPECT_NE(load.error.find("demasiado grande"), std::string::npos) << load.error;
+    EXPECT_NE(load.error.spanish().find("demasiado grande"), std::string::npos) << load.error;
     EXPECT_EQ(fs::file_size(dir / "Grande.txt"), big.size());
     fs::remove_all(dir);
 }
@@ -137,8 +137,8 @@ TEST(AppSettings, ADamagedFileIsKeptAsBakAndReplacedByTheDefaults)
         const auto load = loadOrCreateConfig(path, "/app/L.LIB");
         EXPECT_TRUE(load.created);
         EXPECT_EQ(load.settings, defaultAppSettings("/app/L.LIB"));
-        EXPECT_NE(load.error.find("La Linea " + std::to_string(n + 1)), std::string::npos) << load.error;
-        EXPECT_NE(load.error.find("Config.txt.bak"), std::string::npos) << load.error;
+        EXPECT_NE(load.error.spanish().find("La Linea " + std::to_string(n + 1)), std::string::npos) << load.error;
+        EXPECT_NE(load.error.spanish().find("Config.txt.bak"), std::string::npos) << load.error;
         std::string bytes;
         ASSERT_TRUE(readWholeFile(path, bytes));
         EXPECT_EQ(bytes, defaults);

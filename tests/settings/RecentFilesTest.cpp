@@ -60,7 +60,7 @@ TEST(RecentFiles, CaptionsNameTheFolderOnlyWhenNamesClash)
     EXPECT_EQ(captions[0], "1 robot.gtf (/media/usb)");
     EXPECT_EQ(captions[1], "2 luces.gtf");
     EXPECT_EQ(captions[2], "3 robot.gtf (/home/ana)");
-    EXPECT_NE(missingRecentFileMessage("/media/usb/robot.gtf").text.find("/media/usb/robot.gtf"), std::string::npos);
+    EXPECT_NE(missingRecentFileMessage("/media/usb/robot.gtf").text.spanish().find("/media/usb/robot.gtf"), std::string::npos);
 }
 
 TEST(RecentFiles, StoredAndLoadedBesideTheSettings)

@@ -89,7 +89,7 @@ TEST(SettingsForm, WhatOkStores)
         const auto notes = applySettingsForm(f, p, a);
         EXPECT_EQ(p.lightThreshold, 245) << level;
         ASSERT_EQ(notes.size(), 1u);
-        EXPECT_NE(notes[0].text.find("0 y 245"), std::string::npos) << notes[0].text;
+        EXPECT_NE(notes[0].text.spanish().find("0 y 245"), std::string::npos) << notes[0].text;
     }
     f.lightLevel = "245";
     EXPECT_TRUE(applySettingsForm(f, p, a).empty());
@@ -104,7 +104,7 @@ TEST(SettingsForm, MotorNamesTheHeaderCannotHoldAreRefused)
                                   "al \xE2\x82\xAC")); // "Señal €": both are Windows-1252
     const auto percent = motorNameRefusal("50%");
     ASSERT_TRUE(percent);
-    EXPECT_NE(percent->text.find("Caracter %"), std::string::npos) << percent->text;
+    EXPECT_NE(percent->text.spanish().find("Caracter %"), std::string::npos) << percent->text;
     EXPECT_TRUE(motorNameRefusal("\xE2\x86\x92")); // an arrow has no Windows-1252 byte
     EXPECT_TRUE(motorNameRefusal("a\tb"));
 

@@ -17,6 +17,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The list the build window shows, as the assembler prints it: a line each, CR LF after each.
+std::string errorsText(const BuildScreen& screen)
+{
+    std::string text;
+    for (const Text& line : screen.errors)
+        text += line.spanish() + "\r\n";
+    return text;
+}
+
 struct Trace {
     std::vector<std::string> statuses; // each status once, in order
     std::vector<int> progress;         // progress after each call, while the bar counts to 100
@@ -59,13 +68,13 @@ protected:
     {
         BuildSequence sequence(*ws, mode, editorText);
         Trace t;
-        sequence.statusPanel = [&](int panel, const std::string& text) { t.panels.emplace_back(panel, text); };
+        sequence.statusPanel = [&](int panel, const Text& text) { t.panels.emplace_back(panel, text.spanish()); };
         EXPECT_EQ(ws->buildMode, mode);
         for (int guard = 0; guard < 10000; ++guard) {
             BuildAction action = sequence.advance();
             const BuildScreen& s = sequence.screen();
             if (t.statuses.empty() || t.statuses.back() != s.status)
-                t.statuses.push_back(s.status);
+                t.statuses.push_back(s.status.spanish());
             if (s.progressMax == 100 && (t.progress.empty() || t.progress.back() != s.progress))
                 t.progress.push_back(s.progress);
             if (action.message)
@@ -203,7 +212,7 @@ TEST_F(BuildSequenceTest, AssemblyMessagesStopTheBuild)
     EXPECT_EQ(t.messages[0].title, "Error de Compilacion!");
     EXPECT_TRUE(t.last.errorsVisible);
     EXPECT_FALSE(t.last.errorVisible);
-    EXPECT_EQ(t.last.errorsText, " 1 - Aviso: Valor Truncado [2001] : 300\r\n");
+    EXPECT_EQ(errorsText(t.last), " 1 - Aviso: Valor Truncado [2001] : 300\r\n");
     EXPECT_EQ(ws->assembler.assemblyErrorCount, 0);
     EXPECT_EQ(ws->simulatedBrick()->receivedReports().size(), 1u);
 }
@@ -215,14 +224,14 @@ TEST_F(BuildSequenceTest, AJumpToAMissingLabelIsNamedAsTheUserDrewIt)
     const Trace t = build(buildModes::Compile);
     EXPECT_EQ(result.failure, BuildFailure::Assembly);
     // The user's words first, then the assembler's own list with its numbers, as it was.
-    EXPECT_EQ(t.last.errorsText,
+    EXPECT_EQ(errorsText(t.last),
         "El salto a la etiqueta \"noexiste\" no tiene su etiqueta en el programa (Mi_Prog, fila 1, columna 3)\r\n"
             + ws->assembler.assemblyErrorsText);
     EXPECT_NE(ws->assembler.assemblyErrorsText.find("[1001] : C0_noexiste"), std::string::npos);
 
     // The source editor's text is the user's own: its list is the assembler's alone.
     const Trace editor = build(buildModes::EditorCompile, " JMP C0_noexiste");
-    EXPECT_EQ(editor.last.errorsText, ws->assembler.assemblyErrorsText);
+    EXPECT_EQ(errorsText(editor.last), ws->assembler.assemblyErrorsText);
 }
 
 TEST_F(BuildSequenceTest, EditorTextWithAndWithoutEnd)
@@ -324,7 +333,7 @@ TEST_F(BuildSequenceTest, ASourceFileThatCannotBeWritten)
     const Trace t = build(buildModes::Compile);
     EXPECT_EQ(result.failure, BuildFailure::SourceFile);
     EXPECT_TRUE(t.last.errorsVisible);
-    EXPECT_FALSE(t.last.errorsText.empty());
+    EXPECT_FALSE(errorsText(t.last).empty());
 }
 
 TEST_F(BuildSequenceTest, DroppedMidwayLeavesTheBuildModeIdle)

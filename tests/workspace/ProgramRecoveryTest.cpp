@@ -82,7 +82,7 @@ TEST_F(Recovery, ACopyLeftBehindComesBackWithItsNameAndProgram)
     EXPECT_EQ(copy.programPath, "/home/ana/Se\xF1" "ales.gtf");
     const UserMessage question = recoveryQuestion(copy);
     EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_NE(question.text.find("Se\xF1" "ales.gtf"), std::string::npos);
+    EXPECT_NE(question.text.spanish().find("Se\xF1" "ales.gtf"), std::string::npos);
 
     ProgramStore recovered;
     ASSERT_TRUE(recoverCopy(recovered, copy).ok);

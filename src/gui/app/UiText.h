@@ -14,24 +14,21 @@ namespace tarvel
 
 // Context of the core's texts in the translation files.
 inline constexpr const char* kCoreContext = "core";
-// Context of the pieces composed texts are made of.
-inline constexpr const char* kPhraseContext = "phrase";
 
-// A core text in the interface's language. Looked up whole; failing that, with its numbers as %1,
-// %2, ... ("Objetos: %1/%2"); then as a head and a value ("Ladrillo: %1"); a text of several lines
-// line by line.
+// A sentence of the core, marked where the core writes it and chosen by it at run time (a palette's
+// name, a dialog's caption), in the interface's language: looked up whole; without a translation
+// the Spanish is shown as it is.
 QString uiText(const std::string& cp1252);
 // A text value of the core in the interface's language: its pattern through the translator, its
 // places filled with their own values rendered the same way, literals as they are.
 QString uiText(const Text& text);
-// A text composed of pieces of the core's tables with numbers and names the user typed (element
-// descriptions, assembler messages): line by line as uiText, then piece by piece; the numbers and
-// names stay as they are.
-QString uiComposed(const std::string& cp1252);
-
-// The Spanish texts of the core, and the pieces of its composed texts, that the translation files
-// carry (also for checks of their coverage).
-const std::vector<const char*>& coreTextCatalogue();
-const std::vector<const char*>& composedPieces();
+// A pattern of the core's context, marked where it is written.
+inline QString uiText(const char* marked)
+{
+    return uiText(Text(marked));
+}
+// A text the window already has in the interface's language (a tr() of its own, a path), carried
+// by a message of the core's kind.
+Text asShown(const QString& text);
 
 } // namespace tarvel

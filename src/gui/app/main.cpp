@@ -117,7 +117,7 @@ int main(int argc, char** argv)
     window.recoveryEnabled = !unattended; // a picture or a measurement leaves the user's copies alone
     if (unattended) // nobody is there to answer a message box: print it instead
         window.messageBox = [](const tarvel::UserMessage& m, int) {
-            std::fprintf(stderr, "%s: %s\n", tarvel::cp1252ToUtf8(m.title).c_str(), tarvel::cp1252ToUtf8(m.text).c_str());
+            std::fprintf(stderr, "%s: %s\n", tarvel::cp1252ToUtf8(m.title.spanish()).c_str(), tarvel::cp1252ToUtf8(m.text.spanish()).c_str());
             return 0;
         };
     window.startUpWith(files.isEmpty() ? std::string() : programArgument(argc, argv, files.first()),

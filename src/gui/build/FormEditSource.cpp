@@ -1,5 +1,6 @@
 #include "gui/build/FormEditSource.h"
 
+#include "compiler/AssemblyMessages.h"
 #include "compiler/SourceHighlight.h"
 #include "gui/app/MessageBoxes.h"
 #include "gui/app/QtText.h"
@@ -223,13 +224,14 @@ void FormEditSource::openFile()
         return;
     std::string bytes;
     if (QFileInfo(path).isFile() && QFileInfo(path).size() > kLargestSource) {
-        message({cp(tr("El archivo %1 es demasiado grande para ser un programa en lenguaje fuente.").arg(path)),
+        message({asShown(tr("El archivo %1 es demasiado grande para ser un programa en lenguaje fuente.").arg(path)),
             "Error", MessageIcon::Critical});
         return;
     }
     // A file that cannot be read is not the one "Guardar" writes afterwards.
     if (const std::string why = readRegularFile(filePath(path), bytes, kSourceFileMaxBytes); !why.empty()) {
-        message({cp(tr("No se Pudo Abrir el Archivo %1").arg(path)) + "\r\n" + why, "Error", MessageIcon::Critical});
+        message({Text::lines({asShown(tr("No se Pudo Abrir el Archivo %1").arg(path)), Text::sentence(why)}), "Error",
+                 MessageIcon::Critical});
         return;
     }
     sourceFilePath_ = path;
@@ -249,12 +251,12 @@ void FormEditSource::saveFile()
     sourceFilePath_ = path;
     const QString text = rtxtSource_->toPlainText();
     const std::string bytes = sourceFromEditorText(cp(text));
-    if (const std::string error = writeFileReplacing(filePath(path), bytes); !error.empty()) {
+    if (const Text error = writeFileReplacing(filePath(path), bytes); !error.empty()) {
         message({error, "Error", MessageIcon::Critical});
         return;
     }
     if (qs(editorTextFromSource(bytes)) != text)
-        message({cp(tr("Algunos caracteres del texto no existen en los archivos fuente y se guardaron como \"?\".")),
+        message({asShown(tr("Algunos caracteres del texto no existen en los archivos fuente y se guardaron como \"?\".")),
             "Aviso", MessageIcon::Warning});
 }
 
@@ -302,10 +304,10 @@ void FormEditSource::build(int buildMode, bool results)
 void FormEditSource::showResults()
 {
     // Each message keeps its line number first: a double click still finds the line.
-    QString list = uiComposed(editorTextFromSource(ws_.assembler.assemblyErrorsText));
-    if (list.endsWith('\n'))
-        list.chop(1); // one line per message, no empty line after them
-    txtDebug_->setPlainText(list);
+    QStringList lines;
+    for (const Text& line : assemblyListTexts(ws_.assembler.messages, ws_.assembler.cancelledAt))
+        lines << uiText(line);
+    txtDebug_->setPlainText(lines.join(QLatin1Char('\n'))); // one line per message, no empty line after them
     lblErrores_->setText(uiText(errorCountText(ws_.assembler.assemblyErrorCount)));
     lblProgSize_->setText(uiText(programSizeText(ws_.assembler.imageLength)));
 }

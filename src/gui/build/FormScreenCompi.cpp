@@ -117,7 +117,10 @@ void FormScreenCompi::showScreen()
     lblError_->setVisible(s.errorVisible);
     const bool grow = s.errorsVisible && !txtErrors_->isVisible();
     txtErrors_->setVisible(s.errorsVisible);
-    if (const QString errors = uiComposed(s.errorsText); txtErrors_->toPlainText() != errors)
+    QStringList lines;
+    for (const Text& line : s.errors)
+        lines << uiText(line);
+    if (const QString errors = lines.join(QLatin1Char('\n')); txtErrors_->toPlainText() != errors)
         txtErrors_->setPlainText(errors);
     cmdExit_->setVisible(s.exitVisible);
     if (grow)

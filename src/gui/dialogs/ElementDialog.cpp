@@ -431,7 +431,7 @@ void ElementDialog::refresh()
         udConst_->setVisible(view.constantVisible);
         constantCaption_->setVisible(view.constantVisible);
     }
-    quickHelp_->setText(uiComposed(view.quickHelp));
+    quickHelp_->setText(uiText(view.quickHelp));
     quickHelp_->setVisible(!view.quickHelp.empty());
     refreshPreview();
     refreshing_ = false;

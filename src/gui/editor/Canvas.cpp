@@ -26,13 +26,6 @@ constexpr int kButtonFace = 0xF0F0F0;
 
 const char* const kToolLists[7] = {"imlstMotores",  "imlstSalidas",    "imlstEntradas", "imlstEsperas",
                                    "imlstCalculo", "imlstDecisiones", "imlstSaltos"};
-const char* const kToolTips[7] = {QT_TRANSLATE_NOOP("tarvel::Canvas", "Operacion de Motor"),
-    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Salida"),
-    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Entrada"),
-    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones de Demora"),
-    QT_TRANSLATE_NOOP("tarvel::Canvas", "Operaciones Logico-Matematicas"),
-    QT_TRANSLATE_NOOP("tarvel::Canvas", "Bifuraciones de Programa"),
-    QT_TRANSLATE_NOOP("tarvel::Canvas", "Saltos y Etiquetas")};
 const char* const kRobotTips[4] = {QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para Tesmo"),
     QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para el arandel"),
     QT_TRANSLATE_NOOP("tarvel::Canvas", "Programas para el Robot"),
@@ -121,9 +114,10 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
     for (int i = 0; i < 7; ++i) {
         auto* tool = new QToolButton(this);
         tool->setObjectName(QStringLiteral("imgTools_%1").arg(i));
-        tool->setToolTip(tr(kToolTips[i]));
-        tool->setAccessibleName(uiText(palettes()[std::size_t(i)].name));
-        tool->setAccessibleDescription(tr(kToolTips[i]));
+        const Palette& palette = palettes()[std::size_t(i)];
+        tool->setToolTip(uiText(palette.theme));
+        tool->setAccessibleName(uiText(palette.name));
+        tool->setAccessibleDescription(uiText(palette.theme));
         tool->setIcon(IconStore::picture("toolbox", QStringLiteral("%1_1").arg(kToolLists[i])));
         tool->setIconSize(QSize(52, 52));
         tool->setAutoRaise(true);
@@ -339,7 +333,7 @@ void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
     const InstructionRecord& r = ws_.store.currentElement;
     ClickLabel* picture = cells_[std::size_t(cell)];
     if (warnsUncoded(r, ws_.store, ws_.settings.warnUncodedIcons) && showMessage)
-        showMessage({cp(tr("Esta funcion no Genera Codigo para este Ladrillo!")), "Aviso", MessageIcon::Warning});
+        showMessage({asShown(tr("Esta funcion no Genera Codigo para este Ladrillo!")), "Aviso", MessageIcon::Warning});
     auto setVisible = [&](QLabel* label, std::array<bool, 28>& flags, bool visible) {
         if (deferVisibility)
             flags[std::size_t(cell)] = visible;

@@ -187,7 +187,7 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     buildStatusBar();
     setUpEditing();
     buildSimulatorCommands();
-    ws_.setLinkObservers({[this](int panel, const std::string& text) { setPanel(panel, uiText(text)); },
+    ws_.setLinkObservers({[this](int panel, const Text& text) { setPanel(panel, uiText(text)); },
                           [this](bool connected) { ConnectTool(connected); }},
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
     setCaption();
@@ -306,12 +306,12 @@ void MainWindow::buildMenus()
         if (path.isEmpty() && file != QLatin1String(spanishFile))
             path = existing(QString::fromLatin1(spanishFile));
         if (path.isEmpty())
-            message({cp(tr("No se encuentra el manual \"%1\" en la carpeta de la aplicacion:\r\n%2")
+            message({asShown(tr("No se encuentra el manual \"%1\" en la carpeta de la aplicacion:\r\n%2")
                             .arg(file, fromNativePath(ws_.appFolder().string()))),
                      "Aviso", MessageIcon::Warning});
         else
             openWithDesktop(this, path, [this, path] {
-                message({cp(tr("No hay un programa para ver archivos PDF que abra el manual:\r\n%1").arg(path)),
+                message({asShown(tr("No hay un programa para ver archivos PDF que abra el manual:\r\n%1").arg(path)),
                          "Aviso", MessageIcon::Warning});
             });
     };
@@ -361,7 +361,7 @@ void MainWindow::openWebPage()
 {
     // Like the manuals: a desktop without a browser says so instead of doing nothing.
     openWithDesktop(this, kWebAddress, [this] {
-        message({cp(tr("No hay un navegador que abra la pagina web:\r\n%1").arg(kWebAddress)), "Aviso",
+        message({asShown(tr("No hay un navegador que abra la pagina web:\r\n%1").arg(kWebAddress)), "Aviso",
                  MessageIcon::Warning});
     });
 }
@@ -468,7 +468,7 @@ int MainWindow::message(const UserMessage& m, MessageButtons buttons)
 
 void MainWindow::notYetAvailable()
 {
-    message({cp(tr("Esta herramienta todavia no esta disponible en esta version de Tarvel Lab.")), "Aviso",
+    message({asShown(tr("Esta herramienta todavia no esta disponible en esta version de Tarvel Lab.")), "Aviso",
              MessageIcon::Information});
 }
 
@@ -501,7 +501,7 @@ void MainWindow::startUpWith(const std::string& programToOpen, bool forceSimulat
         // who drew yesterday finds the palettes again today.
         ws_.settings.interfaceMode = true;
         // Also over a damaged file just replaced; a write that failed was told about already.
-        if (const std::string error = storeConfig(ws_.configPath(), ws_.settings); !error.empty() && config.error.empty())
+        if (const Text error = storeConfig(ws_.configPath(), ws_.settings); !error.empty() && config.error.empty())
             message({error, "Error", MessageIcon::Critical});
     }
     InterfaceMode(ws_.settings.interfaceMode);
@@ -567,7 +567,7 @@ void MainWindow::fillExampleMenus()
         std::string text = cp(tr("Algunas lineas de la lista de ejemplos no se pudieron usar:"));
         for (const auto& p : ws_.examples.problems)
             text += "\r\n" + p;
-        message({text, "Aviso", MessageIcon::Warning});
+        message({Text::sentences(text), "Aviso", MessageIcon::Warning});
     }
 }
 
@@ -644,7 +644,7 @@ bool MainWindow::askToSaveChanges()
     if (!ws_.editor.programDirty)
         return true;
     const int answer = message(
-        {cp(tr("Desea Guardar los Cambios Realizados en el Programa?")), "Aviso", MessageIcon::Question},
+        {asShown(tr("Desea Guardar los Cambios Realizados en el Programa?")), "Aviso", MessageIcon::Question},
         YesNoCancelButtons);
     if (answer == QMessageBox::Cancel)
         return false;
@@ -775,10 +775,9 @@ bool MainWindow::openProgramPath(const std::string& path, bool remember, std::st
         rememberRecentFile(path);
     showLoadedProgram();
     if (!outcome.notes.empty()) {
-        std::string text = cp(tr("El archivo esta danado; se abrio lo que se pudo leer:"));
-        for (const auto& n : outcome.notes)
-            text += "\r\n" + n;
-        message({text, "Aviso", MessageIcon::Warning});
+        std::vector<Text> lines{asShown(tr("El archivo esta danado; se abrio lo que se pudo leer:"))};
+        lines.insert(lines.end(), outcome.notes.begin(), outcome.notes.end());
+        message({Text::lines(lines), "Aviso", MessageIcon::Warning});
     }
     return true;
 }
@@ -842,7 +841,7 @@ void MainWindow::setSimulatedBrick(bool simulated)
         // The link is talking to the brick: it cannot be replaced under the running command.
         const QSignalBlocker block(actions_["mnuSimulatedBrick"]);
         actions_["mnuSimulatedBrick"]->setChecked(ws_.usingSimulatedBrick());
-        message({cp(tr("No se Puede Cambiar de Ladrillo Mientras hay una Comunicacion en Curso.")), "Aviso",
+        message({asShown(tr("No se Puede Cambiar de Ladrillo Mientras hay una Comunicacion en Curso.")), "Aviso",
                  MessageIcon::Information});
         return;
     }
@@ -855,7 +854,7 @@ void MainWindow::setSimulatedBrick(bool simulated)
 
 void MainWindow::StoreConfig()
 {
-    const std::string error = storeConfig(ws_.configPath(), ws_.settings);
+    const Text error = storeConfig(ws_.configPath(), ws_.settings);
     if (!error.empty())
         message({error, "Error", MessageIcon::Critical});
 }

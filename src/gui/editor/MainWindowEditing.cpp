@@ -118,7 +118,7 @@ void MainWindow::openElementDialog(DialogId id, const QString& title)
     auto rules = makeDialogRules(id);
     if (!rules) {
         endModify();
-        message({cp(tr("El dialogo de este elemento todavia no esta disponible en esta version de Tarvel Lab.")),
+        message({asShown(tr("El dialogo de este elemento todavia no esta disponible en esta version de Tarvel Lab.")),
             "Aviso", MessageIcon::Information});
         return;
     }
@@ -178,7 +178,7 @@ void MainWindow::applyEdit(const EditOutcome& outcome)
         showEditorMode();
     if (outcome.askDeleteSubroutine) {
         const UserMessage question {
-            cp(tr("Al Borrar el Inicio de la Subrutina Perdera Todo el Contenido de la Misma!\r\n"
+            asShown(tr("Al Borrar el Inicio de la Subrutina Perdera Todo el Contenido de la Misma!\r\n"
                   "Desea Borrar la Subrutina?")),
             "Aviso", MessageIcon::Warning};
         if (message(question, YesNoButtons) == QMessageBox::Yes)
@@ -226,7 +226,7 @@ void MainWindow::modifyCommand()
     if (start.kind == ModifyKind::NewPathQuestion || start.kind == ModifyKind::NewMelodyQuestion) {
         const bool path = start.kind == ModifyKind::NewPathQuestion;
         const UserMessage question{
-            cp(path ? tr("El Recorrido contenido en este objeto no es editable, si desea\r\n"
+            asShown(path ? tr("El Recorrido contenido en este objeto no es editable, si desea\r\n"
                       "crear un nuevo recorrido para este Objeto Presione Aceptar")
                     : tr("La Melodia contenida en este objeto no es editable, si desea\r\n"
                       "crear una nueva Melodia para este Objeto Presione Aceptar")),

@@ -61,8 +61,8 @@ void MainWindow::startFileServices()
     if (!recoveryEnabled || recovery_)
         return;
     recovery_ = new RecoverySession(ws_, this);
-    recovery_->writeFailed = [this](const std::string& error) {
-        message({cp(tr("No se pudo guardar la copia de recuperacion del programa:")) + "\r\n" + error, "Aviso",
+    recovery_->writeFailed = [this](const Text& error) {
+        message({Text::lines({asShown(tr("No se pudo guardar la copia de recuperacion del programa:")), error}), "Aviso",
                  MessageIcon::Warning});
     };
     recovery_->start();
@@ -168,7 +168,7 @@ void MainWindow::exportImageCommand()
         chosen += filter.contains("svg") ? ".svg" : ".png";
     const QString error = exportImage(chosen);
     if (!error.isEmpty())
-        message({cp(error), "Error", MessageIcon::Critical});
+        message({asShown(error), "Error", MessageIcon::Critical});
 }
 
 void MainWindow::printCommand()
@@ -189,7 +189,7 @@ void MainWindow::printCommand()
         error = painter.print(printer);
     }
     if (!error.isEmpty())
-        message({cp(error), "Error", MessageIcon::Critical});
+        message({asShown(error), "Error", MessageIcon::Critical});
 }
 
 // Recovery ------------------------------------------------------------------------------------

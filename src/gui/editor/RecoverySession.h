@@ -31,7 +31,7 @@ public:
     const ProgramRecovery& recovery() const { return recovery_; }
 
     // A copy could not be written (told once, until a later copy is written again).
-    std::function<void(const std::string& error)> writeFailed;
+    std::function<void(const Text& error)> writeFailed;
 
 private:
     void removeDeadLocks();

@@ -33,7 +33,7 @@ ConnectingWindow::ConnectingWindow(QWidget* parent)
 
 ConnectProgress ConnectingWindow::progress()
 {
-    return {[this](const std::string& text) { label_->setText(uiText(text)); },
+    return {[this](const Text& text) { label_->setText(uiText(text)); },
             [this](int value, int maximum) {
                 bar_->setMaximum(maximum);
                 bar_->setValue(value);

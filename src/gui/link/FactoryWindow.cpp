@@ -163,7 +163,7 @@ FactoryWindow::FactoryWindow(Workspace& workspace, QWidget* parent)
                                             tr("Reportes de prueba (*.txt)"));
     };
     showError = [this](const QString& text) {
-        showMessageBox(this, {cp(text), "Error", MessageIcon::Critical}, OkButton);
+        showMessageBox(this, {asShown(text), "Error", MessageIcon::Critical}, OkButton);
     };
 }
 
@@ -210,7 +210,7 @@ void FactoryWindow::advance()
         return;
     }
     advancing_ = true;
-    const LinkEvents mainWindow{[this](int panel, const std::string& text) {
+    const LinkEvents mainWindow{[this](int panel, const Text& text) {
                                     if (!setPanel)
                                         return;
                                     setPanel(panel, panel == 1 && ws_.usingSimulatedBrick() ? "SIM" : uiText(text));
@@ -266,7 +266,7 @@ void FactoryWindow::saveReport()
     const QString path = chooseReportFile ? chooseReportFile(name) : QString();
     if (path.isEmpty())
         return;
-    const std::string error = writeFileReplacing(QFile::encodeName(path).toStdString(), test_.reportFileText());
+    const Text error = writeFileReplacing(QFile::encodeName(path).toStdString(), test_.reportFileText());
     if (!error.empty()) {
         if (showError)
             showError(uiText(error));

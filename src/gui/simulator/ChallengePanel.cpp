@@ -125,7 +125,7 @@ bool ChallengePanel::choose(const QString& path)
     ChallengeLoad load = loadChallengeFile(nativePath(path), ws_.worldsFolder());
     if (!load.challenge) {
         if (showMessage)
-            showMessage({cp(uiText(load.error)), "Simulador", MessageIcon::Warning});
+            showMessage({asShown(uiText(load.error)), "Simulador", MessageIcon::Warning});
         return false;
     }
     ++generation_;

@@ -1,6 +1,7 @@
 #include "gui/simulator/SimulatorWindow.h"
 
 #include "emulator/SimulatorControls.h"
+#include "model/ElementDescription.h"
 #include "challenges/ExampleWorlds.h"
 #include "emulator/WorldFile.h"
 #include "gui/app/NamedWidgets.h"
@@ -468,7 +469,7 @@ void SimulatorWindow::refreshPanel()
     const int sequence = running ? running->sequence : -1, index = running ? running->index : -1;
     if (running) {
         const InstructionRecord& r = ws_.store.recordAt(sequence, index);
-        showValue(element_, tr("Bloque: %1").arg(uiComposed(r.description)));
+        showValue(element_, tr("Bloque: %1").arg(uiText(shownDescription(r, ws_.store)).trimmed()));
     } else {
         const QString address = tr("Direccion %1").arg(cpu.currentInstruction());
         showValue(element_, cpu.running() ? address : QString());
