@@ -72,16 +72,16 @@ void TranslateAndAssembleLargest(benchmark::State& state)
     static tarvel::ProgramStore store;
     store.setElementSizes(library.elementSizeTable);
     fillLargest(store);
-    tarvel::Translator translator;
-    tarvel::Assembler assembler(library);
+    tarvel::TemplateMemory memory;
+    tarvel::CompileResult result;
     for (auto _ : state) {
-        auto result = tarvel::compileProgram(store, library, translator, assembler);
-        benchmark::DoNotOptimize(result.source.size());
+        result = tarvel::compileProgram(store, library, memory);
+        benchmark::DoNotOptimize(result.translation.source.size());
     }
     state.counters["elements"] = store.totalElements();
-    state.counters["sourceBytes"] = double(translator.generatedSource.size());
-    state.counters["imageBytes"] = assembler.imageLength;
-    state.counters["messages"] = double(assembler.assemblyErrorsText.size());
+    state.counters["sourceBytes"] = double(result.translation.source.size());
+    state.counters["imageBytes"] = result.assemblyOrEmpty().imageLength;
+    state.counters["messages"] = double(result.assemblyOrEmpty().errorsText.size());
 }
 BENCHMARK(TranslateAndAssembleLargest)->Unit(benchmark::kMillisecond);
 

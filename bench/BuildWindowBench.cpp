@@ -60,7 +60,7 @@ struct Gui {
         auto* label = window->findChild<QLabel*>("lblConectStatus");
         return label ? label->text() : QString();
     }
-    int blocks() const { return (workspace->assembler.imageLength + 3) / 4; }
+    int blocks() const { return (workspace->assembly.imageLength + 3) / 4; }
 
     QTemporaryDir dir;
     std::unique_ptr<tarvel::Workspace> workspace;
@@ -105,7 +105,7 @@ void CompiGrabaClickToRunning(benchmark::State& state)
         g.buildOver();
     }
     report(state, g.blocks() * kBlockMs + kEndOfDownloadMs + kRunMs, totalMs);
-    state.counters["image_bytes"] = g.workspace->assembler.imageLength;
+    state.counters["image_bytes"] = g.workspace->assembly.imageLength;
 }
 BENCHMARK(CompiGrabaClickToRunning)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 

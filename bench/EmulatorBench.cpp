@@ -30,13 +30,13 @@ Simulation lineFollower()
     ProgramStore store;
     store.setElementSizes(library.elementSizeTable);
     openProgramFile(store, TARVEL_APPDIR "/Seguir la Linea.gtf");
-    Translator translator;
-    Assembler assembler(library);
-    compileProgram(store, library, translator, assembler);
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(store, library, memory);
+    const Assembly& assembly = result.assemblyOrEmpty();
     Simulation sim;
     sim.setWorld(*loadWorldFile(TARVEL_APPDIR "/worlds/pista.json").world);
-    sim.load({assembler.programImage.data(), std::size_t(assembler.imageLength)});
-    sim.setElementMap(ElementMap::fromBuild(translator, assembler));
+    sim.load({assembly.image.data(), std::size_t(assembly.imageLength)});
+    sim.setElementMap(ElementMap::fromBuild(result.translation, assembly));
     sim.start();
     return sim;
 }

@@ -19,7 +19,6 @@ const tarvel::CompilationLibrary& library()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    tarvel::Assembler assembler(library());
-    tarvel::assembleSource(std::string(reinterpret_cast<const char*>(data), size), size % 2 == 0, assembler);
+    tarvel::assembleSource(std::string(reinterpret_cast<const char*>(data), size), size % 2 == 0, library());
     return 0;
 }

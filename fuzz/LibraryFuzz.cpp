@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         describeElement(store.currentElement, store);
         store.appendCurrent();
     }
-    Translator translator;
-    Assembler assembler(lib);
-    compileProgram(store, lib, translator, assembler);
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(store, lib, memory);
+    const Assembly& assembly = result.assemblyOrEmpty();
     return 0;
 }

@@ -22,12 +22,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-std::span<const std::uint8_t> imageBytes(const Assembler& assembler)
-{
-    const auto length = std::size_t(std::clamp(assembler.imageLength, 0, kImageBytes));
-    return {assembler.programImage.data(), length};
-}
-
 json libraryJson(const CompilationLibrary& lib, const std::vector<UserMessage>& messages)
 {
     json set = json::array();
@@ -125,29 +119,28 @@ int stampLibrary(const std::string& path)
 }
 
 // The fields every assembling command reports.
-json assemblyOutcome(const Assembler& assembler, int errorCount)
+json assemblyOutcome(const Assembly& assembly, int errorCount)
 {
-    const auto image = imageBytes(assembler);
-    return { { "imageLength", assembler.imageLength }, { "image", hex(image) },
-        { "messages", utf8(assembler.assemblyErrorsText) }, { "errorCount", errorCount } };
+    return { { "imageLength", assembly.imageLength }, { "image", hex(assembly.bytes()) },
+        { "messages", utf8(assembly.errorsText) }, { "errorCount", errorCount } };
 }
 
-std::string imageText(const Assembler& assembler)
+std::string imageText(const Assembly& assembly)
 {
-    const auto image = imageBytes(assembler);
+    const auto image = assembly.bytes();
     return { image.begin(), image.end() };
 }
 
 // The assembler's list is the reason a build or an assembly failed: it goes with the refusal.
-void sayListed(const Assembler& assembler, const std::string& labelReport = {})
+void sayListed(const Assembly& assembly, const std::string& labelReport = {})
 {
-    if (!assembler.assemblyErrorsText.empty())
-        fail(utf8(compilationErrorMessage().title.spanish() + "\r\n" + labelReport + assembler.assemblyErrorsText));
+    if (!assembly.errorsText.empty())
+        fail(utf8(compilationErrorMessage().title.spanish() + "\r\n" + labelReport + assembly.errorsText));
 }
 
-void printAssembly(const Assembler& assembler)
+void printAssembly(const Assembly& assembly)
 {
-    std::cout << utf8(assembler.assemblyErrorsText) << "Imagen: " << assembler.imageLength << " bytes\n";
+    std::cout << utf8(assembly.errorsText) << "Imagen: " << assembly.imageLength << " bytes\n";
 }
 
 } // namespace
@@ -224,54 +217,53 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             exitCode = fail(utf8(opened.error));
             return;
         }
-        Translator translator;
-        Assembler assembler(library);
-        const CompileResult result = compileProgram(store, library, translator, assembler);
-        const bool listed = !assembler.assemblyErrorsText.empty();
-        sayListed(assembler, result.labelReport);
-        const bool noCode = result.assembled && !listed && assembler.imageLength <= 0;
-        const bool tooLong = result.assembled && assembler.imageLength > library.libraryCapacity;
-        int errorCount = assembler.assemblyErrorCount;
+        TemplateMemory memory;
+        const CompileResult result = compileProgram(store, library, memory);
+        const Assembly& assembly = result.assemblyOrEmpty();
+        const bool listed = !assembly.errorsText.empty();
+        sayListed(assembly, result.labelReport);
+        const bool noCode = result.assembled() && !listed && assembly.imageLength <= 0;
+        const bool tooLong = result.assembled() && assembly.imageLength > library.libraryCapacity;
+        int errorCount = assembly.errorCount;
         auto say = [&](BuildFailure failure) {
-            std::cerr << utf8(buildFailureText(failure, assembler.imageLength).status.spanish()) << '\n';
+            std::cerr << utf8(buildFailureText(failure, assembly.imageLength).status.spanish()) << '\n';
             ++errorCount; // a build that stops is an error even where the assembler found none
         };
-        if (!result.assembled)
+        if (!result.assembled())
             say(BuildFailure::Subroutines);
         if (noCode)
             say(BuildFailure::NoCode);
         if (tooLong)
             say(BuildFailure::Memory);
-        const BuildVerdict verdict = buildVerdict({result.subroutineBalance, &assembler.messages, assembler.cancelledAt,
-                                                   assembler.imageLength, library.libraryCapacity});
+        const BuildVerdict verdict = result.verdict(library.libraryCapacity);
         const bool built = verdict == BuildVerdict::Clean;
         // A failed build writes nothing: an earlier good image or source stays as it was.
         std::string writeError;
         if (built) {
             std::vector<std::pair<std::string, std::string>> outputs;
             if (!ba->source.empty())
-                outputs.emplace_back(ba->source, result.source);
+                outputs.emplace_back(ba->source, result.translation.source);
             if (!ba->image.empty())
-                outputs.emplace_back(ba->image, imageText(assembler));
+                outputs.emplace_back(ba->image, imageText(assembly));
             writeError = writeOutputs(outputs);
             if (!writeError.empty())
                 fail(writeError);
         }
         exitCode = built && writeError.empty() ? Success : Refused;
         if (ba->json) {
-            json doc = { { "ok", exitCode == Success }, { "memoryUsed", result.memoryUsed },
-                { "subroutineBalance", result.subroutineBalance }, { "assembled", result.assembled },
+            json doc = { { "ok", exitCode == Success }, { "memoryUsed", result.translation.memoryUsed },
+                { "subroutineBalance", result.translation.subroutineBalance }, { "assembled", result.assembled() },
                 { "verdict", verdictName(verdict) } };
-            doc.update(assemblyOutcome(assembler, errorCount));
+            doc.update(assemblyOutcome(assembly, errorCount));
             doc["missingLabels"] = utf8(result.labelReport);
-            doc["source"] = utf8(result.source);
+            doc["source"] = utf8(result.translation.source);
             if (!writeError.empty())
                 doc["error"] = writeError;
             printJson(doc);
             return;
         }
-        std::cout << "Memoria: " << result.memoryUsed << "/(" << library.libraryCapacity << ")\n";
-        printAssembly(assembler);
+        std::cout << "Memoria: " << result.translation.memoryUsed << "/(" << library.libraryCapacity << ")\n";
+        printAssembly(assembly);
     });
 
     // tarvel asm
@@ -298,33 +290,32 @@ void addBuildCommands(CLI::App& app, int& exitCode)
             exitCode = fail(error);
             return;
         }
-        Assembler assembler(library);
-        assembleSource(text, aa->appendEnd, assembler);
-        sayListed(assembler);
+        const Assembly assembly = assembleSource(text, aa->appendEnd, library);
+        sayListed(assembly);
         const BuildVerdict verdict = buildVerdict(
-            {0, &assembler.messages, assembler.cancelledAt, assembler.imageLength, library.libraryCapacity});
-        int errorCount = assembler.assemblyErrorCount;
+            {0, &assembly.messages, assembly.cancelledAt, assembly.imageLength, library.libraryCapacity});
+        int errorCount = assembly.errorCount;
         if (verdict == BuildVerdict::EmptyImage || verdict == BuildVerdict::TooBig) {
             // What the source editor's build stops with; an error even where the assembler found none.
-            std::cerr << utf8(buildFailureText(verdictFailure(verdict), assembler.imageLength).status.spanish()) << '\n';
+            std::cerr << utf8(buildFailureText(verdictFailure(verdict), assembly.imageLength).status.spanish()) << '\n';
             ++errorCount;
         }
         const bool built = verdict == BuildVerdict::Clean;
         std::string writeError;
         if (built && !aa->image.empty()) {
-            writeError = writeOutputs({ { aa->image, imageText(assembler) } });
+            writeError = writeOutputs({ { aa->image, imageText(assembly) } });
             if (!writeError.empty())
                 fail(writeError);
         }
         exitCode = built && writeError.empty() ? Success : Refused;
         if (aa->json) {
             json doc = { { "ok", exitCode == Success }, { "verdict", verdictName(verdict) } };
-            doc.update(assemblyOutcome(assembler, errorCount));
+            doc.update(assemblyOutcome(assembly, errorCount));
             if (!writeError.empty())
                 doc["error"] = writeError;
             printJson(doc);
         } else {
-            printAssembly(assembler);
+            printAssembly(assembly);
         }
     });
 

@@ -71,24 +71,25 @@ bool imageFor(const SimArgs& args, std::vector<std::uint8_t>& image, Simulation&
         exitCode = fail(utf8(opened.error));
         return false;
     }
-    Translator translator;
-    Assembler assembler(library);
-    const CompileResult result = compileProgram(store, library, translator, assembler);
-    if (!result.assembled) {
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(store, library, memory);
+    if (!result.assembled()) {
         exitCode = fail("Una o Varias Subrutinas No Tienen Final!");
         return false;
     }
-    if (!assembler.assemblyErrorsText.empty()) {
-        std::cerr << utf8(result.labelReport + assembler.assemblyErrorsText);
+    const Assembly& assembly = *result.assembly;
+    if (!assembly.errorsText.empty()) {
+        std::cerr << utf8(result.labelReport + assembly.errorsText);
         exitCode = Refused;
         return false;
     }
-    if (assembler.imageLength > library.libraryCapacity || assembler.imageLength > kBrickMemoryBytes) {
-        exitCode = fail("El Programa Excede la Memoria Disponible! (" + std::to_string(assembler.imageLength) + ")");
+    if (assembly.imageLength > library.libraryCapacity || assembly.imageLength > kBrickMemoryBytes) {
+        exitCode = fail("El Programa Excede la Memoria Disponible! (" + std::to_string(assembly.imageLength) + ")");
         return false;
     }
-    image.assign(assembler.programImage.begin(), assembler.programImage.begin() + assembler.imageLength);
-    sim.setElementMap(ElementMap::fromBuild(translator, assembler));
+    const auto bytes = assembly.bytes();
+    image.assign(bytes.begin(), bytes.end());
+    sim.setElementMap(ElementMap::fromBuild(result.translation, assembly));
     sim.setSteering(store.programSettings.directionMode == 1 ? Steering::Car : Steering::Differential);
     return true;
 }

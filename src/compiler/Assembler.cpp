@@ -118,6 +118,30 @@ void Assembler::assembleLines(const std::vector<std::string>& lines)
     }
 }
 
+std::span<const std::uint8_t> Assembly::bytes() const
+{
+    return {image.data(), std::size_t(std::clamp(imageLength, 0, kImageBytes))};
+}
+
+Assembly assemble(const std::vector<std::string>& lines, const CompilationLibrary& library, const ImageArray* start)
+{
+    Assembler a(library);
+    if (start)
+        a.programImage = *start;
+    a.assembleLines(lines);
+    return {a.programImage,
+            a.imageLength,
+            std::move(a.messages),
+            a.cancelledAt,
+            a.assemblyErrorCount,
+            std::move(a.assemblyErrorsText),
+            std::move(a.lineAddress),
+            std::move(a.labelSymbols),
+            std::move(a.constantSymbols),
+            std::move(a.variableSymbols),
+            std::move(a.eepromSymbols)};
+}
+
 void Assembler::AssembleLine(const std::string& rawLine)
 {
     lineNumber_ = sourceLineNumber++;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,33 @@ struct Symbol {
     std::int16_t value = 0;
 };
 
+using ImageArray = std::array<std::uint8_t, kImageBytes>;
+
+// What one assembly made.
+struct Assembly {
+    ImageArray image{};
+    int imageLength = 0;
+    // The list, message by message; the cancel line follows the first `cancelledAt` of them.
+    std::vector<AssemblyMessage> messages;
+    int cancelledAt = -1;
+    int errorCount = 0;
+    // The list as the command line prints it, one CR LF ended line per message.
+    std::string errorsText;
+    // The image address at which each source line starts (index = line number; -1 for lines the
+    // second pass did not reach).
+    std::vector<int> lineAddress;
+    std::vector<Symbol> labelSymbols, constantSymbols, variableSymbols, eepromSymbols;
+
+    // The image's first `imageLength` bytes.
+    std::span<const std::uint8_t> bytes() const;
+};
+
+// Assembles the lines into a copy of `start`: bytes that ORG skips keep its values (a cleared image
+// when none is given).
+Assembly assemble(const std::vector<std::string>& lines, const CompilationLibrary& library,
+                  const ImageArray* start = nullptr);
+
+// The two passes' working state (assemble makes one per assembly). Tests drive its steps one by one.
 class Assembler {
 public:
     explicit Assembler(const CompilationLibrary& library)
@@ -39,7 +67,7 @@ public:
     // done, the image passes 2040 bytes or the lines run out.
     void assembleLines(const std::vector<std::string>& lines);
 
-    std::array<std::uint8_t, kImageBytes> programImage{};
+    ImageArray programImage{};
     int imageLength = 0;
     int assemblyPass = 0;
     int sourceLineNumber = 1;

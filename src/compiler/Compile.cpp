@@ -5,22 +5,28 @@
 
 namespace tarvel {
 
-CompileResult compileProgram(const ProgramStore& store, const CompilationLibrary& library, Translator& translator,
-                             Assembler& assembler)
+CompileResult compileProgram(const ProgramStore& store, const CompilationLibrary& library, TemplateMemory& memory)
 {
     CompileResult result;
-    assembler.clearImage();
-    result.source = translator.TranslateProgram(store, library);
-    result.memoryUsed = translator.memoryUsed;
-    result.subroutineBalance = translator.subroutineBalance;
-    assembler.reset();
-    if (result.subroutineBalance != 0)
+    result.translation = translateProgram(store, library, memory);
+    if (result.translation.subroutineBalance != 0)
         return result;
-    assembler.assembleLines(splitSourceLines(result.source));
-    result.assembled = true;
-    if (!assembler.assemblyErrorsText.empty())
+    result.assembly = assemble(splitSourceLines(result.translation.source), library);
+    if (!result.assembly->errorsText.empty())
         result.labelReport = missingLabelReport(store);
     return result;
+}
+
+const Assembly& CompileResult::assemblyOrEmpty() const
+{
+    static const Assembly none;
+    return assembly ? *assembly : none;
+}
+
+BuildVerdict CompileResult::verdict(int libraryCapacity) const
+{
+    const Assembly& a = assemblyOrEmpty();
+    return buildVerdict({translation.subroutineBalance, &a.messages, a.cancelledAt, a.imageLength, libraryCapacity});
 }
 
 std::vector<Text> missingLabelLines(const ProgramStore& store)
@@ -39,10 +45,10 @@ std::string missingLabelReport(const ProgramStore& store)
     return report;
 }
 
-void assembleSource(const std::string& text, bool appendEnd, Assembler& assembler)
+Assembly assembleSource(const std::string& text, bool appendEnd, const CompilationLibrary& library,
+                        const ImageArray* start)
 {
-    assembler.reset();
-    assembler.assembleLines(splitSourceLines(appendEnd ? text + "\r\n    END\r\n" : text));
+    return assemble(splitSourceLines(appendEnd ? text + "\r\n    END\r\n" : text), library, start);
 }
 
 } // namespace tarvel

@@ -1,8 +1,10 @@
 #pragma once
 // Translate and assemble, as a build does before anything goes to the brick.
 #include "compiler/Assembler.h"
+#include "compiler/BuildPlan.h"
 #include "compiler/Translator.h"
 
+#include <optional>
 #include <string>
 
 namespace tarvel {
@@ -11,13 +13,19 @@ struct CompilationLibrary;
 class ProgramStore;
 
 struct CompileResult {
-    std::string source;      // the generated source text
-    int memoryUsed = 0;
-    int subroutineBalance = 0;
-    bool assembled = false;  // false when unbalanced subroutines skipped the assembly
+    Translation translation;
+    // None when unbalanced subroutines skipped the assembly; the image was assembled into a
+    // cleared one.
+    std::optional<Assembly> assembly;
     // When the assembly listed messages: the jumps to labels the program does not draw, in the
     // user's words (missingLabelReport), to go before the assembler's list.
     std::string labelReport;
+
+    bool assembled() const { return assembly.has_value(); }
+    // The assembly, or an empty one (no image, no messages) when it was skipped.
+    const Assembly& assemblyOrEmpty() const;
+    // What the build's outcome means against the library's capacity (buildVerdict).
+    BuildVerdict verdict(int libraryCapacity) const;
 };
 
 // One line (CR LF ended) per element that goes to a label its sequence does not place: the
@@ -27,12 +35,13 @@ std::string missingLabelReport(const ProgramStore& store);
 std::vector<Text> missingLabelLines(const ProgramStore& store);
 
 // Translates the program and, when its subroutines are balanced, assembles the source into a
-// cleared image. The assembler's state (image, messages) is the rest of the result.
-CompileResult compileProgram(const ProgramStore& store, const CompilationLibrary& library, Translator& translator,
-                             Assembler& assembler);
+// cleared image.
+CompileResult compileProgram(const ProgramStore& store, const CompilationLibrary& library, TemplateMemory& memory);
 
 // Assembles a source text the way a build assembles its source file; with `appendEnd` a line end
-// and "    END" are added, as for the source editor's text.
-void assembleSource(const std::string& text, bool appendEnd, Assembler& assembler);
+// and "    END" are added, as for the source editor's text. Bytes that ORG skips keep the values of
+// `start` (a cleared image when none is given).
+Assembly assembleSource(const std::string& text, bool appendEnd, const CompilationLibrary& library,
+                        const ImageArray* start = nullptr);
 
 } // namespace tarvel

@@ -98,6 +98,16 @@ std::string Translator::TranslateProgram(const ProgramStore& store, const Compil
     return text;
 }
 
+Translation translateProgram(const ProgramStore& store, const CompilationLibrary& library, TemplateMemory& memory)
+{
+    Translator translator;
+    translator.memory = memory;
+    translator.TranslateProgram(store, library);
+    memory = translator.memory;
+    return {std::move(translator.generatedSource), std::move(translator.elementSpans), translator.memoryUsed,
+            translator.subroutineBalance};
+}
+
 std::string Translator::TranslateElement(const InstructionRecord& r, int sequence)
 {
     const CompilationLibrary& lib = *library_;
@@ -194,7 +204,7 @@ std::string Translator::translateMelody(const InstructionRecord& r, int sequence
     const int notes = std::min<int>(r.arg1, kMaxMelodyNotes);
     for (int k = 0; k < notes; ++k) {
         for (int b = 0; b < 4; ++b)
-            noteBytes[std::size_t(b)] = r.text[std::size_t(4 * k + b)];
+            memory.noteBytes[std::size_t(b)] = r.text[std::size_t(4 * k + b)];
         if (library_->hasTemplate(11, 12, 14)) {
             text += expandKey(11, 12, 14, r, sequence);
             memoryUsed += library_->elementSizeTable.at(11, 12, 14);
@@ -237,7 +247,7 @@ std::string Translator::ExpandTemplate(std::int32_t position, const InstructionR
         std::string text;
         if (upper == "NEW_AUTOLABEL") {
             ++autoLabelCounter;
-            autoLabelMap[std::size_t(leadingDigits(NextToken(line, pos, ' ')) & 127)] = autoLabelCounter;
+            memory.autoLabelMap[std::size_t(leadingDigits(NextToken(line, pos, ' ')) & 127)] = autoLabelCounter;
             pendingIndent += indent;
             continue;
         }
@@ -247,12 +257,12 @@ std::string Translator::ExpandTemplate(std::int32_t position, const InstructionR
             text = "C" + plainNumber(sequence) + "_" + r.name + ":";
         } else if (upper == "_AUTOLABEL:") {
             const auto slot = std::size_t(leadingDigits(NextToken(line, pos, ' ')) & 127);
-            text = "_AutoLabel" + plainNumber(autoLabelMap[slot]) + ":";
+            text = "_AutoLabel" + plainNumber(memory.autoLabelMap[slot]) + ":";
         } else if (upper.rfind("_?", 0) == 0) {
             if (upper.size() >= 3) {
                 const int index = upper[2] - 'A';
-                if (index >= 0 && index < int(templateLocals.size()))
-                    templateLocals[std::size_t(index)] = std::int32_t(signedLeadingNumber(std::string_view(word).substr(3)));
+                if (index >= 0 && index < int(memory.templateLocals.size()))
+                    memory.templateLocals[std::size_t(index)] = std::int32_t(signedLeadingNumber(std::string_view(word).substr(3)));
             }
         } else {
             text = word + " ";
@@ -268,7 +278,7 @@ std::string Translator::ExpandTemplate(std::int32_t position, const InstructionR
             std::string operand = SubstituteOperand(NextToken(rest, p, ','), r, sequence);
             int slot = 0;
             if (autoLabelSlot(operand, slot))
-                operand = "_AutoLabel" + plainNumber(autoLabelMap[std::size_t(slot)]);
+                operand = "_AutoLabel" + plainNumber(memory.autoLabelMap[std::size_t(slot)]);
             if (operand.empty()) {
                 if (!text.empty() && text.back() == ',')
                     text.pop_back();
@@ -327,7 +337,7 @@ std::string Translator::SubstituteOperand(const std::string& operand, const Inst
     if (u.size() == 7 && u.rfind("_TOUR_", 0) == 0 && u[6] >= '1' && u[6] <= '6')
         return signedNumber(r.text[std::size_t(u[6] - '1')]);
     if (u.size() == 6 && u.rfind("_XCST", 0) == 0 && u[5] >= '1' && u[5] <= '6')
-        return signedNumber(noteBytes[std::size_t(u[5] - '1')]);
+        return signedNumber(memory.noteBytes[std::size_t(u[5] - '1')]);
 
     bool matched = false;
     std::string value = arithmetic(u, r, matched);
@@ -342,8 +352,8 @@ std::string Translator::arithmetic(const std::string& u, const InstructionRecord
     long long local = 0;
     if (u.size() >= 8) {
         const int index = u[7] - 'A';
-        if (index >= 0 && index < int(templateLocals.size()))
-            local = templateLocals[std::size_t(index)];
+        if (index >= 0 && index < int(memory.templateLocals.size()))
+            local = memory.templateLocals[std::size_t(index)];
     }
     const long long a1 = r.arg1, a2 = r.arg2, L = local;
     const std::string form = u.substr(0, 7);

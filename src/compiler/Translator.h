@@ -28,8 +28,29 @@ struct SourceSpan {
     int lineCount = 0;
 };
 
-// Translation state. One translator lives as long as the program: its template locals survive
-// from build to build, as library authors may rely on.
+// What a template leaves behind for later templates, elements and builds: the locals set by "_?",
+// the automatic label each slot stood for last and the bytes of the last melody note. None of it is
+// cleared between builds, as library authors may rely on; the session keeps one.
+struct TemplateMemory {
+    std::array<std::int32_t, 128> autoLabelMap{};
+    std::array<std::int32_t, 31> templateLocals{};
+    std::array<std::uint8_t, 6> noteBytes{};
+};
+
+// What translating a program made.
+struct Translation {
+    std::string source; // with the trailer
+    // Where each element's text lies in `source`, in translation order.
+    std::vector<SourceSpan> elementSpans;
+    int memoryUsed = 0;
+    int subroutineBalance = 0;
+};
+
+// Translates the whole program; `memory` is read and updated.
+Translation translateProgram(const ProgramStore& store, const CompilationLibrary& library, TemplateMemory& memory);
+
+// The translation's working state for one walk over the program (translateProgram makes one per
+// build). Tests drive its steps one by one.
 class Translator {
 public:
     // The whole program, with the trailer. Resets the per-build counters first.
@@ -44,9 +65,7 @@ public:
 
     std::int32_t elementCounter = 0;
     std::int32_t autoLabelCounter = 0;
-    std::array<std::int32_t, 128> autoLabelMap{};
-    std::array<std::int32_t, 31> templateLocals{};
-    std::array<std::uint8_t, 6> noteBytes{};
+    TemplateMemory memory;
     int memoryUsed = 0;
     int subroutineBalance = 0;
     std::string generatedSource;

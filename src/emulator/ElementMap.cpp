@@ -7,18 +7,18 @@
 
 namespace tarvel {
 
-ElementMap ElementMap::fromBuild(const Translator& translator, const Assembler& assembler)
+ElementMap ElementMap::fromBuild(const Translation& translation, const Assembly& assembly)
 {
     ElementMap map;
-    const auto& address = assembler.lineAddress;
-    if (translator.elementSpans.empty() || address.empty())
+    const auto& address = assembly.lineAddress;
+    if (translation.elementSpans.empty() || address.empty())
         return map;
-    const auto& last = translator.elementSpans.back();
+    const auto& last = translation.elementSpans.back();
     if (std::size_t(last.firstLine + last.lineCount) >= address.size())
         return map; // another text was assembled after this translation
     map.lineAddress_ = address;
     // An element's code runs from its first line's address to the next element's first address.
-    for (const auto& span : translator.elementSpans) {
+    for (const auto& span : translation.elementSpans) {
         const int first = address[std::size_t(span.firstLine)];
         const int end = address[std::size_t(span.firstLine + span.lineCount)];
         if (first >= 0 && end > first)

@@ -7,8 +7,8 @@
 
 namespace tarvel {
 
-class Assembler;
-class Translator;
+struct Assembly;
+struct Translation;
 
 struct ElementAt {
     int sequence = 0;
@@ -18,9 +18,9 @@ struct ElementAt {
 
 class ElementMap {
 public:
-    // From the last translation's element spans and the last assembly's line addresses. Empty
+    // From a translation's element spans and the line addresses of the assembly of its source. Empty
     // when the two do not belong together (the assembly did not reach the translated lines).
-    static ElementMap fromBuild(const Translator& translator, const Assembler& assembler);
+    static ElementMap fromBuild(const Translation& translation, const Assembly& assembly);
 
     std::optional<ElementAt> elementAt(int address) const;
     // The source line (1-based) whose instruction holds the address; 0 when none.

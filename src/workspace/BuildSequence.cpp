@@ -101,8 +101,8 @@ std::optional<BuildAction> BuildSequence::openLibrary()
     }
     // The image is cleared for the new program; its length goes with it, so that a later download
     // cannot send a cleared image under the old program's length.
-    ws_.assembler.clearImage();
-    ws_.assembler.imageLength = 0;
+    ws_.assembly.image.fill(0);
+    ws_.assembly.imageLength = 0;
     if (ws_.libraryIntegrityFailed)
         return fail(BuildFailure::Integrity);
     return endStep();
@@ -112,14 +112,15 @@ std::optional<BuildAction> BuildSequence::translate()
 {
     if (phase_ == 0) {
         showStep(QT_TRANSLATE_NOOP("core", "Compilando Grafos..."));
-        ws_.translator.generatedSource.clear();
+        ws_.translation.source.clear();
         phase_ = 1;
         return pause();
     }
-    const std::string text = ws_.translator.TranslateProgram(ws_.store, ws_.library);
-    balance_ = ws_.translator.subroutineBalance;
+    ws_.translation = translateProgram(ws_.store, ws_.library, ws_.templateMemory);
+    const std::string& text = ws_.translation.source;
+    balance_ = ws_.translation.subroutineBalance;
     result_.translated = true;
-    panel(5, memoryPanelText(ws_.translator.memoryUsed, ws_.link().brickMemorySize, ws_.library.libraryCapacity));
+    panel(5, memoryPanelText(ws_.translation.memoryUsed, ws_.link().brickMemorySize, ws_.library.libraryCapacity));
     const std::string path = ws_.appFile(sourceFileName(ws_.programName, ws_.settings.storeSourceFiles));
     if (Text error = writeFileReplacing(path, text); !error.empty()) {
         screen_.errors = {std::move(error)};
@@ -134,24 +135,27 @@ std::optional<BuildAction> BuildSequence::assemble()
     if (balance_ != 0)
         return endStep();
     if (phase_ == 0) {
-        ws_.assembler.reset();
+        // The last list and length go; the image stays, for the bytes an ORG skips.
+        Assembly fresh;
+        fresh.image = ws_.assembly.image;
+        ws_.assembly = std::move(fresh);
         showStep(QT_TRANSLATE_NOOP("core", "Compilando Fuente..."));
         phase_ = 1;
         return pause();
     }
-    Assembler& assembler = ws_.assembler;
     const std::string input =
-        (mode_ & buildBits::EditorText) ? editorAssemblyInput(editorText_) : ws_.translator.generatedSource;
-    assembler.assembleLines(splitSourceLines(input));
+        (mode_ & buildBits::EditorText) ? editorAssemblyInput(editorText_) : ws_.translation.source;
+    ws_.assembly = tarvel::assemble(splitSourceLines(input), ws_.library, &ws_.assembly.image);
+    const Assembly& assembly = ws_.assembly;
     // The capacity is the memory check's, a step of its own.
     const BuildVerdict verdict = buildVerdict(
-        {0, &assembler.messages, assembler.cancelledAt, assembler.imageLength, ws_.library.libraryCapacity});
+        {0, &assembly.messages, assembly.cancelledAt, assembly.imageLength, ws_.library.libraryCapacity});
     if (verdictFailure(verdict) == BuildFailure::Assembly) {
         // A jump to a label never drawn shows in the list as the label's generated name: the
         // elements that cause it are named first, as the user drew them.
         const bool flowchart = !(mode_ & buildBits::EditorText);
         screen_.errors = flowchart ? missingLabelLines(ws_.store) : std::vector<Text>();
-        for (Text& line : assemblyListTexts(assembler.messages, assembler.cancelledAt))
+        for (Text& line : assemblyListTexts(assembly.messages, assembly.cancelledAt))
             screen_.errors.push_back(std::move(line));
         screen_.errorsVisible = true;
         return fail(BuildFailure::Assembly, compilationErrorMessage());
@@ -159,6 +163,8 @@ std::optional<BuildAction> BuildSequence::assemble()
     if (verdict == BuildVerdict::EmptyImage)
         return fail(BuildFailure::NoCode);
     result_.assembled = true;
+    if (!(mode_ & buildBits::EditorText))
+        ws_.rememberBuild();
     return endStep();
 }
 
@@ -232,7 +238,7 @@ std::optional<BuildAction> BuildSequence::sendBlock()
     BrickLink& link = ws_.link();
     if (link.busy())
         return waitMs(kBusyRetryMs);
-    if (!link.SendProgramBlock(address_, ws_.assembler.programImage))
+    if (!link.SendProgramBlock(address_, ws_.assembly.image))
         return fail(BuildFailure::Send); // unplugged or no reply: the link closed itself
     address_ += 4;
     ++screen_.progress;
@@ -305,7 +311,7 @@ void BuildSequence::panel(int number, const Text& text)
 
 int BuildSequence::imageLength() const
 {
-    return ws_.assembler.imageLength;
+    return ws_.assembly.imageLength;
 }
 
 } // namespace tarvel

@@ -4,6 +4,7 @@
 #include "compiler/LibraryLoader.h"
 #include "emulator/WorldFile.h"
 #include "link/HidTransport.h"
+#include "model/ProgramFile.h"
 #include "model/Text.h"
 
 namespace tarvel {
@@ -69,19 +70,31 @@ std::optional<UserMessage> Workspace::loadWorld(const std::string& path)
     return std::nullopt;
 }
 
-// The running element can be shown when the image in the brick is the one the current program
-// builds to: the program is built again on copies (the build's own state stays as it is).
+namespace {
+
+std::vector<std::uint8_t> programBytes(const ProgramStore& store)
+{
+    auto copy = std::make_unique<ProgramStore>(store); // saving stamps the header
+    return serializeProgram(*copy);
+}
+
+} // namespace
+
+void Workspace::rememberBuild()
+{
+    const auto bytes = assembly.bytes();
+    lastBuild = LastBuild{{bytes.begin(), bytes.end()}, programBytes(store), ElementMap::fromBuild(translation, assembly)};
+}
+
+// The running element can be shown when the image in the brick is the one the last build made of
+// the program as it stands now.
 void Workspace::simulationStarted()
 {
-    Translator translatorCopy = translator;
-    auto assemblerCopy = std::make_unique<Assembler>(library);
-    const CompileResult result = compileProgram(store, library, translatorCopy, *assemblerCopy);
     const auto& memory = simulation.cpu().memory();
-    const int length = assemblerCopy->imageLength;
-    const bool same = result.assembled && assemblerCopy->assemblyErrorCount == 0 && length > 0 &&
-                      length <= int(memory.size()) &&
-                      std::equal(memory.begin(), memory.begin() + length, assemblerCopy->programImage.begin());
-    simulation.setElementMap(same ? ElementMap::fromBuild(translatorCopy, *assemblerCopy) : ElementMap{});
+    const bool same = lastBuild && !lastBuild->image.empty() && lastBuild->image.size() <= memory.size() &&
+                      std::equal(lastBuild->image.begin(), lastBuild->image.end(), memory.begin()) &&
+                      lastBuild->program == programBytes(store);
+    simulation.setElementMap(same ? lastBuild->elements : ElementMap{});
     if (same)
         simulation.setSteering(store.programSettings.directionMode == 1 ? Steering::Car : Steering::Differential);
     if (simulatedProgramStarted)

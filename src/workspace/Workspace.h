@@ -14,6 +14,7 @@
 #include "editing/EditorState.h"
 #include "editing/ProgramEditor.h"
 #include "editing/UndoHistory.h"
+#include "emulator/ElementMap.h"
 #include "emulator/Simulation.h"
 
 #include "model/Cp1252.h"
@@ -21,7 +22,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvel {
 
@@ -70,8 +73,23 @@ public:
     EditorState editor;
     UndoHistory history;
     ProgramEditor programEditor{store, editor, history, settings.syntaxAssistantOff};
-    Translator translator;
-    Assembler assembler{library};
+    // The template state that lives as long as the session, the last translation (its source until
+    // the source editor replaces it) and the last assembly (its image is what a download sends).
+    TemplateMemory templateMemory;
+    Translation translation;
+    Assembly assembly;
+
+    // What the last build of the flowchart made, kept so that the simulator can show the running
+    // element without building again: the image, the program it was built from (as it saves) and
+    // which element each address came from.
+    struct LastBuild {
+        std::vector<std::uint8_t> image;
+        std::vector<std::uint8_t> program;
+        ElementMap elements;
+    };
+    std::optional<LastBuild> lastBuild;
+    // Keeps what `translation` and `assembly` hold after a flowchart build that assembled.
+    void rememberBuild();
     std::string programName = "Mi Programa.gtf";
     std::string programPath;
     bool brickReady = false;

@@ -12,10 +12,10 @@ using namespace testsupport;
 namespace
 {
 
-class Assembly : public ::testing::Test
+class Assembling : public ::testing::Test
 {
 protected:
-    Assembly()
+    Assembling()
         : library(
             LoadLibraryBytes({}, readFile(std::string(TARVEL_TEST_DATA) + "/every_kind.LIB"), "every_kind.LIB").library)
         , assembler(library)
@@ -41,7 +41,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 } // namespace
 
-TEST_F(Assembly, EveryOperandKind)
+TEST_F(Assembling, EveryOperandKind)
 {
     EXPECT_EQ(assemble({ " NOP", " nop2" }), (Bytes { 0x01, 0x00, 0x02 }));
     EXPECT_EQ(assemble({ " JMP 100" }), (Bytes { 0x03, 100 }));
@@ -59,7 +59,7 @@ TEST_F(Assembly, EveryOperandKind)
     EXPECT_EQ(assembler.assemblyErrorsText, "");
 }
 
-TEST_F(Assembly, LabelsConstantsAndVariables)
+TEST_F(Assembling, LabelsConstantsAndVariables)
 {
     const auto image = assemble({ "inicio:", " JMP fin", "K CONST 7", "V VAR 3", "E EEP 100", "X EQU $10", " LDI V, K",
         " EEW V, E", " OUTC X", "fin", " JMP inicio" });
@@ -73,7 +73,7 @@ TEST_F(Assembly, LabelsConstantsAndVariables)
     EXPECT_EQ(assembler.assemblyErrorsText, " 2 - Error: Argumento Invalido [1001] : k\r\n");
 }
 
-TEST_F(Assembly, DataDirectives)
+TEST_F(Assembling, DataDirectives)
 {
     EXPECT_EQ(assemble({ " DW $1234", " DB 300, 7", " DDW 5", " DS \"Hola\"", " DS 'x'", " DS noquote" }),
         (Bytes { 0x12, 0x34, 44, 7, 'H', 'o', 'l', 'a', 'x' }));
@@ -84,7 +84,7 @@ TEST_F(Assembly, DataDirectives)
     EXPECT_EQ(assembler.assemblyErrorsText, " 1 - Error: ORG definido fuera de la memoria existente [1012] :  200\r\n");
 }
 
-TEST_F(Assembly, NumberForms)
+TEST_F(Assembling, NumberForms)
 {
     EXPECT_EQ(assemble({ " DB $12345" }), (Bytes { 0x34 })); // $1234 & 255
     EXPECT_EQ(assembler.assemblyErrorsText, " 1 - Aviso: Valor Truncado [2001] : $12345\r\n");
@@ -94,7 +94,7 @@ TEST_F(Assembly, NumberForms)
     EXPECT_EQ(assembler.assemblyErrorsText, " 1 - Error: Argumento Invalido [1001] : -1\r\n");
 }
 
-TEST_F(Assembly, MessagesForBadLines)
+TEST_F(Assembling, MessagesForBadLines)
 {
     assemble({ "dup", "dup", "C CONST 1", "C CONST 2", "V VAR 1", "V VAR 1", "E EEP 1", "E EEP 1", "x NOP", " FOO 1" });
     EXPECT_EQ(assembler.assemblyErrorsText,
@@ -108,7 +108,7 @@ TEST_F(Assembly, MessagesForBadLines)
     EXPECT_EQ(assembler.assemblyPass, 0); // errors in the first pass: no second pass
 }
 
-TEST_F(Assembly, RangeWarningsAndErrors)
+TEST_F(Assembling, RangeWarningsAndErrors)
 {
     assemble({ "V VAR 9", "E EEP 200", " JMP 128", " EEW 9, 130", " RAMW 1, 64", " BIT 1, 8", " INC 9", " OUTC 256",
         " SIX 64", " MOVE 8, 1, 128" });
@@ -130,7 +130,7 @@ TEST_F(Assembly, RangeWarningsAndErrors)
     EXPECT_EQ(assembler.programImage[1], 128); // written reduced
 }
 
-TEST_F(Assembly, MissingOperandStops)
+TEST_F(Assembling, MissingOperandStops)
 {
     assemble({ " QUAD 1, 2", " JMP 200" });
     EXPECT_EQ(
@@ -138,7 +138,7 @@ TEST_F(Assembly, MissingOperandStops)
     EXPECT_TRUE(assembler.assemblyDone);
 }
 
-TEST_F(Assembly, TooManySymbolsStop)
+TEST_F(Assembling, TooManySymbolsStop)
 {
     std::vector<std::string> lines;
     for (int i = 0; i < 130; ++i)
@@ -155,7 +155,7 @@ TEST_F(Assembly, TooManySymbolsStop)
     EXPECT_EQ(assembler.assemblyErrorsText, " 1025 - Error: Demasiadas Etiquetas en uso! [3001] : l1024\r\n");
 }
 
-TEST_F(Assembly, ReferenceToTheThousandthLabel)
+TEST_F(Assembling, ReferenceToTheThousandthLabel)
 {
     std::vector<std::string> lines;
     for (int i = 0; i < 1000; ++i)
@@ -167,7 +167,7 @@ TEST_F(Assembly, ReferenceToTheThousandthLabel)
     EXPECT_EQ(assemble(lines), (Bytes { 0x03, 0, 0x0B, 199 % 7 }));
 }
 
-TEST_F(Assembly, TooManyErrorsCancel)
+TEST_F(Assembling, TooManyErrorsCancel)
 {
     std::vector<std::string> lines(200, " FOO");
     assemble(lines);
@@ -177,7 +177,7 @@ TEST_F(Assembly, TooManyErrorsCancel)
     EXPECT_EQ(assemblyListSpanish(assembler.messages, assembler.cancelledAt), assembler.assemblyErrorsText);
 }
 
-TEST_F(Assembly, NeverWritesPastTheImage)
+TEST_F(Assembling, NeverWritesPastTheImage)
 {
     // The first pass stops feeding lines once the count passes 2040 bytes: nothing is emitted, and
     // the stop is an error, not an assembly that looks complete.
@@ -194,7 +194,7 @@ TEST_F(Assembly, NeverWritesPastTheImage)
     EXPECT_EQ(assembler.programImage[kImageBytes - 1], 'z');
 }
 
-TEST_F(Assembly, CommentsAndEmptyLines)
+TEST_F(Assembling, CommentsAndEmptyLines)
 {
     EXPECT_EQ(assemble({ "", "; comentario", " NOP ; despues", "   ", "\tetiqueta" }), (Bytes { 0x01 }));
     EXPECT_EQ(assembler.labelSymbols.size(), 1u);

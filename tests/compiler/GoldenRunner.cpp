@@ -23,12 +23,12 @@ std::string readFile(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::string hex(const Assembler& a)
+std::string hex(const Assembly& a)
 {
     std::string out;
     char buf[4];
     for (int i = 0; i < std::min(a.imageLength, kImageBytes); ++i) {
-        std::snprintf(buf, sizeof buf, "%02X", a.programImage[std::size_t(i)]);
+        std::snprintf(buf, sizeof buf, "%02X", a.image[std::size_t(i)]);
         out += buf;
     }
     return out;
@@ -45,10 +45,10 @@ CompilationLibrary loadLibrary(const fs::path& folder, const std::string& name)
     return result.library;
 }
 
-std::string assemblyReport(const Assembler& a)
+std::string assemblyReport(const Assembly& a)
 {
     return "imageLength " + std::to_string(a.imageLength) + "\nimage " + hex(a) + "\nerrorCount " +
-           std::to_string(a.assemblyErrorCount) + "\nmessages:\n" + a.assemblyErrorsText;
+           std::to_string(a.errorCount) + "\nmessages:\n" + a.errorsText;
 }
 
 // "; lib: NAME" on the first line picks the library; every_kind.LIB otherwise.
@@ -59,9 +59,7 @@ std::string runAsm(const fs::path& casePath)
     if (text.rfind("; lib: ", 0) == 0)
         libName = text.substr(7, text.find_first_of("\r\n") - 7);
     const CompilationLibrary library = loadLibrary(casePath.parent_path(), libName);
-    Assembler assembler(library);
-    assembleSource(text, false, assembler);
-    return assemblyReport(assembler);
+    return assemblyReport(assembleSource(text, false, library));
 }
 
 // A program as text: "library NAME", "settings r l light sense count dir time spin app", "seq N",
@@ -121,12 +119,12 @@ std::string runTranslate(const fs::path& casePath)
         }
     }
     store.activeSequence = 0;
-    Translator translator;
-    Assembler assembler(library);
-    const CompileResult result = compileProgram(store, library, translator, assembler);
-    return "memoryUsed " + std::to_string(result.memoryUsed) + "\nsubroutineBalance " +
-           std::to_string(result.subroutineBalance) + "\nassembled " + (result.assembled ? "yes" : "no") +
-           "\nsource:\n" + result.source + "\n" + assemblyReport(assembler);
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(store, library, memory);
+    const Assembly& assembly = result.assemblyOrEmpty();
+    return "memoryUsed " + std::to_string(result.translation.memoryUsed) + "\nsubroutineBalance " +
+           std::to_string(result.translation.subroutineBalance) + "\nassembled " + (result.assembled() ? "yes" : "no") +
+           "\nsource:\n" + result.translation.source + "\n" + assemblyReport(assembly);
 }
 
 } // namespace

@@ -34,13 +34,13 @@ protected:
         append(store, element(17, 13, 10, 0, 0, 0, "L"));
         append(store, element(17, 15, 10));
         store.activeSequence = 0;
-        Translator translator;
-        Assembler assembler(library);
-        const auto result = compileProgram(store, library, translator, assembler);
-        ASSERT_TRUE(result.assembled) << what;
-        EXPECT_EQ(assembler.assemblyErrorsText, "") << what << "\n" << result.source;
-        EXPECT_EQ(assembler.imageLength, result.memoryUsed) << what << "\n" << result.source;
-        EXPECT_EQ(result.source.find("No Code"), std::string::npos) << what << "\n" << result.source;
+        TemplateMemory memory;
+        const CompileResult result = compileProgram(store, library, memory);
+        const Assembly& assembly = result.assemblyOrEmpty();
+        ASSERT_TRUE(result.assembled()) << what;
+        EXPECT_EQ(assembly.errorsText, "") << what << "\n" << result.translation.source;
+        EXPECT_EQ(assembly.imageLength, result.translation.memoryUsed) << what << "\n" << result.translation.source;
+        EXPECT_EQ(result.translation.source.find("No Code"), std::string::npos) << what << "\n" << result.translation.source;
     }
 
     CompilationLibrary library;
@@ -115,13 +115,13 @@ TEST_F(ShippedLibrary, PathsWithEveryStepInBothDirectionModes)
             store.newProgram();
             store.programSettings.directionMode = std::uint8_t(mode);
             append(store, path);
-            Translator translator;
-            Assembler assembler(library);
-            const auto result = compileProgram(store, library, translator, assembler);
-            EXPECT_EQ(assembler.assemblyErrorsText, "") << result.source;
+            TemplateMemory memory;
+            const CompileResult result = compileProgram(store, library, memory);
+            const Assembly& assembly = result.assemblyOrEmpty();
+            EXPECT_EQ(assembly.errorsText, "") << result.translation.source;
             // The closing motor stop is not counted by the translation; it costs 2 bytes.
-            EXPECT_EQ(assembler.imageLength, result.memoryUsed + 2) << result.source;
-            EXPECT_EQ(result.source.find("No Code"), std::string::npos);
+            EXPECT_EQ(assembly.imageLength, result.translation.memoryUsed + 2) << result.translation.source;
+            EXPECT_EQ(result.translation.source.find("No Code"), std::string::npos);
         }
     }
 }
@@ -130,12 +130,12 @@ TEST_F(ShippedLibrary, ProgramStartWithTouchSensor)
 {
     store.newProgram();
     store.recordAt(0, 0).option = 11;
-    Translator translator;
-    Assembler assembler(library);
-    const auto result = compileProgram(store, library, translator, assembler);
-    EXPECT_EQ(assembler.assemblyErrorsText, "");
-    EXPECT_EQ(assembler.imageLength, result.memoryUsed);
-    EXPECT_EQ(result.memoryUsed, 9 + 2);
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(store, library, memory);
+    const Assembly& assembly = result.assemblyOrEmpty();
+    EXPECT_EQ(assembly.errorsText, "");
+    EXPECT_EQ(assembly.imageLength, result.translation.memoryUsed);
+    EXPECT_EQ(result.translation.memoryUsed, 9 + 2);
 }
 
 TEST_F(ShippedLibrary, MelodyNotes)
@@ -163,28 +163,28 @@ TEST_F(ShippedLibrary, ElementsMapToTheirSourceLinesAndImageAddresses)
     append(store, element(11, 10, 12));
     append(store, element(13, 10, 10, 2));
     append(store, element(17, 16, 10));
-    Translator translator;
-    Assembler assembler(library);
-    const auto result = compileProgram(store, library, translator, assembler);
-    ASSERT_EQ(assembler.assemblyErrorsText, "");
-    ASSERT_EQ(translator.elementSpans.size(), 4u);
-    const auto lines = splitSourceLines(result.source);
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(store, library, memory);
+    const Assembly& assembly = result.assemblyOrEmpty();
+    ASSERT_EQ(assembly.errorsText, "");
+    ASSERT_EQ(result.translation.elementSpans.size(), 4u);
+    const auto lines = splitSourceLines(result.translation.source);
     int expectedFirst = 1;
     int previousAddress = -1;
-    for (std::size_t i = 0; i < translator.elementSpans.size(); ++i) {
-        const SourceSpan& span = translator.elementSpans[i];
+    for (std::size_t i = 0; i < result.translation.elementSpans.size(); ++i) {
+        const SourceSpan& span = result.translation.elementSpans[i];
         EXPECT_EQ(span.sequence, 0);
         EXPECT_EQ(span.index, int(i));
         EXPECT_EQ(span.firstLine, expectedFirst);
         expectedFirst += span.lineCount;
         // Each element's code starts at or after the previous element's.
-        ASSERT_LT(std::size_t(span.firstLine), assembler.lineAddress.size());
-        const int address = assembler.lineAddress[std::size_t(span.firstLine)];
+        ASSERT_LT(std::size_t(span.firstLine), assembly.lineAddress.size());
+        const int address = assembly.lineAddress[std::size_t(span.firstLine)];
         EXPECT_GE(address, previousAddress);
         previousAddress = address;
     }
     // The wait's description comment is inside its span.
-    const SourceSpan& wait = translator.elementSpans[2];
+    const SourceSpan& wait = result.translation.elementSpans[2];
     bool found = false;
     for (int l = wait.firstLine; l < wait.firstLine + wait.lineCount; ++l)
         found = found || lines[std::size_t(l - 1)].find(";") == 0;
@@ -205,31 +205,30 @@ TEST_F(ShippedLibrary, ProgramsWithTheLibrarysOwnCodesOpenAndBuild)
     ASSERT_TRUE(loadProgram(opened, serializeProgram(store)).ok);
     EXPECT_EQ(opened.recordAt(0, 1).description, "Elemento Sin Ayuda [4]");
     EXPECT_EQ(opened.recordAt(0, 2).description, "Elemento Sin Ayuda [0]");
-    Translator translator;
-    Assembler assembler(library);
-    const auto result = compileProgram(opened, library, translator, assembler);
-    ASSERT_TRUE(result.assembled);
-    EXPECT_EQ(assembler.assemblyErrorsText, "") << result.source;
-    EXPECT_EQ(result.memoryUsed, 9 + 4 + 2 + 2);
-    EXPECT_EQ(assembler.imageLength, result.memoryUsed) << result.source;
-    EXPECT_NE(result.source.find("MOVE AVANZA,DECI, 5"), std::string::npos) << result.source;
-    EXPECT_NE(result.source.find(";No Code for:  22,  10,  10"), std::string::npos) << result.source;
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(opened, library, memory);
+    const Assembly& assembly = result.assemblyOrEmpty();
+    ASSERT_TRUE(result.assembled());
+    EXPECT_EQ(assembly.errorsText, "") << result.translation.source;
+    EXPECT_EQ(result.translation.memoryUsed, 9 + 4 + 2 + 2);
+    EXPECT_EQ(assembly.imageLength, result.translation.memoryUsed) << result.translation.source;
+    EXPECT_NE(result.translation.source.find("MOVE AVANZA,DECI, 5"), std::string::npos) << result.translation.source;
+    EXPECT_NE(result.translation.source.find(";No Code for:  22,  10,  10"), std::string::npos) << result.translation.source;
 }
 
 TEST_F(ShippedLibrary, ABuildThatFailsNamesTheJumpsToMissingLabels)
 {
     store.newProgram();
     append(store, element(15, 12, 10, 1, 3, 0, "nada"));
-    Translator translator;
-    Assembler assembler(library);
-    auto result = compileProgram(store, library, translator, assembler);
-    EXPECT_NE(assembler.assemblyErrorsText.find("[1001] : C0_nada"), std::string::npos);
+    TemplateMemory memory;
+    auto result = compileProgram(store, library, memory);
+    EXPECT_NE(result.assembly->errorsText.find("[1001] : C0_nada"), std::string::npos);
     EXPECT_EQ(result.labelReport,
         "La decision que salta a la etiqueta \"nada\" no tiene su etiqueta en el programa (Mi_Prog, fila 1, "
         "columna 2)\r\n");
     // A good build has nothing to report.
     append(store, element(17, 11, 10, 0, 0, 0, "nada"));
-    result = compileProgram(store, library, translator, assembler);
-    EXPECT_EQ(assembler.assemblyErrorsText, "");
+    result = compileProgram(store, library, memory);
+    EXPECT_EQ(result.assembly->errorsText, "");
     EXPECT_EQ(result.labelReport, "");
 }

@@ -10,7 +10,7 @@ using namespace testsupport;
 namespace {
 
 // Translates one element with a library made of `lines`.
-class Translation : public ::testing::Test {
+class Translating : public ::testing::Test {
 protected:
     std::string translate(std::initializer_list<std::string> lines, const InstructionRecord& r, int sequence = 0)
     {
@@ -26,7 +26,7 @@ protected:
 
 } // namespace
 
-TEST_F(Translation, StartElementWithFixedHeader)
+TEST_F(Translating, StartElementWithFixedHeader)
 {
     library = libraryFromLines({"FIXHEAD", "{", "FSIZE 3", "VRoja VAR 1", "}", "MOD 17 10 10", "{", "FSIZE 2",
                                 "_PLACECLABEL:", " NOP", "}"});
@@ -39,7 +39,7 @@ TEST_F(Translation, StartElementWithFixedHeader)
     EXPECT_EQ(translator.generatedSource, text);
 }
 
-TEST_F(Translation, NoCodeCommentAndDefault)
+TEST_F(Translating, NoCodeCommentAndDefault)
 {
     InstructionRecord r = element(10, 10, 10, 0, 0, 0, "AB");
     r.description = " Encender Motor(es) para Avanzar [0] ";
@@ -51,7 +51,7 @@ TEST_F(Translation, NoCodeCommentAndDefault)
     EXPECT_EQ(translate({"DEFAULT", "{", " NOP", "}"}, element(100, 0, 10)), "\r\n");
 }
 
-TEST_F(Translation, IndentationCommasAndOperands)
+TEST_F(Translating, IndentationCommasAndOperands)
 {
     const auto r = element(10, 10, 10, 1, 300, 3);
     EXPECT_EQ(translate({"MOD 10 10 10", "{", "  MOV _VAR1,_CST1", "}"}, r), "   MOV VRoja, 1\r\n\r\n");
@@ -64,7 +64,7 @@ TEST_F(Translation, IndentationCommasAndOperands)
     EXPECT_EQ(translate({"MOD 10 10 10", "{", " NOP ; comentario", "", "}"}, r), "  NOP \r\n\r\n");
 }
 
-TEST_F(Translation, FirstLineCommentEmptiesTheTemplate)
+TEST_F(Translating, FirstLineCommentEmptiesTheTemplate)
 {
     const auto r = element(10, 10, 10);
     EXPECT_EQ(translate({"MOD 10 10 10", "{", "; nada", " NOP", "}"}, r), "\r\n");
@@ -72,7 +72,7 @@ TEST_F(Translation, FirstLineCommentEmptiesTheTemplate)
     EXPECT_EQ(translate({"MOD 10 10 10", "{", "FSIZE 1", "; nota", " NOP", "}"}, r), "  NOP \r\n\r\n");
 }
 
-TEST_F(Translation, AutomaticLabelsAreNewForEachExpansion)
+TEST_F(Translating, AutomaticLabelsAreNewForEachExpansion)
 {
     const std::initializer_list<std::string> lib = {"MOD 10 10 10", "{", "  NEW_AUTOLABEL 3", "_AUTOLABEL: 3",
                                                     " JMP _AUTOLABEL3", "}"};
@@ -84,7 +84,7 @@ TEST_F(Translation, AutomaticLabelsAreNewForEachExpansion)
     EXPECT_EQ(translator.TranslateElement(element(10, 10, 10), 0), "   _AutoLabel203:\r\n  JMP _AutoLabel203\r\n\r\n");
 }
 
-TEST_F(Translation, LabelsAndNames)
+TEST_F(Translating, LabelsAndNames)
 {
     const auto r = element(17, 12, 10, 0, 0, 0, "aBc");
     EXPECT_EQ(translate({"MOD 17 12 10", "{", "_PLACELABEL:", "_PLACECLABEL:", " J _LABEL,_CLABEL", "}"}, r, 3),
@@ -94,7 +94,7 @@ TEST_F(Translation, LabelsAndNames)
               "  L  5, 2\r\n\r\n");
 }
 
-TEST_F(Translation, SettingsPlaceholders)
+TEST_F(Translating, SettingsPlaceholders)
 {
     settings.lightThreshold = 248;
     settings.senseTimeout = 30000;
@@ -114,7 +114,7 @@ TEST_F(Translation, SettingsPlaceholders)
     EXPECT_EQ(translate({"MOD 10 10 10", "{", " G _GLOBAL_LUZ", "}"}, r), "  G 150\r\n\r\n");
 }
 
-TEST_F(Translation, LightTemplatesFollowTheThreshold)
+TEST_F(Translating, LightTemplatesFollowTheThreshold)
 {
     const std::initializer_list<std::string> lib = {"MOD 13 12 10", "{", "FSIZE 1", " VARIABLE _GLOBAL_LUZ", "}",
                                                     "MOD 13 12 12", "{", "FSIZE 3", " FIJO _GLOBAL_LUZ", "}",
@@ -130,7 +130,7 @@ TEST_F(Translation, LightTemplatesFollowTheThreshold)
     EXPECT_EQ(translator.memoryUsed, 4);
 }
 
-TEST_F(Translation, ArithmeticPlaceholdersWithLocals)
+TEST_F(Translating, ArithmeticPlaceholdersWithLocals)
 {
     const auto r = element(10, 10, 10, 10, 7);
     EXPECT_EQ(translate({"MOD 10 10 10", "{", "_?B3", " A _CST1-?B,_CST1+?B,_CST1*?B,_CST1/?B", " B _-CST2?B,_+CST2?B,_*CST2?B,_/CST2?B",
@@ -143,7 +143,7 @@ TEST_F(Translation, ArithmeticPlaceholdersWithLocals)
     EXPECT_EQ(translate({"MOD 10 10 10", "{", " G _CST1*?B", "}"}, element(10, 10, 10, -3)), "  G  247\r\n\r\n");
 }
 
-TEST_F(Translation, PathSteps)
+TEST_F(Translating, PathSteps)
 {
     InstructionRecord path = element(10, 16, 10, 25, 99, 0, "Camino");
     std::string text(1, '\x01');
@@ -167,7 +167,7 @@ TEST_F(Translation, PathSteps)
               ";No Code for: TrueTour, 18,  12, \r\n  D \r\n\r\n");
 }
 
-TEST_F(Translation, MelodyNotes)
+TEST_F(Translating, MelodyNotes)
 {
     InstructionRecord melody = element(11, 12, 14, 20, 0, 0, "T");
     for (int i = 0; i < 64; ++i)
@@ -181,7 +181,7 @@ TEST_F(Translation, MelodyNotes)
     EXPECT_EQ(translate({"MOD 11 12 14", "{", " N", "}"}, melody), "\r\n");
 }
 
-TEST_F(Translation, SubroutineBalance)
+TEST_F(Translating, SubroutineBalance)
 {
     library = libraryFromLines({});
     translator.startBuild(library, settings);

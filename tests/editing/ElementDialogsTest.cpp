@@ -226,12 +226,12 @@ TEST_F(GeneratedElements, EveryElementReopensReadsBackAndBuilds)
             EXPECT_TRUE(sameElement(back, elements[k])) << show(elements[k]) << " read back as " << show(back);
         }
 
-        Translator translator;
-        Assembler assembler(library);
-        const auto result = compileProgram(program, library, translator, assembler);
-        EXPECT_TRUE(result.assembled);
-        EXPECT_EQ(assembler.assemblyErrorsText, "") << result.source;
-        EXPECT_EQ(result.source.find("No Code"), std::string::npos) << result.source;
+        TemplateMemory memory;
+        const CompileResult result = compileProgram(program, library, memory);
+        const Assembly& assembly = result.assemblyOrEmpty();
+        EXPECT_TRUE(result.assembled());
+        EXPECT_EQ(assembly.errorsText, "") << result.translation.source;
+        EXPECT_EQ(result.translation.source.find("No Code"), std::string::npos) << result.translation.source;
     }
 }
 

@@ -31,10 +31,10 @@ inline std::vector<std::uint8_t> assemble(std::initializer_list<std::string> lin
     std::string text;
     for (const auto& l : lines)
         text += (l.empty() || l[0] == ' ' || l.back() == ':' ? l : " " + l) + "\r\n";
-    tarvel::Assembler assembler(shippedLibrary());
-    tarvel::assembleSource(text, true, assembler);
-    EXPECT_EQ(assembler.assemblyErrorsText, "") << text;
-    return {assembler.programImage.begin(), assembler.programImage.begin() + assembler.imageLength};
+    const tarvel::Assembly assembly = tarvel::assembleSource(text, true, shippedLibrary());
+    EXPECT_EQ(assembly.errorsText, "") << text;
+    const auto bytes = assembly.bytes();
+    return {bytes.begin(), bytes.end()};
 }
 
 // A simulation without a world, running the image from time 0.
@@ -61,8 +61,8 @@ constexpr std::int64_t sec(double v) { return std::int64_t(v * 1'000'000); }
 // A program of elements built with the shipped library, its image and element map loaded.
 struct BuiltProgram {
     tarvel::ProgramStore store;
-    tarvel::Translator translator;
-    tarvel::Assembler assembler{shippedLibrary()};
+    tarvel::TemplateMemory memory;
+    tarvel::CompileResult build;
     std::string errors;
 
     BuiltProgram() { store.newProgram(); }
@@ -82,16 +82,18 @@ struct BuiltProgram {
     std::vector<std::uint8_t> image()
     {
         store.setElementSizes(shippedLibrary().elementSizeTable);
-        tarvel::compileProgram(store, shippedLibrary(), translator, assembler);
-        errors = assembler.assemblyErrorsText;
-        return {assembler.programImage.begin(), assembler.programImage.begin() + assembler.imageLength};
+        build = tarvel::compileProgram(store, shippedLibrary(), memory);
+        const tarvel::Assembly& assembly = build.assemblyOrEmpty();
+        errors = assembly.errorsText;
+        const auto bytes = assembly.bytes();
+        return {bytes.begin(), bytes.end()};
     }
     void loadInto(tarvel::Simulation& sim)
     {
         const auto bytes = image();
         EXPECT_EQ(errors, "");
         sim.load(bytes);
-        sim.setElementMap(tarvel::ElementMap::fromBuild(translator, assembler));
+        sim.setElementMap(tarvel::ElementMap::fromBuild(build.translation, build.assemblyOrEmpty()));
     }
 };
 

@@ -166,7 +166,7 @@ TEST(Simulation, StepsGoOneInstructionOrOneElementAtATime)
     ASSERT_TRUE(sim.runningElement());
     EXPECT_EQ(sim.runningElement()->index, 0); // the header belongs to the start element
     // Addresses lead back to the source lines that produced them.
-    const auto lines = splitSourceLines(program.translator.generatedSource);
+    const auto lines = splitSourceLines(program.build.translation.source);
     auto lineAt = [&](int address) {
         const int line = sim.elementMap().sourceLineAt(address);
         return line > 0 && line <= int(lines.size()) ? lines[std::size_t(line - 1)] : std::string();

@@ -110,7 +110,7 @@ private slots:
         QVERIFY(s.waitForBuild());
         QCOMPARE(s.statuses.last(), QString("Terminado!")); // shown 700 ms before the window goes
         QCOMPARE(s.window->panelText(5), QString("Memoria: 40/(255)"));
-        QCOMPARE(s.ws().assembler.imageLength, 40);
+        QCOMPARE(s.ws().assembly.imageLength, 40);
         QVERIFY(s.ws().simulatedBrick()->receivedReports().empty());
         QVERIFY(s.messages.empty());
         // Another program: the count was this one's.
@@ -148,7 +148,7 @@ private slots:
         const SimulatedBrick& brick = *s.ws().simulatedBrick();
         QVERIFY(brick.running());
         for (int i = 0; i < 40; ++i)
-            QCOMPARE(brick.programMemory()[std::size_t(i)], s.ws().assembler.programImage[std::size_t(i)]);
+            QCOMPARE(brick.programMemory()[std::size_t(i)], s.ws().assembly.image[std::size_t(i)]);
         QCOMPARE(s.window->panelText(2), QString("Ladrillo: Conectado?"));
         QVERIFY(!s.ws().brickReady);
         QCOMPARE(s.window->findChild<QAction*>("Conect")->text(), QString("Conectar"));
@@ -268,8 +268,8 @@ private slots:
         QCOMPARE(editor->findChild<QToolButton*>("Toolbar1_New")->accessibleName(), QString("Nuevo"));
 
         // Selecting an element marks the lines it produced.
-        const auto& spans = s.ws().translator.elementSpans;
-        const SourceSpan& third = spans.at(2);
+        const auto& spans = s.ws().translation.elementSpans;
+        const SourceSpan third = spans.at(2); // the next build replaces the spans
         QTest::mouseClick(s.window->findChild<QLabel*>("imgGrafoScreen_2"), Qt::LeftButton);
         QCOMPARE(text->markedFirstLine(), third.firstLine);
         QCOMPARE(text->markedLineCount(), third.lineCount);
@@ -403,8 +403,8 @@ private slots:
 
         // A text the flowchart did not produce is kept when the editor closes.
         editor->close();
-        QCOMPARE(s.ws().translator.generatedSource, std::string(" BEEPOK\r\n STOP\r\n"));
-        QVERIFY(s.ws().translator.elementSpans.empty());
+        QCOMPARE(s.ws().translation.source, std::string(" BEEPOK\r\n STOP\r\n"));
+        QVERIFY(s.ws().translation.elementSpans.empty());
     }
 };
 

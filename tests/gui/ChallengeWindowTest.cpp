@@ -216,12 +216,18 @@ private slots:
         QVERIFY(s.window->openProgramPath(s.dir.filePath("Seguir la Linea.gtf").toStdString(), false));
         Workspace& ws = *s.workspace;
         const auto run = [&] {
-            Translator translator;
-            Assembler assembler(ws.library);
-            compileProgram(ws.store, ws.library, translator, assembler);
-            int size = assembler.imageLength;
+            TemplateMemory memory;
+            const CompileResult result = compileProgram(ws.store, ws.library, memory);
+            ws.translation = result.translation; // what the build window leaves behind
+            ws.assembly = result.assemblyOrEmpty();
+            ws.rememberBuild();
+    ws.translation = result.translation; // what the build window leaves behind
+    ws.assembly = result.assemblyOrEmpty();
+    ws.rememberBuild();
+            const Assembly& assembly = result.assemblyOrEmpty();
+            int size = assembly.imageLength;
             QVERIFY(ws.link().IdentifyBrick());
-            ws.link().SendProgramImage(size, {assembler.programImage.data(), assembler.programImage.size()});
+            ws.link().SendProgramImage(size, {assembly.image.data(), assembly.image.size()});
             ws.link().FinishDownload();
             QVERIFY(ws.link().RunBrickProgram());
         };

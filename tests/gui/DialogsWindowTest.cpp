@@ -453,14 +453,14 @@ private slots:
         reread.setElementSizes(s.workspace->library.elementSizeTable);
         QVERIFY(openProgramFile(reread, s.workspace->programPath).ok);
         QCOMPARE(serializeProgram(reread), serializeProgram(s.store()));
-        Translator translator;
-        Assembler assembler(s.workspace->library);
-        const auto result = compileProgram(reread, s.workspace->library, translator, assembler);
-        QVERIFY(result.assembled);
-        QCOMPARE(QString::fromStdString(assembler.assemblyErrorsText), QString());
-        QVERIFY2(result.source.find("No Code") == std::string::npos, result.source.c_str());
-        QVERIFY(assembler.imageLength <= s.workspace->library.libraryCapacity);
-        QCOMPARE(assembler.imageLength, result.memoryUsed);
+        TemplateMemory memory;
+        const CompileResult result = compileProgram(reread, s.workspace->library, memory);
+        const Assembly& assembly = result.assemblyOrEmpty();
+        QVERIFY(result.assembled());
+        QCOMPARE(QString::fromStdString(assembly.errorsText), QString());
+        QVERIFY2(result.translation.source.find("No Code") == std::string::npos, result.translation.source.c_str());
+        QVERIFY(assembly.imageLength <= s.workspace->library.libraryCapacity);
+        QCOMPARE(assembly.imageLength, result.translation.memoryUsed);
     }
 };
 

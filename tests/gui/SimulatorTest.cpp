@@ -38,13 +38,16 @@ void copyWorlds(Session& s)
 void compileSendRun(Session& s)
 {
     Workspace& ws = *s.workspace;
-    Translator translator;
-    Assembler assembler(ws.library);
-    compileProgram(ws.store, ws.library, translator, assembler);
-    QVERIFY(assembler.assemblyErrorsText.empty());
-    int size = assembler.imageLength;
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(ws.store, ws.library, memory);
+    ws.translation = result.translation; // what the build window leaves behind
+    ws.assembly = result.assemblyOrEmpty();
+    ws.rememberBuild();
+    const Assembly& assembly = result.assemblyOrEmpty();
+    QVERIFY(assembly.errorsText.empty());
+    int size = assembly.imageLength;
     QVERIFY(ws.link().IdentifyBrick());
-    ws.link().SendProgramImage(size, {assembler.programImage.data(), assembler.programImage.size()});
+    ws.link().SendProgramImage(size, {assembly.image.data(), assembly.image.size()});
     ws.link().FinishDownload();
     QVERIFY(ws.link().RunBrickProgram());
 }
@@ -126,6 +129,24 @@ private slots:
         QCOMPARE(s.workspace->simulation.cpu().state(), BrickState::Halted);
         sim->frame();
         QVERIFY(!frame->isVisible());
+    }
+
+    // The running element is the last build's: once the flowchart changed, the brick's program no
+    // longer points at its cells (the build is not made again behind the user's back).
+    void onlyTheBuiltProgramShowsItsRunningElement()
+    {
+        Session s({}, {}, true);
+        s.appendElement(makeElement(13, 11, 10, 50));
+        s.appendElement(makeElement(17, 16, 11));
+        compileSendRun(s);
+        QTRY_VERIFY_WITH_TIMEOUT(s.workspace->simulation.runningElement().has_value() &&
+                                     s.workspace->simulation.runningElement()->index == 1,
+                                 3000);
+        s.appendElement(makeElement(11, 11, 11, 0, 0, 0, "ABC"));
+        QVERIFY(s.workspace->link().IdentifyBrick());
+        QVERIFY(s.workspace->link().RunBrickProgram());
+        QVERIFY(s.workspace->simulation.elementMap().empty());
+        QVERIFY(!s.workspace->simulation.runningElement());
     }
 
     void inputsByHandReachTheProgram()

@@ -63,12 +63,12 @@ void clickArea(QWidget* area, QPoint p, Qt::MouseButton button = Qt::LeftButton)
 
 void buildsCleanly(Session& s)
 {
-    Translator translator;
-    Assembler assembler(s.workspace->library);
-    const CompileResult result = compileProgram(s.workspace->store, s.workspace->library, translator, assembler);
-    QVERIFY(result.assembled);
-    QCOMPARE(QString::fromStdString(assembler.assemblyErrorsText), QString());
-    QVERIFY(result.source.find("No Code") == std::string::npos);
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(s.workspace->store, s.workspace->library, memory);
+    const Assembly& assembly = result.assemblyOrEmpty();
+    QVERIFY(result.assembled());
+    QCOMPARE(QString::fromStdString(assembly.errorsText), QString());
+    QVERIFY(result.translation.source.find("No Code") == std::string::npos);
 }
 
 } // namespace

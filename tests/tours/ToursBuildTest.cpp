@@ -27,15 +27,15 @@ protected:
         store.newProgram();
         store.programSettings.directionMode = std::uint8_t(directionMode);
         append(store, element);
-        Translator translator;
-        Assembler assembler(library);
-        const CompileResult result = compileProgram(store, library, translator, assembler);
-        EXPECT_TRUE(result.assembled);
-        EXPECT_EQ(assembler.assemblyErrorsText, "") << result.source;
-        EXPECT_EQ(result.source.find("No Code"), std::string::npos) << result.source;
+        TemplateMemory memory;
+        const CompileResult result = compileProgram(store, library, memory);
+        const Assembly& assembly = result.assemblyOrEmpty();
+        EXPECT_TRUE(result.assembled());
+        EXPECT_EQ(assembly.errorsText, "") << result.translation.source;
+        EXPECT_EQ(result.translation.source.find("No Code"), std::string::npos) << result.translation.source;
         // A path's closing motor stop (2 bytes) is not counted by the translation.
-        EXPECT_EQ(assembler.imageLength, result.memoryUsed + (element.family == 10 ? 2 : 0)) << result.source;
-        return result.source;
+        EXPECT_EQ(assembly.imageLength, result.translation.memoryUsed + (element.family == 10 ? 2 : 0)) << result.translation.source;
+        return result.translation.source;
     }
 
     InstructionRecord accept(const PathEditor& editor)

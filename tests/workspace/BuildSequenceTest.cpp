@@ -121,13 +121,13 @@ TEST_F(BuildSequenceTest, CompileAGoodProgram)
     EXPECT_FALSE(t.last.errorVisible);
     EXPECT_TRUE(result.assembled);
     EXPECT_FALSE(result.sent);
-    EXPECT_EQ(ws->assembler.imageLength, 10);
+    EXPECT_EQ(ws->assembly.imageLength, 10);
     EXPECT_TRUE(ws->simulatedBrick()->receivedReports().empty());
     EXPECT_EQ(t.panels, (std::vector<std::pair<int, std::string>>{{5, "Memoria: 10/(255)"}}));
     // The source file is the translation, with its trailer.
-    EXPECT_EQ(fileText("SysTemp.src"), ws->translator.generatedSource);
+    EXPECT_EQ(fileText("SysTemp.src"), ws->translation.source);
     EXPECT_EQ(
-        ws->translator.generatedSource.substr(ws->translator.generatedSource.size() - 19), "\r\n            END\r\n");
+        ws->translation.source.substr(ws->translation.source.size() - 19), "\r\n            END\r\n");
 }
 
 TEST_F(BuildSequenceTest, SourceFileNamedAfterTheProgram)
@@ -154,7 +154,7 @@ TEST_F(BuildSequenceTest, CompileSendAndRun)
     EXPECT_TRUE(brick.running());
     EXPECT_EQ(brick.downloadsFinished(), 1);
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(brick.programMemory()[std::size_t(i)], ws->assembler.programImage[std::size_t(i)]) << i;
+        EXPECT_EQ(brick.programMemory()[std::size_t(i)], ws->assembly.image[std::size_t(i)]) << i;
     EXPECT_EQ(t.panels.back(), (std::pair<int, std::string>{5, "Memoria: 10/255"})); // the brick told its size
     EXPECT_FALSE(ws->link().brickConnected()); // the run closes the link
 
@@ -179,7 +179,7 @@ TEST_F(BuildSequenceTest, TooBigForTheLibrary)
     EXPECT_EQ(t.last.errorSummary, "Error de Espacio de Memoria");
     EXPECT_TRUE(t.last.errorVisible);
     EXPECT_TRUE(ws->simulatedBrick()->receivedReports().size() == 1u); // the identify of connectByHand
-    EXPECT_EQ(ws->assembler.imageLength, 10); // the image is kept
+    EXPECT_EQ(ws->assembly.imageLength, 10); // the image is kept
 }
 
 TEST_F(BuildSequenceTest, UnbalancedSubroutinesWithAndWithoutTheAssistant)
@@ -193,7 +193,7 @@ TEST_F(BuildSequenceTest, UnbalancedSubroutinesWithAndWithoutTheAssistant)
     EXPECT_EQ(t.last.errorSummary, "Error de Programacion");
     EXPECT_EQ(std::find(t.statuses.begin(), t.statuses.end(), "Compilando Fuente..."), t.statuses.end());
     EXPECT_FALSE(fileText("SysTemp.src").empty()); // the translated source exists
-    EXPECT_EQ(ws->assembler.imageLength, 0);
+    EXPECT_EQ(ws->assembly.imageLength, 0);
 
     // With the assistant off nothing is assembled either: the build says so instead of "Terminado!".
     ws->settings.syntaxAssistantOff = true;
@@ -213,7 +213,7 @@ TEST_F(BuildSequenceTest, AssemblyMessagesStopTheBuild)
     EXPECT_TRUE(t.last.errorsVisible);
     EXPECT_FALSE(t.last.errorVisible);
     EXPECT_EQ(errorsText(t.last), " 1 - Aviso: Valor Truncado [2001] : 300\r\n");
-    EXPECT_EQ(ws->assembler.assemblyErrorCount, 0);
+    EXPECT_EQ(ws->assembly.errorCount, 0);
     EXPECT_EQ(ws->simulatedBrick()->receivedReports().size(), 1u);
 }
 
@@ -226,26 +226,26 @@ TEST_F(BuildSequenceTest, AJumpToAMissingLabelIsNamedAsTheUserDrewIt)
     // The user's words first, then the assembler's own list with its numbers, as it was.
     EXPECT_EQ(errorsText(t.last),
         "El salto a la etiqueta \"noexiste\" no tiene su etiqueta en el programa (Mi_Prog, fila 1, columna 3)\r\n"
-            + ws->assembler.assemblyErrorsText);
-    EXPECT_NE(ws->assembler.assemblyErrorsText.find("[1001] : C0_noexiste"), std::string::npos);
+            + ws->assembly.errorsText);
+    EXPECT_NE(ws->assembly.errorsText.find("[1001] : C0_noexiste"), std::string::npos);
 
     // The source editor's text is the user's own: its list is the assembler's alone.
     const Trace editor = build(buildModes::EditorCompile, " JMP C0_noexiste");
-    EXPECT_EQ(errorsText(editor.last), ws->assembler.assemblyErrorsText);
+    EXPECT_EQ(errorsText(editor.last), ws->assembly.errorsText);
 }
 
 TEST_F(BuildSequenceTest, EditorTextWithAndWithoutEnd)
 {
     build(buildModes::EditorCompile, " BEEPOK\r\n LDK 5");
     EXPECT_FALSE(result.failure != BuildFailure::None);
-    EXPECT_EQ(ws->assembler.imageLength, 3);
+    EXPECT_EQ(ws->assembly.imageLength, 3);
     // END in the text ends the assembly there: the line after it is never read.
     build(buildModes::EditorCompile, " BEEPOK\r\n END\r\n NOEXISTE");
     EXPECT_EQ(result.failure, BuildFailure::None);
-    EXPECT_EQ(ws->assembler.imageLength, 1);
+    EXPECT_EQ(ws->assembly.imageLength, 1);
     build(buildModes::EditorCompile, " BEEPOK\r\n NOEXISTE");
-    EXPECT_EQ(ws->assembler.assemblyErrorCount, 1);
-    EXPECT_EQ(ws->assembler.assemblyErrorsText, " 2 - Error: Instruccion Inexistente [1008] : NOEXISTE\r\n");
+    EXPECT_EQ(ws->assembly.errorCount, 1);
+    EXPECT_EQ(ws->assembly.errorsText, " 2 - Error: Instruccion Inexistente [1008] : NOEXISTE\r\n");
     // An empty text assembles to nothing, which is no program.
     build(buildModes::EditorCompile, "");
     EXPECT_EQ(result.failure, BuildFailure::NoCode);
@@ -314,11 +314,11 @@ TEST_F(BuildSequenceTest, LibraryThatFailedItsIntegrityCheck)
     beepProgram();
     ws->loadLibrary(std::string(TARVEL_TEST_DATA) + "/every_kind.LIB");
     ASSERT_TRUE(ws->checkLibraryIntegrity());
-    ws->assembler.imageLength = 40; // an earlier program
+    ws->assembly.imageLength = 40; // an earlier program
     const Trace t = build(buildModes::CompileSendRun);
     EXPECT_EQ(result.failure, BuildFailure::Integrity);
     EXPECT_EQ(t.last.status, "Falla en la Libreria de Datos de Compilacion!");
-    EXPECT_EQ(ws->assembler.imageLength, 0);
+    EXPECT_EQ(ws->assembly.imageLength, 0);
     EXPECT_FALSE(fs::exists(dir / "SysTemp.src"));
 
     // The source editor's text still assembles with the library's instruction set.

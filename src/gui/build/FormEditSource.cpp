@@ -144,9 +144,9 @@ void FormEditSource::openEditor()
 void FormEditSource::loadGenerated()
 {
     highlighter_->setMnemonics(libraryMnemonics(ws_.library));
-    rtxtSource_->setPlainText(qs(editorTextFromSource(ws_.translator.generatedSource)));
+    rtxtSource_->setPlainText(qs(editorTextFromSource(ws_.translation.source)));
     rtxtSource_->document()->setModified(false);
-    showsTranslation_ = !ws_.translator.elementSpans.empty();
+    showsTranslation_ = !ws_.translation.elementSpans.empty();
     rtxtSource_->markLines(0, 0);
     rtxtSource_->moveCursor(QTextCursor::Start);
 }
@@ -161,7 +161,7 @@ void FormEditSource::highlightElement(int sequence, int index)
 {
     if (!isVisible() || !showsTranslation_)
         return;
-    for (const SourceSpan& span : ws_.translator.elementSpans)
+    for (const SourceSpan& span : ws_.translation.elementSpans)
         if (span.sequence == sequence && span.index == index) {
             rtxtSource_->markLines(span.firstLine, span.lineCount);
             return;
@@ -182,8 +182,8 @@ void FormEditSource::closeEvent(QCloseEvent* event)
     }
     // The edited text is what the editor shows next time, until the next translation.
     if (rtxtSource_->document()->isModified()) {
-        ws_.translator.generatedSource = editorText();
-        ws_.translator.elementSpans.clear();
+        ws_.translation.source = editorText();
+        ws_.translation.elementSpans.clear();
     }
     event->accept();
 }
@@ -305,11 +305,11 @@ void FormEditSource::showResults()
 {
     // Each message keeps its line number first: a double click still finds the line.
     QStringList lines;
-    for (const Text& line : assemblyListTexts(ws_.assembler.messages, ws_.assembler.cancelledAt))
+    for (const Text& line : assemblyListTexts(ws_.assembly.messages, ws_.assembly.cancelledAt))
         lines << uiText(line);
     txtDebug_->setPlainText(lines.join(QLatin1Char('\n'))); // one line per message, no empty line after them
-    lblErrores_->setText(uiText(errorCountText(ws_.assembler.assemblyErrorCount)));
-    lblProgSize_->setText(uiText(programSizeText(ws_.assembler.imageLength)));
+    lblErrores_->setText(uiText(errorCountText(ws_.assembly.errorCount)));
+    lblProgSize_->setText(uiText(programSizeText(ws_.assembly.imageLength)));
 }
 
 void FormEditSource::setBusy(bool busy)
