@@ -53,7 +53,7 @@ std::string joined(const std::vector<UserMessage>& messages)
 
 EditResult result(const EditOutcome& outcome)
 {
-    return {outcome.changed, joined(outcome.messages)};
+    return {outcome.changed, joined(outcome.messages), outcome.messages};
 }
 
 // What the dialogs put beside the codes: a tone's bytes.

@@ -31,6 +31,7 @@ EditScriptParse parseEditScript(const std::vector<std::string>& words);
 struct EditResult {
     bool ok = false;
     std::string message; // what the user would have been told (Windows-1252), lines joined by CR LF
+    std::vector<UserMessage> messages; // the same, message by message, as the windows show them
 };
 
 // Runs one operation on the program. Questions are answered Yes (delete a subroutine, replace a

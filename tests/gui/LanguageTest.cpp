@@ -4,6 +4,7 @@
 #include "compiler/BuildPlan.h"
 #include "compiler/Compile.h"
 #include "editing/DialogRules.h"
+#include "editing/EditScript.h"
 #include "editing/ElementKinds.h"
 #include "gui/app/QtText.h"
 #include "gui/app/Translation.h"
@@ -395,6 +396,113 @@ private slots:
             QVERIFY2(m.finished && !m.translation.isEmpty(), qPrintable(m.context + ": " + m.source));
             QVERIFY2(markers(m.source) == markers(m.translation), qPrintable(m.context + ": " + m.source));
         }
+    }
+
+    // Every refusal, warning and question editing can give, in English: every kind of edit, with an
+    // element of every family and subtype the library knows and every palette item, at the ends and
+    // the middle of every sequence of programs made to provoke them (after an end of program, with
+    // a label and its jump, a full subroutine, all subroutines taken).
+    void everyEditingMessageIsEnglish()
+    {
+        Start s(kConfig + "1\r\n");
+        std::vector<InstructionRecord> kinds;
+        s.workspace->library.templateOffsetTable.forEach([&](int f, int sub, int o, std::int32_t offset) {
+            if (offset != 0 && f <= 17 && (kinds.empty() || kinds.back().family != f || kinds.back().subtype != sub))
+                kinds.push_back(makeElement(f, sub, o, 1, 1, 1, "L"));
+        });
+        QVERIFY(kinds.size() > 30);
+        auto script = [](std::vector<std::string> words) {
+            for (int i = 0; i < 4; ++i) // the same wait, four times
+                words.insert(words.begin(), {"add", "0", "13,11,10,5,0,0"});
+            return words;
+        };
+        std::vector<std::vector<std::string>> bases = {
+            {},
+            script({"add", "0", "17,11,10,0,0,0,L", "add", "0", "17,12,10,0,0,0,L"}),
+            script({"add", "0", "17,16,11,0,0,0"}),
+            script({"sub", "S", "add", "1", "17,14,10,0,0,0,S"}),
+            script({"sub", "A", "sub", "B", "sub", "C", "sub", "D", "sub", "E", "sub", "F", "sub", "G", "sub", "H"}),
+        };
+        std::vector<std::string> full = {"sub", "Llena"}, labels, main;
+        for (int i = 0; i < kSubSlots; ++i)
+            full.insert(full.end(), {"add", "1", "13,11,10,5,0,0"});
+        for (int i = 0; i <= kLabelEntries; ++i)
+            labels.insert(labels.end(), {"add", "0", "17,11,10,0,0,0,E" + std::to_string(i)});
+        for (int i = 0; i < kMainSlots; ++i)
+            main.insert(main.end(), {"add", "0", "13,11,10,5,0,0"});
+        bases.insert(bases.end(), {full, labels, main});
+        kinds.push_back(makeElement(27, 10, 10)); // no element of a program
+
+        QSet<QString> same; // words written alike in both languages ("Error")
+        for (const Message& m : translationFile())
+            if (m.finished && m.translation == m.source)
+                same.insert(m.source);
+        std::set<std::string> seen;
+        QStringList spanish;
+        auto check = [&](const std::vector<UserMessage>& messages) {
+            for (const UserMessage& m : messages)
+                for (const Text* text : {&m.text, &m.title})
+                    if (!text->empty() && seen.insert(text->spanish()).second && uiText(*text) == qs(text->spanish()) &&
+                        !same.contains(qs(text->spanish())))
+                        spanish << qs(text->spanish());
+        };
+        const bool assistantOff = false;
+        for (const auto& words : bases) {
+            ProgramStore base;
+            base.setElementSizes(s.workspace->library.elementSizeTable);
+            EditorState baseState;
+            UndoHistory baseHistory;
+            ProgramEditor baseEditor(base, baseState, baseHistory, assistantOff);
+            baseEditor.newProgram();
+            for (const EditOperation& op : parseEditScript(words).operations)
+                check(applyEditOperation(baseEditor, base, baseState, op).messages);
+            for (int seq = 0; seq <= base.subroutineCount; ++seq) {
+                const int length = base.sequenceLength(seq);
+                for (int index : std::set<int>{0, 1, length / 2, std::max(0, length - 1)}) {
+                    auto fresh = [&](auto&& edit) {
+                        auto store = std::make_unique<ProgramStore>(base);
+                        EditorState state = baseState;
+                        UndoHistory history;
+                        ProgramEditor editor(*store, state, history, assistantOff);
+                        store->activeSequence = seq;
+                        edit(editor, *store, state);
+                    };
+                    using K = EditOperation::Kind;
+                    for (K kind : {K::Add, K::Insert, K::Replace, K::Modify})
+                        for (const InstructionRecord& element : kinds)
+                            fresh([&](ProgramEditor& e, ProgramStore& store, EditorState& state) {
+                                check(applyEditOperation(e, store, state, {kind, {}, seq, index, element}).messages);
+                            });
+                    for (K kind : {K::Delete, K::Space})
+                        fresh([&](ProgramEditor& e, ProgramStore& store, EditorState& state) {
+                            const EditResult r = applyEditOperation(e, store, state, {kind, {}, seq, index, {}});
+                            check(r.messages);
+                            if (kind == K::Delete && seq > 0)
+                                check(e.deleteSubroutine(seq).messages);
+                        });
+                    for (const char* name : {"", "L", "S", "A", "1x", "a b", "Nueva", "muy_largo_nombre"})
+                        fresh([&](ProgramEditor& e, ProgramStore& store, EditorState&) {
+                            e.openPalette();
+                            store.currentElement = makeElement(17, 11, 10);
+                            check(e.acceptLabel(name, -1).messages);
+                            e.openPalette();
+                            store.currentElement = makeElement(17, 13, 10);
+                            check(e.acceptSubroutine(name).messages);
+                        });
+                    for (int p = 0; p < int(palettes().size()); ++p)
+                        for (int i = 0; i < int(palettes()[std::size_t(p)].entries.size()); ++i)
+                            for (bool inserting : {false, true})
+                                fresh([&](ProgramEditor& e, ProgramStore&, EditorState&) {
+                                    if (inserting)
+                                        e.beginInsert(index);
+                                    e.openPalette();
+                                    check(e.choosePaletteItem(p, i).outcome.messages);
+                                });
+                }
+            }
+        }
+        QVERIFY2(spanish.isEmpty(), qPrintable(spanish.join(" | ")));
+        QVERIFY2(seen.size() > 20, qPrintable(QString::number(seen.size()))); // each one provoked
     }
 
     // Every outcome a build can have, and every caption of its window, in English: walked from the
