@@ -168,25 +168,25 @@ Text number(long long value)
 
 Text describeOutput(const InstructionRecord& r)
 {
-    if (r.subtype == 13 && r.option == 15) {
+    if (r.subtype == outputs::PcMessage && r.option == outputs::SendText) {
         const std::string text = textAsString(r.text);
         const Text shown = Text::literal(trimBlanks(std::string_view(text).substr(2)));
         if (trimBlanks(text).size() == 2)
             return sentence(QT_TRANSLATE_NOOP("core", "Enviar Texto: %1<Vacio>")).arg(shown);
         return sentence(QT_TRANSLATE_NOOP("core", "Enviar Texto: %1")).arg(shown);
     }
-    if (r.subtype == 13)
+    if (r.subtype == outputs::PcMessage)
         return sentence(QT_TRANSLATE_NOOP("core", "Enviar a PC %1 en %2"))
             .arg(variableText(r.arg1))
             .arg(word(formatWords(), r.arg2 & 3));
-    if (r.subtype == 12 && r.option == 14)
+    if (r.subtype == outputs::Sound && r.option == outputs::Melody)
         return sentence(QT_TRANSLATE_NOOP("core", "Reproducir Melodia (%1)")).arg(trimBlanks(r.name));
 
     const auto whole = outputSentences().find({ r.subtype, r.option });
     const Text action = whole != outputSentences().end()
         ? Text("phrase", whole->second)
         : Text::layout("%1 %2", { word(outActionWords(), r.option), word(outDeviceWords(), r.subtype) });
-    if (r.subtype == 12 && r.option == 11) {
+    if (r.subtype == outputs::Sound && r.option == outputs::Tone) {
         const long long volume = (long long)(double(r.arg3) / 32.0 * 100.0);
         return sentence(QT_TRANSLATE_NOOP("core", "%1 : F=%2Hz, T=%3mS, V=%4%"))
             .arg(action)
@@ -194,11 +194,11 @@ Text describeOutput(const InstructionRecord& r)
             .arg(signedNumber(r.arg1))
             .arg(signedNumber(volume));
     }
-    if (r.subtype == 12 && r.option == 16)
+    if (r.subtype == outputs::Sound && r.option == outputs::OkSound)
         return sentence(QT_TRANSLATE_NOOP("core", "%1 : Sonido de OK")).arg(action);
-    if (r.subtype == 12 && r.option == 17)
+    if (r.subtype == outputs::Sound && r.option == outputs::ErrorSound)
         return sentence(QT_TRANSLATE_NOOP("core", "%1 : Sonido de ERROR")).arg(action);
-    if (r.subtype == 11 && r.option == 12)
+    if (r.subtype == outputs::Display && r.option == outputs::SwitchOn)
         return sentence(QT_TRANSLATE_NOOP("core", "%1(Leds Seleccionados Sin Cambiar los otros)")).arg(action);
     return action;
 }
@@ -206,38 +206,40 @@ Text describeOutput(const InstructionRecord& r)
 Text describeWait(const InstructionRecord& r)
 {
     const Text what = word(waitWhatWords(), r.subtype);
-    if (r.option == 10) {
+    if (r.option == waits::ConstantAmount) {
         switch (r.subtype) {
-        case 10: return sentence(QT_TRANSLATE_NOOP("core", "Demora de %1 Segundos")).arg(number(r.arg1));
-        case 11:
+        case waits::Seconds: return sentence(QT_TRANSLATE_NOOP("core", "Demora de %1 Segundos")).arg(number(r.arg1));
+        case waits::Tenths:
             return sentence(QT_TRANSLATE_NOOP("core", "Demora de %1 Decimas de Segundo  (%2 Segundos)"))
                 .arg(number(r.arg1))
                 .arg(shortDecimal(float(r.arg1) / 10.0f));
-        case 17: return sentence(QT_TRANSLATE_NOOP("core", "Demora de %1 Centesimas de Segundo")).arg(number(r.arg1));
-        case 18: return sentence(QT_TRANSLATE_NOOP("core", "Demora de %1 Milesimas de Segundo")).arg(number(r.arg1));
+        case waits::Hundredths:
+            return sentence(QT_TRANSLATE_NOOP("core", "Demora de %1 Centesimas de Segundo")).arg(number(r.arg1));
+        case waits::Thousandths:
+            return sentence(QT_TRANSLATE_NOOP("core", "Demora de %1 Milesimas de Segundo")).arg(number(r.arg1));
         default: return Text::layout("%1 %2", { what, number(r.arg1) });
         }
     }
-    if (r.option == 11) {
+    if (r.option == waits::VariableAmount) {
         const Text variable = variableText(r.arg1);
         switch (r.subtype) {
-        case 10:
+        case waits::Seconds:
             return sentence(QT_TRANSLATE_NOOP("core", "Demora del valor contenido en %1 en Segundos")).arg(variable);
-        case 11:
+        case waits::Tenths:
             return sentence(QT_TRANSLATE_NOOP("core", "Demora del valor contenido en %1 en Decimas de Segundo"))
                 .arg(variable);
-        case 17:
+        case waits::Hundredths:
             return sentence(QT_TRANSLATE_NOOP("core", "Demora del valor contenido en %1 en Centesimas de Segundo"))
                 .arg(variable);
-        case 18:
+        case waits::Thousandths:
             return sentence(QT_TRANSLATE_NOOP("core", "Demora del valor contenido en %1 en Milesimas de Segundo"))
                 .arg(variable);
         default: return sentence(QT_TRANSLATE_NOOP("core", "%1l valor contenido en %2")).arg(what).arg(variable);
         }
     }
-    if (r.option == 12)
+    if (r.option == waits::While)
         return sentence(QT_TRANSLATE_NOOP("core", "Esperar Mientras que %1")).arg(what);
-    if (r.option == 13)
+    if (r.option == waits::Until)
         return sentence(QT_TRANSLATE_NOOP("core", "Esperar Hasta que %1")).arg(what);
     return sentence(QT_TRANSLATE_NOOP("core", "Esperar %1 que %2")).arg(word(waitModeWords(), r.option)).arg(what);
 }
@@ -245,32 +247,32 @@ Text describeWait(const InstructionRecord& r)
 // `previous`: the description the record had, kept where no rule describes it.
 Text describeCalculation(const InstructionRecord& r, const Text& previous)
 {
-    if (r.subtype == 15)
-        return r.option == 11
+    if (r.subtype == calculations::Load)
+        return r.option == calculations::LoadConstant
             ? sentence(QT_TRANSLATE_NOOP("core", "Guardar %1 en %2")).arg(number(r.arg1)).arg(variableText(r.arg2))
             : sentence(QT_TRANSLATE_NOOP("core", "Copiar %1 en %2"))
                   .arg(variableText(r.arg1))
                   .arg(variableText(r.arg2));
-    if (r.option != 11 && r.option != 12)
+    if (r.option != calculations::ConstantOperand && r.option != calculations::VariableOperand)
         return previous;
     return sentence(QT_TRANSLATE_NOOP("core", "%1 Igual %2 %3 %4"))
         .arg(variableText(r.arg3))
         .arg(variableText(r.arg1))
         .arg(word(operatorWords(), r.subtype))
-        .arg(r.option == 12 ? variableText(r.arg2) : number(r.arg2));
+        .arg(r.option == calculations::VariableOperand ? variableText(r.arg2) : number(r.arg2));
 }
 
 Text describeDecision(const InstructionRecord& r)
 {
     const Text condition = word(conditionWords(), r.subtype);
-    if (r.subtype <= 15)
+    if (r.subtype <= decisions::LessOrEqual)
         return sentence(QT_TRANSLATE_NOOP("core", "Decision: %1 %2 %3?"))
             .arg(variableText(r.arg1))
             .arg(condition)
-            .arg(r.option == 10 ? number(r.arg2) : variableText(r.arg2));
-    if (r.subtype <= 20)
+            .arg(r.option == decisions::WithConstant ? number(r.arg2) : variableText(r.arg2));
+    if (r.subtype <= decisions::LastError)
         return sentence(QT_TRANSLATE_NOOP("core", "Decision: %1?")).arg(condition);
-    if (r.subtype == 21)
+    if (r.subtype == decisions::Repeat)
         return sentence(QT_TRANSLATE_NOOP("core", "Repetir Tanta Veces Como Indique %1")).arg(variableText(r.arg1));
     return Text::layout("%1 %2", { condition, variableText(r.arg1) });
 }
@@ -309,7 +311,7 @@ Text elementDescription(const InstructionRecord& r, const ProgramStore& store)
     Text d;
     switch (r.family) {
     case family::Motors:
-        if (r.subtype == 16)
+        if (r.subtype == motors::Path)
             return sentence(QT_TRANSLATE_NOOP("core", "Ejecutar Recorrido (%1)")).arg(trimBlanks(r.name));
         d = word(motorWords(), r.subtype);
         break;
@@ -371,8 +373,9 @@ std::optional<UserMessage> checkStructure(
 
 Text startModeText(int option)
 {
-    return option == 11 ? sentence(QT_TRANSLATE_NOOP("core", "Inicio de programa (Habilita el sensor tactil) [2]"))
-                        : sentence(QT_TRANSLATE_NOOP("core", "Inicio de programa [1]"));
+    return option == structure::StartWithTouch
+        ? sentence(QT_TRANSLATE_NOOP("core", "Inicio de programa (Habilita el sensor tactil) [2]"))
+        : sentence(QT_TRANSLATE_NOOP("core", "Inicio de programa [1]"));
 }
 
 std::string cleanName(std::string& text)

@@ -28,11 +28,11 @@ using L = LayerList;
 std::optional<Layer> outputOptionLayer(const InstructionRecord& r)
 {
     switch (r.option) {
-    case 10: return Layer{L::Calculos, r.arg1};
-    case 11: return Layer{L::Salidas, 5};
-    case 12: return Layer{L::Salidas, 1};
-    case 13: return Layer{L::Salidas, 2};
-    case 14: return Layer{L::Salidas, 3};
+    case outputs::FromVariable: return Layer{L::Calculos, r.arg1};
+    case outputs::FromConstant: return Layer{L::Salidas, 5};
+    case outputs::SwitchOn: return Layer{L::Salidas, 1};
+    case outputs::SwitchOff: return Layer{L::Salidas, 2};
+    case outputs::PlaySequence: return Layer{L::Salidas, 3};
     default: return std::nullopt;
     }
 }
@@ -58,21 +58,28 @@ std::vector<Layer> iconLayers(const InstructionRecord& r, int labelPicture)
         return {{L::Especial, 1}};
     if (f == family::Separator)
         return {};
-    if (f == family::Motors && s >= 10 && s <= 17)
-        return {frame(s == 10 || s == 11 || s == 17 ? 2 : 1), {L::Motores, s - 9}};
+    if (f == family::Motors && s >= motors::Forward && s <= motors::Stop)
+        return {frame(s == motors::Forward || s == motors::Backward || s == motors::Stop ? 2 : 1),
+                {L::Motores, s - 9}};
     if (f == family::Outputs) {
-        if (r.is(11, 12, 16) || r.is(11, 12, 17) || r.is(11, 12, 14) || r.is(11, 13, 15)) {
-            const int kind = o == 16 ? 7 : o == 17 ? 8 : o == 14 ? 9 : 12;
+        if (r.is(family::Outputs, outputs::Sound, outputs::OkSound) ||
+            r.is(family::Outputs, outputs::Sound, outputs::ErrorSound) ||
+            r.is(family::Outputs, outputs::Sound, outputs::Melody) ||
+            r.is(family::Outputs, outputs::PcMessage, outputs::SendText)) {
+            const int kind = o == outputs::OkSound ? 7 : o == outputs::ErrorSound ? 8 : o == outputs::Melody ? 9 : 12;
             return {frame(1), {L::Salidas, kind}};
         }
-        if (r.is(11, 12, 11))
+        if (r.is(family::Outputs, outputs::Sound, outputs::Tone))
             return {frame(2), {L::Salidas, 10}};
         const auto option = outputOptionLayer(r);
-        if (s == 11 && o >= 10 && o <= 13 && option) // 4 = 1 + 2, 5 = 3 + 4: the option layer lies beneath
-            return {*option, {L::Salidas, 5}, frame(o <= 11 ? 1 : 2)};
-        const bool lightOrSound = (s == 10 || s == 12) && (o == 10 || o == 12 || o == 13);
-        if ((lightOrSound || s == 13) && o >= 10 && o <= 14 && option)
-            return {*option, frame(1), {L::Salidas, s == 10 ? 4 : s == 12 ? 6 : 11}};
+        // 4 = 1 + 2, 5 = 3 + 4: the option layer lies beneath
+        if (s == outputs::Display && o >= outputs::FromVariable && o <= outputs::SwitchOff && option)
+            return {*option, {L::Salidas, 5}, frame(o <= outputs::FromConstant ? 1 : 2)};
+        const bool lightOrSound = (s == outputs::Lamp || s == outputs::Sound) &&
+                                  (o == outputs::FromVariable || o == outputs::SwitchOn || o == outputs::SwitchOff);
+        if ((lightOrSound || s == outputs::PcMessage) && o >= outputs::FromVariable && o <= outputs::PlaySequence &&
+            option)
+            return {*option, frame(1), {L::Salidas, s == outputs::Lamp ? 4 : s == outputs::Sound ? 6 : 11}};
         return {};
     }
     if (f == family::Inputs) {
@@ -82,39 +89,43 @@ std::vector<Layer> iconLayers(const InstructionRecord& r, int labelPicture)
         return {{L::Entradas, picture}, frame(1), {L::Calculos, r.arg1 + 26}};
     }
     if (f == family::Waits) {
-        if (s >= 12 && s <= 16 && (o == 12 || o == 13))
-            return {frame(o == 12 ? 3 : 4), {L::Esperas, s - 4}};
-        const int delay = s == 10 ? 1 : s == 11 ? 2 : s == 17 ? 13 : s == 18 ? 14 : 0;
-        if (delay && o == 10)
+        if (waits::isCondition(s) && (o == waits::While || o == waits::Until))
+            return {frame(o == waits::While ? 3 : 4), {L::Esperas, s - 4}};
+        const int delay = s == waits::Seconds       ? 1
+                          : s == waits::Tenths      ? 2
+                          : s == waits::Hundredths  ? 13
+                          : s == waits::Thousandths ? 14
+                                                    : 0;
+        if (delay && o == waits::ConstantAmount)
             return {frame(1), {L::Esperas, delay}};
-        if (delay && o == 11)
+        if (delay && o == waits::VariableAmount)
             return {{L::Esperas, r.arg1 + 2}, frame(1), {L::Esperas, delay}};
         return {};
     }
     if (f == family::Calculations) {
-        if (s >= 10 && s <= 14 && o == 11)
+        if (calculations::isOperation(s) && o == calculations::ConstantOperand)
             return {{L::Calculos, s - 4}, frame(1), {L::Calculos, r.arg1 + 10}};
-        if (s >= 10 && s <= 14 && o == 12)
+        if (calculations::isOperation(s) && o == calculations::VariableOperand)
             return {frame(1), {L::Calculos, r.arg1 + 10}, {L::Calculos, s - 4}, {L::Calculos, r.arg2 + 15}};
-        if (s == 15) {
-            if (o == 11)
+        if (s == calculations::Load) {
+            if (o == calculations::LoadConstant)
                 return {frame(1), {L::Calculos, r.arg2 + 26}};
-            if (o == 12)
+            if (o == calculations::LoadVariable)
                 return {{L::Calculos, r.arg1 + 20}, frame(1), {L::Calculos, r.arg2 + 26}};
-            if (o == 13)
+            if (o == calculations::LoadRandom)
                 return {{L::Calculos, 26}, frame(1), {L::Calculos, r.arg2 + 26}};
         }
         return {};
     }
     if (f == family::Decisions || f == family::DecisionsInverted) {
         const Layer base = frame(f == family::Decisions ? 5 : 6);
-        if (s == 21)
+        if (s == decisions::Repeat)
             return {base, {L::Decisiones, r.arg1 + 21}};
-        if (s >= 16 && s <= 20)
+        if (decisions::isCondition(s))
             return {base, {L::Decisiones, s - 5}};
-        if (s >= 10 && s <= 15 && o == 10)
+        if (decisions::isComparison(s) && o == decisions::WithConstant)
             return {base, {L::Decisiones, r.arg1}, {L::Decisiones, s + 6}};
-        if (s >= 10 && s <= 15)
+        if (decisions::isComparison(s))
             return {base, {L::Decisiones, r.arg1}, {L::Decisiones, r.arg2 + 5}, {L::Decisiones, s + 6}};
         return {};
     }
@@ -139,28 +150,29 @@ void setOverlayPositions(InstructionRecord& r)
     auto one = [&](int top, int left) { r.lblOneTop = std::int16_t(top), r.lblOneLeft = std::int16_t(left); };
     auto two = [&](int top, int left) { r.lblTwoTop = std::int16_t(top), r.lblTwoLeft = std::int16_t(left); };
     const int f = r.family, s = r.subtype, o = r.option;
-    if (f == family::Motors && (s == 10 || s == 11 || s == 17))
+    if (f == family::Motors && (s == motors::Forward || s == motors::Backward || s == motors::Stop))
         two(1440, 360);
-    else if (r.is(11, 12, 11))
+    else if (r.is(family::Outputs, outputs::Sound, outputs::Tone))
         two(1440, 150);
-    else if (r.is(11, 11, 11))
+    else if (r.is(family::Outputs, outputs::Display, outputs::FromConstant))
         two(240, 100);
-    else if (f == family::Outputs && s == 11 && o >= 12 && o <= 14)
+    else if (f == family::Outputs && s == outputs::Display && o >= outputs::SwitchOn && o <= outputs::PlaySequence)
         two(1440, 360);
-    else if (f == family::Outputs && o == 11 && s != 11)
+    else if (f == family::Outputs && o == outputs::FromConstant && s != outputs::Display)
         one(240, 100);
-    else if (f == family::Waits && o == 10)
+    else if (f == family::Waits && o == waits::ConstantAmount)
         one(300, 200);
-    else if (f == family::Calculations && s >= 10 && s <= 14 && o == 11)
+    else if (f == family::Calculations && calculations::isOperation(s) && o == calculations::ConstantOperand)
         two(700, 550);
-    else if (r.is(14, 15, 11))
+    else if (r.is(family::Calculations, calculations::Load, calculations::LoadConstant))
         one(240, 360);
-    else if (f == family::Structure && (s == 10 || s == 11 || s == 13))
+    else if (f == family::Structure &&
+             (s == structure::ProgramStart || s == structure::Label || s == structure::SubroutineStart))
         two(1240, 90);
-    else if (f == family::Structure && (s == 12 || s == 14))
+    else if (f == family::Structure && (s == structure::Jump || s == structure::Call))
         two(1440, 160);
     else if (f == family::Decisions || f == family::DecisionsInverted) {
-        if (s >= 10 && s <= 15 && o == 10)
+        if (decisions::isComparison(s) && o == decisions::WithConstant)
             one(690, 340);
         two(1460, 240);
     }
@@ -182,21 +194,21 @@ int labelPictureAt(ProgramStore& store, int sequence, int index)
         return 2;
     InstructionRecord& label = store.recordAt(sequence, index);
     if (label.is(family::Structure, structure::Label))
-        label.arg3 = 15; // only a label is ever marked
+        label.arg3 = structure::LabelNoFlowAbove; // only a label is ever marked
     return 1;
 }
 
 int labelPicture(ProgramStore& store, int sequence, bool insertMode, InstructionRecord& current)
 {
     if (!insertMode)
-        return current.arg3 == 15 ? 1 : 2;
+        return current.arg3 == structure::LabelNoFlowAbove ? 1 : 2;
     const int length = store.sequenceLength(sequence);
     if (length < 2)
         return 1;
     const int picture = labelPictureAt(store, sequence, length - 1);
     if (picture == 1 && store.recordAt(sequence, length - 1).is(family::Structure, structure::Label) &&
         current.is(family::Structure, structure::Label))
-        current.arg3 = 15;
+        current.arg3 = structure::LabelNoFlowAbove;
     return picture;
 }
 
@@ -220,7 +232,7 @@ OverlayLabel overlayOne(const InstructionRecord& r)
     if (r.lblOneTop < 1)
         return label;
     label.visible = true;
-    label.text = signedNumber(r.family == 15 || r.family == 16 ? r.arg2 : r.arg1);
+    label.text = signedNumber(r.family == family::Decisions || r.family == family::DecisionsInverted ? r.arg2 : r.arg1);
     label.top = r.lblOneTop;
     label.left = r.lblOneLeft;
     label.width = 375;
@@ -252,17 +264,17 @@ OverlayLabel overlayTwo(const InstructionRecord& r)
             label.width = 450;
             label.height = 240;
         }
-        if (r.is(family::Outputs, 11)) {
+        if (r.is(family::Outputs, outputs::Display)) {
             label.width = 450;
             label.height = 240;
-            if (r.option == 11)
+            if (r.option == outputs::FromConstant)
                 label.border = false;
         }
     } else {
         label.text = signedNumber(r.arg2);
         label.width = 375;
         label.height = 195;
-        if (r.is(11, 12, 11)) {
+        if (r.is(family::Outputs, outputs::Sound, outputs::Tone)) {
             label.width = 850;
             label.height = 255;
             label.border = true;

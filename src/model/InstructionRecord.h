@@ -1,4 +1,6 @@
 #pragma once
+#include "model/ElementCodes.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -7,33 +9,6 @@ namespace tarvel {
 
 constexpr int kTextBytes = 64;
 using RecordText = std::array<std::uint8_t, kTextBytes>;
-
-// Family codes of the element table.
-namespace family {
-constexpr int Motors = 10;
-constexpr int Outputs = 11;
-constexpr int Inputs = 12;
-constexpr int Waits = 13;
-constexpr int Calculations = 14;
-constexpr int Decisions = 15;
-constexpr int DecisionsInverted = 16;
-constexpr int Structure = 17;
-constexpr int PathStep = 18;
-constexpr int PathStepSteering = 19;
-constexpr int LibraryReserved = 26;
-constexpr int Separator = 100;
-} // namespace family
-
-// Subtypes of the structure family.
-namespace structure {
-constexpr int ProgramStart = 10;
-constexpr int Label = 11;
-constexpr int Jump = 12;
-constexpr int SubroutineStart = 13;
-constexpr int Call = 14;
-constexpr int SubroutineEnd = 15;
-constexpr int ProgramEnd = 16;
-} // namespace structure
 
 inline RecordText blankText()
 {

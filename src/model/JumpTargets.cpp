@@ -23,7 +23,7 @@ const char* missingLabelPattern(const InstructionRecord& r)
 {
     if (r.family == family::Structure)
         return QT_TRANSLATE_NOOP("core", "El salto a la etiqueta \"%1\" no tiene su etiqueta en el programa (%2, fila %3, columna %4)");
-    if (r.subtype == 21)
+    if (r.subtype == decisions::Repeat)
         return QT_TRANSLATE_NOOP("core", "La repeticion que salta a la etiqueta \"%1\" no tiene su etiqueta en el programa (%2, fila %3, columna %4)");
     return QT_TRANSLATE_NOOP("core", "La decision que salta a la etiqueta \"%1\" no tiene su etiqueta en el programa (%2, fila %3, columna %4)");
 }

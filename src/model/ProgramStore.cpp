@@ -14,11 +14,12 @@ const InstructionRecord kEmptyRecord{};
 
 void applyDirectionMode(ProgramStore& store)
 {
-    const std::uint8_t option = store.programSettings.directionMode == 1 ? 14 : 13;
+    const std::uint8_t option
+        = store.programSettings.directionMode == 1 ? motors::OneMotorSteering : motors::IndependentMotors;
     for (int seq = 0; seq < kSequences; ++seq)
         for (int i = 0; i < store.sequenceLength(seq); ++i) {
             InstructionRecord& r = store.recordAt(seq, i);
-            if (r.family == family::Motors && r.subtype >= 12 && r.subtype <= 15)
+            if (r.family == family::Motors && motors::isTurnOrSpin(r.subtype))
                 r.option = option;
         }
 }
@@ -35,7 +36,7 @@ InstructionRecord programStartElement()
     InstructionRecord r;
     r.family = family::Structure;
     r.subtype = structure::ProgramStart;
-    r.option = 10;
+    r.option = structure::StartNormal;
     r.name = "Inicio";
     return r;
 }
@@ -149,14 +150,16 @@ std::optional<int> ProgramStore::elementCost(const InstructionRecord& r) const
 {
     const int f = r.family, s = r.subtype, o = r.option;
     const bool variableLight = programSettings.lightFromVariable();
-    if (r.is(family::Outputs, 12, 14))
-        return int(elementSizeTable.at(11, 12, 14)) * r.arg1;
-    if (r.is(family::Motors, 16) || f == family::Separator)
+    if (r.is(family::Outputs, outputs::Sound, outputs::Melody))
+        return int(elementSizeTable.at(family::Outputs, outputs::Sound, outputs::Melody)) * r.arg1;
+    if (r.is(family::Motors, motors::Path) || f == family::Separator)
         return std::nullopt;
-    if (r.is(family::Waits, 12) && (o == 12 || o == 13) && variableLight)
-        return elementSizeTable.at(13, 12, o + 2);
-    if ((f == family::Decisions || f == family::DecisionsInverted) && s == 16)
-        return elementSizeTable.at(f, 16, variableLight ? 11 : 10);
+    // The variable-threshold variants of the light waits are stored two options further.
+    if (r.is(family::Waits, waits::Light) && (o == waits::While || o == waits::Until) && variableLight)
+        return elementSizeTable.at(family::Waits, waits::Light, o + 2);
+    if ((f == family::Decisions || f == family::DecisionsInverted) && s == decisions::Light)
+        return elementSizeTable.at(
+            f, decisions::Light, variableLight ? decisions::VariableThreshold : decisions::FixedThreshold);
     if (f >= 9 && f <= 25 && CodeTable<std::uint8_t>::inRange(f, s, o))
         return elementSizeTable.at(f, s, o);
     return std::nullopt;
