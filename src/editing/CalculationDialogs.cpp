@@ -30,7 +30,7 @@ public:
                           {"icmbResult", ControlKind::Picker, QT_TRANSLATE_NOOP("core", "Resultado"), variableItems(5)},
                       },
                       true)
-        , firstSubtype_(logic ? 12 : 10)
+        , firstSubtype_(logic ? calculations::Or : calculations::Add)
         , operations_(logic ? 3 : 2)
     {
     }
@@ -44,19 +44,19 @@ private:
         if (inserting()) {
             e.family = family::Calculations;
             e.subtype = std::uint8_t(firstSubtype_);
-            e.option = 12;
+            e.option = calculations::VariableOperand;
             e.arg1 = e.arg2 = 1;
             e.arg3 = 1;
         }
         view.controls[Equals].text = "=";
         view.controls[ArgOne].selected = itemOf(e.arg1, 5);
         view.controls[Operation].selected = itemOf(e.subtype - firstSubtype_ + 1, operations_);
-        if (e.option == 11) {
+        if (e.option == calculations::ConstantOperand) {
             view.controls[ArgTwo].selected = 6;
             dialogConstant = e.arg2 & 255;
             showConstant(true, 2);
         } else {
-            if (e.option == 12) {
+            if (e.option == calculations::VariableOperand) {
                 view.controls[ArgTwo].selected = itemOf(e.arg2, 5);
                 e.arg3 = std::uint8_t(e.arg1);
             }
@@ -80,10 +80,10 @@ private:
         case Operation: e.subtype = std::uint8_t(item + firstSubtype_ - 1); break;
         case ArgTwo:
             if (item == 6) {
-                e.option = 11;
+                e.option = calculations::ConstantOperand;
                 e.arg2 = std::int16_t(dialogConstant);
             } else {
-                e.option = 12;
+                e.option = calculations::VariableOperand;
                 e.arg2 = std::int16_t(item);
             }
             showConstant(item == 6, 2);
@@ -120,19 +120,19 @@ private:
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Calculations;
-            e.subtype = 15;
-            e.option = 11;
+            e.subtype = calculations::Load;
+            e.option = calculations::LoadConstant;
             e.arg1 = e.arg2 = 1;
             dialogConstant = 1;
         } else {
             dialogConstant = e.arg1 & 255;
         }
         view.controls[Arrow].text = "-->";
-        if (e.option == 11) {
+        if (e.option == calculations::LoadConstant) {
             view.controls[Source].selected = 6;
             showConstant(true, 1);
         } else {
-            view.controls[Source].selected = e.option == 13 ? 7 : itemOf(e.arg1, 5);
+            view.controls[Source].selected = e.option == calculations::LoadRandom ? 7 : itemOf(e.arg1, 5);
             showConstant(false, 1);
             dialogConstant = 1;
         }
@@ -151,10 +151,10 @@ private:
             return;
         e.arg1 = std::int16_t(item);
         if (item == 6) {
-            e.option = 11;
+            e.option = calculations::LoadConstant;
             e.arg1 = std::int16_t(dialogConstant);
         } else {
-            e.option = item == 7 ? 13 : 12;
+            e.option = item == 7 ? calculations::LoadRandom : calculations::LoadVariable;
         }
         showConstant(item == 6, 1);
         view.constantLabel = signedNumber(dialogConstant);

@@ -111,19 +111,19 @@ private:
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Decisions;
-            e.subtype = 10;
-            e.option = 11;
+            e.subtype = decisions::Equal;
+            e.option = decisions::WithVariable;
             e.arg1 = e.arg2 = 1;
         }
         loadInvert();
         view.controls[ArgOne].selected = pickerItem(e.arg1, 5);
-        view.controls[Operation].selected = pickerItem(e.subtype - 9, 6);
-        if (e.option == 10) {
+        view.controls[Operation].selected = pickerItem(e.subtype - decisions::Equal + 1, 6);
+        if (e.option == decisions::WithConstant) {
             view.controls[ArgTwo].selected = 6;
             dialogConstant = e.arg2 & 255;
             showConstant(true, 1);
         } else {
-            view.controls[ArgTwo].selected = e.option == 11 ? pickerItem(e.arg2, 5) : 0;
+            view.controls[ArgTwo].selected = e.option == decisions::WithVariable ? pickerItem(e.arg2, 5) : 0;
             showConstant(false, 1);
             dialogConstant = 1;
         }
@@ -136,9 +136,9 @@ private:
         InstructionRecord& e = element();
         switch (control) {
         case ArgOne: e.arg1 = std::int16_t(item); break;
-        case Operation: e.subtype = std::uint8_t(item + 9); break;
+        case Operation: e.subtype = std::uint8_t(item + decisions::Equal - 1); break;
         case ArgTwo:
-            e.option = std::uint8_t(item == 6 ? 10 : 11);
+            e.option = std::uint8_t(item == 6 ? decisions::WithConstant : decisions::WithVariable);
             e.arg2 = std::int16_t(item == 6 ? dialogConstant : item);
             showConstant(item == 6, 1);
             view.constantLabel = signedNumber(dialogConstant);
@@ -195,8 +195,8 @@ private:
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Decisions;
-            e.subtype = 21;
-            e.option = 11;
+            e.subtype = decisions::Repeat;
+            e.option = decisions::CountInVariable;
             e.arg1 = 1;
             e.name = "Inicio";
         }
@@ -212,7 +212,7 @@ private:
     {
         if (control != 0)
             return;
-        element().option = 11;
+        element().option = decisions::CountInVariable;
         element().arg1 = std::int16_t(item);
         showConstant(true, 1); // the repeat icon has no overlay One: the entry stays hidden
     }

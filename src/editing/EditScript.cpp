@@ -59,7 +59,7 @@ EditResult result(const EditOutcome& outcome)
 // What the dialogs put beside the codes: a tone's bytes.
 void completeElement(InstructionRecord& r)
 {
-    if (r.is(family::Outputs, 12, 11)) {
+    if (r.is(family::Outputs, outputs::Sound, outputs::Tone)) {
         std::int16_t frequency = r.arg2, volume = r.arg3;
         ToneTiming t;
         toneTiming(frequency, volume, r.arg1, t);

@@ -14,11 +14,11 @@ using D = DialogId;
 std::string conditionWord(int subtype)
 {
     switch (subtype) {
-    case 12: return QT_TRANSLATE_NOOP("core", "Halla Luz");
-    case 13: return QT_TRANSLATE_NOOP("core", "Este Presionado el Sensor");
-    case 14: return Text(QT_TRANSLATE_NOOP("core", "Halla Señal del Control")).spanish();
-    case 15: return QT_TRANSLATE_NOOP("core", "Halla Sonido");
-    case 16: return QT_TRANSLATE_NOOP("core", "Halla Mensaje de la PC");
+    case waits::Light: return QT_TRANSLATE_NOOP("core", "Halla Luz");
+    case waits::Touch: return QT_TRANSLATE_NOOP("core", "Este Presionado el Sensor");
+    case waits::Remote: return Text(QT_TRANSLATE_NOOP("core", "Halla Señal del Control")).spanish();
+    case waits::Sound: return QT_TRANSLATE_NOOP("core", "Halla Sonido");
+    case waits::PcMessage: return QT_TRANSLATE_NOOP("core", "Halla Mensaje de la PC");
     default: return {};
     }
 }
@@ -34,20 +34,20 @@ std::vector<Palette> makePalettes()
     std::vector<Palette> all;
     all.push_back({"subToolMotores", "imgSubToolMotores", "imlstMotores", QT_TRANSLATE_NOOP("core", "Operacion de Motor"), QT_TRANSLATE_NOOP("core", "Motores"),
                    {
-                       dialogItem(QT_TRANSLATE_NOOP("core", "Encender Motor(es) en Sentido de Avance"), D::MotoresBasico, 10, 10, QT_TRANSLATE_NOOP("core", "Encender"),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Encender Motor(es) en Sentido de Avance"), D::MotoresBasico, family::Motors, motors::Forward, QT_TRANSLATE_NOOP("core", "Encender"),
                                   QT_TRANSLATE_NOOP("core", "Encender Motor para Avanzar")),
-                       dialogItem(QT_TRANSLATE_NOOP("core", "Encender Motor(es) en Sentido de Retroceso"), D::MotoresBasico, 10, 11, QT_TRANSLATE_NOOP("core", "Encender"),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Encender Motor(es) en Sentido de Retroceso"), D::MotoresBasico, family::Motors, motors::Backward, QT_TRANSLATE_NOOP("core", "Encender"),
                                   QT_TRANSLATE_NOOP("core", "Encender Motor para Retroceder")),
                        {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro a Izquierda (para Vehiculos)"), A::InsertAtOnce, D::None,
-                        10, 12, {}, {}, true},
-                       {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro a Derecha (para Vehiculos)"), A::InsertAtOnce, D::None, 10,
-                        13, {}, {}, true},
+                        family::Motors, motors::TurnLeft, {}, {}, true},
+                       {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro a Derecha (para Vehiculos)"), A::InsertAtOnce, D::None,
+                        family::Motors, motors::TurnRight, {}, {}, true},
                        {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro Anti-Horario (para Vehiculos)"), A::InsertAtOnce, D::None,
-                        10, 14, {}, {}, true},
-                       {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro Horario (para Vehiculos)"), A::InsertAtOnce, D::None, 10,
-                        15, {}, {}, true},
+                        family::Motors, motors::SpinAnticlockwise, {}, {}, true},
+                       {QT_TRANSLATE_NOOP("core", "Encender Motores en Sentido de Giro Horario (para Vehiculos)"), A::InsertAtOnce, D::None,
+                        family::Motors, motors::SpinClockwise, {}, {}, true},
                        {QT_TRANSLATE_NOOP("core", "Crear Recorrido"), A::OpenDialog, D::MotorTour, 0, 0, {}, {}, true},
-                       dialogItem(QT_TRANSLATE_NOOP("core", "Apagar Motor(es)"), D::MotoresBasico, 10, 17, QT_TRANSLATE_NOOP("core", "Detener"), QT_TRANSLATE_NOOP("core", "Apagar Motor")),
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Apagar Motor(es)"), D::MotoresBasico, family::Motors, motors::Stop, QT_TRANSLATE_NOOP("core", "Detener"), QT_TRANSLATE_NOOP("core", "Apagar Motor")),
                    }});
     all.push_back({"subToolSalidas", "imgSubToolSalidas", "imlstSalidas", QT_TRANSLATE_NOOP("core", "Operaciones de Salida"), QT_TRANSLATE_NOOP("core", "Salidas"),
                    {
@@ -69,15 +69,19 @@ std::vector<Palette> makePalettes()
         {"subToolEsperas", "imgSubToolEsperas", "imlstEsperas", QT_TRANSLATE_NOOP("core", "Operaciones de Demora"), QT_TRANSLATE_NOOP("core", "Esperas"),
          {
              dialogItem(QT_TRANSLATE_NOOP("core", "Generar una Demora por Tiempo"), D::EsperaTiempo),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Luz"), D::EsperaDirecta, 0, 12, conditionWord(12),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Luz"), D::EsperaDirecta, 0, waits::Light,
+                        conditionWord(waits::Light),
                         QT_TRANSLATE_NOOP("core", "Esperar Iluminacion en el sensor de Luz")),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Tacto"), D::EsperaDirecta, 0, 13, conditionWord(13),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Tacto"), D::EsperaDirecta, 0, waits::Touch,
+                        conditionWord(waits::Touch),
                         QT_TRANSLATE_NOOP("core", "Esperar Presion en el Sensor de Tacto")),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Control Remoto"), D::EsperaDirecta, 0, 14,
-                        conditionWord(14), Text(QT_TRANSLATE_NOOP("core", "Esperar Señal del Control Remoto")).spanish()),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Microfono"), D::EsperaDirecta, 0, 15, conditionWord(15),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Sensor de Control Remoto"), D::EsperaDirecta, 0, waits::Remote,
+                        conditionWord(waits::Remote), Text(QT_TRANSLATE_NOOP("core", "Esperar Señal del Control Remoto")).spanish()),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Estado del Microfono"), D::EsperaDirecta, 0, waits::Sound,
+                        conditionWord(waits::Sound),
                         QT_TRANSLATE_NOOP("core", "Esperar Sonido en el Microfono")),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Espera de Mensaje de PC"), D::EsperaDirecta, 0, 16, conditionWord(16),
+             dialogItem(QT_TRANSLATE_NOOP("core", "Generar un Demora por Espera de Mensaje de PC"), D::EsperaDirecta, 0, waits::PcMessage,
+                        conditionWord(waits::PcMessage),
                         QT_TRANSLATE_NOOP("core", "Esperar Mensaje de la PC")),
          }});
     all.push_back({"subToolCalculo", "imgSubToolCalculo", "imlstCalculo", QT_TRANSLATE_NOOP("core", "Operaciones Logico-Matematicas"),
@@ -90,27 +94,28 @@ std::vector<Palette> makePalettes()
     all.push_back(
         {"subToolDecisiones", "imgSubToolDecisiones", "imlstDecisiones", QT_TRANSLATE_NOOP("core", "Bifuraciones de Programa"), QT_TRANSLATE_NOOP("core", "Decisiones"),
          {
-             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Luz"), D::DecisionDirecta, 0, 16, {},
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Luz"), D::DecisionDirecta, 0, decisions::Light, {},
                         QT_TRANSLATE_NOOP("core", "Decidir por Nivel Sensor de Luz")),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Tacto"), D::DecisionDirecta, 0, 17, {},
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Tacto"), D::DecisionDirecta, 0, decisions::Touch, {},
                         QT_TRANSLATE_NOOP("core", "Decidir por Estado de Sensor de Tacto")),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Control Remoto"), D::DecisionDirecta, 0, 18,
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Sensor de Control Remoto"), D::DecisionDirecta, 0, decisions::Remote,
                         {}, QT_TRANSLATE_NOOP("core", "Decidir por Estado de Sensor de Control Remoto (Infrarrojo)")),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Microfono"), D::DecisionDirecta, 0, 19, {},
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun el Estado del Microfono"), D::DecisionDirecta, 0, decisions::Sound, {},
                         QT_TRANSLATE_NOOP("core", "Decidir por Estado de Microfono")),
              dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa por Comparacion"), D::DecisionComparar),
-             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun Estado de Error de Ultima Operacion"), D::DecisionDirecta, 0, 20,
+             dialogItem(QT_TRANSLATE_NOOP("core", "Bifurcar el Programa segun Estado de Error de Ultima Operacion"), D::DecisionDirecta, 0, decisions::LastError,
                         {}, QT_TRANSLATE_NOOP("core", "Decidir por Estado Error del Ultimo Proceso")),
          }});
     all.push_back({"subToolSaltos", "imgSubToolSaltos", "imlstSaltos", QT_TRANSLATE_NOOP("core", "Saltos y Etiquetas"), QT_TRANSLATE_NOOP("core", "Saltos"),
                    {
                        dialogItem(QT_TRANSLATE_NOOP("core", "Crear una Nueva Etiqueta"), D::SaltoNuevaEtiq),
-                       dialogItem(QT_TRANSLATE_NOOP("core", "Saltar a una Etiqueta Existente"), D::SaltoSaltar, 0, 12, {},
+                       dialogItem(QT_TRANSLATE_NOOP("core", "Saltar a una Etiqueta Existente"), D::SaltoSaltar, 0, structure::Jump, {},
                                   QT_TRANSLATE_NOOP("core", "Saltar a una Etiqueta del Programa")),
                        dialogItem(QT_TRANSLATE_NOOP("core", "Crear una Nueva Subrutina"), D::SaltoNuevaSub),
-                       {QT_TRANSLATE_NOOP("core", "Llamar a una Subrutina Existente"), A::CallSubroutine, D::SaltoSaltar, 0, 14, {},
+                       {QT_TRANSLATE_NOOP("core", "Llamar a una Subrutina Existente"), A::CallSubroutine, D::SaltoSaltar, 0, structure::Call, {},
                         QT_TRANSLATE_NOOP("core", "Llamar a un Subrutina"), false},
-                       {QT_TRANSLATE_NOOP("core", "Cerrar una Subrutina"), A::CloseSubroutine, D::None, 17, 15, {}, {}, true},
+                       {QT_TRANSLATE_NOOP("core", "Cerrar una Subrutina"), A::CloseSubroutine, D::None, family::Structure,
+                        structure::SubroutineEnd, {}, {}, true},
                        dialogItem(QT_TRANSLATE_NOOP("core", "Repetir Saltando a una Etiqueta Existente"), D::SaltosRepetir),
                        {QT_TRANSLATE_NOOP("core", "Terminar Programa"), A::EndProgram, D::SaltoFinProg, 0, 0, {}, {}, false},
                    }});
@@ -162,43 +167,43 @@ DialogId dialogFor(const InstructionRecord& r)
     const int f = r.family, s = r.subtype;
     switch (f) {
     case family::Motors:
-        if (s == 10 || s == 11 || s == 17)
+        if (s == motors::Forward || s == motors::Backward || s == motors::Stop)
             return D::MotoresBasico;
-        return s == 16 ? D::MotorTour : D::None;
+        return s == motors::Path ? D::MotorTour : D::None;
     case family::Outputs:
         switch (s) {
-        case 10: return D::SalidaLuces;
-        case 11: return D::SalidaPantalla;
-        case 12: return r.option == 14 ? D::SalidaSonidoTour : D::SalidaSonido;
-        case 13: return D::SalidaMensaje;
+        case outputs::Lamp: return D::SalidaLuces;
+        case outputs::Display: return D::SalidaPantalla;
+        case outputs::Sound: return r.option == outputs::Melody ? D::SalidaSonidoTour : D::SalidaSonido;
+        case outputs::PcMessage: return D::SalidaMensaje;
         default: return D::None;
         }
     case family::Inputs:
         switch (s) {
-        case 10: return D::EntradaLuz;
-        case 11: return D::EntradaTacto;
-        case 12: return D::EntradaControl;
-        case 13: return D::EntradaSonido;
-        case 14: return D::EntradaMensaje;
+        case inputs::Light: return D::EntradaLuz;
+        case inputs::Touch: return D::EntradaTacto;
+        case inputs::Remote: return D::EntradaControl;
+        case inputs::Microphone: return D::EntradaSonido;
+        case inputs::Pc: return D::EntradaMensaje;
         default: return D::None;
         }
     case family::Waits:
-        if (s == 10 || s == 11 || s == 18)
+        if (s == waits::Seconds || s == waits::Tenths || s == waits::Thousandths)
             return D::EsperaTiempo;
-        return s >= 12 && s <= 16 ? D::EsperaDirecta : D::None;
+        return waits::isCondition(s) ? D::EsperaDirecta : D::None;
     case family::Calculations:
-        if (s == 10 || s == 11)
+        if (s == calculations::Add || s == calculations::Subtract)
             return D::CalculoMatematico;
-        if (s >= 12 && s <= 14)
+        if (calculations::isLogic(s))
             return D::CalculoLogico;
-        return s == 15 ? D::CalculoCarga : D::None;
+        return s == calculations::Load ? D::CalculoCarga : D::None;
     case family::Decisions:
     case family::DecisionsInverted:
-        if (s >= 10 && s <= 15)
+        if (decisions::isComparison(s))
             return D::DecisionComparar;
-        if (s >= 16 && s <= 20)
+        if (decisions::isCondition(s))
             return D::DecisionDirecta;
-        return s == 21 && f == family::Decisions ? D::SaltosRepetir : D::None;
+        return s == decisions::Repeat && f == family::Decisions ? D::SaltosRepetir : D::None;
     case family::Structure:
         switch (s) {
         case structure::Label: return D::SaltoNuevaEtiq;
@@ -214,9 +219,9 @@ DialogId dialogFor(const InstructionRecord& r)
 
 std::string modifyActionText(const InstructionRecord& r)
 {
-    if (r.is(family::Motors, 10) || r.is(family::Motors, 11))
+    if (r.is(family::Motors, motors::Forward) || r.is(family::Motors, motors::Backward))
         return QT_TRANSLATE_NOOP("core", "Encender");
-    if (r.is(family::Motors, 17))
+    if (r.is(family::Motors, motors::Stop))
         return QT_TRANSLATE_NOOP("core", "Detener");
     if (r.family == family::Waits)
         return conditionWord(r.subtype);

@@ -38,11 +38,11 @@ struct InputKind {
 };
 
 constexpr InputKind kInputs[] = {
-    {DialogId::EntradaLuz, QT_TRANSLATE_NOOP("core", "Leer Entrada de Sensor de Luz"), 10, 0, 11, 20, QT_TRANSLATE_NOOP("core", "Leer Intensidad")},
-    {DialogId::EntradaTacto, QT_TRANSLATE_NOOP("core", "Leer Entrada de Sensor de Tacto"), 11, 10, 0, 0, ""},
-    {DialogId::EntradaControl, QT_TRANSLATE_NOOP("core", "Leer Entrada de Control Remoto (Infrarrojo)"), 12, 0, 12, 21, QT_TRANSLATE_NOOP("core", "Leer Datos")},
-    {DialogId::EntradaSonido, QT_TRANSLATE_NOOP("core", "Leer Entrada de Microfono"), 13, 0, 13, 22, QT_TRANSLATE_NOOP("core", "Leer Frecuencia")},
-    {DialogId::EntradaMensaje, QT_TRANSLATE_NOOP("core", "Leer Entrada de Mensajes de PC"), 14, 12, 0, 0, ""},
+    {DialogId::EntradaLuz, QT_TRANSLATE_NOOP("core", "Leer Entrada de Sensor de Luz"), inputs::Light, 0, inputs::ReadIntensity, 20, QT_TRANSLATE_NOOP("core", "Leer Intensidad")},
+    {DialogId::EntradaTacto, QT_TRANSLATE_NOOP("core", "Leer Entrada de Sensor de Tacto"), inputs::Touch, inputs::CountPulses, 0, 0, ""},
+    {DialogId::EntradaControl, QT_TRANSLATE_NOOP("core", "Leer Entrada de Control Remoto (Infrarrojo)"), inputs::Remote, 0, inputs::ReadData, 21, QT_TRANSLATE_NOOP("core", "Leer Datos")},
+    {DialogId::EntradaSonido, QT_TRANSLATE_NOOP("core", "Leer Entrada de Microfono"), inputs::Microphone, 0, inputs::ReadFrequency, 22, QT_TRANSLATE_NOOP("core", "Leer Frecuencia")},
+    {DialogId::EntradaMensaje, QT_TRANSLATE_NOOP("core", "Leer Entrada de Mensajes de PC"), inputs::Pc, inputs::ReadData, 0, 0, ""},
 };
 
 std::vector<ControlDesign> inputControls(const InputKind& k)
@@ -73,12 +73,12 @@ private:
         if (inserting()) {
             e.family = family::Inputs;
             e.subtype = std::uint8_t(kind_.subtype);
-            e.option = std::uint8_t(kind_.fixedOption ? kind_.fixedOption : 10);
+            e.option = std::uint8_t(kind_.fixedOption ? kind_.fixedOption : inputs::CountPulses);
             e.arg1 = 1;
         }
         view.controls[ArgOne].selected = pickerItem(e.arg1, 5);
         if (!kind_.fixedOption)
-            view.controls[Mode].selected = e.option == 10 ? 1 : e.option == kind_.secondOption ? 2 : 0;
+            view.controls[Mode].selected = e.option == inputs::CountPulses ? 1 : e.option == kind_.secondOption ? 2 : 0;
     }
 
     void chosen(int control, int item) override
@@ -86,7 +86,7 @@ private:
         if (control == ArgOne)
             element().arg1 = std::int16_t(item);
         else if (control == Mode)
-            element().option = std::uint8_t(item == 1 ? 10 : kind_.secondOption);
+            element().option = std::uint8_t(item == 1 ? inputs::CountPulses : kind_.secondOption);
     }
 
     InputKind kind_;
@@ -111,15 +111,15 @@ public:
 
 private:
     enum { Base, ArgOne };
-    static constexpr int kSubtypes[] = {10, 11, 18};
+    static constexpr int kSubtypes[] = {waits::Seconds, waits::Tenths, waits::Thousandths};
 
     void load() override
     {
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Waits;
-            e.subtype = 11;
-            e.option = 10;
+            e.subtype = waits::Tenths;
+            e.option = waits::ConstantAmount;
             e.arg1 = 1;
             choose("frmBaseTiempo", 0); // its click handler makes the unit 1 s
         } else {
@@ -129,7 +129,7 @@ private:
                     selected = i;
             view.controls[Base].selected = selected;
         }
-        if (e.option == 10) {
+        if (e.option == waits::ConstantAmount) {
             view.controls[ArgOne].selected = 6;
             dialogConstant = e.arg1 & 255;
             showConstant(true, 1);
@@ -151,10 +151,10 @@ private:
         } else if (control == ArgOne) {
             e.arg1 = std::int16_t(item);
             if (item == 6) {
-                e.option = 10;
+                e.option = waits::ConstantAmount;
                 e.arg1 = std::int16_t(dialogConstant);
             } else {
-                e.option = 11;
+                e.option = waits::VariableAmount;
                 view.quickHelp = QT_TRANSLATE_NOOP("core", "Tiempo Definido por Variable");
             }
             showConstant(item == 6, 1);
@@ -172,7 +172,7 @@ private:
     void updateHelp()
     {
         const InstructionRecord& e = element();
-        if (e.option == 10) {
+        if (e.option == waits::ConstantAmount) {
             const Text line = timeWaitHelp(e.subtype, dialogConstant, store().programSettings);
             if (!line.empty())
                 view.quickHelp = line;
@@ -195,15 +195,15 @@ private:
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Waits;
-            e.option = 12;
+            e.option = waits::While;
             e.arg1 = 1;
         }
-        show(e.option == 12 ? 1 : 2);
+        show(e.option == waits::While ? 1 : 2);
     }
 
     void chosen(int, int item) override
     {
-        element().option = std::uint8_t(item == 1 ? 12 : 13);
+        element().option = std::uint8_t(item == 1 ? waits::While : waits::Until);
         show(item);
     }
 
@@ -220,8 +220,8 @@ private:
 Text timeWaitHelp(int subtype, int n, const ProgramSettings& settings)
 {
     switch (subtype) {
-    case 10: return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segundos")).arg(plainNumber(n));
-    case 11:
+    case waits::Seconds: return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segundos")).arg(plainNumber(n));
+    case waits::Tenths:
         if (settings.directionMode == 0) {
             // The angle needs the time of a 45 degree turn; without one there is none to show.
             const std::string angle =
@@ -232,7 +232,7 @@ Text timeWaitHelp(int subtype, int n, const ProgramSettings& settings)
                 .arg(std::string(kDegree));
         }
         return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segundos")).arg(decimalText(n, 1));
-    case 18: return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segundos")).arg(decimalText(n, 3));
+    case waits::Thousandths: return Text(QT_TRANSLATE_NOOP("core", "Demora = %1 Segundos")).arg(decimalText(n, 3));
     default: return {};
     }
 }

@@ -62,7 +62,7 @@ public:
         InstructionRecord& e = element();
         if (pattern_ == "--")
             return DialogAccept::close(); // no motor ticked: as Cancel
-        e.option = pattern_ == "AB" ? 10 : pattern_ == "A-" ? 11 : 12;
+        e.option = pattern_ == "AB" ? motors::BothMotors : pattern_ == "A-" ? motors::MotorA : motors::MotorB;
         e.name = pattern_;
         return DialogAccept::commit();
     }
@@ -118,21 +118,21 @@ private:
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Outputs;
-            e.subtype = 10;
-            e.option = 10;
+            e.subtype = outputs::Lamp;
+            e.option = outputs::FromVariable;
             e.arg1 = 1;
         }
-        view.controls[0].selected = e.option == 10 ? pickerItem(e.arg1, 5)
-            : e.option == 12                       ? 6
-            : e.option == 13                       ? 7
-                                                   : 0;
+        view.controls[0].selected = e.option == outputs::FromVariable ? pickerItem(e.arg1, 5)
+            : e.option == outputs::SwitchOn                          ? 6
+            : e.option == outputs::SwitchOff                         ? 7
+                                                                     : 0;
     }
 
     void chosen(int, int item) override
     {
         InstructionRecord& e = element();
         e.arg1 = std::int16_t(item);
-        e.option = std::uint8_t(item <= 5 ? 10 : item == 6 ? 12 : 13);
+        e.option = std::uint8_t(item <= 5 ? outputs::FromVariable : item == 6 ? outputs::SwitchOn : outputs::SwitchOff);
     }
 };
 
@@ -152,7 +152,7 @@ public:
     {
         InstructionRecord& e = element();
         // A variable sets every LED from its bits: no pattern goes with it.
-        e.name = e.option == 10 ? "---" : pattern_;
+        e.name = e.option == outputs::FromVariable ? "---" : pattern_;
         if (e.arg1 < 6 || pattern_ != "---")
             return DialogAccept::commit();
         return DialogAccept::close();
@@ -167,8 +167,8 @@ private:
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Outputs;
-            e.subtype = 11;
-            e.option = 10;
+            e.subtype = outputs::Display;
+            e.option = outputs::FromVariable;
             e.arg1 = 1;
         }
         showBoxes(false);
@@ -176,10 +176,10 @@ private:
         pattern_ = "---";
         showLabel(false, 2, pattern_);
         switch (e.option) {
-        case 10: view.controls[ArgOne].selected = pickerItem(e.arg1, 5); break;
-        case 11:
-        case 12:
-        case 13:
+        case outputs::FromVariable: view.controls[ArgOne].selected = pickerItem(e.arg1, 5); break;
+        case outputs::FromConstant:
+        case outputs::SwitchOn:
+        case outputs::SwitchOff:
             view.controls[ArgOne].selected = e.option - 5;
             view.controls[Leds].selected = bitsOf(e.name, "ABC", 3);
             pattern_ = patternOf(view.controls[Leds].selected, "ABC", 3);
@@ -198,22 +198,28 @@ private:
             return;
         }
         e.arg1 = std::int16_t(value);
-        e.option = std::uint8_t(value <= 5 ? 10 : value + 5);
+        e.option = std::uint8_t(value <= 5 ? outputs::FromVariable : value + 5);
         showOption(e.option);
     }
 
     void showOption(int option)
     {
-        const bool pattern = option >= 11 && option <= 13;
+        const bool pattern = option >= outputs::FromConstant && option <= outputs::SwitchOff;
         showBoxes(pattern);
         switch (option) {
-        case 10: view.quickHelp = QT_TRANSLATE_NOOP("core", "Cambia Todos los Leds Segun los Bits de la Variable"); break;
-        case 11: view.quickHelp = QT_TRANSLATE_NOOP("core", "Cambia Todos los Leds"); break;
-        case 12: view.quickHelp = QT_TRANSLATE_NOOP("core", "Solo enciende el Led Seleccionado no afecta el Resto"); break;
-        case 13: view.quickHelp = QT_TRANSLATE_NOOP("core", "Solo Apaga el Led Seleccionado no afecta el Resto"); break;
+        case outputs::FromVariable:
+            view.quickHelp = QT_TRANSLATE_NOOP("core", "Cambia Todos los Leds Segun los Bits de la Variable");
+            break;
+        case outputs::FromConstant: view.quickHelp = QT_TRANSLATE_NOOP("core", "Cambia Todos los Leds"); break;
+        case outputs::SwitchOn:
+            view.quickHelp = QT_TRANSLATE_NOOP("core", "Solo enciende el Led Seleccionado no afecta el Resto");
+            break;
+        case outputs::SwitchOff:
+            view.quickHelp = QT_TRANSLATE_NOOP("core", "Solo Apaga el Led Seleccionado no afecta el Resto");
+            break;
         default: view.quickHelp = {}; break;
         }
-        showLabel(pattern, 2, pattern_, option != 11);
+        showLabel(pattern, 2, pattern_, option != outputs::FromConstant);
     }
 
     void showBoxes(bool shown) { view.controls[Leds].visible = view.controls[Leds].enabled = shown; }
@@ -231,7 +237,7 @@ public:
     DialogAccept accept() override
     {
         InstructionRecord& e = element();
-        if (e.option != 11)
+        if (e.option != outputs::Tone)
             return DialogAccept::commit();
         calculate();
         const bool frequencyRaised = frequency_ < kFrequencyRange.minimum;
@@ -326,8 +332,8 @@ private:
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Outputs;
-            e.subtype = 12;
-            e.option = 11;
+            e.subtype = outputs::Sound;
+            e.option = outputs::Tone;
             e.arg1 = 100;
             e.arg2 = 440;
             e.arg3 = 20;
@@ -345,16 +351,19 @@ private:
         setVolume(std::min(e.arg3 & 63, 32));
         std::string tones = "440Hz";
         switch (e.option) {
-        case 11:
+        case outputs::Tone:
             view.controls[Time].text = signedNumber(e.arg1);
             tones = signedNumber(e.arg2);
             break;
-        case 16:
-        case 17: break;
+        case outputs::OkSound:
+        case outputs::ErrorSound: break;
         default: e.arg1 = 32; break;
         }
         setFrequency(tones);
-        showSource(e.option == 11 ? 2 : e.option == 16 ? 3 : e.option == 17 ? 4 : 1);
+        showSource(e.option == outputs::Tone           ? 2
+                   : e.option == outputs::OkSound    ? 3
+                   : e.option == outputs::ErrorSound ? 4
+                                                     : 1);
     }
 
     void chosen(int control, int value) override
@@ -364,7 +373,10 @@ private:
         case Source:
             if (value == 1)
                 e.arg1 = 32;
-            e.option = std::uint8_t(value == 1 ? 10 : value == 2 ? 11 : value == 3 ? 16 : 17);
+            e.option = std::uint8_t(value == 1   ? outputs::FromVariable
+                                    : value == 2 ? outputs::Tone
+                                    : value == 3 ? outputs::OkSound
+                                                 : outputs::ErrorSound);
             showSource(value);
             break;
         case TimeButtons: {
@@ -501,8 +513,8 @@ private:
         InstructionRecord& e = element();
         if (inserting()) {
             e.family = family::Outputs;
-            e.subtype = 13;
-            e.option = 10;
+            e.subtype = outputs::PcMessage;
+            e.option = outputs::FromVariable;
             e.arg1 = 1;
             e.arg2 = 129;
         }
@@ -516,7 +528,7 @@ private:
     {
         if (control == ArgOne) {
             element().arg1 = std::int16_t(item);
-            element().option = 10;
+            element().option = outputs::FromVariable;
         }
         composeFormat();
     }

@@ -24,7 +24,7 @@ UserMessage twoLines(const char* first, const char* second, const char* title, M
 
 std::vector<Layer> storedIconLayers(const InstructionRecord& r)
 {
-    return iconLayers(r, isLabel(r) && r.arg3 != 15 ? 2 : 1);
+    return iconLayers(r, isLabel(r) && r.arg3 != structure::LabelNoFlowAbove ? 2 : 1);
 }
 
 std::vector<Layer> previewIconLayers(const ProgramStore& store, const EditorState& editor)
@@ -266,7 +266,8 @@ PaletteChoice ProgramEditor::choosePaletteItem(int paletteIndex, int itemIndex)
     if (!item.actionText.empty())
         editor_.dialogActionText = item.actionText;
     if (item.action == PaletteAction::InsertAtOnce) {
-        current.option = store_.programSettings.directionMode == 1 ? 14 : 13;
+        current.option =
+            store_.programSettings.directionMode == 1 ? motors::OneMotorSteering : motors::IndependentMotors;
         choice.outcome = commitElement();
         return choice;
     }

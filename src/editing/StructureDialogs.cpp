@@ -166,11 +166,13 @@ private:
         e.family = family::Structure;
         e.subtype = structure::ProgramEnd;
         if (inserting())
-            e.option = 10;
-        view.controls[0].selected = e.option >= 10 && e.option <= 14 ? e.option - 10 : -1;
+            e.option = structure::EndSwitchOff;
+        view.controls[0].selected = e.option >= structure::EndSwitchOff && e.option <= structure::EndJumpToStart
+            ? e.option - structure::EndSwitchOff
+            : -1;
     }
 
-    void chosen(int, int index) override { element().option = std::uint8_t(10 + index); }
+    void chosen(int, int index) override { element().option = std::uint8_t(structure::EndSwitchOff + index); }
 };
 
 } // namespace
