@@ -17,6 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QWidgetAction>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -102,6 +105,37 @@ private slots:
         full->setChecked(true);
         QVERIFY(s.find<QWidget>("imgTools_0")->isVisible());
         QCOMPARE(s.config().split("\r\n").at(4), QString("1"));
+    }
+
+    // Every item of every menu and every toolbar button is named, once, and is one of the window's
+    // commands; no menu is built that nothing opens.
+    void everyCommandIsNamedOnce()
+    {
+        Session s;
+        QStringList names;
+        QHash<QString, QAction*> byName;
+        std::vector<QList<QAction*>> places;
+        for (QMenu* menu : s.window->findChildren<QMenu*>())
+            places.push_back(menu->actions());
+        for (QToolBar* bar : s.window->findChildren<QToolBar*>())
+            places.push_back(bar->actions());
+        places.push_back(s.window->menuBar()->actions());
+        for (const auto& actions : places)
+            for (QAction* a : actions) {
+                if (a->isSeparator() || a->menu() || qobject_cast<QWidgetAction*>(a))
+                    continue;
+                QVERIFY2(!a->objectName().isEmpty(), qPrintable(a->text()));
+                QVERIFY2(byName.value(a->objectName(), a) == a, qPrintable(a->objectName())); // one action a name
+                byName[a->objectName()] = a;
+            }
+        names = byName.keys();
+        for (const char* name : {"mnuFileNuevo", "mnuGrafoEliminar", "mnuGrafoAyuda", "mnuSimulatedBrick", "Conect",
+                                 "Simulador", "mnuConfig", "mnuTextSimulador"})
+            QVERIFY2(names.contains(name), name);
+        for (const char* unused : {"mnuSubs", "mnuProgVarbo", "mnuTourOptions"})
+            QVERIFY2(!s.window->findChild<QMenu*>(unused, Qt::FindDirectChildrenOnly), unused);
+        QCOMPARE(s.window->commands().elementDelete, s.window->findChild<QAction*>("mnuGrafoEliminar"));
+        QCOMPARE(s.window->commands().toolSend, s.window->findChild<QAction*>("Send"));
     }
 
     void menusOfPicturesAreTheirAccessibleChildren()

@@ -113,31 +113,32 @@ struct ToolButtonText {
     const char* key;
     const char* tooltip;
     int picture;
+    QAction* MainCommands::*command;
 };
 const ToolButtonText kTools[] = {
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Nuevo"), "New",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Comenzar un Nuevo Programa"), 1},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Comenzar un Nuevo Programa"), 1, &MainCommands::toolNew},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir"), "Open",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir un Programa Existente"), 2},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Abrir un Programa Existente"), 2, &MainCommands::toolOpen},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar"), "Save",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar el Programa Actual"), 3},
-    {nullptr, nullptr, nullptr, 0},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Guardar el Programa Actual"), 3, &MainCommands::toolSave},
+    {nullptr, nullptr, nullptr, 0, nullptr},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar"), "Run",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar el Programa Guardado en el Ladrillo"), 11},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Ejecutar el Programa Guardado en el Ladrillo"), 11, &MainCommands::toolRun},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compilar"), "Compi",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Covertir el Programa de Grafos en Codigo-Ladrillo"), 4},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Covertir el Programa de Grafos en Codigo-Ladrillo"), 4, &MainCommands::toolCompile},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Grabar"), "Send",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Envia el Programa al Ladrillo"), 5},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Envia el Programa al Ladrillo"), 5, &MainCommands::toolSend},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "CompiGraba"), "CompiSend",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compila, Envia Programa al Ladrillo y lo Ejecuta"), 6},
-    {nullptr, nullptr, nullptr, 0},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Compila, Envia Programa al Ladrillo y lo Ejecuta"), 6, &MainCommands::toolCompileSend},
+    {nullptr, nullptr, nullptr, 0, nullptr},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Conectar"), "Conect",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Iniciar Conexion con el Ladrillo"), 9},
-    {nullptr, nullptr, nullptr, 0},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Iniciar Conexion con el Ladrillo"), 9, &MainCommands::toolConnect},
+    {nullptr, nullptr, nullptr, 0, nullptr},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor"), "Monitor",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor de Comunicacion para Aplicacion"), 10},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Monitor de Comunicacion para Aplicacion"), 10, &MainCommands::toolMonitor},
     {QT_TRANSLATE_NOOP("tarvel::MainWindow", "Tester"), "Consola",
-     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Consola de prueba desde PC"), 12},
+     QT_TRANSLATE_NOOP("tarvel::MainWindow", "Consola de prueba desde PC"), 12, &MainCommands::toolConsole},
 };
 
 // Example lists with a menu: list number, menu name, caption, item array name.
@@ -182,11 +183,12 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
         ws_.settings.interfaceMode = full;
         StoreConfig();
     };
+    buildCommands();
     buildMenus();
     buildToolbar();
     buildStatusBar();
     setUpEditing();
-    buildSimulatorCommands();
+    connectSimulator();
     ws_.setLinkObservers({[this](int panel, const Text& text) { setPanel(panel, uiText(text)); },
                           [this](bool connected) { ConnectTool(connected); }},
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
@@ -219,142 +221,201 @@ QAction* MainWindow::action(const char* name, const QString& caption, std::funct
 {
     auto* a = new QAction(caption, this);
     a->setObjectName(name);
-    connect(a, &QAction::triggered, this, [this, run = std::move(run)] { runUserCommand(this, run); });
-    actions_[name] = a;
+    if (run)
+        connect(a, &QAction::triggered, this, [this, run = std::move(run)] { runUserCommand(this, run); });
     return a;
 }
 
-void MainWindow::buildMenus()
+static const ToolButtonText* toolText(QAction* MainCommands::*command)
 {
-    QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(tr("Archivo"));
-    file->setObjectName("mnuFile");
-    file->addAction(action("mnuFileNuevo", tr("Nuevo"), [this] { NewProgram(); }));
-    actions_["mnuFileNuevo"]->setShortcut(QKeySequence::New);
-    file->addAction(action("mnuFileAbrir", tr("Abrir"), [this] {
+    for (const ToolButtonText& t : kTools)
+        if (t.command == command)
+            return &t;
+    return nullptr;
+}
+
+void MainWindow::buildCommands()
+{
+    MainCommands& c = commands_;
+    c.newProgram = action("mnuFileNuevo", tr("Nuevo"), [this] { NewProgram(); });
+    c.newProgram->setShortcut(QKeySequence::New);
+    c.open = action("mnuFileAbrir", tr("Abrir"), [this] {
         openProgramCommand();
         RefreshPanelObjects();
-        ws_.store.pendingDraw = false;
-    }));
-    actions_["mnuFileAbrir"]->setShortcut(QKeySequence::Open);
-    file->addAction(action("mnuFileGuardar", tr("Guardar"), [this] {
-        SaveProgram(false);
-        ws_.store.pendingDraw = false;
-    }));
-    actions_["mnuFileGuardar"]->setShortcut(QKeySequence::Save);
-    file->addAction(action("mnuFileGuardarComo", tr("Guardar Como"), [this] {
-        SaveProgram(true);
-        ws_.store.pendingDraw = false;
-    }));
-    actions_["mnuFileGuardarComo"]->setShortcut(QKeySequence::SaveAs);
-    buildFileExtras(file);
-    file->addAction(action("mnuTester", tr("Tester"), [this] { openTester(); }));
-    file->addSeparator()->setObjectName("mnuFileSep1");
-    file->addAction(action("mnuFileSalir", tr("Salir"), [this] { close(); }));
-    actions_["mnuFileSalir"]->setShortcut(QKeySequence::Quit);
+    });
+    c.open->setShortcut(QKeySequence::Open);
+    c.save = action("mnuFileGuardar", tr("Guardar"), [this] { SaveProgram(false); });
+    c.save->setShortcut(QKeySequence::Save);
+    c.saveAs = action("mnuFileGuardarComo", tr("Guardar Como"), [this] { SaveProgram(true); });
+    c.saveAs->setShortcut(QKeySequence::SaveAs);
+    c.exportImage = action("mnuFileExportar", tr("Exportar Imagen"), [this] { exportImageCommand(); });
+    c.exportImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    c.print = action("mnuFileImprimir", tr("Imprimir"), [this] { printCommand(); });
+    c.print->setShortcut(QKeySequence::Print);
+    c.tester = action("mnuTester", tr("Tester"), [this] { openTester(); });
+    c.quit = action("mnuFileSalir", tr("Salir"), [this] { close(); });
+    c.quit->setShortcut(QKeySequence::Quit);
     // Quitting does not wait for an open question to be answered, as other commands do: the close
     // answers it Cancel and comes again once the command that asked has ended.
-    connect(actions_["mnuFileSalir"], &QAction::triggered, this, [this] {
+    connect(c.quit, &QAction::triggered, this, [this] {
         if (QApplication::activeModalWidget())
             close();
     });
 
-    buildEditMenu(bar->addMenu(tr("Edicion")));
+    c.undo = action("mnuEditDeshacer", tr("Deshacer"), [this] { undoCommand(); });
+    c.undo->setShortcuts({QKeySequence::Undo});
+    c.redo = action("mnuEditRehacer", tr("Rehacer"), [this] { redoCommand(); });
+    c.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    c.remove = action("mnuEditEliminar", tr("Eliminar"), [this] { deleteCommand(); });
+    c.remove->setShortcut(QKeySequence::Delete);
 
-    QMenu* compi = bar->addMenu(tr("Compilacion"));
-    compi->setObjectName("mnuCompi");
-    compi->addAction(action("mnuTextCompilar", tr("Compilar Programa"), [this] { compileCommand(); }));
-    actions_["mnuTextCompilar"]->setShortcut(Qt::Key_F5);
-    compi->addAction(action("mnuTextCompiGrabar", tr("Compilar, Grabar y Ejecutar"), [this] { compileSendCommand(); }));
-    compi->addAction(action("mnuEditSource", tr("Ver y Editar Codigo Fuente"), [this] { openSourceEditor(); }));
+    c.compile = action("mnuTextCompilar", tr("Compilar Programa"), [this] { compileCommand(); });
+    c.compile->setShortcut(Qt::Key_F5);
+    c.compileSendRun = action("mnuTextCompiGrabar", tr("Compilar, Grabar y Ejecutar"), [this] { compileSendCommand(); });
+    c.editSource = action("mnuEditSource", tr("Ver y Editar Codigo Fuente"), [this] { openSourceEditor(); });
 
-    QMenu* conexion = bar->addMenu(tr("Conexion"));
-    conexion->setObjectName("mnuConexion");
-    conexion->addAction(action("mnuTextConect", tr("Conectarse con el Ladrillo"), [this] { FullComConnect(); }));
-    conexion->addAction(action("mnuTextGrabar", tr("Grabar en el Ladrillo"), [this] { sendCommand(); }));
-    conexion->addAction(action("mnuTextExe", tr("Ejecutar Programa Ladrillo"), [this] { RunBrickProgramCommand(); }));
-    conexion->addAction(action("mnuTextTurnOff", tr("Apagar Ladrillo"), [this] { ws_.link().TurnOffBrick(); }));
-    conexion->addAction(action("mnuTextMonitor", tr("Iniciar Monitor"), [this] { openMonitor(); }));
-    conexion->addAction(action("mnuTextConsola", tr("Iniciar Consola"), [this] { openConsole(); }));
-    conexion->addSeparator();
-    QAction* simulated = action("mnuSimulatedBrick", tr("Usar Ladrillo Simulado"), [] {});
-    simulated->setCheckable(true);
-    connect(simulated, &QAction::toggled, this, [this](bool on) {
+    c.connectBrick = action("mnuTextConect", tr("Conectarse con el Ladrillo"), [this] { FullComConnect(); });
+    c.send = action("mnuTextGrabar", tr("Grabar en el Ladrillo"), [this] { sendCommand(); });
+    c.runProgram = action("mnuTextExe", tr("Ejecutar Programa Ladrillo"), [this] { RunBrickProgramCommand(); });
+    c.turnOff = action("mnuTextTurnOff", tr("Apagar Ladrillo"), [this] { ws_.link().TurnOffBrick(); });
+    c.monitor = action("mnuTextMonitor", tr("Iniciar Monitor"), [this] { openMonitor(); });
+    c.console = action("mnuTextConsola", tr("Iniciar Consola"), [this] { openConsole(); });
+    c.simulator = action("mnuTextSimulador", tr("Ver Simulador"), [this] { openSimulator(); });
+    c.simulator->setToolTip(tr("Ver el robot simulado y su mundo"));
+    c.simulator->setIcon(simulatorIcon());
+    c.simulatedBrick = action("mnuSimulatedBrick", tr("Usar Ladrillo Simulado"), {});
+    c.simulatedBrick->setCheckable(true);
+    connect(c.simulatedBrick, &QAction::toggled, this, [this](bool on) {
         if (on != ws_.settings.useSimulatedBrick) {
             setSimulatedBrick(on);
             StoreConfig();
         }
     });
-    conexion->addAction(simulated);
+
+    c.webPage = action("mnuTextGoWeb", tr("Ir a Brenquil en la Web"), [this] { openWebPage(); });
+    c.help = action("mnuTextAyuda", tr("Ayuda General"), [this] { openManual(QT_TR_NOOP("manual tarvel lab 2.pdf")); });
+    c.help->setShortcut(QKeySequence::HelpContents);
+    c.advancedHelp = action("mnuTextAyudaAdvance", tr("Ayuda Avanzada"),
+                            [this] { openManual(QT_TR_NOOP("manual tarvel lab 2 avanzado.pdf")); });
+    c.about = action("mnuTextAcercaDe", tr("Acerca de...."), [this] { showAbout(); });
+    c.settings = action("mnuConfig", tr("Configuracion"), [this] { showSettings(); });
+
+    c.elementDelete = action("mnuGrafoEliminar", tr("Eliminar"), [this] { deleteCommand(); });
+    c.elementModify = action("mnuGrafoModificar", tr("Modificar"), [this] { modifyCommand(); });
+    c.elementReplace = action("mnuGrafoReemplazar", tr("Reemplazar"), [this] { replaceCommand(); });
+    c.elementInsert = action("mnuGrafoInsert", tr("Insertar"), [this] { insertCommand(); });
+    c.elementInsertSpace = action("mnuGrafoInsEsp", tr("Insertar Espacio"), [this] { separatorCommand(); });
+    c.elementHelp = action("mnuGrafoAyuda", tr("Ayuda"), [this] { showQuickHelp(canvas_->selectedCell()); });
+
+    const std::pair<QAction* MainCommands::*, std::function<void()>> tools[] = {
+        {&MainCommands::toolNew,
+         [this] {
+             if (!NewProgram())
+                 return;
+             ws_.hasHelp = false;
+             canvas_->setHelpPicture(false);
+         }},
+        {&MainCommands::toolOpen, [this] { openProgramCommand(); }},
+        {&MainCommands::toolSave, [this] { SaveProgram(true); }},
+        {&MainCommands::toolRun, [this] { RunBrickProgramCommand(); }},
+        {&MainCommands::toolCompile, [this] { compileCommand(true); }},
+        {&MainCommands::toolSend, [this] { sendCommand(); }},
+        {&MainCommands::toolCompileSend, [this] { compileSendCommand(); }},
+        {&MainCommands::toolConnect, [this] { FullComConnect(); }},
+        {&MainCommands::toolMonitor, [this] { openMonitor(true); }},
+        {&MainCommands::toolConsole, [this] { openConsole(); }},
+    };
+    for (const auto& [member, run] : tools) {
+        const ToolButtonText& t = *toolText(member);
+        QAction* a = action(t.key, tr(t.caption), run);
+        a->setToolTip(tr(t.tooltip));
+        a->setIcon(IconStore::picture("toolbar", QString::number(t.picture)));
+        c.*member = a;
+    }
+    c.toolSimulator = action("Simulador", tr("Simulador"), [this] { openSimulator(); });
+    c.toolSimulator->setToolTip(tr("Ver el robot simulado y su mundo"));
+    c.toolSimulator->setIcon(simulatorIcon());
+}
+
+// The manuals are read from the shipped files first, so that an update's manual wins over an older
+// copy left in the user's application folder. The manual is the one of the interface's language:
+// its file name is translated with the interface, and a translation whose manual is missing falls
+// back to the Spanish one.
+void MainWindow::openManual(const char* spanishFile)
+{
+    auto existing = [this](const QString& file) {
+        QString path = QDir(shippedFolder()).filePath(file);
+        if (!QFileInfo::exists(path))
+            path = fromNativePath(ws_.appFile(nativePath(file)));
+        return QFileInfo::exists(path) ? path : QString();
+    };
+    const QString file = tr(spanishFile);
+    QString path = existing(file);
+    if (path.isEmpty() && file != QLatin1String(spanishFile))
+        path = existing(QString::fromLatin1(spanishFile));
+    if (path.isEmpty())
+        message({asShown(tr("No se encuentra el manual \"%1\" en la carpeta de la aplicacion:\r\n%2")
+                        .arg(file, fromNativePath(ws_.appFolder().string()))),
+                 "Aviso", MessageIcon::Warning});
+    else
+        openWithDesktop(this, path, [this, path] {
+            message({asShown(tr("No hay un programa para ver archivos PDF que abra el manual:\r\n%1").arg(path)),
+                     "Aviso", MessageIcon::Warning});
+        });
+}
+
+void MainWindow::buildMenus()
+{
+    const MainCommands& c = commands_;
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(tr("Archivo"));
+    file->setObjectName("mnuFile");
+    file->addActions({c.newProgram, c.open, c.save, c.saveAs, c.exportImage, c.print});
+    recentMenu_ = file->addMenu(tr("Archivos Recientes"));
+    recentMenu_->setObjectName("mnuFileRecientes");
+    fillRecentMenu();
+    file->addAction(c.tester);
+    file->addSeparator()->setObjectName("mnuFileSep1");
+    file->addAction(c.quit);
+
+    QMenu* edit = bar->addMenu(tr("Edicion"));
+    edit->setObjectName("mnuEdit");
+    edit->addActions({c.undo, c.redo});
+    edit->addSeparator();
+    edit->addAction(c.remove);
+    addActions({c.undo, c.redo, c.remove}); // their shortcuts work wherever the focus is in the window
+    updateUndoActions();
+
+    QMenu* compi = bar->addMenu(tr("Compilacion"));
+    compi->setObjectName("mnuCompi");
+    compi->addActions({c.compile, c.compileSendRun, c.editSource});
+
+    QMenu* conexion = bar->addMenu(tr("Conexion"));
+    conexion->setObjectName("mnuConexion");
+    conexion->addActions({c.connectBrick, c.send, c.runProgram, c.turnOff, c.monitor, c.console, c.simulator});
+    addChallengeMenu(conexion);
+    conexion->addSeparator();
+    conexion->addAction(c.simulatedBrick);
 
     QMenu* ayuda = bar->addMenu(tr("Ayuda"));
     ayuda->setObjectName("mnuAyuda");
-    ayuda->addAction(action("mnuTextGoWeb", tr("Ir a Brenquil en la Web"), [this] { openWebPage(); }));
-    // The manuals are read from the shipped files first, so that an update's manual wins over an
-    // older copy left in the user's application folder. The manual is the one of the interface's
-    // language: its file name is translated with the interface, and a translation whose manual is
-    // missing falls back to the Spanish one.
-    auto openManual = [this](const char* spanishFile) {
-        auto existing = [this](const QString& file) {
-            QString path = QDir(shippedFolder()).filePath(file);
-            if (!QFileInfo::exists(path))
-                path = fromNativePath(ws_.appFile(nativePath(file)));
-            return QFileInfo::exists(path) ? path : QString();
-        };
-        const QString file = tr(spanishFile);
-        QString path = existing(file);
-        if (path.isEmpty() && file != QLatin1String(spanishFile))
-            path = existing(QString::fromLatin1(spanishFile));
-        if (path.isEmpty())
-            message({asShown(tr("No se encuentra el manual \"%1\" en la carpeta de la aplicacion:\r\n%2")
-                            .arg(file, fromNativePath(ws_.appFolder().string()))),
-                     "Aviso", MessageIcon::Warning});
-        else
-            openWithDesktop(this, path, [this, path] {
-                message({asShown(tr("No hay un programa para ver archivos PDF que abra el manual:\r\n%1").arg(path)),
-                         "Aviso", MessageIcon::Warning});
-            });
-    };
-    ayuda->addAction(action("mnuTextAyuda", tr("Ayuda General"),
-                            [openManual] { openManual(QT_TR_NOOP("manual tarvel lab 2.pdf")); }));
-    actions_["mnuTextAyuda"]->setShortcut(QKeySequence::HelpContents);
-    ayuda->addAction(action("mnuTextAyudaAdvance", tr("Ayuda Avanzada"),
-                            [openManual] { openManual(QT_TR_NOOP("manual tarvel lab 2 avanzado.pdf")); }));
+    ayuda->addActions({c.webPage, c.help, c.advancedHelp});
     ayuda->addSeparator()->setObjectName("mnutextSepAyuda");
-    ayuda->addAction(action("mnuTextAcercaDe", tr("Acerca de...."), [this] { showAbout(); }));
+    ayuda->addAction(c.about);
 
-    QAction* config = action("mnuConfig", tr("Configuracion"), [this] { showSettings(); });
-    bar->addAction(config);
+    bar->addAction(c.settings);
 
-    // Hidden pop-up menus.
+    // Pop-up menus: the element menu of a cell and the example lists.
     grafoMenu_ = new QMenu("GrafoPopUp", this);
     grafoMenu_->setObjectName("mnuGrafo");
-    for (auto [name, caption] : {std::pair {"mnuGrafoEliminar", QT_TR_NOOP("Eliminar")},
-             {"mnuGrafoModificar", QT_TR_NOOP("Modificar")}, {"mnuGrafoReemplazar", QT_TR_NOOP("Reemplazar")},
-             {"mnuGrafoInsert", QT_TR_NOOP("Insertar")}, {"mnuGrafoInsEsp", QT_TR_NOOP("Insertar Espacio")}})
-        grafoMenu_->addAction(action(name, tr(caption), [this] { notYetAvailable(); }));
+    grafoMenu_->addActions({c.elementDelete, c.elementModify, c.elementReplace, c.elementInsert, c.elementInsertSpace});
     grafoMenu_->addSeparator()->setObjectName("mnuSep2");
-    grafoMenu_->addAction(action("mnuGrafoAyuda", tr("Ayuda"), [this] { showQuickHelp(canvas_->selectedCell()); }));
-    auto* subs = new QMenu("SubsPopUp", this);
-    subs->setObjectName("mnuSubs");
-    subs->addAction(action("mnuSubsEliminar", tr("Eliminar"), [] {}));
-    subs->addAction(action("mnuSubsModificar", tr("Cambiar Nombre"), [] {}));
-    auto* tour = new QMenu("OpcionesTour", this);
-    tour->setObjectName("mnuTourOptions");
-    for (auto [name, caption] :
-        {std::pair {"mnuEndTour", QT_TR_NOOP("Terminar Recorrido")}, {"mnuLuzOn", QT_TR_NOOP("Encender Luz")},
-            {"mnuLuzOff", QT_TR_NOOP("Apagar Luz")}, {"mnuCont", QT_TR_NOOP("Continuar")}})
-        tour->addAction(action(name, tr(caption), [] {}));
+    grafoMenu_->addAction(c.elementHelp);
     for (const auto& menuText : kExampleMenus) {
         auto* menu = new QMenu(menuText.caption, this);
         menu->setObjectName(menuText.name);
         exampleMenus_[menuText.list] = menu;
     }
-    auto* varbo = new QMenu("ProgsVarbo", this);
-    varbo->setObjectName("mnuProgVarbo");
-    for (int i = 0; i < 8; ++i)
-        varbo->addAction(action(QStringLiteral("mnuProgVarboList_%1").arg(i).toLatin1().constData(),
-                                QStringLiteral("PVarbo_%1").arg(i), [] {}));
 }
 
 void MainWindow::openWebPage()
@@ -379,35 +440,20 @@ void MainWindow::buildToolbar()
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     bar->setIconSize(QSize(32, 32));
-    std::map<std::string, std::function<void()>> run = {
-        {"New", [this] {
-             if (!NewProgram())
-                 return;
-             ws_.hasHelp = false;
-             canvas_->setHelpPicture(false);
-         }},
-        {"Open", [this] { openProgramCommand(); }},
-        {"Save", [this] { SaveProgram(true); }},
-        {"Run", [this] { RunBrickProgramCommand(); }},
-        {"Compi", [this] { compileCommand(true); }},
-        {"Send", [this] { actions_["mnuTextGrabar"]->trigger(); }},
-        {"CompiSend", [this] { actions_["mnuTextCompiGrabar"]->trigger(); }},
-        {"Conect", [this] { FullComConnect(); }},
-        {"Monitor", [this] { openMonitor(true); }},
-        {"Consola", [this] { openConsole(); }},
-    };
-    for (const auto& t : kTools) {
-        if (!t.key) {
-            bar->addSeparator();
-            continue;
-        }
-        QAction* a = action(t.key, tr(t.caption), run[t.key]);
-        a->setToolTip(tr(t.tooltip));
-        a->setIcon(IconStore::picture("toolbar", QString::number(t.picture)));
+    auto place = [bar](QAction* a) {
         bar->addAction(a);
         if (QWidget* button = bar->widgetForAction(a))
-            button->setObjectName(QStringLiteral("Toolbar1_%1").arg(t.key));
+            button->setObjectName(QStringLiteral("Toolbar1_%1").arg(a->objectName()));
+    };
+    for (const auto& t : kTools) {
+        if (t.command)
+            place(commands_.*t.command);
+        else
+            bar->addSeparator();
     }
+    place(commands_.toolSimulator);
+    if (QWidget* button = bar->widgetForAction(commands_.toolSimulator))
+        button->setAccessibleName(tr("Ver Simulador"));
     auto* web = new ClickLabel(this);
     web->setObjectName("imgWeb");
     web->setToolTip(tr("Ir a la pagina web de Brenquil"));
@@ -420,10 +466,11 @@ void MainWindow::buildToolbar()
     bar->addWidget(web)->setObjectName("picWeb");
 }
 
-void MainWindow::toolbarPicture(const char* key, int picture)
+void MainWindow::toolbarPicture(std::string_view key, int picture)
 {
-    if (auto it = actions_.find(key); it != actions_.end())
-        it->second->setIcon(IconStore::picture("toolbar", QString::number(picture)));
+    for (const auto& t : kTools)
+        if (t.key && key == t.key)
+            (commands_.*t.command)->setIcon(IconStore::picture("toolbar", QString::number(picture)));
 }
 
 void MainWindow::buildStatusBar()
@@ -464,12 +511,6 @@ int MainWindow::message(const UserMessage& m, MessageButtons buttons)
     QWidget* over = qobject_cast<PaletteWindow*>(toolWindow()) || !toolWindow() ? static_cast<QWidget*>(this)
                                                                                : toolWindow();
     return showMessageBox(over, m, buttons);
-}
-
-void MainWindow::notYetAvailable()
-{
-    message({asShown(tr("Esta herramienta todavia no esta disponible en esta version de Tarvel Lab.")), "Aviso",
-             MessageIcon::Information});
 }
 
 void MainWindow::setCaption()
@@ -601,8 +642,9 @@ void MainWindow::InterfaceMode(bool fullMode)
 {
     fullMode_ = fullMode;
     canvas_->setInterfaceMode(fullMode);
-    for (const char* key : {"Run", "Compi", "Send", "Consola", "Monitor"})
-        actions_[key]->setVisible(fullMode);
+    for (QAction* a : {commands_.toolRun, commands_.toolCompile, commands_.toolSend, commands_.toolConsole,
+                       commands_.toolMonitor})
+        a->setVisible(fullMode);
     enableBrickCommands();
 }
 
@@ -612,26 +654,25 @@ void MainWindow::enableBrickCommands()
     const QString how = tr("Para usarlo, conecte el Ladrillo con \"Conectar\", o elija \"Conexion\" > "
                            "\"Usar Ladrillo Simulado\".");
     struct Gated {
-        const char* key;
+        QAction* MainCommands::*command;
         bool byMode; // also hidden in the reduced interface
     };
     static const Gated gated[] = {
-        {"Run", true}, {"Compi", true}, {"Send", true}, {"CompiSend", false},
-        {"mnuTextCompiGrabar", false}, {"mnuTextGrabar", false}, {"mnuTextExe", false},
+        {&MainCommands::toolRun, true},          {&MainCommands::toolCompile, true},
+        {&MainCommands::toolSend, true},         {&MainCommands::toolCompileSend, false},
+        {&MainCommands::compileSendRun, false},  {&MainCommands::send, false},
+        {&MainCommands::runProgram, false},
     };
     for (const Gated& g : gated) {
-        QAction* a = actions_[g.key];
+        QAction* a = commands_.*g.command;
         a->setEnabled(ws_.brickReady && (!g.byMode || fullMode_));
-        const char* toolTip = nullptr;
-        for (const auto& t : kTools)
-            if (t.key && std::string_view(t.key) == g.key)
-                toolTip = t.tooltip;
-        const QString tip = toolTip ? tr(toolTip) : a->text();
+        const ToolButtonText* tool = toolText(g.command);
+        const QString tip = tool ? tr(tool->tooltip) : a->text();
         a->setToolTip(ws_.brickReady ? tip : tip + "\n" + how);
         a->setStatusTip(ws_.brickReady ? QString() : how);
     }
-    for (const char* key : {"Consola", "Monitor"})
-        actions_[key]->setEnabled(fullMode_);
+    for (QAction* a : {commands_.toolConsole, commands_.toolMonitor})
+        a->setEnabled(fullMode_);
 }
 
 void MainWindow::RefreshPanelObjects()
@@ -788,7 +829,7 @@ void MainWindow::ConnectTool(bool connected)
     ws_.brickReady = tools.brickReady;
     for (const auto& [key, picture] : tools.pictures)
         toolbarPicture(key, picture);
-    actions_["Conect"]->setText(uiText(tools.conectCaption));
+    commands_.toolConnect->setText(uiText(tools.conectCaption));
     enableBrickCommands();
     if (tools.brickReady)
         ws_.link().SetBrickLeds(0); // refused without effect while the link is closed
@@ -839,14 +880,14 @@ void MainWindow::setSimulatedBrick(bool simulated)
 {
     if (!ws_.useSimulatedBrick(simulated)) {
         // The link is talking to the brick: it cannot be replaced under the running command.
-        const QSignalBlocker block(actions_["mnuSimulatedBrick"]);
-        actions_["mnuSimulatedBrick"]->setChecked(ws_.usingSimulatedBrick());
+        const QSignalBlocker block(commands_.simulatedBrick);
+        commands_.simulatedBrick->setChecked(ws_.usingSimulatedBrick());
         message({asShown(tr("No se Puede Cambiar de Ladrillo Mientras hay una Comunicacion en Curso.")), "Aviso",
                  MessageIcon::Information});
         return;
     }
     ws_.settings.useSimulatedBrick = simulated;
-    actions_["mnuSimulatedBrick"]->setChecked(simulated);
+    commands_.simulatedBrick->setChecked(simulated);
     setPanel(1, simulated ? "SIM" : "USB");
     setPanel(2, tr("Ladrillo: Ninguno"));
     ConnectTool(false);

@@ -1,14 +1,17 @@
 #pragma once
 // The application frame (MDIForm1): menus, toolbar, status bar, the canvas, start-up and commands.
 #include "gui/app/MessageBoxes.h"
+#include "gui/editor/MainCommands.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
 #include <map>
+#include <string_view>
 
 class QAction;
+class QIcon;
 class QLabel;
 class QMenu;
 class QToolButton;
@@ -121,6 +124,7 @@ public:
     void grabSettings(const QString& file);
     QString panelText(int panel) const;
     Canvas& canvas() { return *canvas_; }
+    const MainCommands& commands() const { return commands_; }
     QMenu* exampleMenu(int list) const;
     // Message boxes go through here; tests replace it to answer them (with a QMessageBox button).
     std::function<int(const UserMessage&, MessageButtons buttons)> messageBox;
@@ -132,11 +136,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildCommands();
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
     void fitToScreen();
-    void buildSimulatorCommands();
+    void addChallengeMenu(QMenu* conexion);
+    void connectSimulator();
+    static QIcon simulatorIcon();
+    void openManual(const char* spanishFile);
     void fillExampleMenus();
     void openExample(int list, int index);
     void setCaption();
@@ -146,7 +154,6 @@ private:
     void showProgramHelp();
     void showStartDialog();
     void showQuickHelp(int cell);
-    void notYetAvailable();
     void openWebPage();
     // Asks whether to save unsaved changes: false when the user cancels or the save fails, so the
     // command that would discard the program stops.
@@ -154,9 +161,8 @@ private:
     void openProgramCommand();
     int message(const UserMessage& m, MessageButtons buttons = OkButton);
     QAction* action(const char* name, const QString& caption, std::function<void()> run);
-    void toolbarPicture(const char* key, int picture);
+    void toolbarPicture(std::string_view key, int picture);
     void enableBrickCommands();
-    void buildEditMenu(QMenu* edit);
     // After a program was read into the store: caption, editor state, canvas and counts.
     void showLoadedProgram();
     void setUpEditing();
@@ -166,7 +172,6 @@ private:
     void endModify();
     void showEditorMode();
     void updateUndoActions();
-    void buildFileExtras(QMenu* file);
     void startFileServices();
     void rememberRecentFile(const std::string& path);
     void fillRecentMenu();
@@ -174,7 +179,7 @@ private:
     Workspace& ws_;
     Canvas* canvas_ = nullptr;
     std::array<QLabel*, 7> panels_{};
-    std::map<std::string, QAction*> actions_;
+    MainCommands commands_;
     std::map<int, QMenu*> exampleMenus_;
     QMenu* grafoMenu_ = nullptr;
     QPointer<QWidget> toolWindow_;

@@ -25,42 +25,12 @@
 
 namespace tarvel {
 
-void MainWindow::buildEditMenu(QMenu* edit)
-{
-    edit->setObjectName("mnuEdit");
-    QAction* undo = action("mnuEditDeshacer", tr("Deshacer"), [this] { undoCommand(); });
-    undo->setShortcuts({QKeySequence::Undo});
-    QAction* redo = action("mnuEditRehacer", tr("Rehacer"), [this] { redoCommand(); });
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    QAction* remove = action("mnuEditEliminar", tr("Eliminar"), [this] { deleteCommand(); });
-    remove->setShortcut(QKeySequence::Delete);
-    edit->addAction(undo);
-    edit->addAction(redo);
-    edit->addSeparator();
-    edit->addAction(remove);
-    addAction(undo);
-    addAction(redo);
-    addAction(remove);
-    updateUndoActions();
-}
-
 void MainWindow::setUpEditing()
 {
     canvas_->openPalette = [this](int palette) { openPalette(palette); };
     if (auto* cancel = qobject_cast<ClickLabel*>(panels_[6])) {
         cancel->accessibleRole = QAccessible::Button;
         connect(cancel, &ClickLabel::clicked, this, [this] { cancelPendingCommand(); });
-    }
-    const std::pair<const char*, void (MainWindow::*)()> commands[] = {
-        {"mnuGrafoEliminar", &MainWindow::deleteCommand},   {"mnuGrafoModificar", &MainWindow::modifyCommand},
-        {"mnuGrafoReemplazar", &MainWindow::replaceCommand}, {"mnuGrafoInsert", &MainWindow::insertCommand},
-        {"mnuGrafoInsEsp", &MainWindow::separatorCommand},
-    };
-    for (const auto& [name, command] : commands) {
-        QAction* a = actions_[name];
-        disconnect(a, &QAction::triggered, nullptr, nullptr);
-        connect(a, &QAction::triggered, this,
-                [this, command] { runUserCommand(this, [this, command] { (this->*command)(); }); });
     }
 }
 
@@ -211,10 +181,8 @@ void MainWindow::showEditorMode()
 
 void MainWindow::updateUndoActions()
 {
-    if (auto it = actions_.find("mnuEditDeshacer"); it != actions_.end())
-        it->second->setEnabled(ws_.programEditor.canUndo());
-    if (auto it = actions_.find("mnuEditRehacer"); it != actions_.end())
-        it->second->setEnabled(ws_.programEditor.canRedo());
+    commands_.undo->setEnabled(ws_.programEditor.canUndo());
+    commands_.redo->setEnabled(ws_.programEditor.canRedo());
 }
 
 void MainWindow::modifyCommand()

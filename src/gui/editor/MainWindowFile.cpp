@@ -35,17 +35,6 @@ struct WaitCursor {
 
 } // namespace
 
-void MainWindow::buildFileExtras(QMenu* file)
-{
-    file->addAction(action("mnuFileExportar", tr("Exportar Imagen"), [this] { exportImageCommand(); }));
-    actions_["mnuFileExportar"]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    file->addAction(action("mnuFileImprimir", tr("Imprimir"), [this] { printCommand(); }));
-    actions_["mnuFileImprimir"]->setShortcut(QKeySequence::Print);
-    recentMenu_ = file->addMenu(tr("Archivos Recientes"));
-    recentMenu_->setObjectName("mnuFileRecientes");
-    fillRecentMenu();
-}
-
 void MainWindow::startFileServices()
 {
     ws_.recentFiles = loadRecentFiles(ws_.recentFilesPath());

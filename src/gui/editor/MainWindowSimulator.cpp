@@ -17,10 +17,8 @@
 
 namespace tarvel {
 
-namespace {
-
 // The toolbar picture: the robot seen from above.
-QIcon simulatorIcon()
+QIcon MainWindow::simulatorIcon()
 {
     QPixmap picture(64, 64);
     picture.fill(Qt::transparent);
@@ -38,58 +36,30 @@ QIcon simulatorIcon()
     return QIcon(picture);
 }
 
-} // namespace
-
-void MainWindow::buildSimulatorCommands()
+// "Retos" beside the simulator's entry: choosing one opens the simulator with the challenge's world.
+void MainWindow::addChallengeMenu(QMenu* conexion)
 {
-    QAction* open = action("mnuTextSimulador", tr("Ver Simulador"), [this] { openSimulator(); });
-    open->setToolTip(tr("Ver el robot simulado y su mundo"));
-    open->setIcon(simulatorIcon());
-    if (auto* conexion = menuBar()->findChild<QMenu*>("mnuConexion")) {
-        QAction* before = nullptr;
-        for (QAction* a : conexion->actions())
-            if (a->objectName() == "mnuTextConsola")
-                before = a;
-        const auto list = conexion->actions();
-        const int at = int(list.indexOf(before));
-        conexion->insertAction(at >= 0 && at + 1 < list.size() ? list[at + 1] : nullptr, open);
-        // "Retos" beside it: choosing one opens the simulator with the challenge's world.
-        auto* challenges = new QMenu(tr("Retos"), conexion);
-        challenges->setObjectName("mnuRetos");
-        const auto after = conexion->actions();
-        const int openAt = int(after.indexOf(open));
-        conexion->insertMenu(openAt + 1 < after.size() ? after[openAt + 1] : nullptr, challenges);
-        challenges->menuAction()->setObjectName("mnuTextRetos");
-        connect(challenges, &QMenu::aboutToShow, this, [this, challenges] {
-            challenges->clear();
-            int n = 0;
-            for (const auto& entry : ChallengePanel::listed(ws_)) {
-                QAction* a = challenges->addAction(entry.title);
-                a->setObjectName(QStringLiteral("mnuReto_%1").arg(n++));
-                a->setEnabled(entry.problem.isEmpty());
-                a->setToolTip(entry.problem);
-                connect(a, &QAction::triggered, this, [this, path = entry.path] { openChallenge(path); });
-            }
-            if (n == 0)
-                challenges->addAction(tr("No hay retos en %1").arg(ChallengePanel::folder(ws_)))->setEnabled(false);
-        });
-    }
-    if (auto* bar = findChild<QToolBar*>("Toolbar1")) {
-        QAction* button = action("Simulador", tr("Simulador"), [this] { openSimulator(); });
-        button->setToolTip(tr("Ver el robot simulado y su mundo"));
-        button->setIcon(simulatorIcon());
-        QAction* before = nullptr;
-        for (QAction* a : bar->actions())
-            if (a->isSeparator() == false && a->objectName() == "Consola")
-                before = a;
-        const auto list = bar->actions();
-        const int at = int(list.indexOf(before));
-        bar->insertAction(at >= 0 && at + 1 < list.size() ? list[at + 1] : nullptr, button);
-        if (QWidget* widget = bar->widgetForAction(button)) {
-            widget->setObjectName("Toolbar1_Simulador");
-            widget->setAccessibleName(tr("Ver Simulador"));
+    auto* challenges = conexion->addMenu(tr("Retos"));
+    challenges->setObjectName("mnuRetos");
+    challenges->menuAction()->setObjectName("mnuTextRetos");
+    connect(challenges, &QMenu::aboutToShow, this, [this, challenges] {
+        challenges->clear();
+        int n = 0;
+        for (const auto& entry : ChallengePanel::listed(ws_)) {
+            QAction* a = challenges->addAction(entry.title);
+            a->setObjectName(QStringLiteral("mnuReto_%1").arg(n++));
+            a->setEnabled(entry.problem.isEmpty());
+            a->setToolTip(entry.problem);
+            connect(a, &QAction::triggered, this, [this, path = entry.path] { openChallenge(path); });
         }
-    }
+        if (n == 0)
+            challenges->addAction(tr("No hay retos en %1").arg(ChallengePanel::folder(ws_)))->setEnabled(false);
+    });
+}
+
+// The simulated brick starting a program opens the simulator, in the example's world.
+void MainWindow::connectSimulator()
+{
     ws_.simulatedProgramStarted = [this] {
         openSimulator();
         simulator_->showExampleWorld();
