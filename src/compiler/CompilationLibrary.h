@@ -2,6 +2,7 @@
 // A compilation library: the tables one brick model's library file gives the build chain.
 #include "model/Text.h"
 #include "model/CodeTable.h"
+#include "model/ElementCodes.h"
 #include "model/UserMessage.h"
 
 #include <array>
@@ -46,8 +47,8 @@ struct InstructionEntry {
 };
 
 constexpr int kInstructionSlots = 257;
-constexpr int kFixHeadOption = 9;  // key (26, 9, 9)
-constexpr int kDefaultOption = 10; // key (26, 9, 10)
+constexpr int kFixHeadOption = library::FixedHeader; // key (26, 9, 9)
+constexpr int kDefaultOption = library::DefaultCode; // key (26, 9, 10)
 
 struct CompilationLibrary {
     CodeTable<std::int32_t> templateOffsetTable; // 1-based byte positions in `fileBytes`; 0 = none

@@ -108,8 +108,8 @@ public:
             }
         } else if (keyword == "FIXHEAD" || keyword == "DEFAULT") {
             const int option = keyword == "FIXHEAD" ? kFixHeadOption : kDefaultOption;
-            lib_.templateOffsetTable.set(26, 9, option, position + 4);
-            currentKey_ = {26, 9, option};
+            lib_.templateOffsetTable.set(family::LibraryReserved, library::Templates, option, position + 4);
+            currentKey_ = {family::LibraryReserved, library::Templates, option};
         } else if (keyword == "SET") {
             parseSet(line, pos, lineNumber);
         } else if (keyword == "MACTION") {

@@ -113,9 +113,9 @@ std::string Translator::TranslateElement(const InstructionRecord& r, int sequenc
     const CompilationLibrary& lib = *library_;
     std::string text;
     if (elementCounter == 0) {
-        memoryUsed = lib.elementSizeTable.at(26, 9, kFixHeadOption);
-        if (lib.hasTemplate(26, 9, kFixHeadOption))
-            text = expandKey(26, 9, kFixHeadOption, r, sequence) + kLineEnd;
+        memoryUsed = lib.elementSizeTable.at(family::LibraryReserved, library::Templates, kFixHeadOption);
+        if (lib.hasTemplate(family::LibraryReserved, library::Templates, kFixHeadOption))
+            text = expandKey(family::LibraryReserved, library::Templates, kFixHeadOption, r, sequence) + kLineEnd;
         ++elementCounter;
     }
 
@@ -124,23 +124,24 @@ std::string Translator::TranslateElement(const InstructionRecord& r, int sequenc
     else if (r.is(family::Structure, structure::SubroutineEnd))
         subroutineBalance = std::abs(subroutineBalance - 1);
 
-    const bool melody = r.is(family::Outputs, 12, 14);
+    const bool melody = r.is(family::Outputs, outputs::Sound, outputs::Melody);
     if (inElementRange(r.family) && inElementRange(r.subtype) && inElementRange(r.option) && !melody) {
         if (lib.hasTemplate(r.family, r.subtype, r.option)) {
             if (!r.description.empty())
                 text += ";" + r.description + kLineEnd;
             int f = r.family, s = r.subtype, o = r.option;
-            if (r.is(family::Waits, 12) && (o == 12 || o == 13) && settings_.lightThreshold >= 246)
+            if (r.is(family::Waits, waits::Light) && (o == waits::While || o == waits::Until) &&
+                settings_.lightThreshold >= 246)
                 o -= 2;
-            else if ((f == family::Decisions || f == family::DecisionsInverted) && s == 16)
-                o = settings_.lightThreshold <= 245 ? 10 : 11;
+            else if ((f == family::Decisions || f == family::DecisionsInverted) && s == decisions::Light)
+                o = settings_.lightThreshold <= 245 ? decisions::FixedThreshold : decisions::VariableThreshold;
             text += expandKey(f, s, o, r, sequence);
             memoryUsed += lib.elementSizeTable.at(f, s, o);
         } else {
             text += noCodeLine(r) + defaultCode(r, sequence);
         }
     }
-    if (r.is(family::Motors, 16) && r.arg1 > 0)
+    if (r.is(family::Motors, motors::Path) && r.arg1 > 0)
         text += translatePath(r, sequence);
     if (melody && r.arg1 >= 1)
         text += translateMelody(r, sequence);
@@ -157,10 +158,10 @@ std::string Translator::noCodeLine(const InstructionRecord& r) const
 
 std::string Translator::defaultCode(const InstructionRecord& r, int sequence)
 {
-    if (!library_->hasTemplate(26, 9, kDefaultOption))
+    if (!library_->hasTemplate(family::LibraryReserved, library::Templates, kDefaultOption))
         return {};
-    memoryUsed += library_->elementSizeTable.at(26, 9, kDefaultOption);
-    return expandKey(26, 9, kDefaultOption, r, sequence);
+    memoryUsed += library_->elementSizeTable.at(family::LibraryReserved, library::Templates, kDefaultOption);
+    return expandKey(family::LibraryReserved, library::Templates, kDefaultOption, r, sequence);
 }
 
 std::string Translator::expandKey(int f, int s, int o, const InstructionRecord& r, int sequence)
@@ -193,7 +194,7 @@ std::string Translator::translatePath(const InstructionRecord& r, int sequence)
                     kLineEnd + defaultCode(step, sequence);
         }
     }
-    return text + expandKey(family::Motors, 17, 10, r, sequence);
+    return text + expandKey(family::Motors, motors::Stop, motors::BothMotors, r, sequence);
 }
 
 std::string Translator::translateMelody(const InstructionRecord& r, int sequence)
@@ -205,9 +206,9 @@ std::string Translator::translateMelody(const InstructionRecord& r, int sequence
     for (int k = 0; k < notes; ++k) {
         for (int b = 0; b < 4; ++b)
             memory.noteBytes[std::size_t(b)] = r.text[std::size_t(4 * k + b)];
-        if (library_->hasTemplate(11, 12, 14)) {
-            text += expandKey(11, 12, 14, r, sequence);
-            memoryUsed += library_->elementSizeTable.at(11, 12, 14);
+        if (library_->hasTemplate(family::Outputs, outputs::Sound, outputs::Melody)) {
+            text += expandKey(family::Outputs, outputs::Sound, outputs::Melody, r, sequence);
+            memoryUsed += library_->elementSizeTable.at(family::Outputs, outputs::Sound, outputs::Melody);
         } else {
             text += noCodeLine(r) + defaultCode(r, sequence);
         }

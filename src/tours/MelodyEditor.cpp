@@ -23,8 +23,8 @@ MelodyEditor::MelodyEditor()
 void MelodyEditor::startElement(InstructionRecord& current) const
 {
     current.family = family::Outputs;
-    current.subtype = 12;
-    current.option = 14;
+    current.subtype = outputs::Sound;
+    current.option = outputs::Melody;
     current.text = blankText();
     current.arg1 = 0;
 }

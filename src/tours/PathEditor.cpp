@@ -20,7 +20,7 @@ PathEditor::PathEditor(bool modify)
 void PathEditor::startElement(InstructionRecord& current, bool insertMode)
 {
     current.family = family::Motors;
-    current.subtype = 16;
+    current.subtype = motors::Path;
     if (insertMode)
         current.name = title_;
     else if (!current.name.empty())
@@ -196,7 +196,7 @@ void PathEditor::fillElement(InstructionRecord& current, const ProgramStore& sto
         path.steps.resize(std::size_t(kMaxStoredPathSteps));
     }
     current.family = family::Motors;
-    current.subtype = 16;
+    current.subtype = motors::Path;
     current.name = title_;
     current.text = blankText();
     setText(current.text, encodePath(path, extra ? &*extra : nullptr));
