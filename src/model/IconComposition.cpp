@@ -286,8 +286,8 @@ OverlayLabel overlayTwo(const InstructionRecord& r)
 
 bool warnsUncoded(const InstructionRecord& r, const ProgramStore& store, bool warnUncodedIcons)
 {
-    return warnUncodedIcons && r.family >= 10 && r.family <= 25 && r.family != family::Structure &&
-           store.elementSizeTable.at(r.family, r.subtype, r.option) == 0;
+    return warnUncodedIcons && r.family >= family::Motors && r.family < family::LibraryReserved &&
+           r.family != family::Structure && store.elementSizeTable.at(r.family, r.subtype, r.option) == 0;
 }
 
 } // namespace tarvel

@@ -160,7 +160,7 @@ std::optional<int> ProgramStore::elementCost(const InstructionRecord& r) const
     if ((f == family::Decisions || f == family::DecisionsInverted) && s == decisions::Light)
         return elementSizeTable.at(
             f, decisions::Light, variableLight ? decisions::VariableThreshold : decisions::FixedThreshold);
-    if (f >= 9 && f <= 25 && CodeTable<std::uint8_t>::inRange(f, s, o))
+    if (f >= kCodeFirst && f < family::LibraryReserved && CodeTable<std::uint8_t>::inRange(f, s, o))
         return elementSizeTable.at(f, s, o);
     return std::nullopt;
 }
