@@ -117,7 +117,7 @@ constexpr bool isOperation(int subtype) { return subtype >= Add && subtype <= Xo
 constexpr bool isLogic(int subtype) { return subtype >= Or && subtype <= Xor; }
 } // namespace calculations
 
-// Decisions, in both families (the inverted one jumps when the condition does not hold).
+// Decisions: the same subtypes in both families, DecisionsInverted branching the other way.
 namespace decisions {
 constexpr int Equal = 10;
 constexpr int NotEqual = 11;
@@ -168,7 +168,7 @@ constexpr int LabelNoFlowAbove = 15;
 
 // The compilation library's own keys, in the family LibraryReserved.
 namespace library {
-constexpr int Templates = 9; // subtype
+constexpr int Templates = 9;    // subtype
 constexpr int FixedHeader = 9;  // option: the header written before the first element
 constexpr int DefaultCode = 10; // option: written for an element the library has no code for
 } // namespace library
