@@ -109,15 +109,15 @@ private slots:
         QCOMPARE(s.window->findChildren<FormScreenCompi*>().size(), 1);
         QVERIFY(s.waitForBuild());
         QCOMPARE(s.statuses.last(), QString("Terminado!")); // shown 700 ms before the window goes
-        QCOMPARE(s.window->panelText(5), QString("Memoria: 40/(255)"));
+        QCOMPARE(s.window->panelText(StatusPanel::Memory), QString("Memoria: 40/(255)"));
         QCOMPARE(s.ws().assembly.imageLength, 40);
         QVERIFY(s.ws().simulatedBrick()->receivedReports().empty());
         QVERIFY(s.messages.empty());
         // Another program: the count was this one's.
-        const QString before = s.window->panelText(5);
+        const QString before = s.window->panelText(StatusPanel::Memory);
         s.open("Melodia.gtf");
-        QVERIFY(s.window->panelText(5) != before);
-        QVERIFY(s.window->panelText(5).startsWith("Memoria: 0/"));
+        QVERIFY(s.window->panelText(StatusPanel::Memory) != before);
+        QVERIFY(s.window->panelText(StatusPanel::Memory).startsWith("Memoria: 0/"));
     }
 
     void compileSendAndRunWithTheToolbar()
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(brick.running());
         for (int i = 0; i < 40; ++i)
             QCOMPARE(brick.programMemory()[std::size_t(i)], s.ws().assembly.image[std::size_t(i)]);
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Conectado?"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Conectado?"));
         QVERIFY(!s.ws().brickReady);
         QCOMPARE(s.window->findChild<QAction*>("Conect")->text(), QString("Conectar"));
 
@@ -179,7 +179,7 @@ private slots:
         s.pressCerrar();
         QCOMPARE(s.ws().simulatedBrick()->receivedReports().size(), before);
         QVERIFY(s.ws().brickReady); // nothing was sent: the tools stay as they were
-        QVERIFY(s.window->panelText(2) != "Ladrillo: Conectado?");
+        QVERIFY(s.window->panelText(StatusPanel::Brick) != "Ladrillo: Conectado?");
     }
 
     void unbalancedSubroutines()
@@ -237,14 +237,14 @@ private slots:
         QVERIFY(s.waitForBuild());
         QCOMPARE(s.inBuild<QLabel>("lblConectStatus")->text(), QString("Error al Enviar Programa!"));
         QCOMPARE(s.inBuild<QLabel>("lblError")->text(), QString("Error de Conexion! (2)"));
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"));
         QVERIFY(!s.ws().brickReady);
         s.pressCerrar();
         QCOMPARE(s.ws().store.totalElements(), elements);
         std::string fileAfter;
         readWholeFile(s.dir.filePath("Melodia.gtf").toStdString(), fileAfter);
         QVERIFY(fileAfter == fileBefore);
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno")); // not "Conectado?"
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno")); // not "Conectado?"
     }
 
     void sourceEditorAfterABuild()
@@ -352,7 +352,7 @@ private slots:
         QVERIFY(s.waitForBuild());
         QTRY_VERIFY(editor->mayClose());
         QVERIFY(s.ws().simulatedBrick()->running());
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Conectado?"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Conectado?"));
         QCOMPARE(size->text(), QString("Memoria: 2"));
     }
 

@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(s.cellName(1), qs(s.at(1).description));
         QCOMPARE(s.cellName(2), QString("Celda vacia"));
         QVERIFY(s.workspace->editor.programDirty);
-        QCOMPARE(s.window->panelText(4), QString("Objetos:  2/ 2"));
+        QCOMPARE(s.window->panelText(StatusPanel::Objects), QString("Objetos:  2/ 2"));
         // A turning item is inserted at once.
         s.pick(0, 3);
         QVERIFY(s.at(2).is(10, 13, 13));
@@ -186,30 +186,30 @@ private slots:
             s.appendElement(makeElement(13, 10, 10, i + 1));
         s.selectCell(5);
         s.trigger("mnuGrafoInsert");
-        QCOMPARE(s.window->panelText(6), QString("Editor: Insertar Antes"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Insertar Antes"));
         QVERIFY(s.find<QLabel>("sbarMain_7")->isVisible());
-        QCOMPARE(s.window->panelText(7), QString("Cancelar Insertar"));
+        QCOMPARE(s.window->panelText(StatusPanel::CancelPending), QString("Cancelar Insertar"));
         s.pick(0, 2);
         QCOMPARE(s.length(), 8);
         QVERIFY(s.at(5).is(10, 12));
         QCOMPARE(s.at(6).arg1, 5);
-        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Normal"));
         QVERIFY(!s.find<QLabel>("sbarMain_7")->isVisible());
         // A cancelled insertion.
         const auto before = serializeProgram(s.workspace->store);
         s.selectCell(2);
         s.trigger("mnuGrafoInsert");
         s.find<ClickLabel>("sbarMain_7")->press();
-        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Normal"));
         QCOMPARE(serializeProgram(s.workspace->store), before);
         // Insert on the program start does nothing.
         s.selectCell(0);
         s.trigger("mnuGrafoInsert");
-        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Normal"));
         // Replace keeps the length.
         s.selectCell(3);
         s.trigger("mnuGrafoReemplazar");
-        QCOMPARE(s.window->panelText(7), QString("Cancelar Reemplazar"));
+        QCOMPARE(s.window->panelText(StatusPanel::CancelPending), QString("Cancelar Reemplazar"));
         s.pick(4, 2);
         s.ok();
         QCOMPARE(s.length(), 8);
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(s.length(), 2);
         QTest::mouseClick(s.find<QLabel>("imgGrafoScreen_1"), Qt::LeftButton);
         s.trigger("mnuGrafoInsert");
-        QCOMPARE(s.window->panelText(6), QString("Editor: Insertar Antes"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Insertar Antes"));
         s.pick(1, 2); // a sound, through its dialog
         QVERIFY(s.dialog());
         s.ok();
@@ -269,7 +269,7 @@ private slots:
         QVERIFY(insert);
         insert->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTest::qWait(300);
-        QCOMPARE(s.window->panelText(6), QString("Editor: Insertar Antes"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Insertar Antes"));
         // The menu went with its command: the next click there picks nothing of it.
         QVERIFY(!s.window->findChild<QMenu*>("mnuGrafo")->isVisible());
         QCOMPARE(cell->childCount(), 0);
@@ -338,7 +338,7 @@ private slots:
         s.trigger("mnuGrafoInsert");
         s.answer = QMessageBox::No;
         s.window->NewProgram();
-        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Normal"));
         QCOMPARE(s.workspace->editor.editorMode, EditorMode::Normal);
         s.pick(0, 2);
         QCOMPARE(s.length(), 2); // appended, not inserted

@@ -64,12 +64,12 @@ private slots:
         QVERIFY(second.findChild<QWidget*>("imgTools_0")->isVisibleTo(&second));
         QVERIFY(s.window->findChild<QWidget*>("formWelcome"));
         QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Mi Programa.gtf"));
-        QCOMPARE(s.window->panelText(1), QString("USB"));
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
-        QCOMPARE(s.window->panelText(3), QString("Libreria: J2A1"));
-        QCOMPARE(s.window->panelText(4), QString("Objetos:  1/ 1"));
-        QCOMPARE(s.window->panelText(5), QString("Memoria: 0/255"));
-        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(s.window->panelText(StatusPanel::Port), QString("USB"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"));
+        QCOMPARE(s.window->panelText(StatusPanel::Library), QString("Libreria: J2A1"));
+        QCOMPARE(s.window->panelText(StatusPanel::Objects), QString("Objetos:  1/ 1"));
+        QCOMPARE(s.window->panelText(StatusPanel::Memory), QString("Memoria: 0/255"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Normal"));
         QVERIFY(!s.find<QLabel>("sbarMain_7")->isVisible());
         QCOMPARE(s.find<QLabel>("imgGrafoScreen_0")->toolTip(), QString("Inicio del Programa  [0]"));
         QVERIFY(s.messages.empty());
@@ -185,7 +185,7 @@ private slots:
         QTest::mouseClick(s.find<QLabel>("imgHelp"), Qt::LeftButton);
         auto* help = s.window->findChild<QWidget*>("formAppHelp");
         QVERIFY(help);
-        QCOMPARE(s.window->panelText(4), QString("Objetos:  9/ 12"));
+        QCOMPARE(s.window->panelText(StatusPanel::Objects), QString("Objetos:  9/ 12"));
         QCOMPARE(s.workspace->store.subroutineCount, 1);
 
         // Overlays: the start element's name and the decision's label, where the position table says.
@@ -319,7 +319,7 @@ private slots:
         QTest::mouseClick(tab, Qt::LeftButton);
         QCOMPARE(store.activeSequence, 1);
         QCOMPARE(bar->maximum(), 0);
-        QCOMPARE(s.window->panelText(4), QString("Objetos:  2/ 54"));
+        QCOMPARE(s.window->panelText(StatusPanel::Objects), QString("Objetos:  2/ 54"));
         QTest::mouseClick(s.find<QLabel>("lblSubTags_0"), Qt::LeftButton);
         QCOMPARE(bar->maximum(), 4);
         QCOMPARE(bar->value(), 4);
@@ -347,7 +347,7 @@ private slots:
         QVERIFY(s.config() != before); // the communication change rewrote the file
         QVERIFY(s.config().endsWith("\r\n1\r\n0\r\n")); // the simulated brick, then the language
         QVERIFY(s.workspace->usingSimulatedBrick());
-        QCOMPARE(s.window->panelText(1), QString("SIM"));
+        QCOMPARE(s.window->panelText(StatusPanel::Port), QString("SIM"));
 
         // Reopening shows the variable threshold; "Restear" alone does not rewrite the file.
         s.window->findChild<QAction*>("mnuConfig")->trigger();
@@ -451,17 +451,17 @@ private slots:
     {
         Session s;
         s.window->setSimulatedBrick(true);
-        QCOMPARE(s.window->panelText(1), QString("SIM"));
+        QCOMPARE(s.window->panelText(StatusPanel::Port), QString("SIM"));
         QAction* conect = s.window->findChild<QAction*>("Conect");
         QCOMPARE(conect->text(), QString("Conectar"));
         conect->trigger();
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
         QCOMPARE(conect->text(), QString("Conectado!"));
         QVERIFY(s.workspace->brickReady);
         QCOMPARE(int(s.workspace->simulatedBrick()->leds()), 0);
 
         s.window->findChild<QAction*>("mnuTextExe")->trigger();
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Conectado?"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Conectado?"));
         QVERIFY(s.workspace->simulatedBrick()->running());
         QVERIFY(!s.workspace->brickReady);
         QCOMPARE(conect->text(), QString("Conectar"));
@@ -469,7 +469,7 @@ private slots:
         conect->trigger();
         QVERIFY(s.workspace->link().brickConnected());
         conect->trigger();
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"));
         QCOMPARE(conect->text(), QString("Conectar"));
         QVERIFY(!s.workspace->link().brickConnected());
 
@@ -477,7 +477,7 @@ private slots:
         conect->trigger();
         s.workspace->simulatedBrick()->plug(false);
         s.workspace->link().SetBrickLeds(1);
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"));
         QVERIFY(!s.workspace->brickReady);
     }
 
@@ -513,7 +513,7 @@ private slots:
         Session s({}, "Melodia.gtf", true);
         QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Melodia.gtf"));
         QCOMPARE(s.workspace->store.sequenceLength(0), 5);
-        QCOMPARE(s.window->panelText(1), QString("SIM"));
+        QCOMPARE(s.window->panelText(StatusPanel::Port), QString("SIM"));
         QVERIFY(s.workspace->usingSimulatedBrick());
         QVERIFY(s.window->findChild<QAction*>("mnuSimulatedBrick")->isChecked());
         QCOMPARE(s.find<QLabel>("imgGrafoScreen_1")->toolTip(), QString("Reproducir Melodia (Escala) [25]"));

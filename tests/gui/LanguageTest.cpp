@@ -223,7 +223,7 @@ private slots:
             QCOMPARE(s.menuTitles(),
                 QStringList({ "Archivo", "Edicion", "Compilacion", "Conexion", "Ayuda", "Configuracion" }));
             QCOMPARE(s.action("New")->toolTip(), QString("Comenzar un Nuevo Programa"));
-            QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+            QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"));
             // Qt's own dialogs (opening a file, printing) speak Spanish with the rest.
             QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QString("Abrir"));
         }
@@ -245,10 +245,10 @@ private slots:
         QCOMPARE(s.action("New")->toolTip(), QString("Start a New Program"));
         QCOMPARE(s.action("Conect")->text(), QString("Connect"));
         // The status bar, with the core's panel texts.
-        QCOMPARE(s.window->panelText(2), QString("Brick: None"));
-        QCOMPARE(s.window->panelText(3), QString("Library: J2A1"));
-        QCOMPARE(s.window->panelText(4), QString("Objects:  1/ 1"));
-        QCOMPARE(s.window->panelText(6), QString("Editor: Normal"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Brick: None"));
+        QCOMPARE(s.window->panelText(StatusPanel::Library), QString("Library: J2A1"));
+        QCOMPARE(s.window->panelText(StatusPanel::Objects), QString("Objects:  1/ 1"));
+        QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Normal"));
         QCOMPARE(s.window->statusBar()->findChild<QLabel*>("sbarMain_5")->toolTip(), QString("Memory Used/Available"));
 
         // A palette and its items' tooltips, from the core's registry.

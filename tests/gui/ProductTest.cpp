@@ -317,19 +317,19 @@ private slots:
         SimulatedBrick* brick = s.workspace->simulatedBrick();
         QVERIFY(brick);
         s.window->FullComConnect();
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
         QVERIFY(s.workspace->brickReady);
 
         brick->plug(false); // pulled out: the window's timer sees it
-        QTRY_COMPARE_WITH_TIMEOUT(s.window->panelText(2), QString("Ladrillo: Ninguno"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"), 5000);
         QVERIFY(!s.workspace->brickReady);
         QVERIFY(!s.workspace->link().brickConnected());
         QCOMPARE(s.window->findChild<QAction*>("Conect")->text(), QString("Conectar"));
 
         brick->plug(true);
-        QTRY_COMPARE_WITH_TIMEOUT(s.window->panelText(2), QString("Ladrillo: Disponible"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Disponible"), 5000);
         s.window->FullComConnect(); // no restart needed
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
         QVERIFY(s.workspace->brickReady);
     }
 };

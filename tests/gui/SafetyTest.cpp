@@ -239,7 +239,7 @@ private slots:
         QPointer<QDialog> guard(failed);
         failed->findChild<QPushButton*>("cmdSimulado")->click();
         QTRY_VERIFY(!guard);
-        QCOMPARE(s.window->panelText(1), QString("SIM"));
+        QCOMPARE(s.window->panelText(StatusPanel::Port), QString("SIM"));
         QVERIFY(s.workspace->settings.useSimulatedBrick);
 
         s.window->FullComConnect();

@@ -170,7 +170,7 @@ private slots:
         // Switching off: the status bar says so and the tools turn off.
         click(s.find<QPushButton>("lblButton_0"));
         QTRY_VERIFY(s.brick().switchedOff());
-        QTRY_COMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QTRY_COMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"));
         QVERIFY(!s.workspace->brickReady);
         QVERIFY(s.find<QLabel>("lblEstado")->text().startsWith("Ladrillo no conectado"));
         const std::size_t after = s.reportCount();
@@ -186,7 +186,7 @@ private slots:
         auto* console = s.find<ConsoleWindow>("formScreenControl");
         QTRY_VERIFY(console->history().samples().size() >= 2);
         s.brick().plug(false);
-        QTRY_COMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QTRY_COMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"));
         QTRY_VERIFY(s.find<QLabel>("lblEstado")->text().startsWith("Se perdio la conexion"));
         QVERIFY(!s.workspace->brickReady);
         const std::size_t written = s.workspace->link().usb().sentReports.size();
@@ -332,8 +332,8 @@ private slots:
                                "IR: OK\nReporte Terminado\n\n"),
                  qPrintable(text));
         QVERIFY(text.startsWith("Reporte J2-USB:  1 - "));
-        QCOMPARE(s.window->panelText(1), QString("SIM"));
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
+        QCOMPARE(s.window->panelText(StatusPanel::Port), QString("SIM"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: J2-A1 (Rojo Cristal)"));
         QCOMPARE(s.find<QLabel>("lblHelp")->text(), QString("Fin del test: Desconecte el cable USB"));
         QVERIFY(!s.workspace->link().brickConnected());
 
@@ -400,7 +400,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!tester->test().running(), 15000);
         QVERIFY2(report->toPlainText().endsWith("FLED+LDR:  0  0 FALLA\nReporte Terminado\n\n"),
                  qPrintable(report->toPlainText()));
-        QCOMPARE(s.window->panelText(2), QString("Ladrillo: Ninguno"));
+        QCOMPARE(s.window->panelText(StatusPanel::Brick), QString("Ladrillo: Ninguno"));
     }
 
     void consoleAndTesterAtOnce()

@@ -122,8 +122,8 @@ inline std::string canvasFault(const Workspace& ws, const MainWindow& window)
             return "the scroll bar stands at " + number(bar->value()) + " of " + number(bar->maximum()) +
                    " for row " + number(view.viewTop / 7) + " of " + number(view.scrollMax);
     }
-    if (window.panelText(4) != uiText(objectsStatusText(store)))
-        return "status panel 4 says \"" + window.panelText(4).toStdString() + "\" instead of \"" +
+    if (window.panelText(StatusPanel::Objects) != uiText(objectsStatusText(store)))
+        return "status panel 4 says \"" + window.panelText(StatusPanel::Objects).toStdString() + "\" instead of \"" +
                uiText(objectsStatusText(store)).toStdString() + "\"";
     return {};
 }

@@ -189,7 +189,7 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     buildStatusBar();
     setUpEditing();
     connectSimulator();
-    ws_.setLinkObservers({[this](int panel, const Text& text) { setPanel(panel, uiText(text)); },
+    ws_.setLinkObservers({[this](int number, const Text& text) { setPanel(StatusPanel(number), uiText(text)); },
                           [this](bool connected) { ConnectTool(connected); }},
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
     setCaption();
@@ -479,27 +479,27 @@ void MainWindow::buildStatusBar()
     bar->setObjectName("sbarMain");
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < 7; ++i) {
-        QLabel* panel = i == 6 ? new ClickLabel(tr(kPanels[i].text), this) : new QLabel(tr(kPanels[i].text), this);
-        panel->setObjectName(QStringLiteral("sbarMain_%1").arg(i + 1));
-        panel->setMinimumWidth(px(kPanels[i].widthTwips));
-        panel->setToolTip(kPanels[i].tooltip[0] ? tr(kPanels[i].tooltip) : QString());
-        panel->setFrameStyle(QFrame::Panel | (i == 6 ? QFrame::Raised : QFrame::Sunken));
-        panel->setAlignment(i == 6 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
-        bar->addWidget(panel);
-        panels_[std::size_t(i)] = panel;
+        const bool cancel = i + 1 == int(StatusPanel::CancelPending); // a button
+        QLabel* label = cancel ? new ClickLabel(tr(kPanels[i].text), this) : new QLabel(tr(kPanels[i].text), this);
+        label->setObjectName(QStringLiteral("sbarMain_%1").arg(i + 1));
+        label->setMinimumWidth(px(kPanels[i].widthTwips));
+        label->setToolTip(kPanels[i].tooltip[0] ? tr(kPanels[i].tooltip) : QString());
+        label->setFrameStyle(QFrame::Panel | (cancel ? QFrame::Raised : QFrame::Sunken));
+        label->setAlignment(cancel ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+        bar->addWidget(label);
+        panels_[std::size_t(i)] = label;
     }
-    panels_[6]->hide();
+    panel(StatusPanel::CancelPending)->hide();
 }
 
-void MainWindow::setPanel(int panel, const QString& text)
+void MainWindow::setPanel(StatusPanel which, const QString& text)
 {
-    if (panel >= 1 && panel <= 7)
-        panels_[std::size_t(panel - 1)]->setText(text);
+    panel(which)->setText(text);
 }
 
-QString MainWindow::panelText(int panel) const
+QString MainWindow::panelText(StatusPanel which) const
 {
-    return panel >= 1 && panel <= 7 ? panels_[std::size_t(panel - 1)]->text() : QString();
+    return panel(which)->text();
 }
 
 int MainWindow::message(const UserMessage& m, MessageButtons buttons)
@@ -551,8 +551,8 @@ void MainWindow::startUpWith(const std::string& programToOpen, bool forceSimulat
     setSimulatedBrick(ws_.settings.useSimulatedBrick);
     for (const auto& m : ws_.loadLibrary(ws_.settings.libraryPath))
         message(m);
-    setPanel(3, uiText(libraryStatusText(ws_.library)));
-    setPanel(5, uiText(memoryStatusText(ws_.library)));
+    setPanel(StatusPanel::Library, uiText(libraryStatusText(ws_.library)));
+    setPanel(StatusPanel::Memory, uiText(memoryStatusText(ws_.library)));
     fillExampleMenus();
     canvas_->layoutCanvas();
     if (auto failure = ws_.checkLibraryIntegrity()) {
@@ -677,7 +677,7 @@ void MainWindow::enableBrickCommands()
 
 void MainWindow::RefreshPanelObjects()
 {
-    setPanel(4, uiText(objectsStatusText(ws_.store)));
+    setPanel(StatusPanel::Objects, uiText(objectsStatusText(ws_.store)));
 }
 
 bool MainWindow::askToSaveChanges()
@@ -707,8 +707,8 @@ bool MainWindow::NewProgram()
     closeToolWindow();
     if (!askToSaveChanges())
         return false;
-    setPanel(3, uiText(libraryStatusText(ws_.library)));
-    setPanel(5, uiText(memoryStatusText(ws_.library)));
+    setPanel(StatusPanel::Library, uiText(libraryStatusText(ws_.library)));
+    setPanel(StatusPanel::Memory, uiText(memoryStatusText(ws_.library)));
     ws_.programName = "Mi Programa.gtf";
     ws_.programPath = ws_.appFile(ws_.programName);
     ws_.programEditor.newProgram();
@@ -757,7 +757,7 @@ bool MainWindow::SaveProgram(bool saveAs)
 void MainWindow::showLoadedProgram()
 {
     setCaption();
-    setPanel(5, uiText(memoryStatusText(ws_.library))); // the last build's count was another program's
+    setPanel(StatusPanel::Memory, uiText(memoryStatusText(ws_.library))); // the last build's count was another program's
     ws_.programEditor.resetEditing();
     showEditorMode();
     updateUndoActions();
@@ -845,15 +845,15 @@ void MainWindow::FullComConnect()
     const bool wasConnected = ws_.link().brickConnected();
     const bool connected = ws_.link().ToggleBrickConnection(4, window->progress());
     if (connected) {
-        setPanel(1, "USB");
-        setPanel(2, tr("Ladrillo: %1").arg(qs(ws_.link().brickName)));
+        setPanel(StatusPanel::Port, "USB");
+        setPanel(StatusPanel::Brick, tr("Ladrillo: %1").arg(qs(ws_.link().brickName)));
         ConnectTool(true);
     } else {
-        setPanel(2, tr("Ladrillo: Ninguno"));
+        setPanel(StatusPanel::Brick, tr("Ladrillo: Ninguno"));
         ConnectTool(false);
     }
     if (ws_.usingSimulatedBrick())
-        setPanel(1, "SIM");
+        setPanel(StatusPanel::Port, "SIM");
     if (!wasConnected && !connected) {
         window->showFailure(ws_.usingSimulatedBrick() ? std::function<void()>() : [this] {
             setSimulatedBrick(true);
@@ -870,9 +870,9 @@ void MainWindow::RunBrickProgramCommand()
     if (!ws_.brickReady)
         return;
     if (ws_.link().RunBrickProgram()) {
-        setPanel(2, tr("Ladrillo: %1").arg(qs(ws_.link().brickName)));
+        setPanel(StatusPanel::Brick, tr("Ladrillo: %1").arg(qs(ws_.link().brickName)));
         ConnectTool(false);
-        setPanel(2, tr("Ladrillo: Conectado?"));
+        setPanel(StatusPanel::Brick, tr("Ladrillo: Conectado?"));
     }
 }
 
@@ -888,8 +888,8 @@ void MainWindow::setSimulatedBrick(bool simulated)
     }
     ws_.settings.useSimulatedBrick = simulated;
     commands_.simulatedBrick->setChecked(simulated);
-    setPanel(1, simulated ? "SIM" : "USB");
-    setPanel(2, tr("Ladrillo: Ninguno"));
+    setPanel(StatusPanel::Port, simulated ? "SIM" : "USB");
+    setPanel(StatusPanel::Brick, tr("Ladrillo: Ninguno"));
     ConnectTool(false);
 }
 
@@ -932,8 +932,8 @@ void MainWindow::showSettings()
     dialog->libraryLoaded = [this](const std::vector<UserMessage>& messages) {
         for (const auto& m : messages)
             message(m);
-        setPanel(3, uiText(libraryStatusText(ws_.library)));
-        setPanel(5, uiText(memoryStatusText(ws_.library)));
+        setPanel(StatusPanel::Library, uiText(libraryStatusText(ws_.library)));
+        setPanel(StatusPanel::Memory, uiText(memoryStatusText(ws_.library)));
     };
     dialog->show();
 }

@@ -2,6 +2,7 @@
 // The application frame (MDIForm1): menus, toolbar, status bar, the canvas, start-up and commands.
 #include "gui/app/MessageBoxes.h"
 #include "gui/editor/MainCommands.h"
+#include "model/StatusPanel.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -119,10 +120,10 @@ public:
     // Whether this run keeps a recovery copy and offers the ones left behind (not for unattended runs).
     bool recoveryEnabled = true;
 
-    void setPanel(int panel, const QString& text);
+    void setPanel(StatusPanel panel, const QString& text);
     // Opens the settings dialog and saves a picture of it (documentation screenshots).
     void grabSettings(const QString& file);
-    QString panelText(int panel) const;
+    QString panelText(StatusPanel panel) const;
     Canvas& canvas() { return *canvas_; }
     const MainCommands& commands() const { return commands_; }
     QMenu* exampleMenu(int list) const;
@@ -179,6 +180,7 @@ private:
     Workspace& ws_;
     Canvas* canvas_ = nullptr;
     std::array<QLabel*, 7> panels_{};
+    QLabel* panel(StatusPanel which) const { return panels_[std::size_t(int(which) - 1)]; }
     MainCommands commands_;
     std::map<int, QMenu*> exampleMenus_;
     QMenu* grafoMenu_ = nullptr;

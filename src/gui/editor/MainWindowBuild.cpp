@@ -16,7 +16,7 @@ bool MainWindow::runBuild(int buildMode, const std::string& editorText, std::fun
     if (ws_.buildMode != buildBits::Idle)
         return false; // one build at a time
     auto* window = new FormScreenCompi(ws_, this, buildMode, editorText);
-    window->sequence().statusPanel = [this](int panel, const Text& text) { setPanel(panel, uiText(text)); };
+    window->sequence().statusPanel = [this](int number, const Text& text) { setPanel(StatusPanel(number), uiText(text)); };
     if (messageBox)
         window->messageBox = [this](const UserMessage& m) { messageBox(m, OkButton); };
     window->finished = [this, done = std::move(done)](const BuildResult& result) {
@@ -51,7 +51,7 @@ void MainWindow::compileSendCommand()
         // Only a program that was sent and started leaves the brick running on its own.
         if (result.ran) {
             ConnectTool(false);
-            setPanel(2, tr("Ladrillo: Conectado?"));
+            setPanel(StatusPanel::Brick, tr("Ladrillo: Conectado?"));
         }
     });
 }
@@ -72,7 +72,7 @@ void MainWindow::openSourceEditor()
         sourceEditor_->runBrickProgram = [this] { RunBrickProgramCommand(); };
         sourceEditor_->programRan = [this] {
             ConnectTool(false);
-            setPanel(2, tr("Ladrillo: Conectado?"));
+            setPanel(StatusPanel::Brick, tr("Ladrillo: Conectado?"));
         };
         if (messageBox)
             sourceEditor_->messageBox = [this](const UserMessage& m) { messageBox(m, OkButton); };

@@ -28,7 +28,7 @@ namespace tarvel {
 void MainWindow::setUpEditing()
 {
     canvas_->openPalette = [this](int palette) { openPalette(palette); };
-    if (auto* cancel = qobject_cast<ClickLabel*>(panels_[6])) {
+    if (auto* cancel = qobject_cast<ClickLabel*>(panel(StatusPanel::CancelPending))) {
         cancel->accessibleRole = QAccessible::Button;
         connect(cancel, &ClickLabel::clicked, this, [this] { cancelPendingCommand(); });
     }
@@ -162,18 +162,18 @@ void MainWindow::showEditorMode()
 {
     switch (ws_.editor.editorMode) {
     case EditorMode::InsertPending:
-        setPanel(6, tr("Editor: Insertar Antes"));
-        setPanel(7, tr("Cancelar Insertar"));
-        panels_[6]->show();
+        setPanel(StatusPanel::EditorMode, tr("Editor: Insertar Antes"));
+        setPanel(StatusPanel::CancelPending, tr("Cancelar Insertar"));
+        panel(StatusPanel::CancelPending)->show();
         break;
     case EditorMode::ReplacePending:
-        setPanel(6, tr("Editor: Reemplazar"));
-        setPanel(7, tr("Cancelar Reemplazar"));
-        panels_[6]->show();
+        setPanel(StatusPanel::EditorMode, tr("Editor: Reemplazar"));
+        setPanel(StatusPanel::CancelPending, tr("Cancelar Reemplazar"));
+        panel(StatusPanel::CancelPending)->show();
         break;
     case EditorMode::Normal:
-        setPanel(6, tr("Editor: Normal"));
-        panels_[6]->hide();
+        setPanel(StatusPanel::EditorMode, tr("Editor: Normal"));
+        panel(StatusPanel::CancelPending)->hide();
         canvas_->setCellBorder(canvas_->selectedCell(), false);
         break;
     }
@@ -236,7 +236,7 @@ void MainWindow::replaceCommand()
 
 void MainWindow::cancelPendingCommand()
 {
-    if (!panels_[6]->isVisible())
+    if (!panel(StatusPanel::CancelPending)->isVisible())
         return;
     applyEdit(ws_.programEditor.cancelPending());
 }

@@ -22,7 +22,7 @@ Window* brickToolWindow(MainWindow* main, Workspace& ws)
     auto* window = main->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly);
     if (!window) {
         window = new Window(ws, main);
-        window->setPanel = [main](int panel, const QString& text) { main->setPanel(panel, text); };
+        window->setPanel = [main](StatusPanel panel, const QString& text) { main->setPanel(panel, text); };
         window->connectTool = [main](bool on) { main->ConnectTool(on); };
     }
     return window;

@@ -235,14 +235,14 @@ void ConsoleWindow::stepDone(const LinkStep& step, const StepOutcome& outcome)
         if (outcome.attempted) {
             wasConnected_ = false; // the brick left the link on purpose
             if (setPanel)
-                setPanel(2, tr("Ladrillo: %1").arg(qs(ws_.link().brickName)));
+                setPanel(StatusPanel::Brick, tr("Ladrillo: %1").arg(qs(ws_.link().brickName)));
         }
         break;
     case Kind::TurnOff:
         if (outcome.attempted) {
             wasConnected_ = false;
             if (setPanel)
-                setPanel(2, tr("Ladrillo: Ninguno"));
+                setPanel(StatusPanel::Brick, tr("Ladrillo: Ninguno"));
             if (connectTool)
                 connectTool(false);
         }

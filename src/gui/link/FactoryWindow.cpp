@@ -210,10 +210,12 @@ void FactoryWindow::advance()
         return;
     }
     advancing_ = true;
-    const LinkEvents mainWindow{[this](int panel, const Text& text) {
+    const LinkEvents mainWindow{[this](int number, const Text& text) {
                                     if (!setPanel)
                                         return;
-                                    setPanel(panel, panel == 1 && ws_.usingSimulatedBrick() ? "SIM" : uiText(text));
+                                    const auto panel = StatusPanel(number);
+                                    setPanel(panel, panel == StatusPanel::Port && ws_.usingSimulatedBrick() ? "SIM"
+                                                                                                      : uiText(text));
                                 },
                                 [this](bool on) {
                                     if (connectTool)

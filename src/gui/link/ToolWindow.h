@@ -2,6 +2,7 @@
 // What the brick tool windows share: their place over the main window, closing when another
 // window of the program becomes active (for those that do), and the coloured shapes that stand
 // for LEDs and lights.
+#include "model/StatusPanel.h"
 #include "link/ToolColour.h"
 
 #include <QDialog>
@@ -22,7 +23,7 @@ public:
     void showOver(QWidget* main, double mainDivisor, double ownDivisor);
 
     // What the window tells the main window: a status panel's text, the brick tools on or off.
-    std::function<void(int panel, const QString& text)> setPanel;
+    std::function<void(StatusPanel panel, const QString& text)> setPanel;
     std::function<void(bool on)> connectTool;
 
 protected:
