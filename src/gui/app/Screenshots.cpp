@@ -325,8 +325,7 @@ void Camera::buildWindows()
     // The source editor with what that compilation made, the decision's lines marked.
     main_.openSourceEditor();
     settle();
-    if (main_.canvas().elementSelected)
-        main_.canvas().elementSelected(0, 2);
+    emit main_.canvas().elementSelected(0, 2);
     take(main_.sourceEditor(), "formEditSource");
 
     // A source with a mistake: the build stops and lists the message.

@@ -128,8 +128,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         connect(tool, &QToolButton::released, this,
                 [tool, i] { tool->setIcon(IconStore::picture("toolbox", QStringLiteral("%1_1").arg(kToolLists[i]))); });
         connect(tool, &QToolButton::clicked, this, [this, i] {
-            if (openPalette)
-                openPalette(i);
+            emit paletteRequested(i);
         });
         tools_[std::size_t(i)] = tool;
     }
@@ -147,8 +146,8 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         connect(picture, &ClickLabel::released, this,
                 [picture, list, rest] { picture->setPixmap(IconStore::pixmap(list, rest, QSize(56, 56))); });
         connect(picture, &ClickLabel::clicked, this, [this, picture, i] {
-            if (exampleMenu)
-                picture->popUp(exampleMenu(i));
+            if (QMenu* menu = exampleMenus_[std::size_t(i)])
+                picture->popUp(menu);
         });
         robotCenter_[std::size_t(i)] = picture;
     }
@@ -158,8 +157,7 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         if (!hasHelp_)
             return;
         help_->setPixmap(IconStore::pixmap("robotcentsmall", "5", QSize(56, 56)));
-        if (programHelp)
-            programHelp();
+        emit programHelpRequested();
         ws_.link().WaitMs(200);
         help_->setPixmap(IconStore::pixmap("robotcentsmall", "4", QSize(56, 56)));
     });
@@ -172,8 +170,8 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
         option->setAccessibleName(option->toolTip());
         // Toggled, not clicked: an assistive technology checks the option without clicking it.
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on && interfaceModeChosen)
-                interfaceModeChosen(i == 0);
+            if (on)
+                emit interfaceModeChosen(i == 0);
         });
         mode_[std::size_t(i)] = option;
     }
@@ -257,12 +255,10 @@ void Canvas::resetCanvas()
 
 void Canvas::setScrollQuietly(int maximum, int value)
 {
-    // The marker keeps the scroll bar's change handler from redrawing while the canvas moves it.
-    const int saved = ws_.editor.previewPictureIndex;
-    ws_.editor.previewPictureIndex = kScrollMarker;
+    // The canvas moving its own scroll bar does not redraw through the bar's change handler.
+    const QSignalBlocker quiet(scrollBar_);
     scrollBar_->setMaximum(maximum);
     scrollBar_->setValue(value);
-    ws_.editor.previewPictureIndex = saved;
 }
 
 void Canvas::updateRowNumbers()
@@ -308,8 +304,7 @@ QPixmap Canvas::iconOf(const InstructionRecord& r)
 void Canvas::drawNewElement()
 {
     for (const auto& m : ws_.programEditor.drawAppended(ws_.store.activeSequence))
-        if (showMessage)
-            showMessage(m);
+        emit messageRaised(m);
     renderLastElement();
 }
 
@@ -321,19 +316,16 @@ void Canvas::renderLastElement()
     if (length == 0)
         return;
     const int cell = store.views[std::size_t(s)].cursorCell - 1;
-    store.currentElement = store.recordAt(s, length - 1);
-    ws_.editor.previewPictureIndex = store.currentElement.pictureId > 0 ? 1 : 0;
-    drawOverlays(cell, false, false);
+    const InstructionRecord& r = store.recordAt(s, length - 1);
+    drawOverlays(r, cell, false, false);
+    if (warnsUncoded(r, store, ws_.settings.warnUncodedIcons))
+        emit messageRaised({asShown(tr("Esta funcion no Genera Codigo para este Ladrillo!")), "Aviso", MessageIcon::Warning});
 }
 
-void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
+void Canvas::drawOverlays(const InstructionRecord& r, int cell, bool keepPicture, bool deferVisibility)
 {
     if (cell < 0 || cell > 27)
         return;
-    const InstructionRecord& r = ws_.store.currentElement;
-    ClickLabel* picture = cells_[std::size_t(cell)];
-    if (warnsUncoded(r, ws_.store, ws_.settings.warnUncodedIcons) && showMessage)
-        showMessage({asShown(tr("Esta funcion no Genera Codigo para este Ladrillo!")), "Aviso", MessageIcon::Warning});
     auto setVisible = [&](QLabel* label, std::array<bool, 28>& flags, bool visible) {
         if (deferVisibility)
             flags[std::size_t(cell)] = visible;
@@ -341,7 +333,6 @@ void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
             label->setVisible(visible);
         label->setEnabled(visible);
     };
-    (void)picture;
     if (r.family == family::Separator || r.empty() || r.pictureId < 1) {
         if (!keepPicture)
             setCellPicture(cell, emptyPicture(), QString());
@@ -373,44 +364,38 @@ void Canvas::drawOverlays(int cell, bool keepPicture, bool deferVisibility)
 
 void Canvas::redrawView()
 {
-    const bool warn = ws_.settings.warnUncodedIcons;
-    ws_.settings.warnUncodedIcons = false; // a redraw never warns
-    const int s = ws_.store.activeSequence;
-    const int top = ws_.store.views[std::size_t(s)].viewTop;
+    const ProgramStore& store = ws_.store;
+    const int s = store.activeSequence;
+    const int top = store.views[std::size_t(s)].viewTop;
     for (int k = 0; k < 28; ++k) {
         oneVisible_[std::size_t(k)] = twoVisible_[std::size_t(k)] = false;
-        const ProgramStore& store = ws_.store;
-        ws_.store.currentElement = store.recordAt(s, top + k); // beyond the table: an empty record
-        const InstructionRecord& r = ws_.store.currentElement;
+        const InstructionRecord& r = store.recordAt(s, top + k); // beyond the table: an empty record
         setCellPicture(k, iconOf(r), r.pictureId < 1 ? QString() : uiText(shownDescription(r, store)).trimmed());
         setCellBorder(k, false);
-        drawOverlays(k, true, true);
+        drawOverlays(r, k, true, true);
     }
     for (int k = 0; k < 28; ++k) {
         lblOne_[std::size_t(k)]->setVisible(oneVisible_[std::size_t(k)]);
         lblTwo_[std::size_t(k)]->setVisible(twoVisible_[std::size_t(k)]);
     }
     updateRowNumbers();
-    ws_.settings.warnUncodedIcons = warn;
 }
 
 void Canvas::scrollOneRow()
 {
-    const InstructionRecord keep = ws_.store.currentElement;
-    const int s = ws_.store.activeSequence;
-    const int top = ws_.store.views[std::size_t(s)].viewTop;
+    const ProgramStore& store = ws_.store;
+    const int s = store.activeSequence;
+    const int top = store.views[std::size_t(s)].viewTop;
     for (int k = 0; k < 21; ++k)
         setCellPicture(k, cells_[std::size_t(k + 7)]->pixmap(), cells_[std::size_t(k + 7)]->toolTip());
     for (int k = 21; k < 28; ++k)
         setCellPicture(k, emptyPicture(), QString());
     for (int k = 0; k < 28; ++k) {
-        const ProgramStore& store = ws_.store;
-        ws_.store.currentElement = store.recordAt(s, top + k);
-        setOverlayPositions(ws_.store.currentElement);
-        drawOverlays(k, true, false);
+        InstructionRecord r = store.recordAt(s, top + k);
+        setOverlayPositions(r);
+        drawOverlays(r, k, true, false);
     }
     updateRowNumbers();
-    ws_.store.currentElement = keep;
 }
 
 void Canvas::afterAppend()
@@ -431,7 +416,7 @@ void Canvas::afterAppend()
 
 void Canvas::onScrollChanged(int value)
 {
-    if (ws_.editor.editorMode != EditorMode::Normal || ws_.editor.previewPictureIndex == kScrollMarker)
+    if (ws_.editor.editorMode != EditorMode::Normal)
         return;
     scrollBar_->setToolTip(tr("Linea %1").arg(value + 1));
     ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop = value * 7;
@@ -443,8 +428,7 @@ void Canvas::showLoadedProgram()
     ProgramStore& store = ws_.store;
     // Numbers only: each icon is composed the first time its element is shown.
     for (const auto& m : numberLoadedIcons(store))
-        if (showMessage)
-            showMessage(m);
+        emit messageRaised(m);
     store.activeSequence = 0;
     setScrollQuietly(store.views[0].scrollMax, store.views[0].viewTop / 7);
     applyTabs();
@@ -458,8 +442,7 @@ void Canvas::showProgramState()
     applyTabs();
     setScrollQuietly(store.views[std::size_t(s)].scrollMax, store.views[std::size_t(s)].viewTop / 7);
     redrawView();
-    if (refreshPanelObjects)
-        refreshPanelObjects();
+    emit objectsChanged();
 }
 
 QRect Canvas::toolGlobalRect(int tool) const
@@ -478,8 +461,7 @@ void Canvas::switchSequence(int n)
     applyTabs();
     redrawView();
     setScrollQuietly(ws_.store.views[std::size_t(n)].scrollMax, ws_.store.views[std::size_t(n)].viewTop / 7);
-    if (refreshPanelObjects)
-        refreshPanelObjects();
+    emit objectsChanged();
 }
 
 void Canvas::selectCell(int cell)
@@ -490,14 +472,11 @@ void Canvas::selectCell(int cell)
     const ProgramStore& store = ws_.store;
     if (store.recordAt(s, index).empty())
         return;
-    if (elementSelected)
-        elementSelected(s, index);
-    if (s == 0 && index == 0) {
-        if (startDialog)
-            startDialog();
-    } else if (elementMenu) {
-        cells_[std::size_t(cell)]->popUp(elementMenu(cell));
-    }
+    emit elementSelected(s, index);
+    if (s == 0 && index == 0)
+        emit startDialogRequested();
+    else if (elementMenu_)
+        cells_[std::size_t(cell)]->popUp(elementMenu_);
 }
 
 void Canvas::setRunningElement(int sequence, int index)
@@ -530,8 +509,8 @@ void Canvas::jumpToLabel(int cell)
     const InstructionRecord& element = store.recordAt(s, elementIndex(store, s, cell));
     const std::string target = cp(lblTwo_[std::size_t(cell)]->text());
     if (s != 0) {
-        if (!element.empty() && elementMenu)
-            cells_[std::size_t(cell)]->popUp(elementMenu(cell));
+        if (!element.empty() && elementMenu_)
+            cells_[std::size_t(cell)]->popUp(elementMenu_);
         return;
     }
     const bool jumps = element.is(family::Structure, structure::Jump) || element.family == family::Decisions ||

@@ -38,7 +38,8 @@ public:
     QRect toolGlobalRect(int tool) const;
     void redrawView();
     void scrollOneRow();
-    void drawOverlays(int cell, bool keepPicture, bool deferVisibility);
+    // The cell's picture and overlay labels for the element `record`.
+    void drawOverlays(const InstructionRecord& record, int cell, bool keepPicture, bool deferVisibility);
     // After a program was loaded: every element composed, tabs and scroll maxima set, main shown.
     void showLoadedProgram();
     void switchSequence(int sequence);
@@ -55,18 +56,22 @@ public:
     int selectedCell() const { return selectedCell_; }
     IconStore& icons() { return icons_; }
 
-    // What the main window does for the canvas's commands.
-    std::function<void()> refreshPanelObjects;
-    std::function<QMenu*(int cell)> elementMenu; // the menu to show for the cell
-    std::function<void(int palette)> openPalette;
-    std::function<void()> startDialog;
-    std::function<QMenu*(int list)> exampleMenu; // the menu to show for the picture
-    std::function<void()> programHelp;
-    std::function<void(bool full)> interfaceModeChosen;
-    std::function<void(const UserMessage&)> showMessage;
-    // The user selected an element (the source editor marks the lines it produced).
-    std::function<void(int sequence, int index)> elementSelected;
+    // The menus the canvas pops up: an element's, and the example list of each of the four pictures.
+    void setElementMenu(QMenu* menu) { elementMenu_ = menu; }
+    void setExampleMenus(const std::array<QMenu*, 4>& menus) { exampleMenus_ = menus; }
 
+signals:
+    // The visible or total element count may have changed (status panel "Objetos").
+    void objectsChanged();
+    void paletteRequested(int palette);
+    void startDialogRequested(); // the program start was clicked
+    void programHelpRequested();
+    void interfaceModeChosen(bool full);
+    void messageRaised(const tarvel::UserMessage& message);
+    // The user selected an element (the source editor marks the lines it produced).
+    void elementSelected(int sequence, int index);
+
+public:
 protected:
     void resizeEvent(QResizeEvent*) override;
 
@@ -106,6 +111,8 @@ private:
     QFrame* runningFrame_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
     QPixmap empty_;
+    QMenu* elementMenu_ = nullptr;
+    std::array<QMenu*, 4> exampleMenus_{};
     int selectedCell_ = 0;
     bool hasHelp_ = false;
 };

@@ -169,22 +169,19 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     ws_.store.resetStore();
     canvas_ = new Canvas(ws_, this);
     setCentralWidget(canvas_);
-    canvas_->refreshPanelObjects = [this] { RefreshPanelObjects(); };
-    canvas_->showMessage = [this](const UserMessage& m) { message(m); };
-    canvas_->startDialog = [this] { showStartDialog(); };
-    canvas_->elementMenu = [this](int) { return grafoMenu_; };
-    canvas_->exampleMenu = [this](int i) {
-        static const int lists[] = {0, 1, 2, 9};
-        return exampleMenu(lists[i]);
-    };
-    canvas_->programHelp = [this] { showProgramHelp(); };
-    canvas_->interfaceModeChosen = [this](bool full) {
+    connect(canvas_, &Canvas::objectsChanged, this, [this] { RefreshPanelObjects(); });
+    connect(canvas_, &Canvas::messageRaised, this, [this](const UserMessage& m) { message(m); });
+    connect(canvas_, &Canvas::startDialogRequested, this, [this] { showStartDialog(); });
+    connect(canvas_, &Canvas::programHelpRequested, this, [this] { showProgramHelp(); });
+    connect(canvas_, &Canvas::interfaceModeChosen, this, [this](bool full) {
         InterfaceMode(full);
         ws_.settings.interfaceMode = full;
         StoreConfig();
-    };
+    });
     buildCommands();
     buildMenus();
+    canvas_->setElementMenu(grafoMenu_);
+    canvas_->setExampleMenus({exampleMenu(0), exampleMenu(1), exampleMenu(2), exampleMenu(9)});
     buildToolbar();
     buildStatusBar();
     setUpEditing();

@@ -76,10 +76,7 @@ void MainWindow::openSourceEditor()
         };
         if (messageBox)
             sourceEditor_->messageBox = [this](const UserMessage& m) { messageBox(m, OkButton); };
-        canvas_->elementSelected = [this](int sequence, int index) {
-            if (sourceEditor_)
-                sourceEditor_->highlightElement(sequence, index);
-        };
+        connect(canvas_, &Canvas::elementSelected, sourceEditor_, &FormEditSource::highlightElement);
     }
     if (sourceEditor_->isVisible()) {
         sourceEditor_->raise();

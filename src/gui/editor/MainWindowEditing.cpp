@@ -27,7 +27,7 @@ namespace tarvel {
 
 void MainWindow::setUpEditing()
 {
-    canvas_->openPalette = [this](int palette) { openPalette(palette); };
+    connect(canvas_, &Canvas::paletteRequested, this, [this](int palette) { openPalette(palette); });
     if (auto* cancel = qobject_cast<ClickLabel*>(panel(StatusPanel::CancelPending))) {
         cancel->accessibleRole = QAccessible::Button;
         connect(cancel, &ClickLabel::clicked, this, [this] { cancelPendingCommand(); });
