@@ -506,6 +506,14 @@ private slots:
         s.workspace->settings.warnUncodedIcons = false;
         s.appendElement(element(10, 11, 10, 1, 0, "AB"));
         QCOMPARE(s.messages.size(), count);
+
+        // Once per element added, also when adding it scrolls the view over other such elements.
+        s.workspace->settings.warnUncodedIcons = true;
+        for (int i = 0; i < 40; ++i) {
+            const auto before = s.messages.size();
+            s.appendElement(element(10, 11, 10, 1, 0, "AB"));
+            QCOMPARE(s.messages.size(), before + 1);
+        }
     }
 
     void commandLineProgramAndSimulatedBrick()
