@@ -2596,7 +2596,7 @@
     </message>
     <message>
         <source>El archivo no es una libreria: su memoria (BRICKMEM) no puede ser la de un Ladrillo.</source>
-        <translation>The file is not a library: its memory (BRICKMEM) cannot be a Brick's.</translation>
+        <translation>The file is not a library: its memory (BRICKMEM) cannot be a Brick&apos;s.</translation>
     </message>
     <message>
         <source>El archivo no existe.</source>
@@ -2622,10 +2622,6 @@
         <translation>file</translation>
     </message>
     <message>
-        <source>Guarda una imagen de la configuracion y termina.</source>
-        <translation>Saves a picture of the settings and ends.</translation>
-    </message>
-    <message>
         <source>Termina en cuanto la ventana principal esta lista (mediciones).</source>
         <translation>Ends as soon as the main window is ready (measurements).</translation>
     </message>
@@ -2636,14 +2632,6 @@
     <message>
         <source>Programa (.gtf) para abrir al iniciar.</source>
         <translation>Program (.gtf) to open at start.</translation>
-    </message>
-    <message>
-        <source>Guarda las imagenes del manual en la carpeta y termina.</source>
-        <translation>Saves the manual&apos;s pictures in the folder and quits.</translation>
-    </message>
-    <message>
-        <source>carpeta</source>
-        <translation>folder</translation>
     </message>
 </context>
 <context>
@@ -3040,34 +3028,6 @@
 </context>
 <context>
     <name>tarvel::Canvas</name>
-    <message>
-        <source>Operacion de Motor</source>
-        <translation>Motor Operation</translation>
-    </message>
-    <message>
-        <source>Operaciones de Salida</source>
-        <translation>Output Operations</translation>
-    </message>
-    <message>
-        <source>Operaciones de Entrada</source>
-        <translation>Input Operations</translation>
-    </message>
-    <message>
-        <source>Operaciones de Demora</source>
-        <translation>Delay Operations</translation>
-    </message>
-    <message>
-        <source>Operaciones Logico-Matematicas</source>
-        <translation>Logic and Math Operations</translation>
-    </message>
-    <message>
-        <source>Bifuraciones de Programa</source>
-        <translation>Program Branches</translation>
-    </message>
-    <message>
-        <source>Saltos y Etiquetas</source>
-        <translation>Jumps and Labels</translation>
-    </message>
     <message>
         <source>Programas para Tesmo</source>
         <translation>Programs for the Tesmo</translation>
@@ -4047,32 +4007,8 @@
         <translation>Insert Space</translation>
     </message>
     <message>
-        <source>Cambiar Nombre</source>
-        <translation>Rename</translation>
-    </message>
-    <message>
-        <source>Terminar Recorrido</source>
-        <translation>End Path</translation>
-    </message>
-    <message>
-        <source>Encender Luz</source>
-        <translation>Light On</translation>
-    </message>
-    <message>
-        <source>Apagar Luz</source>
-        <translation>Light Off</translation>
-    </message>
-    <message>
-        <source>Continuar</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
         <source>Ir a la pagina web de Brenquil</source>
         <translation>Go to the Brenquil web page</translation>
-    </message>
-    <message>
-        <source>Esta herramienta todavia no esta disponible en esta version de Tarvel Lab.</source>
-        <translation>This tool is not available yet in this version of Tarvel Lab.</translation>
     </message>
     <message>
         <source>Tarvel Lab 2.0 : %1</source>

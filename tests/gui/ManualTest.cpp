@@ -4,7 +4,7 @@
 
 #include "compiler/AssemblyMessages.h"
 #include "gui/app/QtText.h"
-#include "gui/app/Screenshots.h"
+#include "ManualScreenshots.h"
 #include "gui/app/Translation.h"
 #include "gui/app/UiText.h"
 

@@ -1,11 +1,14 @@
 #include "gui/app/MessageBoxes.h"
 
 #include "gui/app/UiText.h"
+#include "model/Cp1252.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
+
+#include <cstdio>
 
 namespace tarvel {
 
@@ -56,6 +59,12 @@ int showMessageBox(QWidget* over, const UserMessage& m, MessageButtons buttons)
 bool acceptsOk(int answer)
 {
     return answer == QMessageBox::Ok || answer == QMessageBox::Yes;
+}
+
+int printMessage(const UserMessage& m, MessageButtons)
+{
+    std::fprintf(stderr, "%s: %s\n", cp1252ToUtf8(m.title.spanish()).c_str(), cp1252ToUtf8(m.text.spanish()).c_str());
+    return 0;
 }
 
 } // namespace tarvel

@@ -16,6 +16,10 @@ enum MessageButtons { OkButton = 0, YesNoButtons = 1, YesNoCancelButtons = 2, Ok
 // the box goes with it and the answer is Cancel.
 int showMessageBox(QWidget* over, const UserMessage& m, MessageButtons buttons);
 
+// For a run nobody watches (a picture, a measurement): the message is printed on standard error
+// as "title: text" in UTF-8 and answered 0 (no button).
+int printMessage(const UserMessage& m, MessageButtons buttons);
+
 // Whether an answer given to a question with Aceptar and Cancelar accepts (test handlers may answer Yes).
 bool acceptsOk(int answer);
 

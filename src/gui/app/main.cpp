@@ -1,6 +1,5 @@
 // Tarvel Lab: the desktop program.
 #include "gui/app/AppFolder.h"
-#include "gui/app/Screenshots.h"
 #include "gui/app/Translation.h"
 #include "gui/app/AssistiveSupport.h"
 #include "workspace/Workspace.h"
@@ -45,12 +44,6 @@ struct Options {
     QCommandLineOption screenshot{"screenshot",
         QCoreApplication::translate("main", "Guarda una imagen de la ventana principal y termina."),
         QCoreApplication::translate("main", "archivo")};
-    QCommandLineOption settingsShot{"screenshot-settings",
-        QCoreApplication::translate("main", "Guarda una imagen de la configuracion y termina."),
-        QCoreApplication::translate("main", "archivo")};
-    QCommandLineOption manualShots{"screenshots",
-        QCoreApplication::translate("main", "Guarda las imagenes del manual en la carpeta y termina."),
-        QCoreApplication::translate("main", "carpeta")};
     QCommandLineOption quit{"quit-after-start",
         QCoreApplication::translate("main", "Termina en cuanto la ventana principal esta lista (mediciones).")};
 
@@ -60,7 +53,7 @@ struct Options {
             QCoreApplication::translate("main", "Tarvel Lab: programas de flujo para el Ladrillo"));
         parser.addHelpOption();
         parser.addVersionOption();
-        for (const auto* o : {&simulated, &screenshot, &settingsShot, &manualShots, &quit})
+        for (const auto* o : {&simulated, &screenshot, &quit})
             parser.addOption(*o);
         parser.addPositionalArgument(QCoreApplication::translate("main", "programa"),
             QCoreApplication::translate("main", "Programa (.gtf) para abrir al iniciar."));
@@ -111,28 +104,18 @@ int main(int argc, char** argv)
     tarvel::MainWindow window(workspace);
     window.show();
     const QStringList files = parser.positionalArguments();
-    const bool unattended = parser.isSet(options.screenshot) || parser.isSet(options.settingsShot) ||
-                            parser.isSet(options.manualShots) || parser.isSet(options.quit);
+    const bool unattended = parser.isSet(options.screenshot) || parser.isSet(options.quit);
     window.waitForWelcome = !unattended;
     window.recoveryEnabled = !unattended; // a picture or a measurement leaves the user's copies alone
     if (unattended) // nobody is there to answer a message box: print it instead
-        window.messageBox = [](const tarvel::UserMessage& m, int) {
-            std::fprintf(stderr, "%s: %s\n", tarvel::cp1252ToUtf8(m.title.spanish()).c_str(), tarvel::cp1252ToUtf8(m.text.spanish()).c_str());
-            return 0;
-        };
+        window.messageBox = tarvel::printMessage;
     window.startUpWith(files.isEmpty() ? std::string() : programArgument(argc, argv, files.first()),
                        parser.isSet(options.simulated));
     if (parser.isSet(options.quit))
         return 0;
     if (unattended) {
         QCoreApplication::processEvents();
-        if (parser.isSet(options.screenshot))
-            window.grab().save(parser.value(options.screenshot));
-        if (parser.isSet(options.settingsShot))
-            window.grabSettings(parser.value(options.settingsShot));
-        if (parser.isSet(options.manualShots))
-            for (const QString& name : tarvel::takeScreenshots(window, workspace, parser.value(options.manualShots)))
-                std::fprintf(stderr, "sin imagen: %s\n", qPrintable(name));
+        window.grab().save(parser.value(options.screenshot));
         return 0;
     }
     return QApplication::exec();

@@ -935,14 +935,6 @@ void MainWindow::showSettings()
     dialog->show();
 }
 
-void MainWindow::grabSettings(const QString& file)
-{
-    showSettings();
-    QCoreApplication::processEvents();
-    if (auto* dialog = findChild<SettingsDialog*>())
-        dialog->grab().save(file);
-}
-
 void MainWindow::showStartDialog()
 {
     auto* dialog = new StartDialog(ws_, this);

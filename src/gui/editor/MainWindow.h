@@ -121,8 +121,6 @@ public:
     bool recoveryEnabled = true;
 
     void setPanel(StatusPanel panel, const QString& text);
-    // Opens the settings dialog and saves a picture of it (documentation screenshots).
-    void grabSettings(const QString& file);
     QString panelText(StatusPanel panel) const;
     Canvas& canvas() { return *canvas_; }
     const MainCommands& commands() const { return commands_; }

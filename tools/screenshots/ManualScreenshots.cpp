@@ -1,4 +1,4 @@
-#include "gui/app/Screenshots.h"
+#include "ManualScreenshots.h"
 
 #include "compiler/BuildPlan.h"
 #include "editing/ElementKinds.h"
@@ -18,6 +18,7 @@
 #include "workspace/Workspace.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -414,6 +415,14 @@ QStringList takeScreenshots(MainWindow& main, Workspace& ws, const QString& fold
     camera.brickTools();
     camera.simulator();
     return camera.missing();
+}
+
+void grabSettings(MainWindow& main, const QString& file)
+{
+    main.commands().settings->trigger();
+    QCoreApplication::processEvents();
+    if (auto* dialog = main.findChild<SettingsDialog*>())
+        dialog->grab().save(file);
 }
 
 } // namespace tarvel
