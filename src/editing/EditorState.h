@@ -11,10 +11,6 @@ struct EditorState {
     EditorMode editorMode = EditorMode::Normal;
     bool structureCheckOff = false; // while an insertion or replacement is pending
     bool programDirty = false;
-    int previewPictureIndex = 0; // 20000: the canvas moves its own scroll bar
-    bool commitDone = false;
-    bool drawDone = false;
-    bool pendingCancelled = false;
     std::string dialogActionText; // the word a palette gives the dialog it opens (Windows-1252)
     // The element a modify works on, or the place of a pending insertion or replacement.
     int targetSequence = 0;
@@ -24,6 +20,5 @@ struct EditorState {
     bool pending() const { return editorMode != EditorMode::Normal; }
 };
 
-constexpr int kScrollMarker = 20000;
 
 } // namespace tarvel

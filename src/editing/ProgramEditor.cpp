@@ -128,7 +128,6 @@ EditOutcome ProgramEditor::commitElement()
         return outcome;
     }
     editor_.programDirty = true;
-    editor_.commitDone = true;
 
     if (!editor_.insertMode) {
         const int s = editor_.targetSequence, k = editor_.targetIndex;
@@ -167,11 +166,8 @@ EditOutcome ProgramEditor::commitElement()
     }
     auto drawn = drawAppended(s);
     outcome.messages.insert(outcome.messages.end(), drawn.begin(), drawn.end());
-    store_.lastElement = store_.recordAt(s, store_.sequenceLength(s) - 1);
-    store_.pendingDraw = false;
-    editor_.drawDone = true;
     outcome.changed = true;
-    const InstructionRecord drawnElement = store_.lastElement;
+    const InstructionRecord drawnElement = store_.recordAt(s, store_.sequenceLength(s) - 1);
     if (editor_.pending())
         finishPending(outcome);
     else
@@ -298,7 +294,6 @@ ModifyStart ProgramEditor::beginModify(int index)
     if (dialog == DialogId::None)
         return {}; // turns, spins and unknown codes have nothing to edit
     editor_.insertMode = false;
-    store_.pendingDraw = false;
     editor_.targetSequence = s;
     editor_.targetIndex = index;
     store_.currentElement = r;
@@ -388,7 +383,6 @@ bool ProgramEditor::beginInsert(int index)
     editor_.targetSequence = s;
     editor_.targetIndex = index;
     editor_.pendingViewTop = store_.views[std::size_t(s)].viewTop;
-    editor_.commitDone = editor_.drawDone = editor_.pendingCancelled = false;
     clearElement(store_.currentElement);
     store_.currentElement.family = family::Separator;
     return true;
@@ -407,7 +401,6 @@ EditOutcome ProgramEditor::cancelPending()
     EditOutcome outcome;
     if (!editor_.pending())
         return outcome;
-    editor_.pendingCancelled = editor_.commitDone = editor_.drawDone = true;
     editor_.editorMode = EditorMode::Normal;
     editor_.structureCheckOff = false;
     outcome.pendingEnded = true;
@@ -466,7 +459,6 @@ EditOutcome ProgramEditor::acceptSubroutine(std::string name)
     if (editor_.pending()) {
         outcome.messages.push_back({QT_TRANSLATE_NOOP("core", "No se Puede Insertar Ni Reemplazar un Objeto con una Nueva Subrutina!"), QT_TRANSLATE_NOOP("core", "Aviso:"),
                                     MessageIcon::Warning});
-        editor_.commitDone = true;
         return outcome;
     }
     bool used = false;
@@ -525,7 +517,6 @@ void ProgramEditor::newProgram()
     store_.newProgram();
     editor_ = EditorState{};
     drawAppended(0);
-    store_.pendingDraw = false;
     history_.clear();
     before_.reset();
 }

@@ -62,7 +62,6 @@ void ProgramStore::resetStore()
     subroutineCount = 0;
     activeSequence = 0;
     subLength_.fill(0);
-    pendingDraw = false;
     clearElement(currentElement);
     for (auto& labels : labelTable)
         labels.fill(std::string());
@@ -112,7 +111,6 @@ std::optional<UserMessage> ProgramStore::appendCurrent()
         view.cursorCell -= kGridColumns;
         ++view.scrollMax;
     }
-    pendingDraw = true;
     return std::nullopt;
 }
 

@@ -74,11 +74,9 @@ public:
     void setElementSizes(const CodeTable<std::uint8_t>& sizes) { elementSizeTable = sizes; }
 
     InstructionRecord currentElement;
-    InstructionRecord lastElement;
     int activeSequence = 0;
     int subroutineCount = 0;
     int pictureCounter = 1;
-    bool pendingDraw = false;
     bool lastAppendScrolled = false; // the last append moved its sequence's view down one row
     ProgramSettings programSettings;
     CodeTable<std::uint8_t> elementSizeTable;

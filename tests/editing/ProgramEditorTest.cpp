@@ -157,7 +157,6 @@ TEST_F(EditingTest, CancelledInsertLeavesTheProgramAlone)
     ASSERT_TRUE(editor.beginInsert(1));
     EXPECT_TRUE(editor.cancelPending().pendingEnded);
     EXPECT_EQ(state.editorMode, EditorMode::Normal);
-    EXPECT_TRUE(state.pendingCancelled);
     EXPECT_EQ(bytes(), before);
     EXPECT_FALSE(editor.cancelPending().pendingEnded); // nothing left to cancel
 }

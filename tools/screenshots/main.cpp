@@ -1,7 +1,9 @@
 // tarvel-lab-screenshots: the pictures of the windows that the manuals and the software centre
 // show, taken by starting the desktop program's main window and driving it. Not installed.
-//   tarvel-lab-screenshots [--simulated-brick] --settings FILE
-//   tarvel-lab-screenshots [--simulated-brick] --manual FOLDER
+//   tarvel-lab-screenshots --appdir FOLDER [--simulated-brick] --settings FILE
+//   tarvel-lab-screenshots --appdir FOLDER [--simulated-brick] --manual FOLDER
+// FOLDER of --appdir is the application folder to run in (the build's, with the Config.txt that
+// chooses the language); without it, the one the desktop program would use.
 #include "ManualScreenshots.h"
 
 #include "gui/app/AppFolder.h"
@@ -21,23 +23,24 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("tarvel-lab");
     QCoreApplication::setOrganizationName("tarvel-lab");
-    tarvel::installConfiguredLanguage(app, tarvel::applicationFolder());
-    tarvel::installAssistiveSupport();
-
     QCommandLineParser parser;
     parser.setApplicationDescription("Pictures of Tarvel Lab's windows for the manuals");
     parser.addHelpOption();
     const QCommandLineOption simulated{"simulated-brick", "Use the simulated brick."};
     const QCommandLineOption settings{"settings", "Save a picture of the settings dialog in FILE.", "file"};
     const QCommandLineOption manual{"manual", "Save the manuals' pictures in FOLDER.", "folder"};
-    parser.addOptions({simulated, settings, manual});
+    const QCommandLineOption appdir{"appdir", "Run in the application folder FOLDER.", "folder"};
+    parser.addOptions({simulated, settings, manual, appdir});
     parser.process(app);
+    const QString folder = parser.isSet(appdir) ? parser.value(appdir) : tarvel::applicationFolder();
+    tarvel::installConfiguredLanguage(app, folder); // before any window text is made
+    tarvel::installAssistiveSupport();
     if (!parser.isSet(settings) && !parser.isSet(manual)) {
         std::fprintf(stderr, "tarvel-lab-screenshots: --settings FILE or --manual FOLDER\n");
         return 2;
     }
 
-    tarvel::Workspace workspace(tarvel::applicationFolder().toStdString());
+    tarvel::Workspace workspace(folder.toStdString());
     tarvel::MainWindow window(workspace);
     window.show();
     window.waitForWelcome = false;

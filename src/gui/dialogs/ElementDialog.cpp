@@ -458,7 +458,6 @@ void ElementDialog::refreshPreview()
     InstructionRecord shown = ws_.store.currentElement;
     setOverlayPositions(shown);
     const auto layers = previewIconLayers(ws_.store, ws_.editor);
-    ws_.editor.previewPictureIndex = layers.empty() ? 0 : 1;
     preview_->setPixmap(layers.empty() ? QPixmap() : icons_->compose(layers));
     // The preview reads as the element it shows, as a cell of the canvas does.
     const Text described = elementDescription(shown, ws_.store);
@@ -518,7 +517,6 @@ void ElementDialog::cancelOnce()
     if (finished_ || accepting_)
         return;
     finished_ = true;
-    ws_.editor.previewPictureIndex = 0;
     if (cancelled)
         cancelled();
     QDialog::close();
@@ -528,7 +526,6 @@ void ElementDialog::closeEvent(QCloseEvent* event)
 {
     if (!finished_) {
         finished_ = true;
-        ws_.editor.previewPictureIndex = 0;
         if (cancelled)
             cancelled();
     }

@@ -115,7 +115,6 @@ bool MainWindow::acceptDialog(const DialogAccept& accept)
     case DialogAccept::Action::CommitLabel: outcome = ws_.programEditor.acceptLabel(accept.name, accept.labelEntry); break;
     case DialogAccept::Action::CommitSubroutine: outcome = ws_.programEditor.acceptSubroutine(accept.name); break;
     case DialogAccept::Action::Close:
-        ws_.editor.previewPictureIndex = 0;
         endModify();
         return true;
     case DialogAccept::Action::Stay: return false;

@@ -129,7 +129,6 @@ void MainWindow::openRecentFile(const std::string& path)
         canvas_->setHelpPicture(false);
     }
     RefreshPanelObjects();
-    ws_.store.pendingDraw = false;
 }
 
 // Export and print ----------------------------------------------------------------------------

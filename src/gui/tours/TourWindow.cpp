@@ -32,7 +32,6 @@ void TourWindow::reject()
     QPointer<TourWindow> self(this);
     if (!done_) {
         done_ = true;
-        ws_.editor.previewPictureIndex = 0;
         if (cancelled)
             cancelled();
     }
