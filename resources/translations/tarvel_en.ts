@@ -2602,6 +2602,10 @@
         <source>El archivo no existe.</source>
         <translation>The file does not exist.</translation>
     </message>
+    <message>
+        <source>Esta funcion no Genera Codigo para este Ladrillo!</source>
+        <translation>This function Generates No Code for this Brick!</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -3063,10 +3067,6 @@
     <message>
         <source>Celda vacia</source>
         <translation>Empty cell</translation>
-    </message>
-    <message>
-        <source>Esta funcion no Genera Codigo para este Ladrillo!</source>
-        <translation>This function Generates No Code for this Brick!</translation>
     </message>
     <message>
         <source>Haga click aqui para ver la ayuda del programa</source>

@@ -68,11 +68,12 @@ std::vector<UserMessage> numberLoadedIcons(ProgramStore& store)
 }
 
 ProgramEditor::ProgramEditor(ProgramStore& store, EditorState& editor, UndoHistory& history,
-                             const bool& syntaxAssistantOff)
+                             const bool& syntaxAssistantOff, const bool& warnUncodedIcons)
     : store_(store)
     , editor_(editor)
     , history_(history)
     , syntaxAssistantOff_(syntaxAssistantOff)
+    , warnUncodedIcons_(warnUncodedIcons)
 {
 }
 
@@ -98,11 +99,18 @@ std::vector<UserMessage> ProgramEditor::drawAppended(int sequence)
     const int length = store_.sequenceLength(sequence);
     if (length == 0)
         return messages;
+    InstructionRecord& element = store_.recordAt(sequence, length - 1);
+    const bool uncoded = warnsUncoded(element, store_, warnUncodedIcons_);
+    auto warnUncoded = [&] {
+        if (uncoded)
+            messages.push_back({QT_TRANSLATE_NOOP("core", "Esta funcion no Genera Codigo para este Ladrillo!"),
+                                QT_TRANSLATE_NOOP("core", "Aviso"), MessageIcon::Warning});
+    };
     if (auto refusal = store_.capacityCheck()) {
         messages.push_back(*refusal);
+        warnUncoded();
         return messages;
     }
-    InstructionRecord& element = store_.recordAt(sequence, length - 1);
     const int labelPic = isLabel(element) ? labelPicture(store_, sequence, true, element) : 2;
     const bool hasIcon = !iconLayers(element, labelPic).empty();
     setOverlayPositions(element);
@@ -110,6 +118,7 @@ std::vector<UserMessage> ProgramEditor::drawAppended(int sequence)
         element.pictureId = std::int16_t(store_.pictureCounter++);
     if (auto warning = store_.capacityWarning())
         messages.push_back(*warning);
+    warnUncoded();
     return messages;
 }
 

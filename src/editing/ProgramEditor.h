@@ -44,7 +44,10 @@ struct PaletteChoice {
 
 class ProgramEditor {
 public:
-    ProgramEditor(ProgramStore& store, EditorState& editor, UndoHistory& history, const bool& syntaxAssistantOff);
+    // `warnUncodedIcons`: an element added that the library has no code for is told so (the
+    // settings' choice; a run without windows leaves it off).
+    ProgramEditor(ProgramStore& store, EditorState& editor, UndoHistory& history, const bool& syntaxAssistantOff,
+                  const bool& warnUncodedIcons = kNoUncodedWarning);
 
     // The OK of every dialog and the palette items without a dialog: `currentElement` appended to
     // the active sequence (or moved into place by a pending insertion or replacement) or stored over
@@ -82,7 +85,8 @@ public:
     bool canRedo() const { return history_.canRedo(); }
 
     // Icon numbers, overlay positions and the label mark of the element just appended to sequence
-    // `sequence` (what drawing it decides), with the capacity messages.
+    // `sequence` (what drawing it decides), with the capacity messages and, where the library has no
+    // code for it, the warning that says so.
     std::vector<UserMessage> drawAppended(int sequence);
 
 private:
@@ -95,6 +99,8 @@ private:
     EditorState& editor_;
     UndoHistory& history_;
     const bool& syntaxAssistantOff_;
+    const bool& warnUncodedIcons_;
+    static constexpr bool kNoUncodedWarning = false;
     std::optional<ProgramSnapshot> before_;
 };
 

@@ -72,7 +72,7 @@ public:
     AppSettings settings;
     EditorState editor;
     UndoHistory history;
-    ProgramEditor programEditor{store, editor, history, settings.syntaxAssistantOff};
+    ProgramEditor programEditor{store, editor, history, settings.syntaxAssistantOff, settings.warnUncodedIcons};
     // The template state that lives as long as the session, the last translation (its source until
     // the source editor replaces it) and the last assembly (its image is what a download sends).
     TemplateMemory templateMemory;

@@ -501,6 +501,17 @@ private slots:
                 }
             }
         }
+        {
+            // An element the library has no code for, with the warning asked for in the settings.
+            ProgramStore store;
+            EditorState state;
+            UndoHistory history;
+            const bool warn = true;
+            ProgramEditor editor(store, state, history, assistantOff, warn);
+            editor.newProgram();
+            check(applyEditOperation(editor, store, state, {EditOperation::Kind::Add, {}, 0, 0, kinds.front()}).messages);
+            QVERIFY(seen.count("Esta funcion no Genera Codigo para este Ladrillo!"));
+        }
         QVERIFY2(spanish.isEmpty(), qPrintable(spanish.join(" | ")));
         QVERIFY2(seen.size() > 20, qPrintable(QString::number(seen.size()))); // each one provoked
     }

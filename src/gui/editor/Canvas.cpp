@@ -318,8 +318,6 @@ void Canvas::renderLastElement()
     const int cell = store.views[std::size_t(s)].cursorCell - 1;
     const InstructionRecord& r = store.recordAt(s, length - 1);
     drawOverlays(r, cell, false, false);
-    if (warnsUncoded(r, store, ws_.settings.warnUncodedIcons))
-        emit messageRaised({asShown(tr("Esta funcion no Genera Codigo para este Ladrillo!")), "Aviso", MessageIcon::Warning});
 }
 
 void Canvas::drawOverlays(const InstructionRecord& r, int cell, bool keepPicture, bool deferVisibility)
