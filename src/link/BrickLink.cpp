@@ -43,7 +43,7 @@ void BrickLink::WaitMs(int ms)
     --waiting_;
 }
 
-void BrickLink::status(int panel, const Text& text)
+void BrickLink::status(StatusPanel panel, const Text& text)
 {
     if (usb_.events().statusPanel)
         usb_.events().statusPanel(panel, text);
@@ -95,7 +95,7 @@ bool BrickLink::IdentifyBrick()
 {
     if (usb_.brickConnected)
         return true;
-    status(1, Text::literal("USB"));
+    status(StatusPanel::Port, Text::literal("USB"));
     usb_.brickConnected = EnsureBrickOpen();
     if (usb_.outputReportByteLength == 0) {
         usb_.brickConnected = false;
@@ -241,7 +241,7 @@ bool BrickLink::ToggleBrickConnection(int progressMax, const ConnectProgress& pr
     }
     label(QT_TRANSLATE_NOOP("core", "Conectando........"));
     bar(0, progressMax);
-    status(1, Text::literal("USB"));
+    status(StatusPanel::Port, Text::literal("USB"));
     usb_.brickConnected = EnsureBrickOpen();
     if (usb_.outputReportByteLength == 0) {
         usb_.brickConnected = false;

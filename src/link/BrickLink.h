@@ -69,7 +69,7 @@ private:
     bool identifyExchange(); // sends Identify and decodes the reply; false when none came
     bool readInputs(); // the Read inputs exchange; false when refused
     bool finalCommand(std::uint8_t command); // run or switch off, then close the link
-    void status(int panel, const Text& text);
+    void status(StatusPanel panel, const Text& text);
 
     UsbLink usb_;
     LinkClock& clock_;

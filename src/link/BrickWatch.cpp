@@ -18,7 +18,7 @@ PresenceChange BrickWatch::poll(BrickTransport& transport, BrickLink& link)
     LinkEvents& events = link.usb().events();
     auto panel = [&](const char* text) {
         if (events.statusPanel)
-            events.statusPanel(2, text);
+            events.statusPanel(StatusPanel::Brick, text);
     };
     if (change.attached) {
         // An open link keeps showing the brick's name.

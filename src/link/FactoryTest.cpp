@@ -95,8 +95,8 @@ FactoryWait FactoryTest::advance(BrickLink& link, const LinkEvents& mainWindow)
             }
             append("OK\r\n");
             if (mainWindow.statusPanel) {
-                mainWindow.statusPanel(1, Text::literal("USB"));
-                mainWindow.statusPanel(2, Text(QT_TRANSLATE_NOOP("core", "Ladrillo: %1")).arg(link.brickName));
+                mainWindow.statusPanel(StatusPanel::Port, Text::literal("USB"));
+                mainWindow.statusPanel(StatusPanel::Brick, Text(QT_TRANSLATE_NOOP("core", "Ladrillo: %1")).arg(link.brickName));
             }
             if (mainWindow.connectTool)
                 mainWindow.connectTool(true);

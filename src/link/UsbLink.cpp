@@ -54,7 +54,7 @@ bool UsbLink::ReadReport(int timeoutMs)
         std::fill(report.begin(), report.end(), 0);
         CloseBrick();
         if (events_.statusPanel)
-            events_.statusPanel(2, QT_TRANSLATE_NOOP("core", "Ladrillo: Ninguno"));
+            events_.statusPanel(StatusPanel::Brick, QT_TRANSLATE_NOOP("core", "Ladrillo: Ninguno"));
         if (events_.connectTool)
             events_.connectTool(false);
     }

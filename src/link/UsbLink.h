@@ -1,5 +1,6 @@
 #pragma once
 // The lowest layer of the brick link: one device, whole reports, the buffers the commands fill.
+#include "model/StatusPanel.h"
 #include "link/BrickTransport.h"
 #include "model/Text.h"
 
@@ -16,7 +17,7 @@ constexpr int kReportDataBytes = 65; // buffers hold bytes 0..64
 // What the link tells whoever shows its state (the main window): status panel texts (panel 1 the
 // transport, panel 2 the brick) and the brick tools switched on or off.
 struct LinkEvents {
-    std::function<void(int panel, const Text& text)> statusPanel;
+    std::function<void(StatusPanel panel, const Text& text)> statusPanel;
     std::function<void(bool connected)> connectTool;
 };
 

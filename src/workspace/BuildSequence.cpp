@@ -120,7 +120,7 @@ std::optional<BuildAction> BuildSequence::translate()
     const std::string& text = ws_.translation.source;
     balance_ = ws_.translation.subroutineBalance;
     result_.translated = true;
-    panel(5, memoryPanelText(ws_.translation.memoryUsed, ws_.link().brickMemorySize, ws_.library.libraryCapacity));
+    panel(StatusPanel::Memory, memoryPanelText(ws_.translation.memoryUsed, ws_.link().brickMemorySize, ws_.library.libraryCapacity));
     const std::string path = ws_.appFile(sourceFileName(ws_.programName, ws_.settings.storeSourceFiles));
     if (Text error = writeFileReplacing(path, text); !error.empty()) {
         screen_.errors = {std::move(error)};
@@ -173,7 +173,7 @@ std::optional<BuildAction> BuildSequence::connect()
     if (!imageCanBeSent(imageLength(), ws_.library.libraryCapacity) || balance_ != 0)
         return endStep();
     if (phase_ == 0) {
-        panel(2, QT_TRANSLATE_NOOP("core", "Ladrillo: Conectando..."));
+        panel(StatusPanel::Brick, QT_TRANSLATE_NOOP("core", "Ladrillo: Conectando..."));
         screen_.status = QT_TRANSLATE_NOOP("core", "Iniciando Conexion con el Ladrillo...");
         phase_ = 1;
         return waitMs(kConnectPauseMs);
@@ -182,10 +182,10 @@ std::optional<BuildAction> BuildSequence::connect()
     if (link.busy())
         return waitMs(kBusyRetryMs); // another command's exchange is under way
     if (link.IdentifyBrick()) {
-        panel(1, Text::literal(ws_.usingSimulatedBrick() ? "SIM" : "USB"));
-        panel(2, Text(QT_TRANSLATE_NOOP("core", "Ladrillo: %1")).arg(link.brickName));
+        panel(StatusPanel::Port, Text::literal(ws_.usingSimulatedBrick() ? "SIM" : "USB"));
+        panel(StatusPanel::Brick, Text(QT_TRANSLATE_NOOP("core", "Ladrillo: %1")).arg(link.brickName));
     } else {
-        panel(2, QT_TRANSLATE_NOOP("core", "Ladrillo: Ninguno"));
+        panel(StatusPanel::Brick, QT_TRANSLATE_NOOP("core", "Ladrillo: Ninguno"));
     }
     return endStep();
 }
@@ -303,10 +303,10 @@ void BuildSequence::showStep(Text status)
     screen_.status = std::move(status);
 }
 
-void BuildSequence::panel(int number, const Text& text)
+void BuildSequence::panel(StatusPanel which, const Text& text)
 {
     if (statusPanel)
-        statusPanel(number, text);
+        statusPanel(which, text);
 }
 
 int BuildSequence::imageLength() const

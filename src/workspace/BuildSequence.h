@@ -2,6 +2,7 @@
 // One build as a state machine: translate, assemble, connect, download and run, as the buildMode
 // asks. Each call to advance() does one short piece of work (one step, or one download block) and
 // says when to call again, so that whoever drives it keeps its window responsive.
+#include "model/StatusPanel.h"
 #include "compiler/BuildPlan.h"
 
 #include <functional>
@@ -74,8 +75,8 @@ public:
     bool waitingForClose() const { return waitingForClose_; }
     int mode() const { return mode_; }
 
-    // Texts for the main window's status panels (1: transport, 2: brick, 5: memory).
-    std::function<void(int panel, const Text& text)> statusPanel;
+    // Texts for the main window's status panels (the port, the brick, the memory).
+    std::function<void(StatusPanel panel, const Text& text)> statusPanel;
 
 private:
     // A step answers with what to do next, or with nothing when it is over and the next one can
@@ -92,7 +93,7 @@ private:
     std::optional<BuildAction> endStep();
     BuildAction fail(BuildFailure failure, std::optional<UserMessage> message = std::nullopt);
     void showStep(Text status);
-    void panel(int number, const Text& text);
+    void panel(StatusPanel which, const Text& text);
     int imageLength() const;
 
     Workspace& ws_;

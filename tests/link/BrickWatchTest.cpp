@@ -54,7 +54,7 @@ struct Machine {
     Machine()
         : transport(clock)
         , link(transport, clock,
-               {[this](int panel, const Text& text) { panels.push_back(std::to_string(panel) + ":" + text.spanish()); },
+               {[this](StatusPanel panel, const Text& text) { panels.push_back(std::to_string(int(panel)) + ":" + text.spanish()); },
                 [this](bool on) { tools.push_back(on); }})
     {
     }

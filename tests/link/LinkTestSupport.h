@@ -16,7 +16,7 @@ struct SimulatedSetup {
     }
     tarvel::LinkEvents events()
     {
-        return {[this](int panel, const tarvel::Text& text) { panels.push_back(std::to_string(panel) + ":" + text.spanish()); },
+        return {[this](tarvel::StatusPanel panel, const tarvel::Text& text) { panels.push_back(std::to_string(int(panel)) + ":" + text.spanish()); },
                 [this](bool on) { tools.push_back(on); }};
     }
     // The data bytes (after the report ID) of the n-th report the brick received.

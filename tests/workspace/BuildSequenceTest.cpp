@@ -68,7 +68,7 @@ protected:
     {
         BuildSequence sequence(*ws, mode, editorText);
         Trace t;
-        sequence.statusPanel = [&](int panel, const Text& text) { t.panels.emplace_back(panel, text.spanish()); };
+        sequence.statusPanel = [&](StatusPanel panel, const Text& text) { t.panels.emplace_back(int(panel), text.spanish()); };
         EXPECT_EQ(ws->buildMode, mode);
         for (int guard = 0; guard < 10000; ++guard) {
             BuildAction action = sequence.advance();

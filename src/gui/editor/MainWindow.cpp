@@ -186,7 +186,7 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     buildStatusBar();
     setUpEditing();
     connectSimulator();
-    ws_.setLinkObservers({[this](int number, const Text& text) { setPanel(StatusPanel(number), uiText(text)); },
+    ws_.setLinkObservers({[this](StatusPanel panel, const Text& text) { setPanel(panel, uiText(text)); },
                           [this](bool connected) { ConnectTool(connected); }},
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
     setCaption();

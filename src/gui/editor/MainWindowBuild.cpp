@@ -16,7 +16,7 @@ bool MainWindow::runBuild(int buildMode, const std::string& editorText, std::fun
     if (ws_.buildMode != buildBits::Idle)
         return false; // one build at a time
     auto* window = new FormScreenCompi(ws_, this, buildMode, editorText);
-    window->sequence().statusPanel = [this](int number, const Text& text) { setPanel(StatusPanel(number), uiText(text)); };
+    window->sequence().statusPanel = [this](StatusPanel panel, const Text& text) { setPanel(panel, uiText(text)); };
     if (messageBox)
         window->messageBox = [this](const UserMessage& m) { messageBox(m, OkButton); };
     window->finished = [this, done = std::move(done)](const BuildResult& result) {

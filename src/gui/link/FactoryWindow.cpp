@@ -210,10 +210,9 @@ void FactoryWindow::advance()
         return;
     }
     advancing_ = true;
-    const LinkEvents mainWindow{[this](int number, const Text& text) {
+    const LinkEvents mainWindow{[this](StatusPanel panel, const Text& text) {
                                     if (!setPanel)
                                         return;
-                                    const auto panel = StatusPanel(number);
                                     setPanel(panel, panel == StatusPanel::Port && ws_.usingSimulatedBrick() ? "SIM"
                                                                                                       : uiText(text));
                                 },
