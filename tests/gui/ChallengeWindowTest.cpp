@@ -215,22 +215,7 @@ private slots:
         copyFolders(s);
         QVERIFY(s.window->openProgramPath(s.dir.filePath("Seguir la Linea.gtf").toStdString(), false));
         Workspace& ws = *s.workspace;
-        const auto run = [&] {
-            TemplateMemory memory;
-            const CompileResult result = compileProgram(ws.store, ws.library, memory);
-            ws.translation = result.translation; // what the build window leaves behind
-            ws.assembly = result.assemblyOrEmpty();
-            ws.rememberBuild();
-    ws.translation = result.translation; // what the build window leaves behind
-    ws.assembly = result.assemblyOrEmpty();
-    ws.rememberBuild();
-            const Assembly& assembly = result.assemblyOrEmpty();
-            int size = assembly.imageLength;
-            QVERIFY(ws.link().IdentifyBrick());
-            ws.link().SendProgramImage(size, {assembly.image.data(), assembly.image.size()});
-            ws.link().FinishDownload();
-            QVERIFY(ws.link().RunBrickProgram());
-        };
+        const auto run = [&] { testsupport::compileSendRun(s); };
         run();
         SimulatorWindow* sim = s.window->simulator();
         QVERIFY(sim && sim->isVisible());

@@ -1,5 +1,6 @@
 #pragma once
 // A test session: a fresh application folder with the shipped files, a workspace and its main window.
+#include "compiler/Compile.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/MainWindow.h"
 #include "model/ElementDescription.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtDebug>
 
 #include <memory>
@@ -70,5 +72,22 @@ struct Session {
     std::unique_ptr<MainWindow> window;
     std::vector<std::string> messages;
 };
+
+// Builds the program in the store, keeping in the workspace what the build window leaves behind,
+// sends it to the simulated brick and runs it, as "CompiGraba" does.
+inline void compileSendRun(Session& s)
+{
+    Workspace& ws = *s.workspace;
+    TemplateMemory memory;
+    const CompileResult result = compileProgram(ws.store, ws.library, memory);
+    ws.translation = result.translation;
+    ws.assembly = result.assemblyOrEmpty();
+    ws.rememberBuild();
+    QVERIFY(ws.assembly.errorsText.empty());
+    QVERIFY(ws.link().IdentifyBrick());
+    ws.link().SendProgramImage(ws.assembly.imageLength, {ws.assembly.image.data(), ws.assembly.image.size()});
+    ws.link().FinishDownload();
+    QVERIFY(ws.link().RunBrickProgram());
+}
 
 } // namespace testsupport

@@ -21,6 +21,7 @@
 
 using namespace tarvel;
 using testsupport::Session;
+using testsupport::compileSendRun;
 
 namespace {
 
@@ -31,25 +32,6 @@ void copyWorlds(Session& s)
     QDir(s.dir.path()).mkpath("worlds");
     for (const QString& f : source.entryList(QDir::Files))
         QFile::copy(source.filePath(f), s.dir.filePath("worlds/" + f));
-}
-
-// Builds the program in the store and sends it to the simulated brick, then runs it, as
-// "CompiGraba" does.
-void compileSendRun(Session& s)
-{
-    Workspace& ws = *s.workspace;
-    TemplateMemory memory;
-    const CompileResult result = compileProgram(ws.store, ws.library, memory);
-    ws.translation = result.translation; // what the build window leaves behind
-    ws.assembly = result.assemblyOrEmpty();
-    ws.rememberBuild();
-    const Assembly& assembly = result.assemblyOrEmpty();
-    QVERIFY(assembly.errorsText.empty());
-    int size = assembly.imageLength;
-    QVERIFY(ws.link().IdentifyBrick());
-    ws.link().SendProgramImage(size, {assembly.image.data(), assembly.image.size()});
-    ws.link().FinishDownload();
-    QVERIFY(ws.link().RunBrickProgram());
 }
 
 SimulatorWindow* simulatorWindow(Session& s)
