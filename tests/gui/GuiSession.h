@@ -63,8 +63,12 @@ struct Session {
         workspace->store.currentElement = r;
         describeElement(workspace->store.currentElement, workspace->store);
         workspace->store.appendCurrent();
+        // What the editor's commit does after storing it: the drawing's numbers and messages, then
+        // the canvas.
+        for (const UserMessage& m : workspace->programEditor.drawAppended(workspace->store.activeSequence))
+            emit window->canvas().messageRaised(m);
         window->canvas().afterAppend();
-        window->canvas().drawNewElement();
+        window->canvas().renderLastElement();
     }
 
     QTemporaryDir dir;

@@ -301,8 +301,9 @@ private slots:
         store.currentElement = makeElement(13, 10, 10, 5, 0, 0); // a wait of 5 seconds
         describeElement(store.currentElement, store);
         store.appendCurrent();
+        s.workspace->programEditor.drawAppended(0);
         s.window->canvas().afterAppend();
-        s.window->canvas().drawNewElement();
+        s.window->canvas().renderLastElement();
         QVERIFY(qs(store.recordAt(0, 1).description).startsWith("Demora de 5 Segundos"));
         auto* cell = s.window->findChild<QWidget*>("imgGrafoScreen_1");
         QVERIFY(cell);

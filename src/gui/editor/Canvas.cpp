@@ -301,13 +301,6 @@ QPixmap Canvas::iconOf(const InstructionRecord& r)
     return r.pictureId < 1 ? emptyPicture() : icons_.ensure(r.pictureId, storedIconLayers(r));
 }
 
-void Canvas::drawNewElement()
-{
-    for (const auto& m : ws_.programEditor.drawAppended(ws_.store.activeSequence))
-        emit messageRaised(m);
-    renderLastElement();
-}
-
 void Canvas::renderLastElement()
 {
     ProgramStore& store = ws_.store;

@@ -26,9 +26,6 @@ public:
 
     // Empty canvas: main tab selected, subroutine tabs hidden, no pictures, scroll bar at 0.
     void resetCanvas();
-    // Draws the element just appended to the active sequence: its icon number and overlay places
-    // (with the capacity messages), then its cell.
-    void drawNewElement();
     // Shows the element just appended, already numbered by the editing operations, in its cell.
     void renderLastElement();
     // After an edit that moved elements or changed sequences: tabs, scroll bar and the view.
