@@ -29,6 +29,25 @@ SheetRect gridCell(int row, int column)
     return {kRowNumberWidth + column * kColumnPitch, kHeaderHeight + row * kRowPitch, kCellWidth, kCellHeight};
 }
 
+int gridCellAt(double x, double y, int rows)
+{
+    const double left = x - kRowNumberWidth, top = y - kHeaderHeight;
+    if (left < 0 || top < 0)
+        return -1;
+    const int column = int(left / kColumnPitch), row = int(top / kRowPitch);
+    if (column >= kColumns || row >= rows)
+        return -1;
+    if (left - column * kColumnPitch >= kCellWidth || top - row * kRowPitch >= kCellHeight)
+        return -1;
+    return row * kColumns + column;
+}
+
+SheetRect gridLabel(const SheetRect& cell, int left, int top, int width, int height)
+{
+    auto pixels = [](int twips) { return (twips + 7) / 15; };
+    return {cell.x + pixels(left), cell.y + pixels(top), pixels(width), pixels(height)};
+}
+
 SheetRect gridColumnNumber(int column)
 {
     return {kRowNumberWidth + column * kColumnPitch, 0, kCellWidth, kHeaderHeight};

@@ -41,6 +41,12 @@ SheetRect gridColumnNumber(int column);
 SheetRect gridRowNumber(int row);
 // A block of `rows` rows.
 int gridHeight(int rows);
+// The cell under the point (x, y) of a block of `rows` rows: row * 7 + column, or -1 on the numbers,
+// in the gaps between cells and beyond the last row.
+int gridCellAt(double x, double y, int rows);
+// Where a value label lies in the cell at `cell`: its place and size are the element's, in twips
+// from the cell's corner (15 twips a pixel).
+SheetRect gridLabel(const SheetRect& cell, int left, int top, int width, int height);
 
 // The name of a sequence as its tab shows it.
 std::string sequenceCaption(const ProgramStore& store, int sequence);

@@ -270,7 +270,7 @@ private slots:
         // Selecting an element marks the lines it produced.
         const auto& spans = s.ws().translation.elementSpans;
         const SourceSpan third = spans.at(2); // the next build replaces the spans
-        QTest::mouseClick(s.window->findChild<QLabel*>("imgGrafoScreen_2"), Qt::LeftButton);
+        testsupport::CanvasCells{*s.window}.click(2);
         QCOMPARE(text->markedFirstLine(), third.firstLine);
         QCOMPARE(text->markedLineCount(), third.lineCount);
         QVERIFY(text->document()->findBlockByNumber(third.firstLine - 1).text().startsWith(";"));
@@ -279,7 +279,7 @@ private slots:
         text->moveCursor(QTextCursor::End);
         QTest::keyClicks(text, "; mio");
         QCOMPARE(text->markedLineCount(), 0);
-        QTest::mouseClick(s.window->findChild<QLabel*>("imgGrafoScreen_2"), Qt::LeftButton);
+        testsupport::CanvasCells{*s.window}.click(2);
         QCOMPARE(text->markedLineCount(), 0);
         const QString edited = text->toPlainText();
         editor->close();
@@ -291,7 +291,7 @@ private slots:
         s.action("mnuTextCompilar")->trigger();
         QVERIFY(s.waitForBuild());
         QVERIFY(!text->toPlainText().contains("; mio"));
-        QTest::mouseClick(s.window->findChild<QLabel*>("imgGrafoScreen_2"), Qt::LeftButton);
+        testsupport::CanvasCells{*s.window}.click(2);
         QCOMPARE(text->markedFirstLine(), third.firstLine);
     }
 

@@ -166,9 +166,7 @@ private slots:
             QVERIFY2(!s.window->toolWindow(), qPrintable(what));
             QVERIFY2(s.messages.empty(), qPrintable(what));
             QVERIFY2(codes(s.last()) == c.expected, qPrintable(what + ": " + show(s.last())));
-            QCOMPARE(s.find<QLabel>(QStringLiteral("imgGrafoScreen_%1")
-                                        .arg(s.store().sequenceLength(s.store().activeSequence) - 1))
-                         ->accessibleName(),
+            QCOMPARE(s.cells().name(s.store().sequenceLength(s.store().activeSequence) - 1),
                      qs(s.last().description).trimmed());
         }
         QCOMPARE(s.store().activeSequence, 1); // the new subroutine is the one shown
@@ -274,11 +272,11 @@ private slots:
             QVERIFY2(s.dialog(), qPrintable(show(r)));
             QCOMPARE(s.dialog()->objectName(), QString(dialogFormName(dialogFor(r))));
             QVERIFY(s.dialog()->windowTitle().endsWith(" [Modificar]") || s.dialog()->windowTitle() == "Saltar A...");
-            QVERIFY(s.find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(cell))->styleSheet().contains("border"));
+            QVERIFY(s.cells().framed(cell));
             s.ok();
             QVERIFY(!s.window->toolWindow());
             QVERIFY2(codes(s.at(cell)) == codes(r) && s.at(cell).text == r.text, qPrintable(show(s.at(cell))));
-            QVERIFY(!s.find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(cell))->styleSheet().contains("border"));
+            QVERIFY(!s.cells().framed(cell));
         }
         QCOMPARE(serializeProgram(s.store()), before);
 
@@ -289,7 +287,7 @@ private slots:
         QCOMPARE(s.dialog()->findChild<QLabel*>("lblConstant")->text(), QString("ABC"));
         s.ok();
         QCOMPARE(s.at(4).name, std::string("ABC"));
-        QCOMPARE(s.find<QLabel>("imgGrafoScreen_4")->accessibleName(), qs(s.at(4).description).trimmed());
+        QCOMPARE(s.cells().name(4), qs(s.at(4).description).trimmed());
 
         // The subroutine start, renamed: its tab follows.
         s.window->canvas().switchSequence(1);
@@ -338,11 +336,11 @@ private slots:
         QCOMPARE(help->windowTitle(), QString("Ayuda Rapida"));
         QCOMPARE(help->findChild<QLabel*>("lblHelpItem")->text(), QString("Apaga uno o los dos motores."));
         QVERIFY(!help->findChild<QLabel*>("imgGrafo")->accessibleName().isEmpty());
-        QVERIFY(s.find<QLabel>("imgGrafoScreen_1")->styleSheet().contains("border"));
+        QVERIFY(s.cells().framed(1));
         QPointer<QDialog> open = help;
         QTest::mouseClick(help->findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
         QTRY_VERIFY(!open);
-        QVERIFY(!s.find<QLabel>("imgGrafoScreen_1")->styleSheet().contains("border"));
+        QVERIFY(!s.cells().framed(1));
 
         s.window->canvas().selectCell(2);
         s.trigger("mnuGrafoAyuda");

@@ -34,7 +34,7 @@ struct Drawing : testsupport::DrawingSession {
     void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
     const InstructionRecord& at(int index) const { return workspace->store.recordAt(workspace->store.activeSequence, index); }
     int length() const { return workspace->store.sequenceLength(workspace->store.activeSequence); }
-    QString cellName(int cell) const { return find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(cell))->accessibleName(); }
+    QString cellName(int cell) const { return cells().name(cell); }
 };
 
 } // namespace
@@ -146,12 +146,12 @@ private slots:
         QVERIFY(s.dialog());
         QCOMPARE(s.dialog()->windowTitle(), QString("Calculo Logico [Modificar]"));
         QCOMPARE(s.dialog()->findChild<QComboBox*>("icmbArgTwo")->currentIndex(), 2);
-        QVERIFY(s.find<QLabel>("imgGrafoScreen_1")->styleSheet().contains("border"));
+        QVERIFY(s.cells().framed(1));
         s.chooseItem("icmbOperation", 3);
         s.ok();
         QCOMPARE(s.length(), 2);
         QVERIFY(s.at(1).is(14, 14, 12));
-        QVERIFY(!s.find<QLabel>("imgGrafoScreen_1")->styleSheet().contains("border"));
+        QVERIFY(!s.cells().framed(1));
         QVERIFY(s.workspace->editor.insertMode);
         QCOMPARE(s.cellName(1), qs(s.at(1).description));
     }
@@ -167,7 +167,7 @@ private slots:
         QTest::mouseClick(s.dialog()->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
         QVERIFY(!s.window->toolWindow());
         QCOMPARE(serializeProgram(s.workspace->store), before);
-        QVERIFY(!s.find<QLabel>("imgGrafoScreen_1")->styleSheet().contains("border"));
+        QVERIFY(!s.cells().framed(1));
         // Another window of the program becoming active cancels the dialog.
         s.pick(4, 1);
         QPointer<QWidget> open = s.window->toolWindow();
@@ -228,7 +228,7 @@ private slots:
         s.pick(4, 0); // arithmetic
         s.ok();
         QCOMPARE(s.length(), 2);
-        QTest::mouseClick(s.find<QLabel>("imgGrafoScreen_1"), Qt::LeftButton);
+        s.cells().click(1);
         s.trigger("mnuGrafoInsert");
         QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Insertar Antes"));
         s.pick(1, 2); // a sound, through its dialog
@@ -258,8 +258,8 @@ private slots:
             access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QTest::qWait(300);
         };
-        pressOn(s.find<QLabel>("imgGrafoScreen_1"));
-        QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(s.find<QLabel>("imgGrafoScreen_1"));
+        pressOn(s.cells().item(1));
+        QAccessibleInterface* cell = s.cells().accessible(1);
         QTRY_COMPARE(cell->childCount(), 1); // after the double-click interval
         QAccessibleInterface* menu = cell->child(0);
         QAccessibleInterface* insert = nullptr;

@@ -2,6 +2,7 @@
 // A test session: a fresh application folder with the shipped files, a workspace and its main window.
 #include "compiler/Compile.h"
 #include "gui/editor/Canvas.h"
+#include "CanvasCells.h"
 #include "gui/editor/MainWindow.h"
 #include "model/ElementDescription.h"
 #include "model/TextFile.h"
@@ -52,6 +53,7 @@ struct Session {
             qWarning() << "no widget" << name;
         return w;
     }
+    CanvasCells cells() const { return {*window}; }
     QString config() const
     {
         std::string bytes;

@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(s.window->panelText(StatusPanel::Memory), QString("Memoria: 0/255"));
         QCOMPARE(s.window->panelText(StatusPanel::EditorMode), QString("Editor: Normal"));
         QVERIFY(!s.find<QLabel>("sbarMain_7")->isVisible());
-        QCOMPARE(s.find<QLabel>("imgGrafoScreen_0")->toolTip(), QString("Inicio del Programa  [0]"));
+        QCOMPARE(s.cells().tip(0), QString("Inicio del Programa  [0]"));
         QVERIFY(s.messages.empty());
         // The first start leaves the interface full; the new file says reduced for the next start.
         QVERIFY(s.find<QWidget>("imgTools_0")->isVisible());
@@ -157,9 +157,8 @@ private slots:
         QCOMPARE(pictureAccess->childCount(), 0);
         QCOMPARE(s.window->windowTitle(), QString("Tarvel Lab 2.0 : Sigue la Luz.gtf"));
 
-        auto* cell = s.find<QLabel>("imgGrafoScreen_3");
-        QTest::mouseClick(cell, Qt::LeftButton);
-        QAccessibleInterface* cellAccess = QAccessible::queryAccessibleInterface(cell);
+        s.cells().click(3);
+        QAccessibleInterface* cellAccess = s.cells().accessible(3);
         QTRY_COMPARE(cellAccess->childCount(), 1);
         auto* elementMenu = qobject_cast<QMenu*>(cellAccess->child(0)->object());
         QVERIFY(elementMenu);
@@ -189,19 +188,21 @@ private slots:
         QCOMPARE(s.workspace->store.subroutineCount, 1);
 
         // Overlays: the start element's name and the decision's label, where the position table says.
-        auto* cell0 = s.find<QLabel>("imgGrafoScreen_0");
-        auto* two0 = s.find<QLabel>("lblTwo_0");
-        QVERIFY(two0->isVisible());
-        QCOMPARE(two0->text(), QString("Inicio"));
-        QCOMPARE(two0->pos(), cell0->pos() + QPoint(px(90), px(1240)));
-        auto* two2 = s.find<QLabel>("lblTwo_2");
-        QCOMPARE(two2->text(), QString("buscar"));
-        QCOMPARE(two2->pos(), s.find<QLabel>("imgGrafoScreen_2")->pos() + QPoint(px(240), px(1460)));
-        QCOMPARE(two2->size(), QSize(px(855), px(255)));
-        QVERIFY(!s.find<QLabel>("lblOne_2")->isVisible());
-        QCOMPARE(s.find<QLabel>("imgGrafoScreen_3")->toolTip(),
-                 QString("Encender Motor(es) para Avanzar [2]"));
-        QVERIFY(s.find<QLabel>("lblTwo_3")->isVisible());
+        const testsupport::CanvasCells cells = s.cells();
+        const auto two0 = cells.label(0, 1);
+        QVERIFY(two0.shown);
+        QCOMPARE(two0.text, QString("Inicio"));
+        QCOMPARE(two0.rect.topLeft(), cells.shown(0).rect.topLeft() + QPoint(px(90), px(1240)));
+        const auto two2 = cells.label(2, 1);
+        QCOMPARE(two2.text, QString("buscar"));
+        QCOMPARE(two2.rect.topLeft(), cells.shown(2).rect.topLeft() + QPoint(px(240), px(1460)));
+        QCOMPARE(two2.rect.size(), QSize(px(855), px(255)));
+        QVERIFY(!cells.label(2, 0).shown);
+        QCOMPARE(cells.tip(3), QString("Encender Motor(es) para Avanzar [2]"));
+        QVERIFY(cells.label(3, 1).shown);
+        // What assistive technologies read is what is painted.
+        QCOMPARE(s.find<QLabel>("lblTwo_2")->text(), QString("buscar"));
+        QCOMPARE(cells.name(3), QString("Encender Motor(es) para Avanzar [2]"));
 
         // An example with a help file named VOID has no help.
         s.window->OpenHelp("void");
@@ -237,23 +238,45 @@ private slots:
             {12, " 7", 690, 340, "M", 1460, 240},      {13, nullptr, 0, 0, "M", 1460, 240},
         };
         for (const auto& e : expected) {
-            const QPoint cell = s.find<QLabel>(QStringLiteral("imgGrafoScreen_%1").arg(e.cell))->pos();
-            auto* one = s.find<QLabel>(QStringLiteral("lblOne_%1").arg(e.cell));
-            auto* two = s.find<QLabel>(QStringLiteral("lblTwo_%1").arg(e.cell));
-            QCOMPARE(one->isVisible(), e.one != nullptr);
-            QCOMPARE(two->isVisible(), e.two != nullptr);
+            const QPoint cell = s.cells().shown(e.cell).rect.topLeft();
+            const auto one = s.cells().label(e.cell, 0);
+            const auto two = s.cells().label(e.cell, 1);
+            QCOMPARE(one.shown, e.one != nullptr);
+            QCOMPARE(two.shown, e.two != nullptr);
             if (e.one) {
-                QCOMPARE(one->text(), QString(e.one));
-                QCOMPARE(one->pos(), cell + QPoint(px(e.oneLeft), px(e.oneTop)));
+                QCOMPARE(one.text, QString(e.one));
+                QCOMPARE(one.rect.topLeft(), cell + QPoint(px(e.oneLeft), px(e.oneTop)));
             }
             if (e.two) {
-                QCOMPARE(two->text(), QString(e.two));
-                QCOMPARE(two->pos(), cell + QPoint(px(e.twoLeft), px(e.twoTop)));
+                QCOMPARE(two.text, QString(e.two));
+                QCOMPARE(two.rect.topLeft(), cell + QPoint(px(e.twoLeft), px(e.twoTop)));
             }
         }
         // The label after the jump is marked: no flow arrives from above.
         QCOMPARE(int(s.workspace->store.recordAt(0, 11).arg3), 15);
         QCOMPARE(s.workspace->store.pictureCounter, 15);
+    }
+
+    // A random walk found a new subroutine opening at the row where the main program had been
+    // scrolled to, past its one element.
+    void aNewSubroutineOpensAtItsFirstRow()
+    {
+        Session s;
+        ProgramStore& store = s.workspace->store;
+        for (int i = 1; i < 36; ++i)
+            s.appendElement(element(10, 10, 10, 1, 0, "AB"));
+        auto* bar = s.find<QScrollBar>("scrbarGrafo");
+        QCOMPARE(bar->maximum(), 2);
+        bar->setValue(0);
+        s.workspace->programEditor.openPalette();
+        s.window->applyEdit(s.workspace->programEditor.acceptSubroutine("sub"));
+        QCOMPARE(store.activeSequence, 1);
+        QCOMPARE(store.views[1].viewTop, 0);
+        QCOMPARE(bar->maximum(), 0);
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(s.cells().tip(0).startsWith("Inicio de Subrutina"));
+        QCOMPARE(s.cells().rowNumber(0), 1);
+        QCOMPARE(store.views[0].viewTop, 0); // the main program keeps its place
     }
 
     void scrollingPastTwentyEightElements()
@@ -268,15 +291,16 @@ private slots:
         QCOMPARE(bar->maximum(), 1);
         QCOMPARE(bar->value(), 1);
         QCOMPARE(s.workspace->store.views[0].viewTop, 7);
-        QCOMPARE(s.find<QLabel>("imgGrafoScreen_21")->toolTip(), QString("Hacer Sonido : Sonido de OK [1]"));
+        QCOMPARE(s.cells().tip(21), QString("Hacer Sonido : Sonido de OK [1]"));
+        QCOMPARE(s.cells().rowNumber(0), 2);
         QCOMPARE(s.find<QLabel>("lblFilas_0")->text(), QString(" 2"));
         bar->setValue(0);
-        QCOMPARE(s.find<QLabel>("imgGrafoScreen_0")->toolTip(), QString("Inicio del Programa  [0]"));
+        QCOMPARE(s.cells().tip(0), QString("Inicio del Programa  [0]"));
         QCOMPARE(bar->toolTip(), QString("Linea 1"));
         // Appending while scrolled up shows the last rows first.
         s.appendElement(element(11, 12, 17));
         QCOMPARE(bar->value(), 1);
-        QCOMPARE(s.find<QLabel>("imgGrafoScreen_22")->toolTip(), QString("Hacer Sonido : Sonido de ERROR [1]"));
+        QCOMPARE(s.cells().tip(22), QString("Hacer Sonido : Sonido de ERROR [1]"));
         QCOMPARE(s.workspace->store.views[0].scrollMax, 1);
     }
 
@@ -302,15 +326,14 @@ private slots:
         QCOMPARE(bar->maximum(), 4); // 52 elements: 8 rows, 4 scrolled
         bar->setValue(4);
         // The jump is element 51: row 7, cell 23 of a view starting at row 4.
-        auto* two = s.find<QLabel>("lblTwo_23");
-        QCOMPARE(two->text(), QString("lejos"));
+        QCOMPARE(s.cells().label(23, 1).text, QString("lejos"));
         bar->setValue(0);
         bar->setValue(4);
         bar->setValue(1);
-        QTest::mouseDClick(s.find<QLabel>("lblTwo_23"), Qt::LeftButton); // hidden at this scroll: nothing
+        s.cells().doubleClickTarget(23); // no jump in that cell at this scroll: nothing
         QCOMPARE(bar->value(), 1);
         bar->setValue(4);
-        QTest::mouseDClick(s.find<QLabel>("lblTwo_23"), Qt::LeftButton);
+        s.cells().doubleClickTarget(23);
         QCOMPARE(bar->value(), 4); // the label at 50: row 7 - 3
 
         auto* tab = s.find<QLabel>("lblSubTags_1");
@@ -524,19 +547,19 @@ private slots:
         QCOMPARE(s.window->panelText(StatusPanel::Port), QString("SIM"));
         QVERIFY(s.workspace->usingSimulatedBrick());
         QVERIFY(s.window->findChild<QAction*>("mnuSimulatedBrick")->isChecked());
-        QCOMPARE(s.find<QLabel>("imgGrafoScreen_1")->toolTip(), QString("Reproducir Melodia (Escala) [25]"));
+        QCOMPARE(s.cells().tip(1), QString("Reproducir Melodia (Escala) [25]"));
     }
 
     void startDialogAndAbout()
     {
         Session s;
-        QTest::mouseClick(s.find<QLabel>("imgGrafoScreen_0"), Qt::LeftButton);
+        s.cells().click(0);
         auto* start = s.window->findChild<QWidget*>("formSaltoInicioProg");
         QVERIFY(start);
         start->findChild<QRadioButton*>("optTouchEna")->setChecked(true); // checked as assistive tools do
         start->findChild<QPushButton*>("cmdOk")->click();
         QCOMPARE(int(s.workspace->store.recordAt(0, 0).option), 11);
-        QCOMPARE(s.find<QLabel>("imgGrafoScreen_0")->toolTip(),
+        QCOMPARE(s.cells().tip(0),
                  QString("Inicio de programa (Habilita el sensor tactil) [2]"));
         s.window->findChild<QAction*>("mnuTextAcercaDe")->trigger();
         auto* info = s.window->findChild<QLabel*>("lblInfo");

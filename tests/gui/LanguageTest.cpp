@@ -10,6 +10,7 @@
 #include "gui/app/Translation.h"
 #include "gui/app/UiText.h"
 #include "gui/editor/Canvas.h"
+#include "CanvasCells.h"
 #include "gui/editor/IconStore.h"
 #include "gui/editor/MainWindow.h"
 #include "gui/settings/SettingsDialog.h"
@@ -305,10 +306,9 @@ private slots:
         s.window->canvas().afterAppend();
         s.window->canvas().renderLastElement();
         QVERIFY(qs(store.recordAt(0, 1).description).startsWith("Demora de 5 Segundos"));
-        auto* cell = s.window->findChild<QWidget*>("imgGrafoScreen_1");
-        QVERIFY(cell);
-        QVERIFY2(cell->toolTip().startsWith("Delay of 5 Seconds"), qPrintable(cell->toolTip()));
-        QCOMPARE(cell->accessibleName(), cell->toolTip());
+        const QString tip = testsupport::CanvasCells{*s.window}.tip(1);
+        QVERIFY2(tip.startsWith("Delay of 5 Seconds"), qPrintable(tip));
+        QCOMPARE(testsupport::CanvasCells{*s.window}.name(1), tip);
         // Assembler messages keep their line number first, which a double click reads.
         QCOMPARE(uiText(assemblyMessageText({AssemblyCode::LabelInUse, 12, "LOOP"})),
             QString(" 12 - Error: Label already used [1003] : LOOP"));

@@ -7,6 +7,7 @@
 //   TARVEL_WALK_SEED     walk this seed only (decimal or 0x...), to replay a failure
 //   TARVEL_WALK_STEPS    steps of each walk (400 by default); a failure names the step to stop at
 //   TARVEL_WALK_LOG=1    print every step as it is taken
+#include "CanvasCells.h"
 #include "WalkChecks.h"
 #include "WalkRandom.h"
 
@@ -302,6 +303,12 @@ private:
         return true;
     }
 
+    // A click where the cell is painted.
+    void clickCell(int cell)
+    {
+        if (win_ && win_->isVisible() && win_->isEnabled())
+            testsupport::CanvasCells{*win_}.click(cell);
+    }
     void click(QWidget* w)
     {
         if (!w || !w->isVisible() || !w->isEnabled())
@@ -703,7 +710,7 @@ private:
         auto* bar = named<QScrollBar>("scrbarGrafo");
         if (bar)
             bar->setValue(0);
-        click(named("imgGrafoScreen_0"));
+        clickCell(0);
         auto* menu = named<QMenu>("mnuGrafo");
         if (menu && menu->isVisible())
             clickMenuItem(menu, named<QAction>("mnuGrafoEliminar"));
@@ -1002,7 +1009,7 @@ private:
         const int cell = someCell();
         const std::string command = rng_.pick(kCellCommands);
         note("cell " + std::to_string(cell) + ": " + command);
-        click(named(QStringLiteral("imgGrafoScreen_%1").arg(cell)));
+        clickCell(cell);
         if (!live())
             return;
         auto* menu = named<QMenu>("mnuGrafo");
@@ -1318,10 +1325,9 @@ private:
     void jumpToLabel()
     {
         const int cell = someCell();
-        auto* label = named(QStringLiteral("lblTwo_%1").arg(cell));
         note("double click on the name of cell " + std::to_string(cell));
-        if (label && label->isVisible())
-            QTest::mouseDClick(label, Qt::LeftButton);
+        if (win_ && win_->isVisible() && testsupport::CanvasCells{*win_}.label(cell, 1).shown)
+            testsupport::CanvasCells{*win_}.doubleClickTarget(cell);
     }
 
     void programHelp()

@@ -6,6 +6,7 @@
 
 #include "gui/app/QtText.h"
 #include "gui/app/UiText.h"
+#include "gui/editor/Canvas.h"
 #include "gui/editor/MainWindow.h"
 #include "model/ElementDescription.h"
 #include "model/IconComposition.h"
@@ -87,7 +88,11 @@ inline std::string canvasFault(const Workspace& ws, const MainWindow& window)
             return "no cell " + number(k);
         const std::string where = "cell " + number(k) + " (sequence " + number(s) + " element " + number(index) + ")";
         if (cell->accessibleName() != expected)
-            return where + " shows \"" + cell->accessibleName().toStdString() + "\" instead of \"" +
+            return where + " is named \"" + cell->accessibleName().toStdString() + "\" instead of \"" +
+                   expected.toStdString() + "\"";
+        const FlowchartView::ShownCell painted = window.canvas().shownCell(k);
+        if ((painted.description.isEmpty() ? QStringLiteral("Celda vacia") : painted.description) != expected)
+            return where + " is painted as \"" + painted.description.toStdString() + "\" instead of \"" +
                    expected.toStdString() + "\"";
         const bool drawn = !r.empty() && r.family != family::Separator;
         const OverlayLabel overlays[2] = {overlayOne(r), overlayTwo(r)};
@@ -97,6 +102,10 @@ inline std::string canvasFault(const Workspace& ws, const MainWindow& window)
             const std::string which = where + (n == 0 ? " label one" : " label two");
             if (overlay->isHidden() == shown)
                 return which + (shown ? " is hidden" : " is shown (\"" + overlay->text().toStdString() + "\")");
+            const FlowchartView::ShownLabel& paintedLabel = painted.labels[std::size_t(n)];
+            if (paintedLabel.shown != shown || (shown && paintedLabel.text != overlay->text()))
+                return which + " is painted " + (paintedLabel.shown ? "as \"" + paintedLabel.text.toStdString() + "\"" : "hidden") +
+                       " but read as \"" + overlay->text().toStdString() + "\"";
             if (shown && overlay->text() != qs(overlays[n].text))
                 return which + " shows \"" + overlay->text().toStdString() + "\" instead of \"" +
                        qs(overlays[n].text).toStdString() + "\"";

@@ -86,3 +86,27 @@ TEST(FlowchartSheet, NamesAndNumbers)
     EXPECT_EQ(printed[0].rows, 1);
     EXPECT_EQ(printed[2].sequence, 2);
 }
+
+TEST(FlowchartSheet, ClicksFindTheCellUnderThem)
+{
+    // Every pixel of every cell finds that cell, and its corners are the cell's own.
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < kColumns; ++column) {
+            const SheetRect c = gridCell(row, column);
+            const int cell = row * kColumns + column;
+            EXPECT_EQ(gridCellAt(c.x, c.y, 4), cell);
+            EXPECT_EQ(gridCellAt(c.x + c.width - 0.5, c.y + c.height - 0.5, 4), cell);
+            // The gap to the right and the one below belong to no cell.
+            EXPECT_EQ(gridCellAt(c.x + c.width + 1, c.y + 1, 4), -1);
+            EXPECT_EQ(gridCellAt(c.x + 1, c.y + c.height + 1, 4), -1);
+        }
+    EXPECT_EQ(gridCellAt(gridRowNumber(0).x + 1, gridRowNumber(0).y + 1, 4), -1);
+    EXPECT_EQ(gridCellAt(gridColumnNumber(3).x + 1, gridColumnNumber(3).y + 1, 4), -1);
+    EXPECT_EQ(gridCellAt(gridCell(3, 0).x + 1, gridCell(3, 0).y + 1, 3), -1); // beyond the rows
+    EXPECT_EQ(gridCellAt(-1, 30, 4), -1);
+    EXPECT_EQ(gridCellAt(gridCell(0, 6).x + kColumnPitch + 1, gridCell(0, 6).y + 1, 4), -1);
+
+    // A value label 240 x 1460 twips from the corner, rounded as the canvas rounds twips.
+    EXPECT_EQ(gridLabel(gridCell(1, 2), 240, 1460, 1000, 240),
+              (SheetRect{gridCell(1, 2).x + 16, gridCell(1, 2).y + 97, 67, 16}));
+}

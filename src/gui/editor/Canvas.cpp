@@ -4,8 +4,10 @@
 #include "gui/app/UiText.h"
 #include "workspace/Workspace.h"
 #include "gui/editor/ClickLabel.h"
+#include "gui/editor/FlowchartView.h"
 #include "editing/ProgramEditor.h"
 #include "model/ElementDescription.h"
+#include "model/FlowchartSheet.h"
 #include "model/TextUtil.h"
 
 #include <QFrame>
@@ -18,10 +20,8 @@ namespace tarvel {
 
 namespace {
 
-constexpr int kColumnPitch = 1455;
-constexpr int kRowPitch = 1815;
-constexpr int kCellLeft = 1950;
-constexpr int kCellTop = 760;
+// Where the painted grid's corner lies on the canvas: its first cell at 130 x 51 pixels.
+constexpr QPoint kGridCorner(130 - sheet::kRowNumberWidth, 51 - sheet::kHeaderHeight);
 constexpr int kButtonFace = 0xF0F0F0;
 
 const char* const kToolLists[7] = {"imlstMotores",  "imlstSalidas",    "imlstEntradas", "imlstEsperas",
@@ -66,44 +66,10 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
     conectTag_->setObjectName("shpConectTag");
     conectTag_->setStyleSheet("#shpConectTag { background: white; }");
 
-    for (int c = 0; c < 7; ++c) {
-        auto* label = new QLabel(QString::number(c + 1), this);
-        label->setObjectName(QStringLiteral("lblColumnas_%1").arg(c));
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(px(2350 + kColumnPitch * c), px(470), px(375), px(240));
-        columns_[std::size_t(c)] = label;
-    }
-    for (int r = 0; r < 4; ++r) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QStringLiteral("lblFilas_%1").arg(r));
-        label->setGeometry(px(1400), px(1850 + kRowPitch * r), px(500), px(240));
-        rows_[std::size_t(r)] = label;
-    }
-    QFont bold = font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 0.85);
-    for (int k = 0; k < 28; ++k) {
-        auto* cell = new ClickLabel(this);
-        cell->setObjectName(QStringLiteral("imgGrafoScreen_%1").arg(k));
-        cell->setGeometry(cellRect(k));
-        connect(cell, &ClickLabel::clicked, this, [this, k] { selectCell(k); });
-        cells_[std::size_t(k)] = cell;
-        auto* one = new ClickLabel(this);
-        one->setObjectName(QStringLiteral("lblOne_%1").arg(k));
-        one->accessibleRole = QAccessible::StaticText;
-        one->setFont(bold);
-        one->setAlignment(Qt::AlignCenter);
-        one->hide();
-        lblOne_[std::size_t(k)] = one;
-        auto* two = new ClickLabel(this);
-        two->setObjectName(QStringLiteral("lblTwo_%1").arg(k));
-        two->accessibleRole = QAccessible::StaticText;
-        two->setFont(bold);
-        two->setAlignment(Qt::AlignCenter);
-        two->hide();
-        connect(two, &ClickLabel::doubleClicked, this, [this, k] { jumpToLabel(k); });
-        lblTwo_[std::size_t(k)] = two;
-    }
+    view_ = new FlowchartView(this);
+    view_->move(kGridCorner);
+    connect(view_, &FlowchartView::cellClicked, this, &Canvas::selectCell);
+    connect(view_, &FlowchartView::targetDoubleClicked, this, &Canvas::jumpToLabel);
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName("scrbarGrafo");
@@ -182,13 +148,27 @@ Canvas::Canvas(Workspace& workspace, QWidget* parent)
 
 QRect Canvas::gridGlobalRect() const
 {
-    const QRect grid = cellRect(0).united(cellRect(27));
-    return {mapToGlobal(grid.topLeft()), grid.size()};
+    const QRect grid = view_->cellRect(0).united(view_->cellRect(FlowchartView::kCells - 1));
+    return {view_->mapToGlobal(grid.topLeft()), grid.size()};
 }
 
-QRect Canvas::cellRect(int cell) const
+FlowchartView::ShownCell Canvas::shownCell(int cell) const
 {
-    return {px(kCellLeft + kColumnPitch * (cell % 7)), px(kCellTop + kRowPitch * (cell / 7)), kIconWidth, kIconHeight};
+    FlowchartView::ShownCell shown = view_->shownCell(cell);
+    shown.rect.translate(view_->pos());
+    for (auto& label : shown.labels)
+        label.rect.translate(view_->pos());
+    return shown;
+}
+
+int Canvas::runningCell() const
+{
+    return view_->runningCell();
+}
+
+int Canvas::topRowNumber() const
+{
+    return view_->firstRowNumber();
 }
 
 void Canvas::resizeEvent(QResizeEvent*)
@@ -245,8 +225,8 @@ void Canvas::resetCanvas()
     for (int k = 0; k < 28; ++k) {
         setCellPicture(k, emptyPicture(), QString());
         setCellBorder(k, false);
-        lblOne_[std::size_t(k)]->hide();
-        lblTwo_[std::size_t(k)]->hide();
+        view_->setLabel(k, 0, {});
+        view_->setLabel(k, 1, {});
     }
     icons_.clear();
     updateRowNumbers();
@@ -263,9 +243,7 @@ void Canvas::setScrollQuietly(int maximum, int value)
 
 void Canvas::updateRowNumbers()
 {
-    const int top = ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop;
-    for (int r = 0; r < 4; ++r)
-        rows_[std::size_t(r)]->setText(QStringLiteral(" %1").arg(top / 7 + r + 1));
+    view_->setFirstRowNumber(ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop / 7 + 1);
 }
 
 QPixmap Canvas::emptyPicture()
@@ -277,23 +255,12 @@ QPixmap Canvas::emptyPicture()
 
 void Canvas::setCellPicture(int cell, const QPixmap& picture, const QString& tooltip)
 {
-    ClickLabel* c = cells_[std::size_t(cell)];
-    c->setPixmap(picture);
-    c->setToolTip(tooltip);
-    c->setAccessibleName(tooltip.isEmpty() ? tr("Celda vacia") : tooltip);
+    view_->setPicture(cell, picture, tooltip);
 }
 
 void Canvas::setCellBorder(int cell, bool on)
 {
-    if (cell < 0 || cell > 27)
-        return;
-    cells_[std::size_t(cell)]->setStyleSheet(on ? QStringLiteral("border: 3px solid #F9A825; border-radius: 8px;")
-                                                : QString());
-    if (on) {
-        cells_[std::size_t(cell)]->raise();
-        lblOne_[std::size_t(cell)]->raise();
-        lblTwo_[std::size_t(cell)]->raise();
-    }
+    view_->setFramed(cell, on);
 }
 
 QPixmap Canvas::iconOf(const InstructionRecord& r)
@@ -310,47 +277,22 @@ void Canvas::renderLastElement()
         return;
     const int cell = store.views[std::size_t(s)].cursorCell - 1;
     const InstructionRecord& r = store.recordAt(s, length - 1);
-    drawOverlays(r, cell, false, false);
+    drawOverlays(r, cell, false);
 }
 
-void Canvas::drawOverlays(const InstructionRecord& r, int cell, bool keepPicture, bool deferVisibility)
+void Canvas::drawOverlays(const InstructionRecord& r, int cell, bool keepPicture)
 {
-    if (cell < 0 || cell > 27)
+    if (cell < 0 || cell >= FlowchartView::kCells)
         return;
-    auto setVisible = [&](QLabel* label, std::array<bool, 28>& flags, bool visible) {
-        if (deferVisibility)
-            flags[std::size_t(cell)] = visible;
-        else
-            label->setVisible(visible);
-        label->setEnabled(visible);
-    };
-    if (r.family == family::Separator || r.empty() || r.pictureId < 1) {
+    const bool noElement = r.family == family::Separator || r.empty();
+    if (noElement || r.pictureId < 1) {
         if (!keepPicture)
             setCellPicture(cell, emptyPicture(), QString());
-        if (r.family == family::Separator || r.empty()) {
-            setVisible(lblOne_[std::size_t(cell)], oneVisible_, false);
-            setVisible(lblTwo_[std::size_t(cell)], twoVisible_, false);
-            return;
-        }
     } else if (!keepPicture) {
         setCellPicture(cell, iconOf(r), uiText(shownDescription(r, ws_.store)).trimmed());
     }
-    const QRect c = cellRect(cell);
-    auto place = [&](ClickLabel* label, const OverlayLabel& o, std::array<bool, 28>& flags) {
-        if (!o.visible) {
-            setVisible(label, flags, false);
-            return;
-        }
-        label->setText(qs(o.text));
-        label->setGeometry(c.left() + px(o.left), c.top() + px(o.top), px(o.width), px(o.height));
-        label->setStyleSheet(QStringLiteral("color: black; background: %1; border: %2;")
-                                 .arg(o.transparent ? QStringLiteral("transparent") : rgb(o.background),
-                                      o.border ? QStringLiteral("1px solid black") : QStringLiteral("none")));
-        label->raise();
-        setVisible(label, flags, true);
-    };
-    place(lblOne_[std::size_t(cell)], overlayOne(r), oneVisible_);
-    place(lblTwo_[std::size_t(cell)], overlayTwo(r), twoVisible_);
+    view_->setLabel(cell, 0, noElement ? OverlayLabel{} : overlayOne(r));
+    view_->setLabel(cell, 1, noElement ? OverlayLabel{} : overlayTwo(r));
 }
 
 void Canvas::redrawView()
@@ -358,16 +300,11 @@ void Canvas::redrawView()
     const ProgramStore& store = ws_.store;
     const int s = store.activeSequence;
     const int top = store.views[std::size_t(s)].viewTop;
-    for (int k = 0; k < 28; ++k) {
-        oneVisible_[std::size_t(k)] = twoVisible_[std::size_t(k)] = false;
+    for (int k = 0; k < FlowchartView::kCells; ++k) {
         const InstructionRecord& r = store.recordAt(s, top + k); // beyond the table: an empty record
         setCellPicture(k, iconOf(r), r.pictureId < 1 ? QString() : uiText(shownDescription(r, store)).trimmed());
         setCellBorder(k, false);
-        drawOverlays(r, k, true, true);
-    }
-    for (int k = 0; k < 28; ++k) {
-        lblOne_[std::size_t(k)]->setVisible(oneVisible_[std::size_t(k)]);
-        lblTwo_[std::size_t(k)]->setVisible(twoVisible_[std::size_t(k)]);
+        drawOverlays(r, k, true);
     }
     updateRowNumbers();
 }
@@ -377,14 +314,11 @@ void Canvas::scrollOneRow()
     const ProgramStore& store = ws_.store;
     const int s = store.activeSequence;
     const int top = store.views[std::size_t(s)].viewTop;
-    for (int k = 0; k < 21; ++k)
-        setCellPicture(k, cells_[std::size_t(k + 7)]->pixmap(), cells_[std::size_t(k + 7)]->toolTip());
-    for (int k = 21; k < 28; ++k)
-        setCellPicture(k, emptyPicture(), QString());
-    for (int k = 0; k < 28; ++k) {
+    view_->shiftPicturesUp(emptyPicture());
+    for (int k = 0; k < FlowchartView::kCells; ++k) {
         InstructionRecord r = store.recordAt(s, top + k);
         setOverlayPositions(r);
-        drawOverlays(r, k, true, false);
+        drawOverlays(r, k, true);
     }
     updateRowNumbers();
 }
@@ -395,8 +329,15 @@ void Canvas::afterAppend()
     const int s = store.activeSequence;
     const bool normal = ws_.editor.editorMode == EditorMode::Normal;
     if (!store.lastAppendScrolled) {
-        if (normal && scrollBar_->value() < scrollBar_->maximum())
-            scrollBar_->setValue(scrollBar_->maximum());
+        // The view moves to the last rows of the sequence the element went to, which need not be
+        // the one the scroll bar showed (a new subroutine's start).
+        SequenceView& view = store.views[std::size_t(s)];
+        if (normal && view.viewTop / 7 < view.scrollMax) {
+            view.viewTop = view.scrollMax * 7;
+            setScrollQuietly(view.scrollMax, view.scrollMax);
+            scrollBar_->setToolTip(tr("Linea %1").arg(view.scrollMax + 1));
+            redrawView();
+        }
         return;
     }
     scrollOneRow();
@@ -467,29 +408,14 @@ void Canvas::selectCell(int cell)
     if (s == 0 && index == 0)
         emit startDialogRequested();
     else if (elementMenu_)
-        cells_[std::size_t(cell)]->popUp(elementMenu_);
+        view_->cellItem(cell)->popUp(elementMenu_);
 }
 
 void Canvas::setRunningElement(int sequence, int index)
 {
     const int top = ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop;
-    const bool shown = sequence == ws_.store.activeSequence && index >= top && index < top + 28;
-    if (!shown) {
-        if (runningFrame_)
-            runningFrame_->hide();
-        return;
-    }
-    if (!runningFrame_) {
-        runningFrame_ = new QFrame(this);
-        runningFrame_->setObjectName("shpRunning");
-        runningFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        runningFrame_->setStyleSheet("#shpRunning { background: transparent; border: 3px solid #FF6F00; border-radius: 4px; }");
-    }
-    const QRect frame = cellRect(index - top).adjusted(-4, -4, 4, 4);
-    if (runningFrame_->geometry() != frame)
-        runningFrame_->setGeometry(frame);
-    runningFrame_->raise();
-    runningFrame_->show();
+    const bool shown = sequence == ws_.store.activeSequence && index >= top && index < top + FlowchartView::kCells;
+    view_->setRunning(shown ? index - top : -1);
 }
 
 void Canvas::jumpToLabel(int cell)
@@ -498,15 +424,16 @@ void Canvas::jumpToLabel(int cell)
     const int s = ws_.store.activeSequence;
     const ProgramStore& store = ws_.store;
     const InstructionRecord& element = store.recordAt(s, elementIndex(store, s, cell));
-    const std::string target = cp(lblTwo_[std::size_t(cell)]->text());
+    const FlowchartView::ShownLabel shownTarget = view_->shownCell(cell).labels[1];
+    const std::string target = cp(shownTarget.text);
     if (s != 0) {
         if (!element.empty() && elementMenu_)
-            cells_[std::size_t(cell)]->popUp(elementMenu_);
+            view_->cellItem(cell)->popUp(elementMenu_);
         return;
     }
     const bool jumps = element.is(family::Structure, structure::Jump) || element.family == family::Decisions ||
                        element.family == family::DecisionsInverted;
-    if (!jumps || !lblTwo_[std::size_t(cell)]->isVisible())
+    if (!jumps || !shownTarget.shown)
         return;
     if (const int found = findMainLabel(store, target); found > 0)
         scrollBar_->setValue(std::min(labelJumpRow(found), scrollBar_->maximum()));

@@ -1,6 +1,7 @@
 #pragma once
 // The flowchart canvas (formMain): 7 x 4 cells of the active sequence with value overlays, row and
 // column numbers, sequence tabs, scroll bar, toolbox, example and help pictures, interface mode.
+#include "gui/editor/FlowchartView.h"
 #include "gui/editor/IconStore.h"
 #include "model/UserMessage.h"
 
@@ -35,8 +36,6 @@ public:
     QRect toolGlobalRect(int tool) const;
     void redrawView();
     void scrollOneRow();
-    // The cell's picture and overlay labels for the element `record`.
-    void drawOverlays(const InstructionRecord& record, int cell, bool keepPicture, bool deferVisibility);
     // After a program was loaded: every element composed, tabs and scroll maxima set, main shown.
     void showLoadedProgram();
     void switchSequence(int sequence);
@@ -51,6 +50,12 @@ public:
     void setRunningElement(int sequence, int index);
 
     int selectedCell() const { return selectedCell_; }
+    // What a cell of the grid shows, placed in the canvas's coordinates.
+    FlowchartView::ShownCell shownCell(int cell) const;
+    // The cell framed as the simulator's running element, or -1.
+    int runningCell() const;
+    int topRowNumber() const;
+    FlowchartView& view() { return *view_; }
     IconStore& icons() { return icons_; }
 
     // The menus the canvas pops up: an element's, and the example list of each of the four pictures.
@@ -87,17 +92,12 @@ public:
 
 private:
     void applyTabs();
-    QRect cellRect(int cell) const;
+    // The cell's picture and value labels for the element `record`.
+    void drawOverlays(const InstructionRecord& record, int cell, bool keepPicture);
 
     Workspace& ws_;
     IconStore icons_;
-    std::array<ClickLabel*, 28> cells_{};
-    std::array<ClickLabel*, 28> lblOne_{};
-    std::array<ClickLabel*, 28> lblTwo_{};
-    std::array<bool, 28> oneVisible_{};
-    std::array<bool, 28> twoVisible_{};
-    std::array<QLabel*, 7> columns_{};
-    std::array<QLabel*, 4> rows_{};
+    FlowchartView* view_ = nullptr;
     std::array<ClickLabel*, 9> tabs_{};
     std::array<QToolButton*, 7> tools_{};
     std::array<ClickLabel*, 4> robotCenter_{};
@@ -105,7 +105,6 @@ private:
     ClickLabel* help_ = nullptr;
     QFrame* workspaceFrame_ = nullptr;
     QFrame* conectTag_ = nullptr;
-    QFrame* runningFrame_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
     QPixmap empty_;
     QMenu* elementMenu_ = nullptr;

@@ -21,8 +21,6 @@ using namespace sheet;
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-
 // Pixel sizes, so that pictures, SVG and paper of any resolution show the same proportions.
 QFont sheetFont(double pixels, bool bold)
 {
@@ -42,24 +40,6 @@ double overlayPixels()
 QRectF rectOf(const SheetRect& r, const QPointF& origin)
 {
     return QRectF(origin.x() + r.x, origin.y() + r.y, r.width, r.height);
-}
-
-void paintOverlay(QPainter& painter, const QRectF& cell, const OverlayLabel& o)
-{
-    if (!o.visible)
-        return;
-    const QRectF box(cell.left() + o.left / kTwipsPerPixel, cell.top() + o.top / kTwipsPerPixel,
-                     o.width / kTwipsPerPixel, o.height / kTwipsPerPixel);
-    if (!o.transparent)
-        painter.fillRect(box, QColor(QRgb(o.background)));
-    if (o.border) {
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box);
-    }
-    painter.setPen(Qt::black);
-    painter.setFont(sheetFont(overlayPixels(), true));
-    painter.drawText(box, Qt::AlignCenter, qs(o.text));
 }
 
 } // namespace
@@ -93,26 +73,53 @@ void FlowchartPainter::paintTitle(QPainter& painter, const QRectF& area, int seq
                      qs(sheetTitle(programName_, sequenceCaption(store_, sequence))));
 }
 
-void FlowchartPainter::paintGrid(QPainter& painter, const QPointF& origin, int sequence, int firstRow,
-                                 int rows) const
+void FlowchartPainter::paintColumnNumbers(QPainter& painter, const QPointF& origin)
 {
     painter.setPen(QColor(0x45, 0x5A, 0x64));
     painter.setFont(sheetFont(12, false));
     for (int c = 0; c < kColumns; ++c)
         painter.drawText(rectOf(gridColumnNumber(c), origin), Qt::AlignCenter, QString::number(c + 1));
+}
+
+void FlowchartPainter::paintRowNumber(QPainter& painter, const QPointF& origin, int row, int number)
+{
+    painter.setPen(QColor(0x45, 0x5A, 0x64));
+    painter.setFont(sheetFont(12, false));
+    painter.drawText(rectOf(gridRowNumber(row), origin), Qt::AlignRight | Qt::AlignVCenter, QString::number(number));
+}
+
+void FlowchartPainter::paintLabel(QPainter& painter, const QPointF& origin, const SheetRect& cell, const OverlayLabel& o)
+{
+    if (!o.visible)
+        return;
+    const QRectF box = rectOf(gridLabel(cell, o.left, o.top, o.width, o.height), origin);
+    if (!o.transparent)
+        painter.fillRect(box, QColor(QRgb(o.background)));
+    if (o.border) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    painter.setPen(Qt::black);
+    painter.setFont(sheetFont(overlayPixels(), true));
+    painter.drawText(box, Qt::AlignCenter, qs(o.text));
+}
+
+void FlowchartPainter::paintGrid(QPainter& painter, const QPointF& origin, int sequence, int firstRow,
+                                 int rows) const
+{
+    paintColumnNumbers(painter, origin);
     for (int r = 0; r < rows; ++r) {
-        painter.setPen(QColor(0x45, 0x5A, 0x64));
-        painter.setFont(sheetFont(12, false));
-        painter.drawText(rectOf(gridRowNumber(r), origin), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(firstRow + r + 1));
+        paintRowNumber(painter, origin, r, firstRow + r + 1);
         for (int c = 0; c < kColumns; ++c)
-            paintCell(painter, rectOf(gridCell(r, c), origin),
-                      store_.recordAt(sequence, (firstRow + r) * kColumns + c));
+            paintCell(painter, origin, gridCell(r, c), store_.recordAt(sequence, (firstRow + r) * kColumns + c));
     }
 }
 
-void FlowchartPainter::paintCell(QPainter& painter, const QRectF& cell, const InstructionRecord& r) const
+void FlowchartPainter::paintCell(QPainter& painter, const QPointF& origin, const SheetRect& place,
+                                 const InstructionRecord& r) const
 {
+    const QRectF cell = rectOf(place, origin);
     // As the canvas draws a cell: gaps, separators and elements without an icon number show the
     // empty picture; overlays belong to every element that is not a gap or a separator.
     const bool noElement = r.family == family::Separator || r.empty();
@@ -123,8 +130,8 @@ void FlowchartPainter::paintCell(QPainter& painter, const QRectF& cell, const In
     IconStore::paintLayers(painter, cell, layers);
     if (noElement)
         return;
-    paintOverlay(painter, cell, overlayOne(r));
-    paintOverlay(painter, cell, overlayTwo(r));
+    paintLabel(painter, origin, place, overlayOne(r));
+    paintLabel(painter, origin, place, overlayTwo(r));
 }
 
 QString FlowchartPainter::exportImage(const QString& path, int sequence) const

@@ -16,6 +16,7 @@ namespace tarvel {
 
 class ProgramStore;
 struct InstructionRecord;
+struct OverlayLabel;
 
 class FlowchartPainter {
 public:
@@ -34,10 +35,16 @@ public:
     // Page `index` of `layout` into `page` (the painter's units `unit` times sheet pixels).
     void paintPage(QPainter& painter, const PageLayout& layout, int index, const QSizeF& page) const;
 
+    // The pieces of a grid block whose corner is at `origin`, as the canvas paints its four rows
+    // too: the column numbers, the number of a row, a cell's value label.
+    static void paintColumnNumbers(QPainter& painter, const QPointF& origin);
+    static void paintRowNumber(QPainter& painter, const QPointF& origin, int row, int number);
+    static void paintLabel(QPainter& painter, const QPointF& origin, const SheetRect& cell, const OverlayLabel& label);
+
 private:
     void paintTitle(QPainter& painter, const QRectF& area, int sequence) const;
     void paintGrid(QPainter& painter, const QPointF& origin, int sequence, int firstRow, int rows) const;
-    void paintCell(QPainter& painter, const QRectF& cell, const InstructionRecord& record) const;
+    void paintCell(QPainter& painter, const QPointF& origin, const SheetRect& place, const InstructionRecord& record) const;
 
     const ProgramStore& store_;
     std::string programName_;

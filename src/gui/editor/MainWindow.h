@@ -123,6 +123,7 @@ public:
     void setPanel(StatusPanel panel, const QString& text);
     QString panelText(StatusPanel panel) const;
     Canvas& canvas() { return *canvas_; }
+    const Canvas& canvas() const { return *canvas_; }
     const MainCommands& commands() const { return commands_; }
     QMenu* exampleMenu(int list) const;
     // Message boxes go through here; tests replace it to answer them (with a QMessageBox button).
