@@ -7,6 +7,7 @@
 //   TARVEL_WALK_SEED     walk this seed only (decimal or 0x...), to replay a failure
 //   TARVEL_WALK_STEPS    steps of each walk (400 by default); a failure names the step to stop at
 //   TARVEL_WALK_LOG=1    print every step as it is taken
+#include "ScriptedDialogs.h"
 #include "WalkChecks.h"
 #include "WalkRandom.h"
 
@@ -203,9 +204,9 @@ private:
         }
         note(first ? "start" : "start again");
         ws_ = std::make_unique<Workspace>(appDir_.path().toStdString());
-        win_ = std::make_unique<MainWindow>(*ws_);
         installMessageHook();
-        win_->waitForWelcome = true;
+        dialogs_.waitsForWelcome = true;
+        win_ = std::make_unique<MainWindow>(*ws_, dialogs_);
         win_->show();
         starting_ = true;
         win_->startUp({}, true);
@@ -244,9 +245,9 @@ private:
     void installMessageHook()
     {
         if (realBoxes_)
-            win_->messageBox = nullptr;
+            dialogs_.answer = nullptr;
         else
-            win_->messageBox = [this](const UserMessage& m, int buttons) { return answerHook(m, buttons); };
+            dialogs_.answer = [this](const UserMessage& m, int buttons) { return answerHook(m, buttons); };
     }
 
     // Logging ---------------------------------------------------------------------------------
@@ -1393,6 +1394,7 @@ private:
     QTemporaryDir appDir_;
     QTemporaryDir saveDir_;
     std::unique_ptr<QObject> watch_ = std::make_unique<QObject>();
+    testsupport::ScriptedDialogs dialogs_;
     std::unique_ptr<Workspace> ws_;
     std::unique_ptr<MainWindow> win_;
 };

@@ -157,9 +157,10 @@ const ExampleMenuText kExampleMenus[] = {
 
 } // namespace
 
-MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
+MainWindow::MainWindow(Workspace& workspace, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , ws_(workspace)
+    , dialogs_(dialogs)
 {
     setObjectName("MDIForm1");
     setWindowTitle(tr("Tarvel Lab 1.0"));
@@ -501,13 +502,11 @@ QString MainWindow::panelText(StatusPanel which) const
 
 int MainWindow::message(const UserMessage& m, MessageButtons buttons)
 {
-    if (messageBox)
-        return messageBox(m, buttons);
     // Over an open parameter dialog or editor, so that it does not take the message for another
     // window of the program and cancel itself (its OK may still be at work).
     QWidget* over = qobject_cast<PaletteWindow*>(toolWindow()) || !toolWindow() ? static_cast<QWidget*>(this)
                                                                                : toolWindow();
-    return showMessageBox(over, m, buttons);
+    return dialogs_.ask(over, m, buttons);
 }
 
 void MainWindow::setCaption()
@@ -904,7 +903,7 @@ void MainWindow::showWelcome()
     welcome->storeConfig = [this] { StoreConfig(); };
     welcome->move(geometry().center() - welcome->rect().center());
     welcome->show();
-    while (waitForWelcome && welcome && welcome->isVisible())
+    while (dialogs_.waitForWelcome() && welcome && welcome->isVisible())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
 }
 
