@@ -649,26 +649,28 @@ void MainWindow::enableBrickCommands()
     // The commands that need the brick stay inert without it, and say so instead of looking ready.
     const QString how = tr("Para usarlo, conecte el Ladrillo con \"Conectar\", o elija \"Conexion\" > "
                            "\"Usar Ladrillo Simulado\".");
-    struct Gated {
-        QAction* MainCommands::*command;
-        bool byMode; // also hidden in the reduced interface
+    static const std::map<BrickCommand, QAction* MainCommands::*> members = {
+        {BrickCommand::ToolRun, &MainCommands::toolRun},
+        {BrickCommand::ToolCompile, &MainCommands::toolCompile},
+        {BrickCommand::ToolSend, &MainCommands::toolSend},
+        {BrickCommand::ToolCompileSend, &MainCommands::toolCompileSend},
+        {BrickCommand::CompileSendRun, &MainCommands::compileSendRun},
+        {BrickCommand::Send, &MainCommands::send},
+        {BrickCommand::RunProgram, &MainCommands::runProgram},
+        {BrickCommand::ToolConsole, &MainCommands::toolConsole},
+        {BrickCommand::ToolMonitor, &MainCommands::toolMonitor},
     };
-    static const Gated gated[] = {
-        {&MainCommands::toolRun, true},          {&MainCommands::toolCompile, true},
-        {&MainCommands::toolSend, true},         {&MainCommands::toolCompileSend, false},
-        {&MainCommands::compileSendRun, false},  {&MainCommands::send, false},
-        {&MainCommands::runProgram, false},
-    };
-    for (const Gated& g : gated) {
-        QAction* a = commands_.*g.command;
-        a->setEnabled(ws_.brickReady && (!g.byMode || fullMode_));
-        const ToolButtonText* tool = toolText(g.command);
+    for (const BrickCommandState& state : brickCommandStates(ws_.brickReady, fullMode_)) {
+        QAction* MainCommands::*member = members.at(state.command);
+        QAction* a = commands_.*member;
+        a->setEnabled(state.enabled);
+        if (!state.needsBrick)
+            continue;
+        const ToolButtonText* tool = toolText(member);
         const QString tip = tool ? tr(tool->tooltip) : a->text();
         a->setToolTip(ws_.brickReady ? tip : tip + "\n" + how);
         a->setStatusTip(ws_.brickReady ? QString() : how);
     }
-    for (QAction* a : {commands_.toolConsole, commands_.toolMonitor})
-        a->setEnabled(fullMode_);
 }
 
 void MainWindow::RefreshPanelObjects()
