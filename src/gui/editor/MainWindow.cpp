@@ -10,6 +10,7 @@
 #include "workspace/Workspace.h"
 #include "compiler/LibraryLoader.h"
 #include "editing/ProgramEditor.h"
+#include "gui/editor/BrickToolsController.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/ClickLabel.h"
 #include "gui/editor/IconStore.h"
@@ -179,6 +180,10 @@ MainWindow::MainWindow(Workspace& workspace, UserDialogs& dialogs, QWidget* pare
         ws_.settings.interfaceMode = full;
         StoreConfig();
     });
+    brickTools_ = new BrickToolsController(
+        ws_, *this,
+        {[this](StatusPanel panel, const QString& text) { setPanel(panel, text); },
+         [this](bool on) { ConnectTool(on); }, [this] { StoreConfig(); }});
     buildCommands();
     buildMenus();
     canvas_->setElementMenu(grafoMenu_);
@@ -193,6 +198,21 @@ MainWindow::MainWindow(Workspace& workspace, UserDialogs& dialogs, QWidget* pare
     setCaption();
     ConnectTool(false);
     fitToScreen();
+}
+
+void MainWindow::openMonitor(bool fromToolbar)
+{
+    brickTools_->openMonitor(fromToolbar);
+}
+
+void MainWindow::openConsole()
+{
+    brickTools_->openConsole();
+}
+
+void MainWindow::openTester()
+{
+    brickTools_->openTester();
 }
 
 void MainWindow::fitToScreen()
@@ -250,7 +270,7 @@ void MainWindow::buildCommands()
     c.exportImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     c.print = action("mnuFileImprimir", tr("Imprimir"), [this] { printCommand(); });
     c.print->setShortcut(QKeySequence::Print);
-    c.tester = action("mnuTester", tr("Tester"), [this] { openTester(); });
+    c.tester = action("mnuTester", tr("Tester"), [this] { brickTools_->openTester(); });
     c.quit = action("mnuFileSalir", tr("Salir"), [this] { close(); });
     c.quit->setShortcut(QKeySequence::Quit);
     // Quitting does not wait for an open question to be answered, as other commands do: the close
@@ -276,8 +296,8 @@ void MainWindow::buildCommands()
     c.send = action("mnuTextGrabar", tr("Grabar en el Ladrillo"), [this] { sendCommand(); });
     c.runProgram = action("mnuTextExe", tr("Ejecutar Programa Ladrillo"), [this] { RunBrickProgramCommand(); });
     c.turnOff = action("mnuTextTurnOff", tr("Apagar Ladrillo"), [this] { ws_.link().TurnOffBrick(); });
-    c.monitor = action("mnuTextMonitor", tr("Iniciar Monitor"), [this] { openMonitor(); });
-    c.console = action("mnuTextConsola", tr("Iniciar Consola"), [this] { openConsole(); });
+    c.monitor = action("mnuTextMonitor", tr("Iniciar Monitor"), [this] { brickTools_->openMonitor(); });
+    c.console = action("mnuTextConsola", tr("Iniciar Consola"), [this] { brickTools_->openConsole(); });
     c.simulator = action("mnuTextSimulador", tr("Ver Simulador"), [this] { openSimulator(); });
     c.simulator->setToolTip(tr("Ver el robot simulado y su mundo"));
     c.simulator->setIcon(simulatorIcon());
@@ -320,8 +340,8 @@ void MainWindow::buildCommands()
         {&MainCommands::toolSend, [this] { sendCommand(); }},
         {&MainCommands::toolCompileSend, [this] { compileSendCommand(); }},
         {&MainCommands::toolConnect, [this] { FullComConnect(); }},
-        {&MainCommands::toolMonitor, [this] { openMonitor(true); }},
-        {&MainCommands::toolConsole, [this] { openConsole(); }},
+        {&MainCommands::toolMonitor, [this] { brickTools_->openMonitor(true); }},
+        {&MainCommands::toolConsole, [this] { brickTools_->openConsole(); }},
     };
     for (const auto& [member, run] : tools) {
         const ToolButtonText& t = *toolText(member);

@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace tarvel {
 
+class BrickToolsController;
 class Canvas;
 class FormEditSource;
 class RecoverySession;
@@ -76,7 +77,7 @@ private:
 
 public:
 
-    // The brick tools (MainWindowTools.cpp).
+    // The brick tools (BrickToolsController).
     void openMonitor(bool fromToolbar = false);
     void openConsole();
     void openTester();
@@ -186,6 +187,7 @@ private:
     SimulatorWindow* simulator_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     RecoverySession* recovery_ = nullptr;
+    BrickToolsController* brickTools_ = nullptr;
 };
 
 } // namespace tarvel
