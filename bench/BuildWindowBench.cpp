@@ -2,6 +2,7 @@
 // "Compilar" until "Terminado!" shows, for the largest shipped example, with the simulated brick
 // answering after 1 ms. Each run reports its protocol floor: the waits the brick exchanges and the
 // build prescribe, which no implementation can go below.
+#include "gui/app/UserDialogs.h"
 #include "gui/editor/MainWindow.h"
 #include "model/TextFile.h"
 #include "workspace/Workspace.h"
@@ -30,9 +31,7 @@ struct Gui {
                                    "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n" + dir.filePath("Clib_J2A1_USB0.LIB").toStdString() +
                                        "\r\n1\r\n");
         workspace = std::make_unique<tarvel::Workspace>(dir.path().toStdString());
-        window = std::make_unique<tarvel::MainWindow>(*workspace);
-        window->messageBox = [](const tarvel::UserMessage&, bool) { return 0; };
-        window->waitForWelcome = false;
+        window = std::make_unique<tarvel::MainWindow>(*workspace, dialogs);
         window->show();
         window->startUp(dir.filePath(kLargestExample), true);
         workspace->simulatedBrick()->config().replyLatencyMs = 1;
@@ -64,6 +63,7 @@ struct Gui {
 
     QTemporaryDir dir;
     std::unique_ptr<tarvel::Workspace> workspace;
+    tarvel::PrintedDialogs dialogs; // answers every question 0, as nobody watches
     std::unique_ptr<tarvel::MainWindow> window;
 };
 

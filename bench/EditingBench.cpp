@@ -1,6 +1,7 @@
 // Editing a long program in the window: appending its 599th element with its drawing, inserting
 // before element 1 with the redraw, and undoing that insertion.
 #include "gui/editor/Canvas.h"
+#include "gui/app/UserDialogs.h"
 #include "gui/editor/MainWindow.h"
 #include "model/ProgramFile.h"
 #include "workspace/Workspace.h"
@@ -19,9 +20,7 @@ struct Gui {
             if (f != "Config.txt")
                 QFile::copy(QDir(TARVEL_APPDIR).filePath(f), dir.filePath(f));
         workspace = std::make_unique<tarvel::Workspace>(dir.path().toStdString());
-        window = std::make_unique<tarvel::MainWindow>(*workspace);
-        window->messageBox = [](const tarvel::UserMessage&, bool) { return 0; };
-        window->waitForWelcome = false;
+        window = std::make_unique<tarvel::MainWindow>(*workspace, dialogs);
         window->show();
         window->startUp();
         program = dir.filePath("largo.gtf");
@@ -44,6 +43,7 @@ struct Gui {
     }
     QTemporaryDir dir;
     std::unique_ptr<tarvel::Workspace> workspace;
+    tarvel::PrintedDialogs dialogs; // answers every question 0, as nobody watches
     std::unique_ptr<tarvel::MainWindow> window;
     QString program;
 };

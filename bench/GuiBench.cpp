@@ -1,6 +1,7 @@
 // The canvas: opening and drawing a program of 599 elements, and scrolling by one row.
 #include "workspace/Workspace.h"
 #include "gui/editor/Canvas.h"
+#include "gui/app/UserDialogs.h"
 #include "gui/editor/MainWindow.h"
 #include "model/ElementDescription.h"
 #include "model/ProgramFile.h"
@@ -24,8 +25,7 @@ struct Gui {
         config.write("1\r\n1\r\n0\r\n0\r\n1\r\n1\r\n" + QDir(dir.path()).filePath("Clib_J2A1_USB0.LIB").toUtf8() + "\r\n1\r\n");
         config.close();
         workspace = std::make_unique<tarvel::Workspace>(dir.path().toStdString());
-        window = std::make_unique<tarvel::MainWindow>(*workspace);
-        window->messageBox = [](const tarvel::UserMessage&, bool) { return 0; };
+        window = std::make_unique<tarvel::MainWindow>(*workspace, dialogs);
         window->show();
         window->startUp();
         program = dir.filePath("grande.gtf").toStdString();
@@ -47,6 +47,7 @@ struct Gui {
     }
     QTemporaryDir dir;
     std::unique_ptr<tarvel::Workspace> workspace;
+    tarvel::PrintedDialogs dialogs; // answers every question 0, as nobody watches
     std::unique_ptr<tarvel::MainWindow> window;
     std::string program;
 };

@@ -18,4 +18,24 @@ BrickTools brickToolsState(bool connected, bool autoConnect)
     return tools;
 }
 
+std::vector<BrickCommandState> brickCommandStates(bool brickReady, bool fullMode)
+{
+    struct Rule {
+        BrickCommand command;
+        bool needsBrick;
+        bool needsFullMode;
+    };
+    static const Rule rules[] = {
+        {BrickCommand::ToolRun, true, true},          {BrickCommand::ToolCompile, true, true},
+        {BrickCommand::ToolSend, true, true},         {BrickCommand::ToolCompileSend, true, false},
+        {BrickCommand::CompileSendRun, true, false},  {BrickCommand::Send, true, false},
+        {BrickCommand::RunProgram, true, false},      {BrickCommand::ToolConsole, false, true},
+        {BrickCommand::ToolMonitor, false, true},
+    };
+    std::vector<BrickCommandState> states;
+    for (const Rule& r : rules)
+        states.push_back({r.command, (!r.needsBrick || brickReady) && (!r.needsFullMode || fullMode), r.needsBrick});
+    return states;
+}
+
 } // namespace tarvel

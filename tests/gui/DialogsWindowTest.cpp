@@ -302,7 +302,7 @@ private slots:
     void aRefusedNameKeepsTheDialogOpenOverItsMessage()
     {
         Drawing s;
-        s.window->messageBox = nullptr; // the real message box, answered by a timer
+        s.dialogs.answer = nullptr; // the real message box, answered by a timer
         QString shownTitle;
         s.pick(6, 0);
         QPointer<QWidget> open = s.dialog();

@@ -15,7 +15,7 @@ namespace testsupport {
 struct DrawingSession : Session {
     DrawingSession()
     {
-        window->messageBox = [this](const UserMessage& m, bool question) {
+        dialogs.answer = [this](const UserMessage& m, bool question) {
             messages.push_back(m.text.spanish());
             return question ? answer : int(QMessageBox::Ok);
         };

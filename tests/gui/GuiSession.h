@@ -4,6 +4,7 @@
 #include "gui/editor/Canvas.h"
 #include "CanvasCells.h"
 #include "gui/editor/MainWindow.h"
+#include "ScriptedDialogs.h"
 #include "model/ElementDescription.h"
 #include "model/TextFile.h"
 #include "workspace/Workspace.h"
@@ -36,12 +37,12 @@ struct Session {
             writeFileReplacing(dir.filePath("Config.txt").toStdString(), text);
         }
         workspace = std::make_unique<Workspace>(dir.path().toStdString());
-        window = std::make_unique<MainWindow>(*workspace);
-        window->messageBox = [this](const UserMessage& m, bool) {
+        dialogs.answer = [this](const UserMessage& m, bool) {
             messages.push_back(m.text.spanish());
             return 0;
         };
-        window->waitForWelcome = false;
+        dialogs.waitsForWelcome = false;
+        window = std::make_unique<MainWindow>(*workspace, dialogs);
         window->show();
         window->startUp(program.isEmpty() ? program : dir.filePath(program), simulated);
     }
@@ -74,6 +75,7 @@ struct Session {
     }
 
     QTemporaryDir dir;
+    ScriptedDialogs dialogs;
     std::unique_ptr<Workspace> workspace;
     std::unique_ptr<MainWindow> window;
     std::vector<std::string> messages;

@@ -57,9 +57,10 @@ private slots:
         QVERIFY(s.find<QWidget>("imgTools_0")->isVisibleTo(s.window.get()));
         QVERIFY(s.find<QRadioButton>("optSysMode_0")->isChecked());
         Workspace again(s.dir.path().toStdString());
-        MainWindow second(again);
-        second.messageBox = [](const UserMessage&, int) { return 0; };
-        second.waitForWelcome = false;
+        testsupport::ScriptedDialogs secondDialogs;
+        secondDialogs.answer = [](const UserMessage&, int) { return 0; };
+        secondDialogs.waitsForWelcome = false;
+        MainWindow second(again, secondDialogs);
         second.startUp();
         QVERIFY(second.findChild<QWidget*>("imgTools_0")->isVisibleTo(&second));
         QVERIFY(s.window->findChild<QWidget*>("formWelcome"));

@@ -1,6 +1,7 @@
 // The interface in English: chosen in the settings and installed at start-up, every text of the
 // translation file translated, no Spanish text left in the windows, the core's texts translated
 // where the windows show them, and the files the program writes the same in both languages.
+#include "ScriptedDialogs.h"
 #include "compiler/BuildPlan.h"
 #include "compiler/Compile.h"
 #include "editing/DialogRules.h"
@@ -70,13 +71,13 @@ struct Start {
         writeFileReplacing(dir.filePath("Config.txt").toStdString(), config);
         translator = installConfiguredLanguage(*QCoreApplication::instance(), dir.path());
         workspace = std::make_unique<Workspace>(dir.path().toStdString());
-        window = std::make_unique<MainWindow>(*workspace);
-        window->messageBox = [this](const UserMessage& m, bool) {
+        dialogs.answer = [this](const UserMessage& m, bool) {
             messages.push_back(m.text.spanish());
             return 0;
         };
-        window->waitForWelcome = false;
-        window->recoveryEnabled = false;
+        dialogs.waitsForWelcome = false;
+        dialogs.keepsRecoveryCopies = false;
+        window = std::make_unique<MainWindow>(*workspace, dialogs);
         window->show();
         window->startUp();
     }
@@ -99,6 +100,7 @@ struct Start {
 
     QTemporaryDir dir;
     QTranslator* translator = nullptr;
+    testsupport::ScriptedDialogs dialogs;
     std::unique_ptr<Workspace> workspace;
     std::unique_ptr<MainWindow> window;
     std::vector<std::string> messages;
@@ -195,10 +197,10 @@ QStringList stillSpanish(const QStringList& texts, const std::set<QString>& span
 }
 
 // The text and title of the message box that `gesture` makes the main window show.
-template <typename Gesture> std::pair<QString, QString> shownMessage(MainWindow& window, Gesture gesture)
+template <typename Gesture> std::pair<QString, QString> shownMessage(testsupport::ScriptedDialogs& dialogs, Gesture gesture)
 {
     std::pair<QString, QString> shown;
-    window.messageBox = nullptr;
+    dialogs.answer = nullptr;
     QTimer::singleShot(0, [&shown] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = { box->text(), box->windowTitle() };
@@ -278,7 +280,7 @@ private slots:
         // A message box with the core's message: a file that is not a program.
         const QString empty = s.dir.filePath("vacio.gtf");
         writeFileReplacing(empty.toStdString(), "");
-        QCOMPARE(shownMessage(*s.window, [&] { s.window->OpenProgram(empty); }),
+        QCOMPARE(shownMessage(s.dialogs, [&] { s.window->OpenProgram(empty); }),
             std::pair(QString("The file is not a Tarvel Lab program: it has no element."), QString("Error")));
         // Texts the core composes: with numbers, with a path and its reason under it; a sentence
         // nobody translated stays as it is.

@@ -264,7 +264,7 @@ private slots:
         QVERIFY(running.tryLock(0));
 
         std::vector<std::string> asked;
-        s.window->messageBox = [&](const UserMessage& m, bool question) {
+        s.dialogs.answer = [&](const UserMessage& m, bool question) {
             asked.push_back(m.text.spanish());
             return question ? int(QMessageBox::Yes) : 0;
         };
@@ -283,7 +283,7 @@ private slots:
         // "No" removes a copy without touching the program.
         running.unlock();
         s.workspace->editor.programDirty = false;
-        s.window->messageBox = [&](const UserMessage& m, bool) {
+        s.dialogs.answer = [&](const UserMessage& m, bool) {
             asked.push_back(m.text.spanish());
             return int(QMessageBox::No);
         };
@@ -300,11 +300,12 @@ private slots:
         lost.newProgram();
         ProgramRecovery(dir.path().toStdString(), "30-1").tick(lost, true, "p.gtf", "");
         Workspace ws(dir.path().toStdString());
-        MainWindow window(ws);
-        window.waitForWelcome = false;
-        window.recoveryEnabled = false;
         int asked = 0;
-        window.messageBox = [&](const UserMessage&, bool) { return ++asked, 0; };
+        testsupport::ScriptedDialogs dialogs;
+        dialogs.waitsForWelcome = false;
+        dialogs.keepsRecoveryCopies = false;
+        dialogs.answer = [&](const UserMessage&, bool) { return ++asked, 0; };
+        MainWindow window(ws, dialogs);
         window.startUp();
         QCoreApplication::processEvents();
         QVERIFY(!window.recoverySession());

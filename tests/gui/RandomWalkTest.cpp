@@ -8,6 +8,7 @@
 //   TARVEL_WALK_STEPS    steps of each walk (400 by default); a failure names the step to stop at
 //   TARVEL_WALK_LOG=1    print every step as it is taken
 #include "CanvasCells.h"
+#include "ScriptedDialogs.h"
 #include "WalkChecks.h"
 #include "WalkRandom.h"
 
@@ -204,9 +205,9 @@ private:
         }
         note(first ? "start" : "start again");
         ws_ = std::make_unique<Workspace>(appDir_.path().toStdString());
-        win_ = std::make_unique<MainWindow>(*ws_);
         installMessageHook();
-        win_->waitForWelcome = true;
+        dialogs_.waitsForWelcome = true;
+        win_ = std::make_unique<MainWindow>(*ws_, dialogs_);
         win_->show();
         starting_ = true;
         win_->startUp({}, true);
@@ -245,9 +246,9 @@ private:
     void installMessageHook()
     {
         if (realBoxes_)
-            win_->messageBox = nullptr;
+            dialogs_.answer = nullptr;
         else
-            win_->messageBox = [this](const UserMessage& m, int buttons) { return answerHook(m, buttons); };
+            dialogs_.answer = [this](const UserMessage& m, int buttons) { return answerHook(m, buttons); };
     }
 
     // Logging ---------------------------------------------------------------------------------
@@ -1399,6 +1400,7 @@ private:
     QTemporaryDir appDir_;
     QTemporaryDir saveDir_;
     std::unique_ptr<QObject> watch_ = std::make_unique<QObject>();
+    testsupport::ScriptedDialogs dialogs_;
     std::unique_ptr<Workspace> ws_;
     std::unique_ptr<MainWindow> win_;
 };

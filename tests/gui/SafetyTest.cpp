@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(s.length(), 2);
 
         // Escape on the real question, and Yes followed by a cancelled save dialog, cancel too.
-        s.window->messageBox = nullptr;
+        s.dialogs.answer = nullptr;
         ModalWatch watch([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         s.trigger("mnuFileNuevo");
         QVERIFY(watch.done());
@@ -164,7 +164,7 @@ private slots:
     {
         Drawing s;
         s.appendElement(makeElement(17, structure::ProgramEnd, 0));
-        s.window->messageBox = nullptr;
+        s.dialogs.answer = nullptr;
         s.pick(4, 0);
         QPointer<ElementDialog> dialog = s.dialog();
         QVERIFY(dialog);
@@ -184,7 +184,7 @@ private slots:
     void aTooLongPathIsStoredOnOkAndKeptOnCancel()
     {
         Drawing s;
-        s.window->messageBox = nullptr;
+        s.dialogs.answer = nullptr;
         s.pick(0, 6);
         QPointer<FormMotorTour> tour = qobject_cast<FormMotorTour*>(s.window->toolWindow());
         QVERIFY(tour);
@@ -294,8 +294,9 @@ private slots:
             if (f != "Config.txt" && !f.endsWith(".src"))
                 QFile::copy(QDir(TARVEL_APPDIR).filePath(f), dir.filePath(f));
         Workspace workspace(dir.path().toStdString());
-        MainWindow window(workspace);
-        window.messageBox = [](const UserMessage&, int) { return 0; };
+        testsupport::ScriptedDialogs dialogs;
+        dialogs.answer = [](const UserMessage&, int) { return 0; };
+        MainWindow window(workspace, dialogs);
         window.show();
         // Start-up waits for the welcome window, which frees itself when it is closed.
         bool closed = false;
@@ -340,13 +341,14 @@ private slots:
                     writeFileReplacing(dir.filePath("Config.txt").toStdString(),
                                        "1\r\n1\r\n1\r\n0\r\n1\r\n1\r\n" + path + "\r\n1\r\n");
                 Workspace workspace(dir.path().toStdString());
-                MainWindow window(workspace);
                 std::vector<std::string> shown;
-                window.messageBox = [&shown](const UserMessage& m, int) {
+                testsupport::ScriptedDialogs dialogs;
+                dialogs.answer = [&shown](const UserMessage& m, int) {
                     shown.push_back(m.text.spanish());
                     return int(QMessageBox::No);
                 };
-                window.waitForWelcome = false;
+                dialogs.waitsForWelcome = false;
+                MainWindow window(workspace, dialogs);
                 window.show();
                 window.startUp();
                 QVERIFY2(window.isVisible(), name);
@@ -380,9 +382,10 @@ private slots:
         QVERIFY(running.tryLock(0));
 
         Workspace workspace(dir.path().toStdString());
-        MainWindow window(workspace);
-        window.messageBox = [](const UserMessage&, int) { return 0; };
-        window.waitForWelcome = false;
+        testsupport::ScriptedDialogs dialogs;
+        dialogs.answer = [](const UserMessage&, int) { return 0; };
+        dialogs.waitsForWelcome = false;
+        MainWindow window(workspace, dialogs);
         window.startUp();
         QVERIFY(!QFileInfo::exists(dead));
         QVERIFY(!QFileInfo::exists(killedSave));

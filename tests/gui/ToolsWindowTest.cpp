@@ -1,6 +1,7 @@
 // The brick tool windows against the simulated brick, driven as a user would; widgets found by name.
 #include "GuiSession.h"
 #include "gui/app/QtText.h"
+#include "gui/editor/BrickToolsController.h"
 #include "gui/editor/MainWindow.h"
 #include "gui/app/AssistiveSupport.h"
 #include "gui/link/ConsoleWindow.h"
@@ -81,6 +82,28 @@ QString colour(QWidget* shape)
 class ToolsWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void brickToolsControllerOverAnyWindow()
+    {
+        // The controller works over the window it is given: its tool windows are that window's
+        // children, made once and reused, and the monitor from the toolbar skips the warning.
+        Session s;
+        QWidget main;
+        main.resize(800, 600);
+        main.show();
+        BrickToolsController tools(*s.workspace, main, {[](StatusPanel, const QString&) {}, [](bool) {}, [] {}});
+        tools.openConsole();
+        tools.openConsole();
+        QCOMPARE(main.findChildren<ConsoleWindow*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+        QVERIFY(main.findChild<ConsoleWindow*>()->isVisible());
+        tools.openTester();
+        QCOMPARE(main.findChildren<FactoryWindow*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+        tools.openMonitor(true);
+        QCOMPARE(main.findChildren<MonitorWindow*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+        QVERIFY(!main.findChild<QDialog*>("formMonitorWarning"));
+        // Nothing of it went to the session's main window.
+        QVERIFY(!s.window->findChild<ConsoleWindow*>());
+        QVERIFY(!s.window->findChild<MonitorWindow*>());
+    }
     void consoleControls()
     {
         installAssistiveSupport();

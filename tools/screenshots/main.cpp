@@ -41,12 +41,11 @@ int main(int argc, char** argv)
     }
 
     tarvel::Workspace workspace(folder.toStdString());
-    tarvel::MainWindow window(workspace);
+    // Nobody is there to answer a message box: it is printed instead; the user's recovery copies
+    // are left alone.
+    tarvel::PrintedDialogs printed;
+    tarvel::MainWindow window(workspace, printed);
     window.show();
-    window.waitForWelcome = false;
-    window.recoveryEnabled = false; // the user's recovery copies are left alone
-    // Nobody is there to answer a message box: it is printed instead.
-    window.messageBox = tarvel::printMessage;
     window.startUpWith({}, parser.isSet(simulated));
     QCoreApplication::processEvents();
     if (parser.isSet(settings))

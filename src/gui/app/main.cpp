@@ -101,14 +101,14 @@ int main(int argc, char** argv)
     parser.process(app);
 
     tarvel::Workspace workspace(tarvel::applicationFolder().toStdString());
-    tarvel::MainWindow window(workspace);
-    window.show();
     const QStringList files = parser.positionalArguments();
     const bool unattended = parser.isSet(options.screenshot) || parser.isSet(options.quit);
-    window.waitForWelcome = !unattended;
-    window.recoveryEnabled = !unattended; // a picture or a measurement leaves the user's copies alone
-    if (unattended) // nobody is there to answer a message box: print it instead
-        window.messageBox = tarvel::printMessage;
+    // Nobody is there to answer a message box in a picture or a measurement: it is printed instead,
+    // and the user's recovery copies are left alone.
+    tarvel::PrintedDialogs printed;
+    tarvel::MainWindow window(workspace, unattended ? static_cast<tarvel::UserDialogs&>(printed)
+                                                    : tarvel::messageBoxDialogs());
+    window.show();
     window.startUpWith(files.isEmpty() ? std::string() : programArgument(argc, argv, files.first()),
                        parser.isSet(options.simulated));
     if (parser.isSet(options.quit))

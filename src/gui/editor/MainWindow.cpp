@@ -10,6 +10,7 @@
 #include "workspace/Workspace.h"
 #include "compiler/LibraryLoader.h"
 #include "editing/ProgramEditor.h"
+#include "gui/editor/BrickToolsController.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/ClickLabel.h"
 #include "gui/editor/IconStore.h"
@@ -157,9 +158,10 @@ const ExampleMenuText kExampleMenus[] = {
 
 } // namespace
 
-MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
+MainWindow::MainWindow(Workspace& workspace, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , ws_(workspace)
+    , dialogs_(dialogs)
 {
     setObjectName("MDIForm1");
     setWindowTitle(tr("Tarvel Lab 1.0"));
@@ -178,6 +180,10 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
         ws_.settings.interfaceMode = full;
         StoreConfig();
     });
+    brickTools_ = new BrickToolsController(
+        ws_, *this,
+        {[this](StatusPanel panel, const QString& text) { setPanel(panel, text); },
+         [this](bool on) { ConnectTool(on); }, [this] { StoreConfig(); }});
     buildCommands();
     buildMenus();
     canvas_->setElementMenu(grafoMenu_);
@@ -192,6 +198,21 @@ MainWindow::MainWindow(Workspace& workspace, QWidget* parent)
     setCaption();
     ConnectTool(false);
     fitToScreen();
+}
+
+void MainWindow::openMonitor(bool fromToolbar)
+{
+    brickTools_->openMonitor(fromToolbar);
+}
+
+void MainWindow::openConsole()
+{
+    brickTools_->openConsole();
+}
+
+void MainWindow::openTester()
+{
+    brickTools_->openTester();
 }
 
 void MainWindow::fitToScreen()
@@ -249,7 +270,7 @@ void MainWindow::buildCommands()
     c.exportImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     c.print = action("mnuFileImprimir", tr("Imprimir"), [this] { printCommand(); });
     c.print->setShortcut(QKeySequence::Print);
-    c.tester = action("mnuTester", tr("Tester"), [this] { openTester(); });
+    c.tester = action("mnuTester", tr("Tester"), [this] { brickTools_->openTester(); });
     c.quit = action("mnuFileSalir", tr("Salir"), [this] { close(); });
     c.quit->setShortcut(QKeySequence::Quit);
     // Quitting does not wait for an open question to be answered, as other commands do: the close
@@ -275,8 +296,8 @@ void MainWindow::buildCommands()
     c.send = action("mnuTextGrabar", tr("Grabar en el Ladrillo"), [this] { sendCommand(); });
     c.runProgram = action("mnuTextExe", tr("Ejecutar Programa Ladrillo"), [this] { RunBrickProgramCommand(); });
     c.turnOff = action("mnuTextTurnOff", tr("Apagar Ladrillo"), [this] { ws_.link().TurnOffBrick(); });
-    c.monitor = action("mnuTextMonitor", tr("Iniciar Monitor"), [this] { openMonitor(); });
-    c.console = action("mnuTextConsola", tr("Iniciar Consola"), [this] { openConsole(); });
+    c.monitor = action("mnuTextMonitor", tr("Iniciar Monitor"), [this] { brickTools_->openMonitor(); });
+    c.console = action("mnuTextConsola", tr("Iniciar Consola"), [this] { brickTools_->openConsole(); });
     c.simulator = action("mnuTextSimulador", tr("Ver Simulador"), [this] { openSimulator(); });
     c.simulator->setToolTip(tr("Ver el robot simulado y su mundo"));
     c.simulator->setIcon(simulatorIcon());
@@ -319,8 +340,8 @@ void MainWindow::buildCommands()
         {&MainCommands::toolSend, [this] { sendCommand(); }},
         {&MainCommands::toolCompileSend, [this] { compileSendCommand(); }},
         {&MainCommands::toolConnect, [this] { FullComConnect(); }},
-        {&MainCommands::toolMonitor, [this] { openMonitor(true); }},
-        {&MainCommands::toolConsole, [this] { openConsole(); }},
+        {&MainCommands::toolMonitor, [this] { brickTools_->openMonitor(true); }},
+        {&MainCommands::toolConsole, [this] { brickTools_->openConsole(); }},
     };
     for (const auto& [member, run] : tools) {
         const ToolButtonText& t = *toolText(member);
@@ -501,13 +522,11 @@ QString MainWindow::panelText(StatusPanel which) const
 
 int MainWindow::message(const UserMessage& m, MessageButtons buttons)
 {
-    if (messageBox)
-        return messageBox(m, buttons);
     // Over an open parameter dialog or editor, so that it does not take the message for another
     // window of the program and cancel itself (its OK may still be at work).
     QWidget* over = qobject_cast<PaletteWindow*>(toolWindow()) || !toolWindow() ? static_cast<QWidget*>(this)
                                                                                : toolWindow();
-    return showMessageBox(over, m, buttons);
+    return dialogs_.ask(over, m, buttons);
 }
 
 void MainWindow::setCaption()
@@ -650,26 +669,28 @@ void MainWindow::enableBrickCommands()
     // The commands that need the brick stay inert without it, and say so instead of looking ready.
     const QString how = tr("Para usarlo, conecte el Ladrillo con \"Conectar\", o elija \"Conexion\" > "
                            "\"Usar Ladrillo Simulado\".");
-    struct Gated {
-        QAction* MainCommands::*command;
-        bool byMode; // also hidden in the reduced interface
+    static const std::map<BrickCommand, QAction* MainCommands::*> members = {
+        {BrickCommand::ToolRun, &MainCommands::toolRun},
+        {BrickCommand::ToolCompile, &MainCommands::toolCompile},
+        {BrickCommand::ToolSend, &MainCommands::toolSend},
+        {BrickCommand::ToolCompileSend, &MainCommands::toolCompileSend},
+        {BrickCommand::CompileSendRun, &MainCommands::compileSendRun},
+        {BrickCommand::Send, &MainCommands::send},
+        {BrickCommand::RunProgram, &MainCommands::runProgram},
+        {BrickCommand::ToolConsole, &MainCommands::toolConsole},
+        {BrickCommand::ToolMonitor, &MainCommands::toolMonitor},
     };
-    static const Gated gated[] = {
-        {&MainCommands::toolRun, true},          {&MainCommands::toolCompile, true},
-        {&MainCommands::toolSend, true},         {&MainCommands::toolCompileSend, false},
-        {&MainCommands::compileSendRun, false},  {&MainCommands::send, false},
-        {&MainCommands::runProgram, false},
-    };
-    for (const Gated& g : gated) {
-        QAction* a = commands_.*g.command;
-        a->setEnabled(ws_.brickReady && (!g.byMode || fullMode_));
-        const ToolButtonText* tool = toolText(g.command);
+    for (const BrickCommandState& state : brickCommandStates(ws_.brickReady, fullMode_)) {
+        QAction* MainCommands::*member = members.at(state.command);
+        QAction* a = commands_.*member;
+        a->setEnabled(state.enabled);
+        if (!state.needsBrick)
+            continue;
+        const ToolButtonText* tool = toolText(member);
         const QString tip = tool ? tr(tool->tooltip) : a->text();
         a->setToolTip(ws_.brickReady ? tip : tip + "\n" + how);
         a->setStatusTip(ws_.brickReady ? QString() : how);
     }
-    for (QAction* a : {commands_.toolConsole, commands_.toolMonitor})
-        a->setEnabled(fullMode_);
 }
 
 void MainWindow::RefreshPanelObjects()
@@ -904,7 +925,7 @@ void MainWindow::showWelcome()
     welcome->storeConfig = [this] { StoreConfig(); };
     welcome->move(geometry().center() - welcome->rect().center());
     welcome->show();
-    while (waitForWelcome && welcome && welcome->isVisible())
+    while (dialogs_.waitForWelcome() && welcome && welcome->isVisible())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
 }
 

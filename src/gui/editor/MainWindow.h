@@ -1,6 +1,7 @@
 #pragma once
 // The application frame (MDIForm1): menus, toolbar, status bar, the canvas, start-up and commands.
 #include "gui/app/MessageBoxes.h"
+#include "gui/app/UserDialogs.h"
 #include "gui/editor/MainCommands.h"
 #include "model/StatusPanel.h"
 
@@ -19,6 +20,7 @@ class QToolButton;
 
 namespace tarvel {
 
+class BrickToolsController;
 class Canvas;
 class FormEditSource;
 class RecoverySession;
@@ -34,7 +36,8 @@ enum class DialogId;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Workspace& workspace, QWidget* parent = nullptr);
+    // Its questions and messages go through `dialogs`, which outlives the window.
+    explicit MainWindow(Workspace& workspace, UserDialogs& dialogs = messageBoxDialogs(), QWidget* parent = nullptr);
 
     // The one-time start-up steps (settings file, library, example lists, welcome, new program).
     // `programToOpen` (from the command line) is opened at the end when not empty.
@@ -74,7 +77,7 @@ private:
 
 public:
 
-    // The brick tools (MainWindowTools.cpp).
+    // The brick tools (BrickToolsController).
     void openMonitor(bool fromToolbar = false);
     void openConsole();
     void openTester();
@@ -117,8 +120,6 @@ public:
     bool recoverProgram(const RecoveryCopy& copy);
     void pollBrick();
     RecoverySession* recoverySession() const { return recovery_; }
-    // Whether this run keeps a recovery copy and offers the ones left behind (not for unattended runs).
-    bool recoveryEnabled = true;
 
     void setPanel(StatusPanel panel, const QString& text);
     QString panelText(StatusPanel panel) const;
@@ -126,10 +127,6 @@ public:
     const Canvas& canvas() const { return *canvas_; }
     const MainCommands& commands() const { return commands_; }
     QMenu* exampleMenu(int list) const;
-    // Message boxes go through here; tests replace it to answer them (with a QMessageBox button).
-    std::function<int(const UserMessage&, MessageButtons buttons)> messageBox;
-    // Whether start-up waits for the welcome window (tests turn this off).
-    bool waitForWelcome = true;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -177,6 +174,7 @@ private:
     void fillRecentMenu();
 
     Workspace& ws_;
+    UserDialogs& dialogs_;
     Canvas* canvas_ = nullptr;
     std::array<QLabel*, 7> panels_{};
     QLabel* panel(StatusPanel which) const { return panels_[std::size_t(int(which) - 1)]; }
@@ -190,6 +188,7 @@ private:
     SimulatorWindow* simulator_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     RecoverySession* recovery_ = nullptr;
+    BrickToolsController* brickTools_ = nullptr;
 };
 
 } // namespace tarvel

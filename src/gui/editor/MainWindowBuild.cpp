@@ -17,8 +17,8 @@ bool MainWindow::runBuild(int buildMode, const std::string& editorText, std::fun
         return false; // one build at a time
     auto* window = new FormScreenCompi(ws_, this, buildMode, editorText);
     window->sequence().statusPanel = [this](StatusPanel panel, const Text& text) { setPanel(panel, uiText(text)); };
-    if (messageBox)
-        window->messageBox = [this](const UserMessage& m) { messageBox(m, OkButton); };
+    if (dialogs_.takesOtherWindowsMessages())
+        window->messageBox = [this, window](const UserMessage& m) { dialogs_.ask(window, m, OkButton); };
     window->finished = [this, done = std::move(done)](const BuildResult& result) {
         if (result.translated && sourceEditor_)
             sourceEditor_->translationChanged();
@@ -74,8 +74,8 @@ void MainWindow::openSourceEditor()
             ConnectTool(false);
             setPanel(StatusPanel::Brick, tr("Ladrillo: Conectado?"));
         };
-        if (messageBox)
-            sourceEditor_->messageBox = [this](const UserMessage& m) { messageBox(m, OkButton); };
+        if (dialogs_.takesOtherWindowsMessages())
+            sourceEditor_->messageBox = [this](const UserMessage& m) { dialogs_.ask(sourceEditor_, m, OkButton); };
         connect(canvas_, &Canvas::elementSelected, sourceEditor_, &FormEditSource::highlightElement);
     }
     if (sourceEditor_->isVisible()) {

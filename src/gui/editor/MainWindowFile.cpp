@@ -47,7 +47,7 @@ void MainWindow::startFileServices()
     pollBrick(); // what is attached at start-up; the status bar keeps its start-up text
     brickTimer->start();
 
-    if (!recoveryEnabled || recovery_)
+    if (!dialogs_.keepRecoveryCopies() || recovery_)
         return;
     recovery_ = new RecoverySession(ws_, this);
     recovery_->writeFailed = [this](const Text& error) {
