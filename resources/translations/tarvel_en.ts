@@ -2606,6 +2606,15 @@
         <source>Esta funcion no Genera Codigo para este Ladrillo!</source>
         <translation>This function Generates No Code for this Brick!</translation>
     </message>
+    <message>
+        <source>El campo &quot;%1&quot; no es el nombre de ningún objetivo</source>
+        <translation>The field &quot;%1&quot; is the name of no goal</translation>
+    </message>
+    <message>
+        <source>%1,%2</source>
+        <extracomment>A number of seconds: its whole part and its tenths, with the language&apos;s decimal mark between them</extracomment>
+        <translation>%1.%2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

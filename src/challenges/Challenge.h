@@ -29,6 +29,7 @@ struct Goal {
     std::vector<Goal> parts; // All, Any
 
     std::string label; // the teacher's name for the goal or its region (Windows-1252), may be empty
+    std::string englishLabel; // the same for the English interface (translations.en.labels); may be empty
     // The part of the run in which an event counts (Reach, LineEnd, Led, Lamp, Tone, Send).
     std::int64_t afterUs = 0;
     std::int64_t beforeUs = std::numeric_limits<std::int64_t>::max();
@@ -80,6 +81,10 @@ struct Challenge {
     StarRule stars;
     std::string solution; // the reference solution's file name beside the challenge (UTF-8), may be empty
 };
+
+// The challenge in the words of the English interface: its title, description and goals' labels
+// where the file gives them in English, its Spanish ones where it does not.
+Challenge inEnglish(Challenge challenge);
 
 // The variables as the challenge files and the flowchart name them: "roja" .. "naranja".
 inline constexpr const char* kChallengeVariableWords[5] = {"roja", "azul", "verde", "rosa", "naranja"};

@@ -235,6 +235,33 @@ void readGroup(Goal& goal, const json& list, const std::string& path, int depth,
         goal.parts.push_back(readGoal(list[i], item(path, i), depth + 1, world));
 }
 
+// Gives every goal labelled `spanish` its English label; whether any was.
+bool labelInEnglish(Goal& goal, const std::string& spanish, const std::string& english)
+{
+    bool found = false;
+    if (goal.label == spanish) {
+        goal.englishLabel = english;
+        found = true;
+    }
+    for (Goal& part : goal.parts)
+        found = labelInEnglish(part, spanish, english) || found;
+    return found;
+}
+
+// "labels": {"la salida": "the exit", ...}, each key a label of the goals as the file writes it.
+void readEnglishLabels(Goal& goals, const json& labels, const std::string& path)
+{
+    if (!labels.is_object())
+        refuse(QT_TRANSLATE_NOOP("core", "El campo \"%1\" debe ser un objeto"), path);
+    for (auto it = labels.begin(); it != labels.end(); ++it) {
+        const std::string name = path + "." + it.key();
+        if (!it.value().is_string() || it.value().get<std::string>().empty())
+            refuse(QT_TRANSLATE_NOOP("core", "El campo \"%1\" debe ser un texto"), name);
+        if (it.key().empty() || !labelInEnglish(goals, utf8ToCp1252(it.key()), utf8ToCp1252(it.value().get<std::string>())))
+            refuse(QT_TRANSLATE_NOOP("core", "El campo \"%1\" no es el nombre de ningún objetivo"), name);
+    }
+}
+
 bool hasDarkLine(const World& world)
 {
     return std::any_of(world.marks.begin(), world.marks.end(), [](const FloorMark& m) {
@@ -462,9 +489,11 @@ Challenge readChallenge(const json& doc, const std::filesystem::path& worldsFold
         t.allow({"en"});
         if (t.has("en")) {
             Fields en(t.at("en"), "translations.en");
-            en.allow({"title", "description"});
+            en.allow({"title", "description", "labels"});
             c.englishTitle = utf8ToCp1252(en.text("title", ""));
             c.englishDescription = utf8ToCp1252(en.text("description", ""));
+            if (en.has("labels"))
+                readEnglishLabels(c.goals, en.at("labels"), en.name("labels"));
         }
     }
     if (f.has("solution")) {
@@ -510,6 +539,28 @@ ChallengeLoad loadChallengeFile(const std::filesystem::path& path, const std::fi
     else
         load.error = Text("core", QT_TRANSLATE_NOOP("core", "Reto %1: %2")).arg(shown).arg(load.error);
     return load;
+}
+
+namespace {
+
+void labelsInEnglish(Goal& goal)
+{
+    if (!goal.englishLabel.empty())
+        goal.label = goal.englishLabel;
+    for (Goal& part : goal.parts)
+        labelsInEnglish(part);
+}
+
+} // namespace
+
+Challenge inEnglish(Challenge c)
+{
+    if (!c.englishTitle.empty())
+        c.title = c.englishTitle;
+    if (!c.englishDescription.empty())
+        c.description = c.englishDescription;
+    labelsInEnglish(c.goals);
+    return c;
 }
 
 std::vector<std::filesystem::path> challengeFiles(const std::filesystem::path& folder)

@@ -174,7 +174,7 @@ std::string gradeLine(const GradeEntry& e, const ReportWords& words)
 {
     std::string line = e.student + ": " + words(stateText(e));
     if (e.built && e.verdict.passed)
-        line += ", " + words(starsText(e.verdict.stars)) + ", " + secondsText(e.verdict.seconds) + " s";
+        line += ", " + words(starsText(e.verdict.stars)) + ", " + words(secondsWords(e.verdict.seconds)) + " s";
     else if (const Text why = whyNot(e); !why.empty())
         line += " - " + words(why);
     return line;
@@ -330,7 +330,7 @@ std::string gradeHtml(const Challenge& challenge, const std::vector<GradeEntry>&
         for (int i = 0; i < 3; ++i)
             stars += i < v.stars ? "\u2605" : "\u2606";
         out += "<td class=\"stars\" title=\"" + html(words(starsText(v.stars))) + "\">" + stars + "</td>";
-        out += "<td>" + secondsText(v.seconds) + "</td><td><ul>";
+        out += "<td>" + html(words(secondsWords(v.seconds))) + "</td><td><ul>";
         for (const GoalResult& g : v.goals)
             out += "<li class=\"depth" + std::to_string(std::min(g.depth, 3)) + " " + (g.met ? "met" : "miss") + "\">" +
                    (g.met ? "\u2714 " : "\u2718 ") + html(words(g.statement)) + ": " + html(words(g.reason)) + "</li>";

@@ -25,7 +25,7 @@ Text say(const char* pattern)
 
 Text secondsArg(std::int64_t us)
 {
-    return Text::literal(secondsText(double(us) / 1e6));
+    return secondsWords(double(us) / 1e6);
 }
 
 Text percent(double share)
@@ -409,7 +409,7 @@ private:
         }
         const Text missed = say(QT_TRANSLATE_NOOP("core", "El robot no llegó a %1: estuvo a %2 cm como mínimo"))
                                 .arg(place)
-                                .arg(Text::literal(secondsText(closest)));
+                                .arg(secondsWords(closest));
         if (g.atEnd) {
             const RunSample& last = run_.samples.back();
             r.met = inside(g, {last.x, last.y});
@@ -760,6 +760,18 @@ std::string secondsText(double seconds)
     return out;
 }
 
+Text secondsWords(double seconds)
+{
+    const std::string text = secondsText(seconds);
+    const std::size_t mark = text.find(',');
+    if (mark == std::string::npos)
+        return Text::literal(text);
+    //: A number of seconds: its whole part and its tenths, with the language's decimal mark between them
+    return Text("core", QT_TRANSLATE_NOOP("core", "%1,%2"))
+        .arg(Text::literal(text.substr(0, mark)))
+        .arg(Text::literal(text.substr(mark + 1)));
+}
+
 const GoalResult* firstMissedGoal(const Verdict& v)
 {
     if (v.goals.empty() || v.goals.front().met)
@@ -777,7 +789,7 @@ Text verdictText(const Verdict& v)
     if (v.passed)
         return Text("core", QT_TRANSLATE_NOOP("core", "¡Reto cumplido! %1 a los %2 s"))
             .arg(starsText(v.stars))
-            .arg(secondsText(v.seconds));
+            .arg(secondsWords(v.seconds));
     const GoalResult* miss = firstMissedGoal(v);
     return Text("core", QT_TRANSLATE_NOOP("core", "Reto no cumplido: %1")).arg(miss ? miss->reason : Text());
 }

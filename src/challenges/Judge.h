@@ -81,6 +81,8 @@ Text verdictText(const Verdict& verdict);
 
 // Seconds as the reasons write them: "3,2".
 std::string secondsText(double seconds);
+// The same as a text, its decimal mark the reader's: "3,2" in Spanish, "3.2" in English.
+Text secondsWords(double seconds);
 // "Una estrella", "2 estrellas", ...
 Text starsText(int stars);
 

@@ -5,6 +5,7 @@
 #include "challenges/ChallengeFile.h"
 #include "challenges/GradeReport.h"
 #include "challenges/ProgramImage.h"
+#include "challenges/ReportWords.h"
 #include "model/ProgramFile.h"
 #include "model/ProgramStore.h"
 #include "model/TextFile.h"
@@ -31,7 +32,7 @@ namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
 struct GradeArgs {
-    std::string challenge, worlds, csv, html;
+    std::string challenge, worlds, csv, html, lang = "es";
     std::vector<std::string> programs;
     bool json = false;
     int jobs = 0;
@@ -163,12 +164,15 @@ void run(const GradeArgs& args, int& exitCode)
         exitCode = usage("--jobs va de 1 a 256 (0: uno por procesador)");
         return;
     }
-    const ChallengeLoad load = loadChallengeFile(args.challenge, worldsFolder(args));
+    // The reports' words, and the teacher's names of the places, in the language asked for.
+    const bool english = args.lang == "en";
+    const ReportWords words = english ? ReportWords(englishWords) : ReportWords(spanishWords);
+    ChallengeLoad load = loadChallengeFile(args.challenge, worldsFolder(args));
     if (!load.challenge) {
-        exitCode = failed(args, utf8(load.error.spanish()));
+        exitCode = failed(args, words(load.error));
         return;
     }
-    const Challenge& challenge = *load.challenge;
+    const Challenge challenge = english ? inEnglish(std::move(*load.challenge)) : std::move(*load.challenge);
     std::vector<std::string> paths;
     if (std::string error; !programList(args, paths, error)) {
         exitCode = failed(args, error);
@@ -206,20 +210,20 @@ void run(const GradeArgs& args, int& exitCode)
 
     std::vector<std::pair<std::string, std::string>> outputs;
     if (!args.csv.empty())
-        outputs.emplace_back(args.csv, gradeCsv(challenge, entries, spanishWords));
+        outputs.emplace_back(args.csv, gradeCsv(challenge, entries, words));
     if (!args.html.empty())
-        outputs.emplace_back(args.html, gradeHtml(challenge, entries, spanishWords));
+        outputs.emplace_back(args.html, gradeHtml(challenge, entries, words));
     if (const std::string error = writeOutputs(outputs); !error.empty()) {
         exitCode = failed(args, error);
         return;
     }
     if (args.json) {
-        std::cout << gradeJson(challenge, entries, spanishWords);
+        std::cout << gradeJson(challenge, entries, words);
         return;
     }
     std::cout << utf8(challenge.title) << '\n';
     for (const GradeEntry& e : entries)
-        std::cout << "  " << gradeLine(e, spanishWords) << '\n';
+        std::cout << "  " << gradeLine(e, words) << '\n';
 }
 
 } // namespace
@@ -235,6 +239,9 @@ void addGradeCommands(CLI::App& app, int& exitCode)
     grade->add_option("--csv", args->csv, "Escribe una tabla CSV con una fila por programa");
     grade->add_option("--html", args->html, "Escribe un informe HTML con los objetivos y el recorrido de cada uno");
     grade->add_option("--jobs", args->jobs, "Programas juzgados a la vez (0: uno por procesador)");
+    grade->add_option("--lang", args->lang, "Idioma de los informes y del resumen: es (castellano) o en (ingles)")
+        ->check(CLI::IsMember({"es", "en"}))
+        ->default_str("es");
     grade->add_flag("--json", args->json, "Salida JSON");
     grade->callback([args, &exitCode] { run(*args, exitCode); });
 }

@@ -193,3 +193,30 @@ TEST(ChallengeFile, WhatIsGivenAsTheFileIsReadOnlyWhenItIsOne)
         names.push_back(p.filename().string());
     EXPECT_EQ(names, (std::vector<std::string>{"02 bueno.json", "grande.json", "malo.json"}));
 }
+
+TEST(ChallengeFile, LabelsHaveTheirEnglishWordsWhereverTheGoalSits)
+{
+    const std::string goals = R"({"all": [{"kind": "reach", "rect": [0, 0, 10, 10], "label": "la salida"},
+        {"any": [{"kind": "reach", "circle": [50, 50, 5], "label": "la salida"},
+                 {"kind": "noWall", "label": "sin chocar"}]}]})";
+    nlohmann::json doc = nlohmann::json::parse(with("goals", goals));
+    doc["translations"] = {{"en", {{"title", "T en"}, {"labels", {{"la salida", "the exit"}}}}}};
+    const Challenge c = challengeFrom(doc.dump());
+    // The Spanish words are the ones judged and stored; the English ones wait for the English reader.
+    EXPECT_EQ(words(goalsToMeet(c)[1].statement), "Llegar a la salida");
+    const Challenge english = inEnglish(c);
+    EXPECT_EQ(english.title, "T en");
+    EXPECT_EQ(english.description, "D"); // none in English: the Spanish one
+    const auto listed = goalsToMeet(english);
+    EXPECT_EQ(words(listed[1].statement), "Llegar a the exit");
+    EXPECT_EQ(words(listed[3].statement), "Llegar a the exit"); // the same name in a nested group
+    EXPECT_EQ(words(listed[4].statement), "sin chocar");        // not translated: the teacher's own words
+
+    // A key that names no goal is a misspelt label, never silently ignored; a value must be words.
+    doc["translations"]["en"]["labels"] = {{"la salda", "the exit"}};
+    EXPECT_EQ(refusal(doc.dump()), "El campo \"translations.en.labels.la salda\" no es el nombre de ningún objetivo");
+    doc["translations"]["en"]["labels"] = {{"la salida", 3}};
+    EXPECT_EQ(refusal(doc.dump()), "El campo \"translations.en.labels.la salida\" debe ser un texto");
+    doc["translations"]["en"]["labels"] = nlohmann::json::array({"la salida"});
+    EXPECT_EQ(refusal(doc.dump()), "El campo \"translations.en.labels\" debe ser un objeto");
+}

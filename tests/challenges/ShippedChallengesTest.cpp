@@ -68,6 +68,15 @@ TEST(ShippedChallenges, TenOrMoreWithTheirWordsInBothLanguages)
         EXPECT_GT(c.description.size(), 40u) << c.id;
         EXPECT_FALSE(c.englishTitle.empty()) << c.id;
         EXPECT_FALSE(c.englishDescription.empty()) << c.id;
+        // Every place the teacher named has its English name: the English reports name no Spanish place.
+        std::vector<const Goal*> goals{&c.goals};
+        while (!goals.empty()) {
+            const Goal* g = goals.back();
+            goals.pop_back();
+            EXPECT_EQ(g->label.empty(), g->englishLabel.empty()) << c.id << ": " << g->label;
+            for (const Goal& part : g->parts)
+                goals.push_back(&part);
+        }
         // Written in UTF-8 and held in Windows-1252: no accent or eñe was lost on the way.
         std::string bytes;
         ASSERT_TRUE(readWholeFile(kRetos / (c.id + ".json"), bytes));

@@ -156,6 +156,90 @@ TEST_F(GradeCli, TheReportsAreWrittenTogether)
     EXPECT_EQ(page.find("<script"), std::string::npos);
 }
 
+namespace {
+
+// Every element the report opens is closed, in order (void elements aside), and no text holds a bare
+// '<' or '&' that is no tag or entity.
+std::string htmlProblem(const std::string& page)
+{
+    std::vector<std::string> open;
+    for (std::size_t at = 0; (at = page.find_first_of("<&", at)) != std::string::npos;) {
+        if (page[at] == '&') {
+            const std::size_t end = page.find(';', at);
+            if (end == std::string::npos || end - at > 8)
+                return "bare & at " + std::to_string(at);
+            at = end;
+            continue;
+        }
+        const std::size_t end = page.find('>', at);
+        if (end == std::string::npos)
+            return "unclosed tag at " + std::to_string(at);
+        const std::string tag = page.substr(at + 1, end - at - 1);
+        at = end;
+        if (tag.starts_with("!DOCTYPE") || tag.ends_with("/"))
+            continue;
+        const std::string name = tag.substr(tag[0] == '/', tag.find_first_of(" /", 1) - (tag[0] == '/'));
+        if (name == "meta" || name == "br")
+            continue;
+        if (tag[0] != '/')
+            open.push_back(name);
+        else if (open.empty() || open.back() != name)
+            return "</" + name + "> closes " + (open.empty() ? std::string("nothing") : "<" + open.back() + ">");
+        else
+            open.pop_back();
+    }
+    return open.empty() ? "" : "<" + open.back() + "> never closed";
+}
+
+} // namespace
+
+TEST_F(GradeCli, TheReportsAndTheSummaryAreInTheLanguageAskedFor)
+{
+    const fs::path csv = dir / "notas.csv", html = dir / "informe.html";
+    const std::string reports = " " + quoted(dir / "clase") + " --csv " + quoted(csv) + " --html " + quoted(html);
+    const auto spanish = runTarvel("grade " + challenge() + reports);
+    ASSERT_EQ(spanish.exitCode, 0) << spanish.err;
+    const std::string spanishTable = contents(csv), spanishPage = contents(html);
+    // Spanish is the default: asking for it gives the same bytes.
+    const auto es = runTarvel("grade " + challenge() + reports + " --lang es");
+    EXPECT_EQ(es.out, spanish.out);
+    EXPECT_EQ(contents(csv), spanishTable);
+    EXPECT_EQ(contents(html), spanishPage);
+    EXPECT_EQ(htmlProblem(spanishPage), "");
+
+    const auto english = runTarvel("grade " + challenge() + reports + " --lang en");
+    ASSERT_EQ(english.exitCode, 0) << english.err;
+    EXPECT_EQ(english.out.substr(0, english.out.find('\n')), "First step");
+    EXPECT_NE(english.out.find("ana: Met, 3 stars, 2.0 s"), std::string::npos) << english.out;
+    EXPECT_NE(english.out.find("beto: Not met - The robot went through the finish line but ended outside it"),
+              std::string::npos)
+        << english.out;
+    const std::string table = contents(csv);
+    EXPECT_EQ(table.substr(0, table.find("\r\n")), "Student,Program,State,Stars,Time (s),Goals met,Reason");
+    EXPECT_NE(table.find(",Met,3,2.000,4/4,\r\n"), std::string::npos) << table; // numbers stay machine-readable
+    const std::string page = contents(html);
+    EXPECT_EQ(htmlProblem(page), "");
+    EXPECT_NE(page.find("<html lang=\"en\">"), std::string::npos);
+    EXPECT_NE(page.find("<h1>First step</h1>"), std::string::npos);
+    EXPECT_NE(page.find("<th>Student</th><th>State</th>"), std::string::npos) << page.substr(0, 2000);
+    EXPECT_NE(page.find("\u2718 End in the finish line: The robot went through the finish line"), std::string::npos);
+    for (const char* spanishWord : {"Alumno", "Cumplido", "estrellas", "línea de llegada", "Primer paso"}) {
+        EXPECT_EQ(page.find(spanishWord), std::string::npos) << spanishWord;
+        EXPECT_EQ(table.find(spanishWord), std::string::npos) << spanishWord;
+    }
+
+    // The JSON keeps its keys; its words follow the language.
+    const json doc = json::parse(runTarvel("grade " + challenge() + " " + quoted(dir / "clase") + " --json --lang en").out);
+    EXPECT_EQ(doc["programs"][0]["state"], "passed");
+    EXPECT_EQ(doc["programs"][0]["goals"][1]["goal"], "End in the finish line");
+
+    // Another language is refused before anything is judged or written.
+    fs::remove(csv);
+    const auto other = runTarvel("grade " + challenge() + reports + " --lang fr");
+    EXPECT_NE(other.exitCode, 0);
+    EXPECT_FALSE(fs::exists(csv));
+}
+
 TEST_F(GradeCli, ABadChallengeOrAMissingProgramStopsItAndNothingIsWritten)
 {
     const fs::path csv = dir / "notas.csv";

@@ -251,9 +251,9 @@ private slots:
             QCOMPARE(shown(s, "lblRetoTitulo"), QString("First step"));
             QVERIFY(shown(s, "lblRetoDescripcion").startsWith("Make the robot drive forward"));
             QCOMPARE(lines(s.window->simulator()->findChild<QListWidget*>("lstObjetivos"))[1],
-                     QString("    \u2022 End in la línea de llegada")); // the teacher's own name for the place
+                     QString("    \u2022 End in the finish line")); // the teacher's own English name for the place
             tryWith(s, kRetos + "/01 Primer Paso.gtf");
-            QCOMPARE(shown(s, "lblVeredicto"), QString("Challenge met! 3 stars at 2,0 s"));
+            QCOMPARE(shown(s, "lblVeredicto"), QString("Challenge met! 3 stars at 2.0 s"));
             QCOMPARE(s.window->simulator()->findChild<QPushButton*>("cmdProbarReto")->text(), QString("Try Challenge"));
         }
         QCoreApplication::removeTranslator(english);

@@ -130,6 +130,9 @@ bool ChallengePanel::choose(const QString& path)
     }
     ++generation_;
     challenge_ = std::move(load.challenge);
+    // The goals' statements and reasons name the teacher's places in the interface's language.
+    if (englishInterface(ws_))
+        *challenge_ = inEnglish(std::move(*challenge_));
     verdict_.reset();
     const Challenge& c = *challenge_;
     ws_.simulation.switchOff();
@@ -141,7 +144,7 @@ bool ChallengePanel::choose(const QString& path)
     const bool english = englishInterface(ws_);
     title_->setText(qs(english && !c.englishTitle.empty() ? c.englishTitle : c.title));
     const QString description = qs(english && !c.englishDescription.empty() ? c.englishDescription : c.description);
-    description_->setText(description + "\n" + tr("Tiempo límite: %1 s").arg(qs(secondsText(c.seconds))));
+    description_->setText(description + "\n" + tr("Tiempo límite: %1 s").arg(uiText(secondsWords(c.seconds))));
     showGoals();
     stars_->clear();
     showValue(result_, tr("Dibuje su programa y pulse \"Probar Reto\"."));
