@@ -92,4 +92,20 @@ void ScrollBarOneRow(benchmark::State& state)
 }
 BENCHMARK(ScrollBarOneRow)->Unit(benchmark::kMillisecond);
 
+// One row scrolled and the grid painted at once: icons, value labels and numbers of four rows.
+void ScrollBarOneRowAndPaint(benchmark::State& state)
+{
+    Gui& g = gui();
+    g.window->OpenProgram(QString::fromStdString(g.program));
+    auto* bar = g.window->findChild<QScrollBar*>("scrbarGrafo");
+    tarvel::FlowchartView& view = g.window->canvas().view();
+    int row = 0;
+    for (auto _ : state) {
+        row = row == 40 ? 0 : row + 1;
+        bar->setValue(row);
+        view.repaint();
+    }
+}
+BENCHMARK(ScrollBarOneRowAndPaint)->Unit(benchmark::kMillisecond);
+
 } // namespace
