@@ -91,6 +91,8 @@ expect "tarvel grade e.json a.gtf --html " "$(lines clase)"
 expect "tarvel grade --c" "--csv"
 expect "tarvel grade --worlds " "clase"
 expect "tarvel grade --jobs 2 e.json " "$(lines a.gtf "Mi Programa.gtf" B.GTF clase)"
+expect "tarvel grade --lang " "$(lines en es)"
+expect "tarvel grade --lang en e.json " "$(lines a.gtf "Mi Programa.gtf" B.GTF clase)"
 
 # Nothing the program's help lists is left out: its commands, and each command's options.
 offered() { # WORDS TYPED
