@@ -11,6 +11,7 @@
 #include "compiler/LibraryLoader.h"
 #include "editing/ProgramEditor.h"
 #include "gui/editor/BrickToolsController.h"
+#include "gui/editor/ToursController.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/ClickLabel.h"
 #include "gui/editor/IconStore.h"
@@ -184,6 +185,10 @@ MainWindow::MainWindow(Workspace& workspace, UserDialogs& dialogs, QWidget* pare
         ws_, *this,
         {[this](StatusPanel panel, const QString& text) { setPanel(panel, text); },
          [this](bool on) { ConnectTool(on); }, [this] { StoreConfig(); }});
+    tours_ = new ToursController(ws_, *canvas_, *this,
+                                 {[this](const EditOutcome& outcome) { applyEdit(outcome); }, [this] { endModify(); },
+                                  [this](const UserMessage& m, MessageButtons buttons) { return message(m, buttons); },
+                                  [this](QWidget* window) { toolWindow_ = window; }});
     buildCommands();
     buildMenus();
     canvas_->setElementMenu(grafoMenu_);
@@ -213,6 +218,11 @@ void MainWindow::openConsole()
 void MainWindow::openTester()
 {
     brickTools_->openTester();
+}
+
+void MainWindow::openTourEditor(DialogId id)
+{
+    tours_->openTourEditor(id);
 }
 
 void MainWindow::fitToScreen()

@@ -24,6 +24,7 @@ class BrickToolsController;
 class Canvas;
 class FormEditSource;
 class RecoverySession;
+class ToursController;
 struct RecoveryCopy;
 class SimulatorWindow;
 class Workspace;
@@ -106,7 +107,7 @@ public:
     // The palette or parameter dialog open now, if any.
     QWidget* toolWindow() const;
 
-    // The path and melody editors (MainWindowTours.cpp).
+    // The path and melody editors (ToursController).
     void openTourEditor(DialogId id);
 
     // The file menu's extras and the services that run beside it (MainWindowFile.cpp): recent files,
@@ -189,6 +190,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     RecoverySession* recovery_ = nullptr;
     BrickToolsController* brickTools_ = nullptr;
+    ToursController* tours_ = nullptr;
 };
 
 } // namespace tarvel
