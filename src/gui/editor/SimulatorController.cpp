@@ -26,7 +26,6 @@ SimulatorController::SimulatorController(Workspace& workspace, Canvas& canvas, Q
     : QObject(&main)
     , ws_(workspace)
     , canvas_(canvas)
-    , main_(main)
     , parts_(std::move(parts))
 {
     ws_.simulatedProgramStarted = [this] {
@@ -78,7 +77,7 @@ void SimulatorController::placeBesideFlowchart(QWidget* window)
 {
     // Right of the flowchart's cells, where the running element's frame stays in sight: as wide as
     // the screen leaves there (down to the window's smallest), and within the screen's height.
-    const QScreen* shown = main_.screen();
+    const QScreen* shown = main().screen();
     if (!shown)
         return;
     const QRect available = shown->availableGeometry();
@@ -107,7 +106,7 @@ void SimulatorController::openChallenge(const QString& path)
 void SimulatorController::openSimulator()
 {
     if (!simulator_) {
-        simulator_ = new SimulatorWindow(ws_, &main_);
+        simulator_ = new SimulatorWindow(ws_, &main());
         simulator_->showRunningElement = [this](int sequence, int index) {
             canvas_.setRunningElement(sequence, index);
             parts_.showRunningSource(sequence, index);

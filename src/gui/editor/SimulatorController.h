@@ -3,12 +3,12 @@
 // when the simulated brick starts a program, and the running element shown on the canvas. The
 // window is made on first use as a child of the main window, beside the flowchart, and reused.
 #include <QObject>
+#include <QWidget>
 #include <functional>
 
 class QIcon;
 class QMenu;
 class QString;
-class QWidget;
 
 namespace tarvel {
 
@@ -42,9 +42,11 @@ public slots:
     void openChallenge(const QString& path);
 
 private:
+    // The main window, the controller's parent.
+    QWidget& main() const { return *static_cast<QWidget*>(parent()); }
+
     Workspace& ws_;
     Canvas& canvas_;
-    QWidget& main_;
     MainWindowParts parts_;
     SimulatorWindow* simulator_ = nullptr;
 };
