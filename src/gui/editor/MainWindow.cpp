@@ -11,6 +11,9 @@
 #include "compiler/LibraryLoader.h"
 #include "editing/ProgramEditor.h"
 #include "gui/editor/BrickToolsController.h"
+#include "gui/editor/ToursController.h"
+#include "gui/editor/SimulatorController.h"
+#include "gui/build/FormEditSource.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/ClickLabel.h"
 #include "gui/editor/IconStore.h"
@@ -184,6 +187,16 @@ MainWindow::MainWindow(Workspace& workspace, UserDialogs& dialogs, QWidget* pare
         ws_, *this,
         {[this](StatusPanel panel, const QString& text) { setPanel(panel, text); },
          [this](bool on) { ConnectTool(on); }, [this] { StoreConfig(); }});
+    tours_ = new ToursController(ws_, *canvas_, *this,
+                                 {[this](const EditOutcome& outcome) { applyEdit(outcome); }, [this] { endModify(); },
+                                  [this](const UserMessage& m, MessageButtons buttons) { return message(m, buttons); },
+                                  [this](QWidget* window) { toolWindow_ = window; }});
+    simulator_ = new SimulatorController(ws_, *canvas_, *this,
+                                         {[this](const UserMessage& m) { message(m); },
+                                          [this](int sequence, int index) {
+                                              if (sourceEditor_) // the source lines of the element that runs
+                                                  sourceEditor_->highlightElement(sequence, index);
+                                          }});
     buildCommands();
     buildMenus();
     canvas_->setElementMenu(grafoMenu_);
@@ -191,7 +204,6 @@ MainWindow::MainWindow(Workspace& workspace, UserDialogs& dialogs, QWidget* pare
     buildToolbar();
     buildStatusBar();
     setUpEditing();
-    connectSimulator();
     ws_.setLinkObservers({[this](StatusPanel panel, const Text& text) { setPanel(panel, uiText(text)); },
                           [this](bool connected) { ConnectTool(connected); }},
                          [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
@@ -213,6 +225,31 @@ void MainWindow::openConsole()
 void MainWindow::openTester()
 {
     brickTools_->openTester();
+}
+
+void MainWindow::openTourEditor(DialogId id)
+{
+    tours_->openTourEditor(id);
+}
+
+void MainWindow::openSimulator()
+{
+    simulator_->openSimulator();
+}
+
+void MainWindow::openChallenge(const QString& path)
+{
+    simulator_->openChallenge(path);
+}
+
+void MainWindow::placeBesideFlowchart(QWidget* window)
+{
+    simulator_->placeBesideFlowchart(window);
+}
+
+SimulatorWindow* MainWindow::simulator() const
+{
+    return simulator_->simulator();
 }
 
 void MainWindow::fitToScreen()
@@ -298,9 +335,9 @@ void MainWindow::buildCommands()
     c.turnOff = action("mnuTextTurnOff", tr("Apagar Ladrillo"), [this] { ws_.link().TurnOffBrick(); });
     c.monitor = action("mnuTextMonitor", tr("Iniciar Monitor"), [this] { brickTools_->openMonitor(); });
     c.console = action("mnuTextConsola", tr("Iniciar Consola"), [this] { brickTools_->openConsole(); });
-    c.simulator = action("mnuTextSimulador", tr("Ver Simulador"), [this] { openSimulator(); });
+    c.simulator = action("mnuTextSimulador", tr("Ver Simulador"), [this] { simulator_->openSimulator(); });
     c.simulator->setToolTip(tr("Ver el robot simulado y su mundo"));
-    c.simulator->setIcon(simulatorIcon());
+    c.simulator->setIcon(SimulatorController::icon());
     c.simulatedBrick = action("mnuSimulatedBrick", tr("Usar Ladrillo Simulado"), {});
     c.simulatedBrick->setCheckable(true);
     connect(c.simulatedBrick, &QAction::toggled, this, [this](bool on) {
@@ -350,9 +387,9 @@ void MainWindow::buildCommands()
         a->setIcon(IconStore::picture("toolbar", QString::number(t.picture)));
         c.*member = a;
     }
-    c.toolSimulator = action("Simulador", tr("Simulador"), [this] { openSimulator(); });
+    c.toolSimulator = action("Simulador", tr("Simulador"), [this] { simulator_->openSimulator(); });
     c.toolSimulator->setToolTip(tr("Ver el robot simulado y su mundo"));
-    c.toolSimulator->setIcon(simulatorIcon());
+    c.toolSimulator->setIcon(SimulatorController::icon());
 }
 
 // The manuals are read from the shipped files first, so that an update's manual wins over an older
@@ -411,7 +448,7 @@ void MainWindow::buildMenus()
     QMenu* conexion = bar->addMenu(tr("Conexion"));
     conexion->setObjectName("mnuConexion");
     conexion->addActions({c.connectBrick, c.send, c.runProgram, c.turnOff, c.monitor, c.console, c.simulator});
-    addChallengeMenu(conexion);
+    simulator_->addChallengeMenu(conexion);
     conexion->addSeparator();
     conexion->addAction(c.simulatedBrick);
 

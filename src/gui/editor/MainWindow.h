@@ -24,6 +24,8 @@ class BrickToolsController;
 class Canvas;
 class FormEditSource;
 class RecoverySession;
+class SimulatorController;
+class ToursController;
 struct RecoveryCopy;
 class SimulatorWindow;
 class Workspace;
@@ -82,13 +84,13 @@ public:
     void openConsole();
     void openTester();
 
-    // The simulator window (MainWindowSimulator.cpp).
+    // The simulator window (SimulatorController).
     void openSimulator();
     // The simulator with a challenge of retos/ chosen in it.
     void openChallenge(const QString& path);
     // Moves a window that opens over the main window to the right of the flowchart's cells.
     void placeBesideFlowchart(QWidget* window);
-    SimulatorWindow* simulator() const { return simulator_; }
+    SimulatorWindow* simulator() const;
 
     // Drawing and editing (MainWindowEditing.cpp).
     void openPalette(int palette);
@@ -106,7 +108,7 @@ public:
     // The palette or parameter dialog open now, if any.
     QWidget* toolWindow() const;
 
-    // The path and melody editors (MainWindowTours.cpp).
+    // The path and melody editors (ToursController).
     void openTourEditor(DialogId id);
 
     // The file menu's extras and the services that run beside it (MainWindowFile.cpp): recent files,
@@ -138,9 +140,6 @@ private:
     void buildToolbar();
     void buildStatusBar();
     void fitToScreen();
-    void addChallengeMenu(QMenu* conexion);
-    void connectSimulator();
-    static QIcon simulatorIcon();
     void openManual(const char* spanishFile);
     void fillExampleMenus();
     void openExample(int list, int index);
@@ -185,10 +184,11 @@ private:
     bool started_ = false;
     bool fullMode_ = true;
     bool integrityFailed_ = false;
-    SimulatorWindow* simulator_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     RecoverySession* recovery_ = nullptr;
     BrickToolsController* brickTools_ = nullptr;
+    ToursController* tours_ = nullptr;
+    SimulatorController* simulator_ = nullptr;
 };
 
 } // namespace tarvel

@@ -10,6 +10,7 @@
 #include "gui/dialogs/PaletteWindow.h"
 #include "gui/editor/Canvas.h"
 #include "gui/editor/ClickLabel.h"
+#include "gui/editor/ToursController.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -82,7 +83,7 @@ void MainWindow::openElementDialog(DialogId id, const QString& title)
     if (toolWindow_ && toolWindow_->isVisible() && !qobject_cast<PaletteWindow*>(toolWindow_))
         closeToolWindow();
     if (id == DialogId::MotorTour || id == DialogId::SalidaSonidoTour) {
-        openTourEditor(id);
+        tours_->openTourEditor(id);
         return;
     }
     auto rules = makeDialogRules(id);

@@ -1,14 +1,12 @@
-// The main window's simulator window: its menu entry and toolbar button, and opening it by itself
-// when the simulated brick starts a program.
-#include "gui/editor/MainWindow.h"
+#include "gui/editor/SimulatorController.h"
 
-#include "gui/build/FormEditSource.h"
-
+#include "gui/app/MessageBoxes.h"
 #include "gui/editor/Canvas.h"
 #include "gui/simulator/ChallengePanel.h"
 #include "gui/simulator/SimulatorWindow.h"
 #include "workspace/Workspace.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -17,8 +15,27 @@
 
 namespace tarvel {
 
-// The toolbar picture: the robot seen from above.
-QIcon MainWindow::simulatorIcon()
+// The menu's words are the main window's, where their translations are.
+static QString mainWindowText(const char* text)
+{
+    return QCoreApplication::translate("tarvel::MainWindow", text);
+}
+
+// The simulated brick starting a program opens the simulator, in the example's world.
+SimulatorController::SimulatorController(Workspace& workspace, Canvas& canvas, QWidget& main, MainWindowParts parts)
+    : QObject(&main)
+    , ws_(workspace)
+    , canvas_(canvas)
+    , parts_(std::move(parts))
+{
+    ws_.simulatedProgramStarted = [this] {
+        openSimulator();
+        simulator_->showExampleWorld();
+        simulator_->programStarted();
+    };
+}
+
+QIcon SimulatorController::icon()
 {
     QPixmap picture(64, 64);
     picture.fill(Qt::transparent);
@@ -36,10 +53,9 @@ QIcon MainWindow::simulatorIcon()
     return QIcon(picture);
 }
 
-// "Retos" beside the simulator's entry: choosing one opens the simulator with the challenge's world.
-void MainWindow::addChallengeMenu(QMenu* conexion)
+void SimulatorController::addChallengeMenu(QMenu* conexion)
 {
-    auto* challenges = conexion->addMenu(tr("Retos"));
+    auto* challenges = conexion->addMenu(mainWindowText(QT_TRANSLATE_NOOP("tarvel::MainWindow", "Retos")));
     challenges->setObjectName("mnuRetos");
     challenges->menuAction()->setObjectName("mnuTextRetos");
     connect(challenges, &QMenu::aboutToShow, this, [this, challenges] {
@@ -53,29 +69,19 @@ void MainWindow::addChallengeMenu(QMenu* conexion)
             connect(a, &QAction::triggered, this, [this, path = entry.path] { openChallenge(path); });
         }
         if (n == 0)
-            challenges->addAction(tr("No hay retos en %1").arg(ChallengePanel::folder(ws_)))->setEnabled(false);
+            challenges->addAction(mainWindowText(QT_TRANSLATE_NOOP("tarvel::MainWindow", "No hay retos en %1")).arg(ChallengePanel::folder(ws_)))->setEnabled(false);
     });
 }
 
-// The simulated brick starting a program opens the simulator, in the example's world.
-void MainWindow::connectSimulator()
-{
-    ws_.simulatedProgramStarted = [this] {
-        openSimulator();
-        simulator_->showExampleWorld();
-        simulator_->programStarted();
-    };
-}
-
-void MainWindow::placeBesideFlowchart(QWidget* window)
+void SimulatorController::placeBesideFlowchart(QWidget* window)
 {
     // Right of the flowchart's cells, where the running element's frame stays in sight: as wide as
     // the screen leaves there (down to the window's smallest), and within the screen's height.
-    const QScreen* shown = screen();
+    const QScreen* shown = main().screen();
     if (!shown)
         return;
     const QRect available = shown->availableGeometry();
-    const QRect grid = canvas_->gridGlobalRect();
+    const QRect grid = canvas_.gridGlobalRect();
     const QSize frame(16, 48);
     const int left = grid.right() + 12;
     const QSize wanted = window->size();
@@ -91,22 +97,21 @@ void MainWindow::placeBesideFlowchart(QWidget* window)
                  available.top() + std::max(0, (available.height() - frame.height() - height) / 2));
 }
 
-void MainWindow::openChallenge(const QString& path)
+void SimulatorController::openChallenge(const QString& path)
 {
     openSimulator();
     simulator_->chooseChallenge(path);
 }
 
-void MainWindow::openSimulator()
+void SimulatorController::openSimulator()
 {
     if (!simulator_) {
-        simulator_ = new SimulatorWindow(ws_, this);
+        simulator_ = new SimulatorWindow(ws_, &main());
         simulator_->showRunningElement = [this](int sequence, int index) {
-            canvas_->setRunningElement(sequence, index);
-            if (sourceEditor_) // the source lines of the element that runs
-                sourceEditor_->highlightElement(sequence, index);
+            canvas_.setRunningElement(sequence, index);
+            parts_.showRunningSource(sequence, index);
         };
-        simulator_->showMessage = [this](const UserMessage& m) { message(m); };
+        simulator_->showMessage = [this](const UserMessage& m) { parts_.message(m); };
         placeBesideFlowchart(simulator_);
     }
     simulator_->show();
