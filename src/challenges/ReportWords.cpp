@@ -1,6 +1,7 @@
 #include "challenges/ReportWords.h"
 
 #include "model/Cp1252.h"
+#include "model/TextUtil.h"
 
 namespace tarvel {
 
@@ -24,17 +25,6 @@ bool element(std::string_view doc, std::size_t& at, std::string_view open, std::
     inside = doc.substr(tagEnd + 1, end - tagEnd - 1);
     at = end + close.size();
     return true;
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // XML character data as the translation tools write it: the five entities, and control characters

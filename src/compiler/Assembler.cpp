@@ -3,6 +3,7 @@
 #include "compiler/CompilationLibrary.h"
 #include "compiler/NextToken.h"
 #include "model/NumberText.h"
+#include "model/TextUtil.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,17 +19,6 @@ constexpr int kMostErrors = 150; // one more cancels the assembly
 bool isQuote(char c)
 {
     return c == '"' || c == '\'';
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
 }
 
 std::optional<std::int32_t> lookup(const std::vector<Symbol>& table, const std::string& name)
@@ -232,7 +222,7 @@ std::int32_t Assembler::ParseOperandValue(std::string token)
         }
         std::int32_t value = 0;
         for (std::size_t i = 1; i < token.size(); ++i)
-            value = value * 16 + hexDigit(token[i]);
+            value = value * 16 + std::max(0, hexDigit(token[i])); // a stray character counts as 0
         return value;
     }
     if (first == '%') {

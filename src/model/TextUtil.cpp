@@ -5,6 +5,18 @@
 
 namespace tarvel {
 
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+
 std::string trimBlanks(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');

@@ -8,5 +8,7 @@ namespace tarvel {
 // Without leading and trailing blanks (only blanks: tabs and other bytes stay).
 std::string trimBlanks(std::string_view text);
 std::string upperCase(std::string_view text);
+// The value of a hexadecimal digit (either case), or -1 for any other character.
+int hexDigit(char c);
 
 } // namespace tarvel

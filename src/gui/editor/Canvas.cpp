@@ -333,10 +333,8 @@ void Canvas::afterAppend()
         // the one the scroll bar showed (a new subroutine's start).
         SequenceView& view = store.views[std::size_t(s)];
         if (normal && view.viewTop / 7 < view.scrollMax) {
-            view.viewTop = view.scrollMax * 7;
             setScrollQuietly(view.scrollMax, view.scrollMax);
-            scrollBar_->setToolTip(tr("Linea %1").arg(view.scrollMax + 1));
-            redrawView();
+            showRowsFrom(view.scrollMax);
         }
         return;
     }
@@ -350,8 +348,13 @@ void Canvas::onScrollChanged(int value)
 {
     if (ws_.editor.editorMode != EditorMode::Normal)
         return;
-    scrollBar_->setToolTip(tr("Linea %1").arg(value + 1));
-    ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop = value * 7;
+    showRowsFrom(value);
+}
+
+void Canvas::showRowsFrom(int row)
+{
+    scrollBar_->setToolTip(tr("Linea %1").arg(row + 1));
+    ws_.store.views[std::size_t(ws_.store.activeSequence)].viewTop = row * 7;
     redrawView();
 }
 

@@ -83,6 +83,8 @@ private:
     void setCellPicture(int cell, const QPixmap& picture, const QString& tooltip);
     void updateRowNumbers();
     void onScrollChanged(int value);
+    // The view from row `row` of the open sequence on, the scroll bar's tooltip with it.
+    void showRowsFrom(int row);
     void setScrollQuietly(int maximum, int value);
 public:
     // The scroll rules of an append (the view moves to the last rows, or one row down).

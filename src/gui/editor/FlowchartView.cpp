@@ -49,7 +49,6 @@ FlowchartView::FlowchartView(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName("grdFlowchart");
-    setMouseTracking(false);
     // Room for the running element's frame around the last column and row.
     setFixedSize(kGridWidth + 6, gridHeight(kRows) + 6);
     for (int c = 0; c < kColumns; ++c) {
