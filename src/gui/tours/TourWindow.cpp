@@ -32,8 +32,9 @@ void TourWindow::reject()
     QPointer<TourWindow> self(this);
     if (!done_) {
         done_ = true;
-        if (cancelled)
-            cancelled();
+        // A copy runs: the window may be deleted while its owner answers (a message's own loop).
+        if (const auto run = cancelled)
+            run();
     }
     if (self)
         TransientWindow::reject();
@@ -46,8 +47,8 @@ void TourWindow::finish()
     // Hidden first: a message the commit shows must not find this window still waiting.
     QPointer<TourWindow> self(this);
     hide();
-    if (commit)
-        commit();
+    if (const auto run = commit)
+        run();
     if (self)
         accept();
 }
